@@ -1,0 +1,394 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platformdate.h"
+
+#include <array>
+#include <cmath>
+
+namespace qm::platformdate {
+
+namespace {
+
+// Days from 1 January 1970 of a proleptic Gregorian date (H. Hinnant's civil calendar arithmetic).
+qint64 daysFromCivil(qint64 y, unsigned m, unsigned d)
+{
+    y -= m <= 2 ? 1 : 0;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<qint64>(doe) - 719468;
+}
+
+void civilFromDays(qint64 z, int &year, int &month, int &day)
+{
+    z += 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const qint64 y = static_cast<qint64>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(y + (month <= 2 ? 1 : 0));
+}
+
+// 30 December 1899 counted from 1 January 1970.
+constexpr qint64 Epoch = -25569;
+
+constexpr std::array<const char *, 12> MonthNames = {"january",   "february", "march",    "april",
+                                                     "may",       "june",     "july",     "august",
+                                                     "september", "october",  "november", "december"};
+
+bool isSeparator(QChar c)
+{
+    return c == u',' || c.isSpace();
+}
+
+// A run of ASCII digits as a number; nullopt when the view is empty, holds anything else or is too long.
+std::optional<int> number(QStringView s, int maxDigits)
+{
+    if (s.isEmpty() || s.size() > maxDigits)
+        return std::nullopt;
+    int n = 0;
+    for (QChar c : s) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+// One- and two-digit years fall in 1930..2029; longer ones stand as written.
+std::optional<int> yearOf(QStringView s)
+{
+    const auto y = number(s, 4);
+    if (!y)
+        return std::nullopt;
+    if (s.size() <= 2)
+        return *y < 30 ? 2000 + *y : 1900 + *y;
+    return y;
+}
+
+std::optional<int> dayOf(QStringView s)
+{
+    return number(s, 2);
+}
+
+bool equalsAscii(QStringView s, const char *ascii)
+{
+    qsizetype i = 0;
+    for (; ascii[i] != '\0'; ++i) {
+        if (i >= s.size() || s[i].toLower() != QChar::fromLatin1(ascii[i]))
+            return false;
+    }
+    return i == s.size();
+}
+
+// "January", "Jan", "Jan." and "Sept"/"Sept." name months; anything else does not.
+std::optional<int> monthOf(QStringView s)
+{
+    const bool dotted = s.endsWith(u'.');
+    const QStringView word = dotted ? s.chopped(1) : s;
+    for (int m = 0; m < 12; ++m) {
+        const char *full = MonthNames[static_cast<size_t>(m)];
+        if (!dotted && equalsAscii(word, full))
+            return m + 1;
+        if (word.size() == 3) {
+            const char abbrev[4] = {full[0], full[1], full[2], '\0'};
+            if (equalsAscii(word, abbrev))
+                return m + 1;
+        }
+    }
+    if (equalsAscii(word, "sept"))
+        return 9;
+    return std::nullopt;
+}
+
+struct Time
+{
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// "h:mm" or "h:mm:ss", optionally with "AM"/"PM" glued on or given as the next chunk.
+std::optional<Time> timeOf(QStringView clock, QStringView marker)
+{
+    if (marker.isEmpty()) {
+        for (const char *m : {"am", "pm"}) {
+            if (clock.size() > 2 && equalsAscii(clock.right(2), m)) {
+                marker = clock.right(2);
+                clock.chop(2);
+                break;
+            }
+        }
+    }
+    int pm = -1;
+    if (!marker.isEmpty()) {
+        if (equalsAscii(marker, "am"))
+            pm = 0;
+        else if (equalsAscii(marker, "pm"))
+            pm = 1;
+        else
+            return std::nullopt;
+    }
+    std::array<QStringView, 3> fields;
+    int count = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= clock.size(); ++i) {
+        if (i == clock.size() || clock[i] == u':') {
+            if (count == 3)
+                return std::nullopt;
+            fields[static_cast<size_t>(count++)] = clock.mid(start, i - start);
+            start = i + 1;
+        }
+    }
+    if (count < 2)
+        return std::nullopt;
+    const auto h = number(fields[0], 2);
+    const auto m = number(fields[1], 2);
+    const auto s = count == 3 ? number(fields[2], 2) : std::optional<int>(0);
+    if (!h || !m || !s || *m > 59 || *s > 59)
+        return std::nullopt;
+    Time t{*h, *m, *s};
+    if (pm < 0) {
+        if (t.hour > 23)
+            return std::nullopt;
+    } else {
+        if (t.hour < 1 || t.hour > 12)
+            return std::nullopt;
+        t.hour = (t.hour % 12) + (pm == 1 ? 12 : 0);
+    }
+    return t;
+}
+
+struct Ymd
+{
+    int year;
+    int month;
+    int day;
+};
+
+// "m/d/y", "m/d", "m-d-y", "m-d" and "yyyy-m-d".
+std::optional<Ymd> numericDate(QStringView s, QDate today)
+{
+    QChar sep;
+    std::array<QStringView, 3> fields;
+    int count = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= s.size(); ++i) {
+        if (i == s.size() || s[i] == u'/' || s[i] == u'-') {
+            if (i < s.size()) {
+                if (sep.isNull())
+                    sep = s[i];
+                else if (sep != s[i])
+                    return std::nullopt;
+            }
+            if (count == 3)
+                return std::nullopt;
+            fields[static_cast<size_t>(count++)] = s.mid(start, i - start);
+            start = i + 1;
+        }
+    }
+    if (count < 2)
+        return std::nullopt;
+    if (count == 3 && sep == u'-' && fields[0].size() == 4) {
+        const auto y = number(fields[0], 4);
+        const auto m = number(fields[1], 2);
+        const auto d = number(fields[2], 2);
+        if (!y || !m || !d)
+            return std::nullopt;
+        return Ymd{*y, *m, *d};
+    }
+    const auto m = number(fields[0], 2);
+    const auto d = number(fields[1], 2);
+    const auto y = count == 3 ? yearOf(fields[2]) : std::optional<int>(today.year());
+    if (!m || !d || !y)
+        return std::nullopt;
+    return Ymd{*y, *m, *d};
+}
+
+// The forms with a month name, given as two or three chunks.
+std::optional<Ymd> namedDate(const std::array<QStringView, 3> &c, int count, QDate today)
+{
+    if (count == 2) {
+        if (const auto m = monthOf(c[0])) {
+            if (c[1].size() <= 2) {
+                if (const auto d = dayOf(c[1]))
+                    return Ymd{today.year(), *m, *d};
+                return std::nullopt;
+            }
+            if (const auto y = yearOf(c[1]))
+                return Ymd{*y, *m, 1};
+            return std::nullopt;
+        }
+        const auto d = dayOf(c[0]);
+        const auto m = monthOf(c[1]);
+        if (d && m)
+            return Ymd{today.year(), *m, *d};
+        return std::nullopt;
+    }
+    if (count == 3) {
+        const auto y = yearOf(c[2]);
+        if (!y)
+            return std::nullopt;
+        if (const auto m = monthOf(c[0])) {
+            if (const auto d = dayOf(c[1]))
+                return Ymd{*y, *m, *d};
+            return std::nullopt;
+        }
+        const auto d = dayOf(c[0]);
+        const auto m = monthOf(c[1]);
+        if (d && m)
+            return Ymd{*y, *m, *d};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month)
+{
+    static constexpr std::array<int, 12> Days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return month == 2 && isLeapYear(year) ? 29 : Days[static_cast<size_t>(month - 1)];
+}
+
+bool isValidDate(int year, int month, int day)
+{
+    return year >= MinYear && year <= MaxYear && day >= 1 && day <= daysInMonth(year, month);
+}
+
+qint64 serialOf(int year, int month, int day)
+{
+    return daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - Epoch;
+}
+
+std::optional<double> makeValue(int year, int month, int day, int hour, int minute, int second)
+{
+    if (!isValidDate(year, month, day) || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
+        second > 59)
+        return std::nullopt;
+    const int seconds = hour * 3600 + minute * 60 + second;
+    return static_cast<double>(serialOf(year, month, day)) + seconds / 86400.0;
+}
+
+Parts split(double value)
+{
+    Parts p;
+    if (!std::isfinite(value))
+        return p;
+    auto day = static_cast<qint64>(std::floor(value));
+    auto seconds = static_cast<qint64>(std::llround((value - static_cast<double>(day)) * 86400.0));
+    if (seconds >= 86400) {
+        ++day;
+        seconds -= 86400;
+    }
+    civilFromDays(day + Epoch, p.year, p.month, p.day);
+    p.hour = static_cast<int>(seconds / 3600);
+    p.minute = static_cast<int>(seconds / 60 % 60);
+    p.second = static_cast<int>(seconds % 60);
+    return p;
+}
+
+QString toText(double value)
+{
+    const Parts p = split(value);
+    QString s = QString::number(p.month) + u'/' + QString::number(p.day) + u'/' + QString::number(p.year);
+    if (p.hasTime()) {
+        const int h12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
+        s += QStringLiteral(" %1:%2:%3 %4")
+                 .arg(h12)
+                 .arg(p.minute, 2, 10, QChar(u'0'))
+                 .arg(p.second, 2, 10, QChar(u'0'))
+                 .arg(p.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    }
+    return s;
+}
+
+QString toIsoText(double value)
+{
+    const Parts p = split(value);
+    QString s = QStringLiteral("%1-%2-%3")
+                    .arg(p.year, 4, 10, QChar(u'0'))
+                    .arg(p.month, 2, 10, QChar(u'0'))
+                    .arg(p.day, 2, 10, QChar(u'0'));
+    if (p.hasTime()) {
+        s += QStringLiteral("T%1:%2:%3")
+                 .arg(p.hour, 2, 10, QChar(u'0'))
+                 .arg(p.minute, 2, 10, QChar(u'0'))
+                 .arg(p.second, 2, 10, QChar(u'0'));
+    }
+    return s;
+}
+
+std::optional<double> parse(QStringView text, QDate today)
+{
+    const auto p = parseParts(text, today);
+    if (!p)
+        return std::nullopt;
+    return makeValue(p->year, p->month, p->day, p->hour, p->minute, p->second);
+}
+
+std::optional<Parts> parseParts(QStringView text, QDate today, bool anyLeapDay)
+{
+    text = text.trimmed();
+    if (text.isEmpty() || text.front() == u',')
+        return std::nullopt;
+
+    // Blanks and commas separate the parts; a run of them counts as one.
+    std::array<QStringView, 5> chunks;
+    int count = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isSeparator(text[i]))
+            ++i;
+        if (i == text.size())
+            break;
+        const qsizetype start = i;
+        while (i < text.size() && !isSeparator(text[i]))
+            ++i;
+        if (count == static_cast<int>(chunks.size()))
+            return std::nullopt;
+        chunks[static_cast<size_t>(count++)] = text.mid(start, i - start);
+    }
+
+    // A trailing time of day: its clock chunk holds the only colons of the text.
+    Time time;
+    for (int k = 0; k < count; ++k) {
+        if (!chunks[static_cast<size_t>(k)].contains(u':'))
+            continue;
+        const bool markerFollows = k + 2 == count;
+        if (k + 1 != count && !markerFollows)
+            return std::nullopt;
+        const auto t =
+            timeOf(chunks[static_cast<size_t>(k)], markerFollows ? chunks[static_cast<size_t>(k + 1)] : QStringView());
+        if (!t)
+            return std::nullopt;
+        time = *t;
+        count = k;
+        break;
+    }
+
+    std::optional<Ymd> ymd;
+    if (count == 1)
+        ymd = numericDate(chunks[0], today);
+    else if (count == 2 || count == 3)
+        ymd = namedDate({chunks[0], chunks[1], chunks[2]}, count, today);
+    if (!ymd || ymd->year < MinYear || ymd->year > MaxYear)
+        return std::nullopt;
+    const bool leapDay = anyLeapDay && ymd->month == 2 && ymd->day == 29;
+    if (!leapDay && !isValidDate(ymd->year, ymd->month, ymd->day))
+        return std::nullopt;
+    return Parts{ymd->year, ymd->month, ymd->day, time.hour, time.minute, time.second};
+}
+
+} // namespace qm::platformdate

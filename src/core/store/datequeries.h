@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "dates/extdate.h"
+#include "dates/yearlookup.h"
+
+namespace qm {
+
+class ProjectDatabase;
+
+// Completes typed years and days from the events stored in a project.
+class ProjectYearLookup : public YearLookup
+{
+public:
+    explicit ProjectYearLookup(ProjectDatabase &db) : mDb(db) {}
+
+    QString LatestEventYear() const override;
+    std::optional<double> latestValueInYear(int storedYear, qint16 era) const override;
+
+private:
+    ProjectDatabase &mDb;
+};
+
+// True when another event than `id` has exactly this date and era.
+bool SameDateExists(ProjectDatabase &db, const ExtDate &date, qint32 id);
+// Moves the date forward, a day at a time, to the first day no stored event has.
+void FirstFreeDate(ProjectDatabase &db, ExtDate &date);
+
+} // namespace qm

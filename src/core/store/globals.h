@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "datequeries.h"
+#include "dates/extdate.h"
+#include "projectdatabase.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace qm {
+
+// The state the whole program shares while it runs: the open project and the working values the
+// windows hand each other. The application owns one; every test makes its own.
+class Globals
+{
+public:
+    Globals();
+    Globals(const Globals &) = delete;
+    Globals &operator=(const Globals &) = delete;
+
+    ProjectDatabase ProjectDb;
+    QString ProjectPath;
+    QString ProjectFolder;
+    std::array<QString, 5> RecentPaths;
+
+    qint32 CurTimeLineId = 0;
+    qint32 SelectedId = -1;
+    // The working date that new event records share until they are given a date of their own.
+    std::shared_ptr<ExtDate> NewEventDate;
+    double Zoom = 1.0;
+    int MinDist = 100;
+    bool AdvanceDate = true;
+    qint16 DialogResult = -1;
+
+    // What "today" is for dates typed without a year; tests and the command-line tool fix it.
+    std::function<QDate()> clock;
+    // The folder with the template project and the stock pictures.
+    QString appFolder;
+
+    // Everything a date parse needs: the clock and, when a project is open, its events.
+    DateEnv dateEnv() const;
+    // The working date, made with its defaults when it does not exist yet.
+    std::shared_ptr<ExtDate> workingDate();
+
+private:
+    ProjectYearLookup mYearLookup;
+};
+
+// The application folder next to the executable, else ../share/quillmarsh, as installed.
+QString defaultAppFolder();
+
+} // namespace qm

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+// The one connection to an open project file, with the checks that keep non-projects untouched.
+class ProjectDatabase
+{
+public:
+    enum class Mode { ReadWrite, ReadOnly };
+
+    // The tables every project holds.
+    static const QStringList &tableNames();
+    static constexpr int SchemaVersion = 1;
+    static constexpr int ApplicationId = 0x514D5031; // "QMP1"
+
+    ProjectDatabase();
+    ~ProjectDatabase();
+    ProjectDatabase(const ProjectDatabase &) = delete;
+    ProjectDatabase &operator=(const ProjectDatabase &) = delete;
+
+    // Opens an existing project; throws NotAProjectError, without writing a byte, when the file is
+    // missing, is not an SQLite database or lacks the project tables. Projects made before eras
+    // existed gain the EventEra column (read-write mode only).
+    void open(const QString &path, Mode mode = Mode::ReadWrite);
+    // Makes a new, empty project file (all tables, no rows); the file must not exist yet.
+    void create(const QString &path);
+    void close();
+
+    bool isOpen() const;
+    bool isReadOnly() const { return mReadOnly; }
+    QString path() const { return mPath; }
+    QSqlDatabase &db() { return mDb; }
+
+    // True when the table has the column (names compared without case).
+    bool hasColumn(const QString &table, const QString &column);
+
+    // Transactions nest: only the outermost one reaches the engine.
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+
+private:
+    void connect(const QString &path, bool readOnly);
+    void registerCollation();
+    void execScript(const QStringList &statements);
+
+    QString mConnectionName;
+    QSqlDatabase mDb;
+    QString mPath;
+    bool mReadOnly = false;
+    int mTransactionDepth = 0;
+};
+
+// True when the file starts with the SQLite header.
+bool hasSqliteHeader(const QString &path);
+
+} // namespace qm

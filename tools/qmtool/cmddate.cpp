@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolcontext.h"
+
+#include "dates/platformdate.h"
+#include "store/globals.h"
+#include "store/projectfiles.h"
+#include "store/storeerror.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qmtool {
+
+namespace {
+
+QDate todayOption(const Arguments &a)
+{
+    if (!a.has(QStringLiteral("today")))
+        return {};
+    const QDate d = QDate::fromString(a.option(QStringLiteral("today")), Qt::ISODate);
+    if (!d.isValid())
+        throw UsageError(QStringLiteral("--today wants a date as YYYY-MM-DD"));
+    return d;
+}
+
+} // namespace
+
+int cmdDate(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today")});
+    if (a.positional.isEmpty())
+        throw UsageError(QStringLiteral("date needs at least one TEXT"));
+
+    qm::Globals g;
+    if (const QDate today = todayOption(a); today.isValid())
+        g.clock = [today] { return today; };
+    if (a.has(QStringLiteral("project")))
+        g.ProjectDb.open(a.option(QStringLiteral("project")), qm::ProjectDatabase::Mode::ReadOnly);
+
+    const qm::DateEnv env = g.dateEnv();
+    for (const QString &text : a.positional) {
+        qm::ExtDate d;
+        d.Assign(text, env);
+        if (!d.isValid())
+            out(QStringLiteral("9999\t"));
+        else
+            out(QStringLiteral("%1\t%2\t%3").arg(d.Era).arg(qm::platformdate::toIsoText(d.Value), d.Render()));
+    }
+    return ExitDone;
+}
+
+int cmdNew(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {});
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("new needs exactly one FILE.qmp"));
+    const QString path = QFileInfo(a.positional.front()).absoluteFilePath();
+    if (!path.endsWith(QStringLiteral(".qmp"), Qt::CaseInsensitive))
+        throw UsageError(QStringLiteral("a project file name ends with .qmp"));
+    qm::Globals g;
+    qm::createProjectFromTemplate(path, g.appFolder);
+    // Prove the copy is a project before saying so.
+    g.ProjectDb.open(path);
+    g.ProjectDb.close();
+    out(QDir::toNativeSeparators(path));
+    return ExitDone;
+}
+
+int cmdMakeTemplate(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {});
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("make-template needs the output file"));
+    qm::ProjectDatabase db;
+    db.create(a.positional.front());
+    db.close();
+    return ExitDone;
+}
+
+} // namespace qmtool

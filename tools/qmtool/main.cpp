@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// qmtool: the program's headless companion for scripting and checking projects.
+#include "toolcontext.h"
+
+#include "store/storeerror.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <functional>
+
+namespace qmtool {
+
+namespace {
+
+const char *const Usage = R"(Usage: qmtool COMMAND [OPTIONS] ARGUMENTS
+
+Commands:
+  date [--project FILE] [--today YYYY-MM-DD] TEXT...
+        Shows how the program reads each TEXT as a date: era code, stored
+        calendar date, and the date as shown. An unreadable text gives 9999.
+  new FILE.qmp
+        Creates a new project from the template, with its picture folders.
+  --help
+        Shows this text.
+
+Exit codes: 0 done, 1 failure (with a message), 2 bad usage.
+)";
+
+} // namespace
+
+Arguments Arguments::parse(const QStringList &args, const QStringList &valueOptions)
+{
+    Arguments a;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"--") {
+            a.positional += args.mid(i + 1);
+            break;
+        }
+        if (arg.startsWith(u"--") && arg.size() > 2) {
+            const QString name = arg.mid(2);
+            if (!valueOptions.contains(name))
+                throw UsageError(QStringLiteral("unknown option %1").arg(arg));
+            if (i + 1 >= args.size())
+                throw UsageError(QStringLiteral("option %1 needs a value").arg(arg));
+            a.options[name] = args[++i];
+            continue;
+        }
+        a.positional << arg;
+    }
+    return a;
+}
+
+QString Arguments::option(const QString &name) const
+{
+    const auto it = options.find(name);
+    return it == options.end() ? QString() : it->second;
+}
+
+void out(const QString &line)
+{
+    std::fputs((line + u'\n').toUtf8().constData(), stdout);
+}
+
+void err(const QString &line)
+{
+    std::fputs((QStringLiteral("qmtool: ") + line + u'\n').toUtf8().constData(), stderr);
+}
+
+} // namespace qmtool
+
+int main(int argc, char *argv[])
+{
+    using namespace qmtool;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quillmarsh"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.front() == u"--help" || args.front() == u"-h" || args.front() == u"help") {
+        std::fputs(Usage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? ExitUsage : ExitDone;
+    }
+    const QString command = args.takeFirst();
+    const std::map<QString, std::function<int(const QStringList &)>> commands = {
+        {QStringLiteral("date"), cmdDate},
+        {QStringLiteral("new"), cmdNew},
+        {QStringLiteral("make-template"), cmdMakeTemplate},
+    };
+    const auto it = commands.find(command);
+    try {
+        if (it == commands.end())
+            throw UsageError(QStringLiteral("unknown command \"%1\"").arg(command));
+        const int rc = it->second(args);
+        std::fflush(stdout);
+        return rc;
+    } catch (const UsageError &e) {
+        err(QString::fromStdString(e.what()) + QStringLiteral(" (see qmtool --help)"));
+        return ExitUsage;
+    } catch (const qm::StoreError &e) {
+        err(e.text());
+        return ExitFailed;
+    } catch (const std::exception &e) {
+        err(QString::fromStdString(e.what()));
+        return ExitFailed;
+    }
+}

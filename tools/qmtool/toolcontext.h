@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <stdexcept>
+
+namespace qmtool {
+
+inline constexpr int ExitDone = 0;
+inline constexpr int ExitFailed = 1;
+inline constexpr int ExitUsage = 2;
+
+// Bad usage: the message goes to stderr with a pointer to --help, and the tool exits with 2.
+class UsageError : public std::runtime_error
+{
+public:
+    explicit UsageError(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
+// A command's arguments: options given as "--name value" and the plain arguments in order.
+struct Arguments
+{
+    std::map<QString, QString> options;
+    QStringList positional;
+
+    // Splits the arguments; only the named options are allowed.
+    static Arguments parse(const QStringList &args, const QStringList &valueOptions);
+    QString option(const QString &name) const;
+    bool has(const QString &name) const { return options.count(name) != 0; }
+};
+
+void out(const QString &line);
+void err(const QString &line);
+
+int cmdDate(const QStringList &args);
+int cmdNew(const QStringList &args);
+int cmdMakeTemplate(const QStringList &args);
+
+} // namespace qmtool
