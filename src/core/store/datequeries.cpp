@@ -15,15 +15,6 @@ namespace {
 // Dates are compared as the date text of the old engine did, that is to the second.
 constexpr double HalfSecond = 0.5 / 86400.0;
 
-// The first stored event with this date and era, 0 when none.
-qint32 firstEventOn(ProjectDatabase &db, const ExtDate &date)
-{
-    SqlQuery q(db, QStringLiteral("SELECT Id FROM Event WHERE EventDate > ? AND EventDate < ? AND EventEra = ? "
-                                  "ORDER BY Id LIMIT 1"));
-    q.bind(date.Value - HalfSecond).bind(date.Value + HalfSecond).bind(date.Era).exec();
-    return q.next() ? q.value(0).toInt() : 0;
-}
-
 // Where FirstFreeDate gives up: 31 December of stored year 9899.
 const double LastFreeDay = static_cast<double>(pd::serialOf(9899, 12, 31));
 
@@ -54,15 +45,28 @@ std::optional<double> ProjectYearLookup::latestValueInYear(int storedYear, qint1
     return q.value(0).toDouble();
 }
 
+SameDateEvents eventsOnDate(ProjectDatabase &db, const ExtDate &date)
+{
+    SqlQuery q(db, QStringLiteral("SELECT Id FROM Event WHERE EventDate > ? AND EventDate < ? AND EventEra = ? "
+                                  "ORDER BY Id LIMIT 2"));
+    q.bind(date.Value - HalfSecond).bind(date.Value + HalfSecond).bind(date.Era).exec();
+    SameDateEvents found;
+    if (q.next())
+        found.first = q.value(0).toInt();
+    if (q.next())
+        found.next = q.value(0).toInt();
+    return found;
+}
+
 bool SameDateExists(ProjectDatabase &db, const ExtDate &date, qint32 id)
 {
-    const qint32 first = firstEventOn(db, date);
+    const qint32 first = eventsOnDate(db, date).first;
     return first != 0 && first != id;
 }
 
 void FirstFreeDate(ProjectDatabase &db, ExtDate &date)
 {
-    while (firstEventOn(db, date) != 0) {
+    while (eventsOnDate(db, date).first != 0) {
         if (date.Value == LastFreeDay)
             return;
         const ExtDate before = date;

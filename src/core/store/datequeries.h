@@ -22,6 +22,14 @@ private:
     ProjectDatabase &mDb;
 };
 
+// The stored events with exactly this date and era: the first one and the one after it, 0 when missing.
+struct SameDateEvents
+{
+    qint32 first = 0;
+    qint32 next = 0;
+};
+SameDateEvents eventsOnDate(ProjectDatabase &db, const ExtDate &date);
+
 // True when another event than `id` has exactly this date and era.
 bool SameDateExists(ProjectDatabase &db, const ExtDate &date, qint32 id);
 // Moves the date forward, a day at a time, to the first day no stored event has.
