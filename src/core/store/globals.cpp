@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "globals.h"
 
+#include "clevent.h"
+#include "clformat.h"
+#include "cltimeline.h"
 #include "dates/platformdate.h"
 
 #include <QCoreApplication>
@@ -11,6 +14,8 @@
 namespace qm {
 
 Globals::Globals() : appFolder(defaultAppFolder()), mYearLookup(ProjectDb) {}
+
+Globals::~Globals() = default;
 
 DateEnv Globals::dateEnv() const
 {

@@ -15,12 +15,17 @@
 
 namespace qm {
 
+class clEvent;
+class clFormat;
+class clTimeLine;
+
 // The state the whole program shares while it runs: the open project and the working values the
 // windows hand each other. The application owns one; every test makes its own.
 class Globals
 {
 public:
     Globals();
+    ~Globals();
     Globals(const Globals &) = delete;
     Globals &operator=(const Globals &) = delete;
 
@@ -29,7 +34,10 @@ public:
     QString ProjectFolder;
     std::array<QString, 5> RecentPaths;
 
+    std::unique_ptr<clTimeLine> CurTimeLine;
     qint32 CurTimeLineId = 0;
+    std::unique_ptr<clEvent> CurEvent;
+    std::unique_ptr<clFormat> CurFormat;
     qint32 SelectedId = -1;
     // The working date that new event records share until they are given a date of their own.
     std::shared_ptr<ExtDate> NewEventDate;
@@ -37,6 +45,11 @@ public:
     int MinDist = 100;
     bool AdvanceDate = true;
     qint16 DialogResult = -1;
+
+    // Asked by clEvent::Save when another event (clashId, followed by nextId or 0) has the date of the
+    // event `name`: false when the user gave up saving, true when the corrected date is in NewEventDate.
+    // Unset, every clash counts as given up.
+    std::function<bool(const QString &name, qint32 clashId, qint32 nextId)> DateCorrection;
 
     // What "today" is for dates typed without a year; tests and the command-line tool fix it.
     std::function<QDate()> clock;

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "dates/extdate.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+namespace qm {
+
+class Globals;
+class ProjectDatabase;
+
+// One event of the project with its four element lists, loaded by Id and saved as a whole.
+class clEvent
+{
+public:
+    // A new event shares the working date of `g`, which moves on by one day for the next one.
+    explicit clEvent(Globals &g);
+
+    std::shared_ptr<ExtDate> EventDate;
+    QString EventDateStr;
+    qint32 Id = 0;
+    QString Description;
+    QString Name = QStringLiteral("New event");
+    QString Actors;
+    QString Places;
+    QString Sources;
+    QString Keywords;
+    QString ImageSource = QStringLiteral("S");
+    QString ImageName = QStringLiteral("Im0.gif");
+
+    // Fills the record from the row of its Id and returns that Id; 0, leaving it unchanged, when
+    // there is none. The date is written into the date object the record holds, shared or not.
+    qint32 Load();
+    // Stores the record and its element links, creating the row when needed, and returns the Id;
+    // -1 when another event has the same date and the correction was cancelled (nothing is stored).
+    qint32 Save();
+
+private:
+    // Replaces the event's element links by those of its four lists.
+    void WriteElements();
+
+    Globals &mG;
+};
+
+// Deletes the event and the rows that name it: its element links, placements and formats.
+void DeleteEventRow(ProjectDatabase &db, qint32 id);
+// The Ids of all events in chronological order: by era code, then by date.
+QList<qint32> eventIdsByDate(ProjectDatabase &db);
+
+} // namespace qm

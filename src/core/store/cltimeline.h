@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "clformat.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace qm {
+
+class Globals;
+class ProjectDatabase;
+
+// A named timeline: its title and subtitle, background or wallpaper, default picture and default box format.
+class clTimeLine
+{
+public:
+    explicit clTimeLine(ProjectDatabase &db);
+
+    qint32 Id = 0;
+    QString Name;
+    QString Description;
+    qint32 BackColor = 0xFFC0C0;
+    QString LabelCaption;
+    qint32 LabelBackColor = 0xFFFFFF;
+    qint32 LabelForeColor = 0;
+    QString LabelFont = QStringLiteral("Georgia");
+    QString LabelFontSize = QStringLiteral("24");
+    bool LabelSolid = false;
+    bool LabelShowBorder = false;
+    bool LabelBold = false;
+    bool LabelItalic = false;
+    QString SubCaption = QStringLiteral("Made with Quillmarsh");
+    qint32 SubBackColor = 0xFFFFFF;
+    qint32 SubForeColor = 0;
+    QString SubFont = QStringLiteral("Georgia");
+    QString SubFontSize = QStringLiteral("10");
+    bool SubSolid = false;
+    bool SubShowBorder = false;
+    bool SubBold = false;
+    bool SubItalic = false;
+    QString ImageSource = QStringLiteral("S");
+    QString ImageName = QStringLiteral("Im0.gif");
+    QString WallSource = QStringLiteral("S");
+    QString WallName = QStringLiteral("WallPaper0.jpg");
+    bool UseWallpaper = false;
+    bool ForceDefault = true;
+    clFormat DefaultFormat;
+
+    // Every member but Id, Name, Description and LabelCaption back to its default, the default format too.
+    void GetDefault();
+    // Fills the record from the row with that Id; nothing changes when there is none.
+    void Load(qint32 id);
+    // Stores the timeline with its default format, creating the rows when needed, and returns the Id.
+    qint32 Save();
+    void Eq(const clTimeLine &other) { *this = other; }
+
+private:
+    QVariantList columnValues() const;
+
+    ProjectDatabase *mDb;
+};
+
+// A name for a new timeline: "Timeline" followed by one more than the largest number that names
+// of the form "Timeline<1-9>..." carry (letter case ignored).
+QString NewTimelineName(ProjectDatabase &db);
+// True when a timeline other than `exceptId` has this name, letter case ignored.
+bool timelineNameExists(ProjectDatabase &db, const QString &name, qint32 exceptId);
+
+// One entry of the timeline list.
+struct TimelineEntry
+{
+    qint32 id = 0;
+    QString name;
+};
+// All timelines, ordered by name.
+std::vector<TimelineEntry> timelinesByName(ProjectDatabase &db);
+
+// Makes the first timeline of a new project, "Timeline0", as CurTimeLine, remembers it as the one
+// to show, and returns its Id.
+qint32 createFirstTimeline(Globals &g);
+
+} // namespace qm

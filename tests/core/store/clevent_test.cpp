@@ -1,0 +1,321 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dates/platformdate.h"
+#include "store/clevent.h"
+#include "store/globals.h"
+#include "store/placements.h"
+#include "store/storeerror.h"
+#include "storetestsupport.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
+#include <vector>
+
+namespace pd = qm::platformdate;
+
+namespace {
+
+qm::ExtDate day(int y, int m, int d, qint16 era = qm::EraPlain)
+{
+    return qm::ExtDate(*pd::makeValue(y, m, d), era);
+}
+
+// An event stored with a date of its own, as the event dialog stores them.
+qint32 store(qm::Globals &g, const qm::ExtDate &date, const QString &name)
+{
+    qm::clEvent e(g);
+    e.EventDate = std::make_shared<qm::ExtDate>(date);
+    e.Name = name;
+    return e.Save();
+}
+
+int eventCount(qmtest::TempProject &t)
+{
+    return qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Event"));
+}
+
+} // namespace
+
+TEST(clEvent, NewRecordsShareAndAdvanceTheWorkingDate)
+{
+    qmtest::TempProject t;
+    const char *expected[] = {"1/2/2001", "1/3/2001", "1/4/2001"};
+    std::vector<std::unique_ptr<qm::clEvent>> made;
+    for (const char *date : expected) {
+        made.push_back(std::make_unique<qm::clEvent>(t.g));
+        EXPECT_EQ(made.back()->EventDateStr, QString::fromUtf8(date));
+        EXPECT_EQ(made.back()->EventDate.get(), t.g.NewEventDate.get());
+    }
+    // One object: the earlier records see the latest day too.
+    EXPECT_EQ(made.front()->EventDate->Render(), QStringLiteral("1/4/2001"));
+
+    const qm::clEvent fresh(t.g);
+    EXPECT_EQ(fresh.Id, 0);
+    EXPECT_EQ(fresh.Name, QStringLiteral("New event"));
+    EXPECT_EQ(fresh.ImageName, QStringLiteral("Im0.gif"));
+    EXPECT_EQ(fresh.ImageSource, QStringLiteral("S"));
+}
+
+TEST(clEvent, LoadWritesIntoTheSharedDate)
+{
+    qmtest::TempProject t;
+    const qint32 id = store(t.g, day(1776, 7, 4), QStringLiteral("Independence"));
+
+    qm::clEvent e(t.g);
+    const qm::clEvent before = e;
+    e.Id = id + 100;
+    EXPECT_EQ(e.Load(), 0);
+    EXPECT_EQ(e.Name, before.Name);
+    EXPECT_EQ(e.EventDate->Render(), before.EventDateStr);
+
+    e.Id = id;
+    EXPECT_EQ(e.Load(), id);
+    EXPECT_EQ(e.Name, QStringLiteral("Independence"));
+    EXPECT_EQ(t.g.NewEventDate->Render(), QStringLiteral("7/4/1776"));
+    EXPECT_EQ(qm::clEvent(t.g).EventDateStr, QStringLiteral("7/5/1776"));
+}
+
+TEST(clEvent, NullPictureColumnsReadAsTheStockPicture)
+{
+    qmtest::TempProject t;
+    qm::execSql(t.g.ProjectDb,
+                QStringLiteral("INSERT INTO Event (EventDate, EventEra, Name, ImageName, ImageSource) "
+                               "VALUES (?, 0, 'Old', NULL, NULL)"),
+                {day(1900, 1, 1).Value});
+    qm::clEvent e(t.g);
+    e.ImageName = QStringLiteral("custom.png");
+    e.ImageSource = QStringLiteral("C");
+    e.Id = 1;
+    ASSERT_EQ(e.Load(), 1);
+    EXPECT_EQ(e.ImageName, QStringLiteral("Im0.gif"));
+    EXPECT_EQ(e.ImageSource, QStringLiteral("S"));
+}
+
+TEST(clEvent, SaveAsksForACorrectionOnlyWhenAnotherEventHasTheDate)
+{
+    const qm::ExtDate july4 = day(1776, 7, 4);
+    const qm::ExtDate july6 = day(1776, 7, 6);
+    enum class Answer { Cancel, AcceptJuly6, AcceptSame, Unset };
+    const struct
+    {
+        const char *what;
+        bool ownDate; // re-saving the stored event itself
+        std::vector<Answer> answers;
+        qint32 result; // -1 cancelled, 1 stored
+        const char *storedAt;
+    } cases[] = {
+        {"re-saved with its own date", true, {Answer::Cancel}, 1, "7/4/1776"},
+        {"cancelled", false, {Answer::Cancel}, -1, nullptr},
+        {"no dialog at all", false, {Answer::Unset}, -1, nullptr},
+        {"accepted", false, {Answer::AcceptJuly6}, 1, "7/6/1776"},
+        {"accepted the clash, then cancelled", false, {Answer::AcceptSame, Answer::Cancel}, -1, nullptr},
+        {"accepted the clash, then another day", false, {Answer::AcceptSame, Answer::AcceptJuly6}, 1, "7/6/1776"},
+    };
+    for (const auto &c : cases) {
+        qmtest::TempProject t;
+        const qint32 existing = store(t.g, july4, QStringLiteral("Declaration"));
+        std::vector<std::tuple<QString, qint32, qint32>> calls;
+        if (c.answers.front() != Answer::Unset) {
+            t.g.DateCorrection = [&](const QString &name, qint32 clashId, qint32 nextId) {
+                const Answer a = c.answers.at(calls.size());
+                calls.emplace_back(name, clashId, nextId);
+                if (a == Answer::Cancel)
+                    return false;
+                *t.g.NewEventDate = a == Answer::AcceptJuly6 ? july6 : july4;
+                return true;
+            };
+        }
+
+        qm::clEvent e(t.g);
+        e.Name = QStringLiteral("Signing");
+        if (c.ownDate) {
+            e.Id = existing;
+            e.Load();
+        }
+        e.EventDate = std::make_shared<qm::ExtDate>(july4);
+        const qint32 id = e.Save();
+
+        if (c.ownDate || c.answers.front() == Answer::Unset)
+            EXPECT_TRUE(calls.empty()) << c.what;
+        else
+            EXPECT_EQ(calls.size(), c.answers.size()) << c.what;
+        for (const auto &call : calls)
+            EXPECT_EQ(call, std::make_tuple(QStringLiteral("Signing"), existing, 0)) << c.what;
+        if (c.result < 0) {
+            EXPECT_EQ(id, -1) << c.what;
+            EXPECT_EQ(e.Id, 0) << c.what;
+            EXPECT_EQ(eventCount(t), 1) << c.what;
+            continue;
+        }
+        ASSERT_GT(id, 0) << c.what;
+        EXPECT_EQ(
+            qmtest::committedValue(t.projectPath, QStringLiteral("SELECT EventDate FROM Event WHERE Id = ?"), {id})
+                .toDouble(),
+            *pd::parse(QString::fromUtf8(c.storedAt), qmtest::testToday()))
+            << c.what;
+        if (!c.ownDate) {
+            // The record now holds the shared working date, as documented.
+            EXPECT_EQ(e.EventDate.get(), t.g.NewEventDate.get()) << c.what;
+        }
+    }
+}
+
+TEST(clEvent, CorrectionSeesTheFollowingEventOfTheSameDate)
+{
+    qmtest::TempProject t;
+    const qm::ExtDate ides = day(9855, 3, 15, qm::EraBC);
+    // Files of older versions can already hold two events of one date.
+    for (int i = 0; i < 2; ++i)
+        qm::execSql(t.g.ProjectDb, QStringLiteral("INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, 'x')"),
+                    {ides.Value, ides.Era});
+    qint32 seenNext = -1;
+    t.g.DateCorrection = [&](const QString &, qint32, qint32 nextId) {
+        seenNext = nextId;
+        return false;
+    };
+    EXPECT_EQ(store(t.g, ides, QStringLiteral("Third")), -1);
+    EXPECT_EQ(seenNext, 2);
+}
+
+TEST(clEvent, AnInvalidDateNeverReachesTheFile)
+{
+    qmtest::TempProject t;
+    store(t.g, day(1776, 7, 4), QStringLiteral("Declaration"));
+    qm::clEvent bad(t.g);
+    bad.EventDate = std::make_shared<qm::ExtDate>(0.0, qm::EraInvalid);
+    EXPECT_THROW(bad.Save(), qm::StoreError);
+
+    t.g.DateCorrection = [&](const QString &, qint32, qint32) {
+        t.g.NewEventDate->Era = qm::EraInvalid; // a dialog that let a bad text through
+        return true;
+    };
+    qm::clEvent clash(t.g);
+    clash.EventDate = std::make_shared<qm::ExtDate>(day(1776, 7, 4));
+    EXPECT_THROW(clash.Save(), qm::StoreError);
+    EXPECT_EQ(eventCount(t), 1);
+}
+
+TEST(clEvent, ElementListsAreStoredAsLinksAndComeBackNormalised)
+{
+    const struct
+    {
+        const char *actors;
+        const char *loaded;
+        int links;
+    } cases[] = {
+        {" Caesar ,Pompey", "Caesar, Pompey", 2},
+        {"Caesar, Caesar", "Caesar, Caesar", 2}, // one element, two links
+        {"Caesar, caesar", "Caesar, Caesar", 2},
+        {"Caesar, ", "Caesar", 1}, // a stray comma names nothing
+        {",,", "", 0},
+        {"Marcus \"the elder\", Cato", "Cato, Marcus \"the elder\"", 2},
+        {"", "", 0},
+    };
+    for (const auto &c : cases) {
+        qmtest::TempProject t;
+        qm::clEvent e(t.g);
+        e.Actors = QString::fromUtf8(c.actors);
+        e.Places = QStringLiteral("Rome");
+        const qint32 id = e.Save();
+        ASSERT_GT(id, 0);
+        EXPECT_EQ(qmtest::committedCount(t.projectPath,
+                                         QStringLiteral("SELECT COUNT(*) FROM EventElement WHERE EventId = ? AND "
+                                                        "ElementType = 'A'"),
+                                         {id}),
+                  c.links)
+            << c.actors;
+
+        qm::clEvent back(t.g);
+        back.Id = id;
+        ASSERT_EQ(back.Load(), id);
+        EXPECT_EQ(back.Actors, QString::fromUtf8(c.loaded)) << c.actors;
+        EXPECT_EQ(back.Places, QStringLiteral("Rome"));
+    }
+}
+
+TEST(clEvent, SavingAgainReplacesTheLinksAndReusesElements)
+{
+    qmtest::TempProject t;
+    qm::clEvent e(t.g);
+    e.Actors = QStringLiteral("Caesar, Pompey");
+    e.Keywords = QStringLiteral("Civil war");
+    const qint32 id = e.Save();
+    e.Actors = QStringLiteral("pompey, Crassus");
+    e.Keywords.clear();
+    ASSERT_EQ(e.Save(), id);
+
+    qm::clEvent back(t.g);
+    back.Id = id;
+    back.Load();
+    EXPECT_EQ(back.Actors, QStringLiteral("Crassus, Pompey"));
+    EXPECT_EQ(back.Keywords, QStringLiteral(""));
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM EventElement")), 2);
+    // Elements stay when nothing links to them any more.
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Element")), 4);
+}
+
+TEST(clEvent, AFailedSaveStoresNothingAndKeepsNoId)
+{
+    qmtest::TempProject t;
+    qm::clEvent e(t.g);
+    e.Actors = QStringLiteral("Caesar");
+    // The event row goes in, then its first link fails.
+    qm::execSql(t.g.ProjectDb, QStringLiteral("CREATE TRIGGER NoLinks BEFORE INSERT ON EventElement "
+                                              "BEGIN SELECT RAISE(ABORT, 'no links'); END"));
+    EXPECT_THROW(e.Save(), qm::StoreError);
+    EXPECT_EQ(e.Id, 0);
+    EXPECT_EQ(eventCount(t), 0);
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Element")), 0);
+
+    qm::execSql(t.g.ProjectDb, QStringLiteral("DROP TRIGGER NoLinks"));
+    const qint32 id = e.Save();
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(qmtest::committedCount(t.projectPath,
+                                     QStringLiteral("SELECT COUNT(*) FROM EventElement WHERE EventId = ?"), {id}),
+              1);
+}
+
+TEST(clEvent, DeletingAnEventTakesItsRowsAlongAndPlacementsSkipOrphans)
+{
+    qmtest::TempProject t;
+    auto &db = t.g.ProjectDb;
+    const qint32 ad = store(t.g, day(1066, 10, 14), QStringLiteral("Hastings"));
+    const qint32 bc = store(t.g, day(9399, 1, 1, qm::EraBC), QStringLiteral("500 BC"));
+    const qint32 early = store(t.g, day(9949, 1, 1, qm::EraEarlyAD), QStringLiteral("50 AD"));
+    const qint32 gone = store(t.g, day(1200, 1, 1), QStringLiteral("Gone"));
+    const qint32 oldGone = store(t.g, day(1300, 1, 1), QStringLiteral("Deleted by an older version"));
+    for (const qint32 id : {ad, bc, early, gone, oldGone}) {
+        qm::execSql(db,
+                    QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
+                                   "VALUES (1, ?, ?, 300)"),
+                    {id, id * 1000.0});
+        qm::execSql(db, QStringLiteral("INSERT INTO Format (TimelineId, EventId) VALUES (1, ?)"), {id});
+        qm::execSql(db, QStringLiteral("INSERT INTO EventElement (EventId, ElementType, ElementId) VALUES (?, 'A', 1)"),
+                    {id});
+    }
+
+    qm::DeleteEventRow(db, gone);
+    qm::execSql(db, QStringLiteral("DELETE FROM Event WHERE Id = ?"), {oldGone});
+    for (const char *table : {"TimeLineEvent", "Format", "EventElement"}) {
+        EXPECT_EQ(qmtest::committedCount(
+                      t.projectPath,
+                      QStringLiteral("SELECT COUNT(*) FROM %1 WHERE EventId = ?").arg(QString::fromUtf8(table)),
+                      {gone}),
+                  0)
+            << table;
+    }
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM TimeLineEvent")), 4);
+
+    const std::vector<qm::Placement> boxes = qm::timelinePlacements(db, 1);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].eventId, bc);
+    EXPECT_EQ(boxes[1].eventId, early);
+    EXPECT_EQ(boxes[2].eventId, ad);
+    EXPECT_EQ(boxes[2].BoxLeft, ad * 1000.0);
+    EXPECT_EQ(boxes[2].BoxTop, 300.0);
+    EXPECT_TRUE(qm::timelinePlacements(db, 2).empty());
+    EXPECT_EQ(qm::eventIdsByDate(db), (QList<qint32>{bc, early, ad}));
+}
