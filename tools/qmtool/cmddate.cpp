@@ -3,11 +3,13 @@
 #include "toolcontext.h"
 
 #include "dates/platformdate.h"
+#include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/projectfiles.h"
 #include "store/storeerror.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace qmtool {
@@ -59,10 +61,22 @@ int cmdNew(const QStringList &args)
     if (!path.endsWith(QStringLiteral(".qmp"), Qt::CaseInsensitive))
         throw UsageError(QStringLiteral("a project file name ends with .qmp"));
     qm::Globals g;
+    const QString folder = qm::projectFolderOf(path);
+    const bool folderExisted = QFileInfo::exists(folder);
     qm::createProjectFromTemplate(path, g.appFolder);
-    // Prove the copy is a project before saying so.
-    g.ProjectDb.open(path);
-    g.ProjectDb.close();
+    try {
+        // Opening proves the copy is a project before the tool says so.
+        g.ProjectDb.open(path);
+        qm::createFirstTimeline(g);
+        g.ProjectDb.close();
+    } catch (...) {
+        // Half a project is worse than none: the user would take it for a good one.
+        g.ProjectDb.close();
+        QFile::remove(path);
+        if (!folderExisted)
+            QDir(folder).removeRecursively();
+        throw;
+    }
     out(QDir::toNativeSeparators(path));
     return ExitDone;
 }

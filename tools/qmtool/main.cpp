@@ -21,7 +21,20 @@ Commands:
         Shows how the program reads each TEXT as a date: era code, stored
         calendar date, and the date as shown. An unreadable text gives 9999.
   new FILE.qmp
-        Creates a new project from the template, with its picture folders.
+        Creates a new project from the template, with its picture folders and
+        its first timeline, "Timeline0".
+  events FILE
+        Lists the events in date order, one per line: id, era code, stored
+        calendar date, date text, name, actors, places, sources, keywords,
+        separated by tabs. Tabs, line breaks and backslashes inside values are
+        written as \t, \r, \n and \\.
+  timelines FILE
+        Lists the timelines by name: id and name, separated by a tab.
+  add-event FILE --date TEXT --name TEXT [--description TEXT]
+            [--actors LIST] [--places LIST] [--sources LIST] [--keywords LIST]
+        Stores a new event as the event dialog does and prints its id. A date
+        another event already has moves on to the first free day. LISTs are
+        names separated by commas.
   --help
         Shows this text.
 
@@ -88,6 +101,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("date"), cmdDate},
         {QStringLiteral("new"), cmdNew},
         {QStringLiteral("make-template"), cmdMakeTemplate},
+        {QStringLiteral("events"), cmdEvents},
+        {QStringLiteral("timelines"), cmdTimelines},
+        {QStringLiteral("add-event"), cmdAddEvent},
     };
     const auto it = commands.find(command);
     try {

@@ -21,6 +21,13 @@ public:
     explicit UsageError(const QString &message) : std::runtime_error(message.toStdString()) {}
 };
 
+// A failure the user is told about in plain words on stderr; the tool exits with 1.
+class ToolFailure : public std::runtime_error
+{
+public:
+    explicit ToolFailure(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
 // A command's arguments: options given as "--name value" and the plain arguments in order.
 struct Arguments
 {
@@ -39,5 +46,8 @@ void err(const QString &line);
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);
 int cmdMakeTemplate(const QStringList &args);
+int cmdEvents(const QStringList &args);
+int cmdTimelines(const QStringList &args);
+int cmdAddEvent(const QStringList &args);
 
 } // namespace qmtool

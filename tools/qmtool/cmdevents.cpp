@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolcontext.h"
+
+#include "dates/platformdate.h"
+#include "store/clevent.h"
+#include "store/cltimeline.h"
+#include "store/datequeries.h"
+#include "store/globals.h"
+
+namespace qmtool {
+
+namespace {
+
+// One value of a tab-separated line: what would split the line or the value is written as an escape.
+QString field(const QString &value)
+{
+    QString s;
+    s.reserve(value.size());
+    for (QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            s += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            s += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            s += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            s += QStringLiteral("\\n");
+            break;
+        default:
+            s += c;
+        }
+    }
+    return s;
+}
+
+QString onlyFile(const Arguments &a, const QString &command)
+{
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("%1 needs exactly one FILE").arg(command));
+    return a.positional.front();
+}
+
+} // namespace
+
+int cmdEvents(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {});
+    qm::Globals g;
+    g.ProjectDb.open(onlyFile(a, QStringLiteral("events")), qm::ProjectDatabase::Mode::ReadOnly);
+    qm::clEvent e(g);
+    for (const qint32 id : qm::eventIdsByDate(g.ProjectDb)) {
+        e.Id = id;
+        if (e.Load() == 0)
+            continue;
+        const QStringList fields = {QString::number(e.Id),
+                                    QString::number(e.EventDate->Era),
+                                    qm::platformdate::toIsoText(e.EventDate->Value),
+                                    field(e.EventDateStr),
+                                    field(e.Name),
+                                    field(e.Actors),
+                                    field(e.Places),
+                                    field(e.Sources),
+                                    field(e.Keywords)};
+        out(fields.join(u'\t'));
+    }
+    return ExitDone;
+}
+
+int cmdTimelines(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {});
+    qm::Globals g;
+    g.ProjectDb.open(onlyFile(a, QStringLiteral("timelines")), qm::ProjectDatabase::Mode::ReadOnly);
+    for (const qm::TimelineEntry &t : qm::timelinesByName(g.ProjectDb))
+        out(QString::number(t.id) + u'\t' + field(t.name));
+    return ExitDone;
+}
+
+int cmdAddEvent(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(
+        args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("actors"),
+               QStringLiteral("places"), QStringLiteral("sources"), QStringLiteral("keywords")});
+    const QString file = onlyFile(a, QStringLiteral("add-event"));
+    if (!a.has(QStringLiteral("date")) || !a.has(QStringLiteral("name")))
+        throw UsageError(QStringLiteral("add-event needs --date and --name"));
+
+    // The checks of the event dialog, in its order and with its words.
+    const QString name = a.option(QStringLiteral("name"));
+    if (name.isEmpty())
+        throw ToolFailure(QStringLiteral("The short description of the event must be entered"));
+    if (name.size() > 255)
+        throw ToolFailure(
+            QStringLiteral("Short description is too long. Please shorten it to no more then 255 characters."));
+
+    qm::Globals g;
+    g.ProjectDb.open(file);
+    qm::ExtDate date;
+    date.Assign(a.option(QStringLiteral("date")), g.dateEnv());
+    if (!date.isValid())
+        throw ToolFailure(QStringLiteral("Incorrect date"));
+    if (qm::SameDateExists(g.ProjectDb, date, 0))
+        qm::FirstFreeDate(g.ProjectDb, date);
+
+    qm::clEvent e(g);
+    e.EventDate = std::make_shared<qm::ExtDate>(date);
+    e.EventDateStr = date.Render();
+    e.Name = name;
+    e.Description = a.option(QStringLiteral("description"));
+    e.Actors = a.option(QStringLiteral("actors"));
+    e.Places = a.option(QStringLiteral("places"));
+    e.Sources = a.option(QStringLiteral("sources"));
+    e.Keywords = a.option(QStringLiteral("keywords"));
+    // Without a window nobody can pick another date; the only clash left is at the end of the calendar.
+    const qint32 id = e.Save();
+    if (id < 0)
+        throw ToolFailure(QStringLiteral("Another event with this exact date already exists in this project."));
+    out(QString::number(id));
+    return ExitDone;
+}
+
+} // namespace qmtool
