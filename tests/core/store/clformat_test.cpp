@@ -52,12 +52,6 @@ TEST(clFormat, MissingRowsGiveTheDefaultsNotTheTimelineFormat)
     qm::clFormat defaults;
     defaults.PictureName = QStringLiteral("map.png"); // not touched by GetDefault
     EXPECT_EQ(f, defaults);
-    EXPECT_EQ(f.TextBackColor, 0xFFFFFF);
-    EXPECT_EQ(f.TextFont, QStringLiteral("Book Antiqua"));
-    EXPECT_EQ(f.TextFontSize, 10);
-    EXPECT_EQ(f.DateFontSize, 8);
-    EXPECT_TRUE(f.LineVisible);
-    EXPECT_EQ(f.Scheme, 1);
 }
 
 TEST(clFormat, SaveStoresOneRowPerKeyAndReadsBackEveryMember)
