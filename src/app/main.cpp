@@ -1,9 +1,16 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmsplash.h"
 #include "main/frmmain.h"
+#include "main/userdialogs.h"
 #include "store/globals.h"
+#include "store/recentpaths.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFont>
+#include <QThread>
 
 #include <cstdio>
 
@@ -14,6 +21,15 @@ bool haveDisplay()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// Fonts that timelines name and Linux lacks, mapped to free look-alikes.
+void substituteFonts()
+{
+    QFont::insertSubstitutions(
+        QStringLiteral("Book Antiqua"),
+        {QStringLiteral("P052"), QStringLiteral("TeX Gyre Pagella"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Georgia"), {QStringLiteral("Gelasio"), QStringLiteral("DejaVu Serif")});
 }
 
 } // namespace
@@ -30,9 +46,31 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillmarsh"));
     QApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
     QApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
+    substituteFonts();
 
     qm::Globals globals;
-    qm::frmMain window(globals);
+    // The whole command line names the project to open, blanks and all.
+    const QString path = QApplication::arguments().mid(1).join(u' ');
+    globals.ProjectPath = QFileInfo(path).isFile() ? QFileInfo(path).absoluteFilePath() : QString();
+    qm::LoadPaths(globals.RecentPaths);
+
+    std::unique_ptr<qm::frmSplash> splash;
+    if (qm::frmSplash::wanted()) {
+        splash = std::make_unique<qm::frmSplash>();
+        splash->show();
+        QElapsedTimer shown;
+        shown.start();
+        while (shown.elapsed() < qm::frmSplash::ShowMilliseconds) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(20);
+        }
+    }
+
+    qm::PlatformDialogs dialogs;
+    qm::frmMain window(globals, dialogs);
     window.show();
+    if (splash)
+        splash->finish(&window);
+    window.Form_Load();
     return QApplication::exec();
 }

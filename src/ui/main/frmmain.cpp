@@ -3,31 +3,242 @@
 #include "frmmain.h"
 
 #include "frmabout.h"
+#include "store/globals.h"
+#include "store/storeerror.h"
+#include "userdialogs.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
 
 namespace qm {
 
-frmMain::frmMain(Globals &globals, QWidget *parent) : QMainWindow(parent), g(globals)
+frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), g(globals), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmarsh"));
     resize(1200, 800);
+    buildMenus();
+    buildToolBars();
 
-    mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &frmMain::mnuFileExit_Click);
-    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    lblNoTimeline = new QLabel(this);
+    lblNoTimeline->setObjectName(QStringLiteral("lblNoTimeline"));
+    lblNoTimeline->setAlignment(Qt::AlignCenter);
+    lblNoTimeline->setWordWrap(true);
+    setCentralWidget(lblNoTimeline);
 
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpAbout = mnuHelp->addAction(tr("&About Quillmarsh"), this, &frmMain::mnuHelpAbout_Click);
-    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+    setTimelineState(MenuState::NoProject);
 }
 
-void frmMain::mnuFileExit_Click()
+frmMain::~frmMain() = default;
+
+void frmMain::guarded(const std::function<void()> &command)
 {
-    close();
+    try {
+        command();
+    } catch (const StoreError &e) {
+        mDialogs.message(this, e.text());
+    }
+}
+
+void frmMain::buildMenus()
+{
+    auto entry = [this](QMenu *menu, const char *name, const QString &caption, auto slot) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if constexpr (!std::is_same_v<decltype(slot), std::nullptr_t>)
+            connect(a, &QAction::triggered, this, slot);
+        else
+            mNotYet.insert(a);
+        return a;
+    };
+    auto menu = [this](const char *name, const QString &caption) {
+        QMenu *m = menuBar()->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    mnuFile = menu("mnuFile", tr("&File"));
+    mnuFileNew = entry(mnuFile, "mnuFileNew", tr("&New"), &frmMain::mnuFileNew_Click);
+    mnuFileOpen = entry(mnuFile, "mnuFileOpen", tr("&Open"), &frmMain::mnuFileOpen_Click);
+    mnuFile->addSeparator();
+    mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), nullptr);
+    mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), nullptr);
+    mnuFilePrint = entry(mnuFile, "mnuFilePrint", tr("&Print"), nullptr);
+    mnuFile->addSeparator();
+    for (int i = 0; i < 5; ++i) {
+        QAction *a = mnuFile->addAction(QString());
+        a->setObjectName(QStringLiteral("mnuPath%1").arg(i + 1));
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { mnuPath_Click(i + 1); });
+        mnuPath[static_cast<size_t>(i)] = a;
+    }
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(tr("E&xit"), this, &QWidget::close);
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    mnuEventS = menu("mnuEventS", tr("&Events"));
+    mnuEventNew = entry(mnuEventS, "mnuEventNew", tr("&New"), nullptr);
+    mnuEventEdit = entry(mnuEventS, "mnuEventEdit", tr("&Edit"), nullptr);
+    mnuEventSelectPicture = entry(mnuEventS, "mnuEventSelectPicture", tr("&Picture"), nullptr);
+    mnuEventList = entry(mnuEventS, "mnuEventList", tr("&Include"), nullptr);
+    mnuEventExclude = entry(mnuEventS, "mnuEventExclude", tr("&Exclude"), nullptr);
+    mnuEventDelete = entry(mnuEventS, "mnuEventDelete", tr("&Delete"), nullptr);
+    mnuEventS->addSeparator();
+    mnuEventCopyFormat = entry(mnuEventS, "mnuEventCopyFormat", tr("Copy for&mat"), nullptr);
+    mnuEventCopyPicture = entry(mnuEventS, "mnuEventCopyPicture", tr("Copy pic&ture"), nullptr);
+    mnuEventPasteFormat = entry(mnuEventS, "mnuEventPasteFormat", tr("Paste form&at"), nullptr);
+    mnuEventPasteFormat->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuEventPastePicture = entry(mnuEventS, "mnuEventPastePicture", tr("Paste pict&ure"), nullptr);
+    mnuEventPastePicture->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuEventMakeDefFormat = entry(mnuEventS, "mnuEventMakeDefFormat", tr("Paste f&ormat to all"), nullptr);
+    mnuEventMakeDefPicture = entry(mnuEventS, "mnuEventMakeDefPicture", tr("Paste p&icture to all"), nullptr);
+
+    mnuTimelineS = menu("mnuTimelineS", tr("&Timelines"));
+    mnuTimeLineNew = entry(mnuTimelineS, "mnuTimeLineNew", tr("&New"), &frmMain::mnuTimeLineNew_Click);
+    mnuTimelineEdit = entry(mnuTimelineS, "mnuTimelineEdit", tr("&Edit"), &frmMain::mnuTimelineEdit_Click);
+    mnuTimelineColor = entry(mnuTimelineS, "mnuTimelineColor", tr("Select &Color"), &frmMain::mnuTimelineColor_Click);
+    mnuTimelineColor->setCheckable(true);
+    mnuTimelineWall = entry(mnuTimelineS, "mnuTimelineWall", tr("Select &Wallpaper"), nullptr);
+    mnuTimelineWall->setCheckable(true);
+    mnuTimeLineDelete = entry(mnuTimelineS, "mnuTimeLineDelete", tr("&Delete"), &frmMain::mnuTimeLineDelete_Click);
+
+    mnuFormat = menu("mnuFormat", tr("&Format"));
+    mnuFormatZoomIn = entry(mnuFormat, "mnuFormatZoomIn", tr("Zoom &in"), nullptr);
+    mnuFormatZoomOut = entry(mnuFormat, "mnuFormatZoomOut", tr("Zoom &out"), nullptr);
+    mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), nullptr);
+    mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), nullptr);
+
+    mnuTools = menu("mnuTools", tr("&Tools"));
+    mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), nullptr);
+    mnuToolsManage = entry(mnuTools, "mnuToolsManage", tr("&Manage elements"), nullptr);
+
+    mnuHelp = menu("mnuHelp", tr("&Help"));
+    mnuHelpTopics = entry(mnuHelp, "mnuHelpTopics", tr("&Help topics"), nullptr);
+    mnuHelpAbout = entry(mnuHelp, "mnuHelpAbout", tr("&About Quillmarsh"), &frmMain::mnuHelpAbout_Click);
+}
+
+QAction *frmMain::addButton(QToolBar *bar, const QString &key, const QString &text, const QIcon &icon, QAction *same)
+{
+    QAction *a = bar->addAction(icon, text);
+    a->setObjectName(key);
+    a->setToolTip(text);
+    if (same) {
+        connect(a, &QAction::triggered, same, &QAction::trigger);
+        if (mNotYet.count(same) != 0)
+            mNotYet.insert(a);
+    } else {
+        mNotYet.insert(a);
+    }
+    return a;
+}
+
+void frmMain::buildToolBars()
+{
+    auto bar = [this](const char *name, const QString &title) {
+        QToolBar *b = addToolBar(title);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIconSize(QSize(22, 22));
+        return b;
+    };
+    QStyle *s = style();
+
+    tbFile = bar("tbFile", tr("File"));
+    addButton(tbFile, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileIcon), mnuFileNew);
+    addButton(tbFile, QStringLiteral("Open"), tr("Open"), s->standardIcon(QStyle::SP_DialogOpenButton), mnuFileOpen);
+    addButton(tbFile, QStringLiteral("SaveAs"), tr("Save as"), s->standardIcon(QStyle::SP_DialogSaveButton),
+              mnuFileSaveAs);
+    addButton(tbFile, QStringLiteral("Print"), tr("Print"), s->standardIcon(QStyle::SP_ComputerIcon), mnuFilePrint);
+
+    tbTimeLines = bar("tbTimeLines", tr("Timelines"));
+    cmbTimeLine0 = new QComboBox(tbTimeLines);
+    cmbTimeLine0->setObjectName(QStringLiteral("cmbTimeLine0"));
+    cmbTimeLine0->setMinimumContentsLength(18);
+    cmbTimeLine0->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbTimeLine0->setToolTip(tr("Timeline shown"));
+    connect(cmbTimeLine0, &QComboBox::activated, this, &frmMain::cmbTimeLine0_Click);
+    tbTimeLines->addWidget(cmbTimeLine0);
+    addButton(tbTimeLines, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+              mnuTimeLineNew);
+    addButton(tbTimeLines, QStringLiteral("Delete"), tr("Delete"), s->standardIcon(QStyle::SP_TrashIcon),
+              mnuTimeLineDelete);
+    addButton(tbTimeLines, QStringLiteral("Edit"), tr("Edit"), s->standardIcon(QStyle::SP_FileDialogDetailedView),
+              mnuTimelineEdit);
+    addButton(tbTimeLines, QStringLiteral("Color"), tr("Color"), s->standardIcon(QStyle::SP_DesktopIcon),
+              mnuTimelineColor);
+    addButton(tbTimeLines, QStringLiteral("Wall"), tr("Wallpaper"), s->standardIcon(QStyle::SP_DirIcon),
+              mnuTimelineWall);
+
+    tbEvents = bar("tbEvents", tr("Events"));
+    addButton(tbEvents, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileIcon), mnuEventNew);
+    addButton(tbEvents, QStringLiteral("Edit"), tr("Edit"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+              mnuEventEdit);
+    addButton(tbEvents, QStringLiteral("Include"), tr("Include"), s->standardIcon(QStyle::SP_DialogYesButton),
+              mnuEventList);
+    addButton(tbEvents, QStringLiteral("Exclude"), tr("Exclude"), s->standardIcon(QStyle::SP_DialogNoButton),
+              mnuEventExclude);
+    addButton(tbEvents, QStringLiteral("Delete"), tr("Delete"), s->standardIcon(QStyle::SP_TrashIcon), mnuEventDelete);
+
+    tbArrange = bar("tbArrange", tr("Arrange"));
+    addButton(tbArrange, QStringLiteral("Compress1"), tr("Compress 1"), s->standardIcon(QStyle::SP_ArrowLeft),
+              mnuFormatCompress1);
+    addButton(tbArrange, QStringLiteral("Compress2"), tr("Compress 2"), s->standardIcon(QStyle::SP_MediaSeekBackward),
+              mnuFormatCompress2);
+    addButton(tbArrange, QStringLiteral("ZoomIn"), tr("Zoom in"), s->standardIcon(QStyle::SP_ArrowUp), mnuFormatZoomIn);
+    addButton(tbArrange, QStringLiteral("ZoomOut"), tr("Zoom out"), s->standardIcon(QStyle::SP_ArrowDown),
+              mnuFormatZoomOut);
+
+    tbTools = bar("tbTools", tr("Tools"));
+    addButton(tbTools, QStringLiteral("Extract"), tr("Extract"), s->standardIcon(QStyle::SP_FileDialogInfoView),
+              mnuToolsCapture);
+    addButton(tbTools, QStringLiteral("Elements"), tr("Elements"), s->standardIcon(QStyle::SP_FileDialogListView),
+              mnuToolsManage);
+}
+
+void frmMain::setTimelineState(int state)
+{
+    mState.setTimelineState(state);
+    applyState();
+}
+
+void frmMain::setEventMenuState(int state)
+{
+    mState.setEventState(state);
+    applyState();
+}
+
+void frmMain::applyState()
+{
+    auto set = [this](QAction *a, const QString &name) { a->setEnabled(mState.enabled(name) && !mNotYet.count(a)); };
+    for (QMenu *m : {mnuEventS, mnuTimelineS, mnuFormat, mnuTools}) {
+        m->setEnabled(mState.enabled(m->objectName()));
+        for (QAction *a : m->actions()) {
+            if (!a->isSeparator())
+                set(a, a->objectName());
+        }
+    }
+    for (QToolBar *bar : {tbTimeLines, tbEvents, tbArrange, tbTools}) {
+        for (QAction *a : bar->actions()) {
+            if (!a->objectName().isEmpty())
+                set(a, bar->objectName() + u'/' + a->objectName());
+        }
+    }
+    cmbTimeLine0->setEnabled(mState.enabled(QStringLiteral("cmbTimeLine0")));
+    for (QAction *a : {mnuFileSaveAs, mnuFileShowPages, mnuFilePrint, mnuHelpTopics})
+        a->setEnabled(!mNotYet.count(a));
+    for (QAction *a : tbFile->actions())
+        a->setEnabled(!mNotYet.count(a));
+
+    if (mState.timelineState() == MenuState::NoProject)
+        lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));
+    else if (mState.timelineState() == MenuState::ProjectOpen)
+        lblNoTimeline->setText(tr("Choose a timeline in the list, or make one with Timelines ▸ New."));
+    else
+        lblNoTimeline->clear();
 }
 
 void frmMain::mnuHelpAbout_Click()

@@ -2,33 +2,126 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "menustate.h"
+
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+#include <set>
+
 class QAction;
+class QComboBox;
+class QLabel;
 class QMenu;
+class QToolBar;
 
 namespace qm {
 
 class Globals;
+class UserDialogs;
 
-// The main window: menus, tool bars and the timeline canvas of the open project.
+// The main window: menus, tool bars, the timeline list and the canvas of the open project.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit frmMain(Globals &globals, QWidget *parent = nullptr);
+    frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // What the window does once it is shown: open the start-up project, offer a new one when there
+    // is no recent project at all.
+    void Form_Load();
+    // Opens ProjectPath; false (after telling the user) when it is not a project.
+    bool OpenProject(bool isNew);
+    void CloseProject();
+    int RefreshRecentMenu();
+    void FillTimelineList();
+    void setTimelineState(int state);
+    void setEventMenuState(int state);
+    const MenuState &menuState() const { return mState; }
 
     QMenu *mnuFile = nullptr;
+    QAction *mnuFileNew = nullptr;
+    QAction *mnuFileOpen = nullptr;
+    std::array<QAction *, 5> mnuPath{};
+    QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileShowPages = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuExit = nullptr;
+
+    QMenu *mnuEventS = nullptr;
+    QAction *mnuEventNew = nullptr;
+    QAction *mnuEventEdit = nullptr;
+    QAction *mnuEventSelectPicture = nullptr;
+    QAction *mnuEventList = nullptr;
+    QAction *mnuEventExclude = nullptr;
+    QAction *mnuEventDelete = nullptr;
+    QAction *mnuEventCopyFormat = nullptr;
+    QAction *mnuEventCopyPicture = nullptr;
+    QAction *mnuEventPasteFormat = nullptr;
+    QAction *mnuEventPastePicture = nullptr;
+    QAction *mnuEventMakeDefFormat = nullptr;
+    QAction *mnuEventMakeDefPicture = nullptr;
+
+    QMenu *mnuTimelineS = nullptr;
+    QAction *mnuTimeLineNew = nullptr;
+    QAction *mnuTimelineEdit = nullptr;
+    QAction *mnuTimelineColor = nullptr;
+    QAction *mnuTimelineWall = nullptr;
+    QAction *mnuTimeLineDelete = nullptr;
+
+    QMenu *mnuFormat = nullptr;
+    QAction *mnuFormatZoomIn = nullptr;
+    QAction *mnuFormatZoomOut = nullptr;
+    QAction *mnuFormatCompress1 = nullptr;
+    QAction *mnuFormatCompress2 = nullptr;
+
+    QMenu *mnuTools = nullptr;
+    QAction *mnuToolsCapture = nullptr;
+    QAction *mnuToolsManage = nullptr;
+
     QMenu *mnuHelp = nullptr;
-    QAction *mnuFileExit = nullptr;
+    QAction *mnuHelpTopics = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
+    QToolBar *tbFile = nullptr;
+    QToolBar *tbTimeLines = nullptr;
+    QToolBar *tbEvents = nullptr;
+    QToolBar *tbArrange = nullptr;
+    QToolBar *tbTools = nullptr;
+    QComboBox *cmbTimeLine0 = nullptr;
+    QLabel *lblNoTimeline = nullptr;
+
 public slots:
-    void mnuFileExit_Click();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuPath_Click(int index);
     void mnuHelpAbout_Click();
+    void mnuTimeLineNew_Click();
+    void mnuTimelineEdit_Click();
+    void mnuTimelineColor_Click();
+    void mnuTimeLineDelete_Click();
+    void cmbTimeLine0_Click(int row);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildToolBars();
+    QAction *addButton(QToolBar *bar, const QString &key, const QString &text, const QIcon &icon, QAction *same);
+    void applyState();
+    void updateCaption();
+    void showTimeline(qint32 id);
+    // Runs a command, reporting an unexpected failure instead of ending the program.
+    void guarded(const std::function<void()> &command);
+
     Globals &g;
+    UserDialogs &mDialogs;
+    MenuState mState;
+    // Entries whose commands come later; they stay disabled whatever the state says.
+    std::set<QAction *> mNotYet;
 };
 
 } // namespace qm

@@ -1,22 +1,276 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/frmtimeline.h"
 #include "main/frmabout.h"
 #include "main/frmmain.h"
+#include "store/cltimeline.h"
+#include "store/mdlparms.h"
+#include "store/projectfiles.h"
+#include "store/recentpaths.h"
 #include "testsupport.h"
+#include "ui/scripteddialogs.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-TEST(frmMain, OpensAndClosesCleanly)
+#include <functional>
+
+namespace {
+
+// A main window over its own Globals, with a clean recent list and scripted answers.
+struct MainFixture : public ::testing::Test
 {
+    QTemporaryDir dir;
     qm::Globals g;
-    auto *w = new qm::frmMain(g);
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    EXPECT_TRUE(w->close());
+    qmtest::ScriptedDialogs dialogs;
+    std::unique_ptr<qm::frmMain> w;
+
+    MainFixture()
+    {
+        qm::SavePaths({});
+        g.appFolder = QStringLiteral(QM_APP_DIR);
+        g.clock = qmtest::testToday;
+        w = std::make_unique<qm::frmMain>(g, dialogs);
+    }
+    ~MainFixture() override
+    {
+        w->close();
+        qm::SavePaths({});
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QString makeProject(const QString &name)
+    {
+        const QString p = path(name);
+        qm::createProjectFromTemplate(p, g.appFolder);
+        return p;
+    }
+    QStringList timelineNames() const
+    {
+        QStringList names;
+        for (int i = 0; i < w->cmbTimeLine0->count(); ++i)
+            names << w->cmbTimeLine0->itemText(i);
+        return names;
+    }
+};
+
+// Runs `act` on the next modal dialog as soon as it is shown.
+void onNextModal(std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(modal);
+    });
+}
+
+void fillTimelineDialog(const QString &name, bool ok)
+{
+    onNextModal([name, ok](QWidget *modal) {
+        auto *d = qobject_cast<qm::frmTimeLine *>(modal);
+        ASSERT_NE(d, nullptr);
+        d->txtName->setText(name);
+        QTest::mouseClick(ok ? d->cmdOK : d->cmdCancel, Qt::LeftButton);
+    });
+}
+
+} // namespace
+
+TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
+{
+    EXPECT_FALSE(w->mnuTimelineS->isEnabled());
+    const QString p = path(QStringLiteral("Rome.qmp"));
+    dialogs.fileNames.push_back(p);
+    w->Form_Load();
+
+    ASSERT_TRUE(g.ProjectDb.isOpen());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Images"))).isDir());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Walls"))).isDir());
+    EXPECT_EQ(timelineNames(), QStringList{QStringLiteral("Timeline0")});
+    EXPECT_EQ(w->cmbTimeLine0->currentText(), QStringLiteral("Timeline0"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmarsh ") + QDir::toNativeSeparators(p));
+    EXPECT_EQ(g.RecentPaths[0], p);
+    EXPECT_TRUE(w->mnuPath[0]->isVisible());
+    EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::TimelineShown);
+    EXPECT_TRUE(w->mnuTimelineEdit->isEnabled());
+    // Entries whose commands come later stay disabled.
+    EXPECT_FALSE(w->mnuFormatZoomIn->isEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
+}
+
+TEST_F(MainFixture, CancelledFirstProjectLeavesNothingOpen)
+{
+    w->Form_Load();
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+    EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::NoProject);
+    EXPECT_FALSE(w->cmbTimeLine0->isEnabled());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmarsh"));
+}
+
+TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
+{
+    const QString notes = path(QStringLiteral("notes.qmp"));
+    QFile f(notes);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Dear diary");
+    f.close();
+    const QByteArray before = qmtest::fileBytes(notes);
+
+    dialogs.fileNames.push_back(notes);
+    w->mnuFileOpen_Click();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("This is not a proper Quillmarsh file")});
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+    EXPECT_EQ(qmtest::fileBytes(notes), before);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("notes")))) << "no folder is made for a refused file";
+    EXPECT_EQ(g.RecentPaths[0], QString());
+}
+
+TEST_F(MainFixture, RecentEntriesThatAreGoneOrLostTheirFolder)
+{
+    const QString rome = makeProject(QStringLiteral("Rome.qmp"));
+    const QString gone = path(QStringLiteral("Gone.qmp"));
+    g.RecentPaths = {gone, rome, "", "", ""};
+    qm::SavePaths(g.RecentPaths);
+    w->RefreshRecentMenu();
+
+    w->mnuPath_Click(1);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Project not found")});
+    qm::RecentList saved;
+    qm::LoadPaths(saved);
+    EXPECT_EQ(saved, (qm::RecentList{rome, "", "", "", ""}));
+    EXPECT_FALSE(w->mnuPath[1]->isVisible());
+
+    ASSERT_TRUE(QDir(path(QStringLiteral("Rome"))).removeRecursively());
+    dialogs.answers = {false};
+    w->mnuPath_Click(1);
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Rome"))));
+
+    dialogs.answers = {true};
+    w->mnuPath_Click(1);
+    EXPECT_TRUE(g.ProjectDb.isOpen());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Images"))).isDir());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Walls"))).isDir());
+}
+
+TEST_F(MainFixture, NewProjectOverAnExistingOneOrInAPlaceThatCannotBeWritten)
+{
+    const QString rome = makeProject(QStringLiteral("Rome.qmp"));
+    const QByteArray before = qmtest::fileBytes(rome);
+    dialogs.fileNames = {rome};
+    dialogs.answers = {false};
+    w->mnuFileNew_Click();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+    EXPECT_EQ(qmtest::fileBytes(rome), before);
+
+    dialogs.fileNames = {QStringLiteral("/proc/quillmarsh-cannot-be-here/New.qmp")};
+    w->mnuFileNew_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("The project cannot be created")));
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+
+    // Yes opens the existing project as it is: no second first timeline.
+    dialogs.fileNames = {rome};
+    dialogs.answers = {true};
+    w->mnuFileNew_Click();
+    EXPECT_TRUE(g.ProjectDb.isOpen());
+    EXPECT_TRUE(timelineNames().isEmpty());
+    EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::ProjectOpen);
+}
+
+TEST_F(MainFixture, ParametersAreStoredOnCloseAndTheWorkingDateMovesOnAtEachStart)
+{
+    const QString p = path(QStringLiteral("Rome.qmp"));
+    dialogs.fileNames.push_back(p);
+    w->Form_Load();
+    const QString startDate = g.NewEventDate->Render();
+    g.MinDist = 275;
+    w->close();
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+
+    // A second start with the project on the command line.
+    qm::Globals g2;
+    g2.appFolder = g.appFolder;
+    g2.ProjectPath = p;
+    qmtest::ScriptedDialogs dialogs2;
+    qm::frmMain w2(g2, dialogs2);
+    w2.Form_Load();
+    ASSERT_TRUE(g2.ProjectDb.isOpen());
+    EXPECT_EQ(g2.MinDist, 275);
+    EXPECT_EQ(w2.cmbTimeLine0->currentText(), QStringLiteral("Timeline0"));
+    qm::ExtDate expected = *g.NewEventDate;
+    expected.NextDay();
+    EXPECT_EQ(g2.NewEventDate->Render(), expected.Render()) << startDate.toStdString();
+    EXPECT_TRUE(dialogs2.questions.isEmpty());
+    w2.close();
+}
+
+TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
+{
+    dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
+    w->Form_Load();
+
+    fillTimelineDialog(QStringLiteral("Caesar \"the dictator\""), true);
+    w->mnuTimeLineNew_Click();
+    EXPECT_EQ(w->cmbTimeLine0->currentText(), QStringLiteral("Caesar \"the dictator\""));
+    const qint32 caesar = g.CurTimeLineId;
+
+    // Cancelling a new timeline brings back the one shown before.
+    fillTimelineDialog(QStringLiteral("Never"), false);
+    w->mnuTimeLineNew_Click();
+    EXPECT_EQ(g.CurTimeLine->Id, caesar);
+
+    // A name another timeline has, in any letter case, is refused and the dialog stays open.
+    onNextModal([this](QWidget *modal) {
+        auto *d = qobject_cast<qm::frmTimeLine *>(modal);
+        d->txtName->setText(QStringLiteral("TIMELINE0"));
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(dialogs.messages.value(0), QStringLiteral("Another Timeline with the same name already exists.\n"
+                                                            "Please specify another name."));
+        d->txtName->setText(QStringLiteral("Caesar"));
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+    });
+    w->mnuTimelineEdit_Click();
+    EXPECT_EQ(timelineNames(), (QStringList{QStringLiteral("Caesar"), QStringLiteral("Timeline0")}));
+
+    dialogs.answers = {false};
+    w->mnuTimeLineDelete_Click();
+    EXPECT_EQ(timelineNames().size(), 2);
+    dialogs.answers = {true};
+    w->mnuTimeLineDelete_Click();
+    EXPECT_EQ(timelineNames(), QStringList{QStringLiteral("Timeline0")});
+    EXPECT_EQ(g.CurTimeLineId, 0);
+    EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::ProjectOpen);
+}
+
+TEST_F(MainFixture, ColourChoiceIsStoredAndCancelChangesNothing)
+{
+    dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
+    w->Form_Load();
+    const qint32 before = g.CurTimeLine->BackColor;
+    w->mnuTimelineColor_Click();
+    EXPECT_EQ(g.CurTimeLine->BackColor, before);
+
+    dialogs.colors = {QColor(10, 20, 30)};
+    w->mnuTimelineColor_Click();
+    qm::clTimeLine stored(g.ProjectDb);
+    stored.Load(g.CurTimeLineId);
+    EXPECT_EQ(stored.BackColor, 10 + 256 * 20 + 65536 * 30);
+    EXPECT_FALSE(stored.UseWallpaper);
+    EXPECT_TRUE(w->mnuTimelineColor->isChecked());
 }
 
 TEST(frmAbout, ShowsNameAndVersion)

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picturelibrary.h"
+
+#include "globals.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace qm {
+
+QString PictureFolder(const Globals &g, const QString &source, const QString &kind)
+{
+    const QString sub = kind == u"W" ? QStringLiteral("Walls") : QStringLiteral("Images");
+    if (source == u"C")
+        return g.ProjectFolder + sub + QDir::separator();
+    return QDir::toNativeSeparators(g.appFolder + u'/' + sub) + QDir::separator();
+}
+
+QImage loadPictureFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
+        return {};
+    QImage image;
+    if (!reader.read(&image))
+        return {};
+    return image;
+}
+
+QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return {};
+    return loadPictureFile(PictureFolder(g, source, kind) + fileName);
+}
+
+QString NzStr(const QVariant &value, const QString &fallback)
+{
+    return value.isNull() ? fallback : value.toString();
+}
+
+} // namespace qm

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QVariant>
+
+namespace qm {
+
+class Globals;
+
+// Pictures larger than this (in pixels, either side) are not decoded: they would only exhaust memory.
+inline constexpr int MaxPictureSide = 8000;
+
+// The folder of a picture library, ending with a separator: "Walls" for kind "W", else "Images";
+// in the project folder for source "C", else in the application folder. Existence is not checked.
+QString PictureFolder(const Globals &g, const QString &source, const QString &kind);
+// The picture, or a null image when the file is missing, broken or too large. Never raises.
+QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName);
+// Reads one picture file with the same limits.
+QImage loadPictureFile(const QString &path);
+// The value as text, or the default when it is null.
+QString NzStr(const QVariant &value, const QString &fallback);
+
+} // namespace qm

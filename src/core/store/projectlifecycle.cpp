@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "projectlifecycle.h"
+
+#include "cltimeline.h"
+#include "globals.h"
+#include "mdlparms.h"
+#include "projectfiles.h"
+#include "storeerror.h"
+
+namespace qm {
+
+void setProjectPath(Globals &g, const QString &path)
+{
+    g.ProjectPath = path;
+    g.ProjectFolder = projectFolderOf(path);
+}
+
+OpenOutcome openProjectStore(Globals &g, bool isNew)
+{
+    closeProjectStore(g);
+    OpenOutcome outcome;
+    // Only a file that really is a project gets folders made beside it.
+    {
+        ProjectDatabase probe;
+        probe.open(g.ProjectPath, ProjectDatabase::Mode::ReadOnly);
+    }
+    // A project whose folder was removed gets it back, empty, rather than failing later.
+    if (!makeProjectFolders(g.ProjectFolder))
+        outcome.foldersMissing = true;
+
+    g.ProjectDb.open(g.ProjectPath);
+    if (isNew)
+        createFirstTimeline(g);
+
+    const mdlParms::ProjectParameters parms = mdlParms::readParameters(g.ProjectDb);
+    g.CurTimeLineId = parms.timeLineId;
+    *g.workingDate() = parms.defaultDate;
+    g.MinDist = parms.minDist;
+    return outcome;
+}
+
+void closeProjectStore(Globals &g)
+{
+    if (!g.ProjectDb.isOpen())
+        return;
+    mdlParms::ProjectParameters parms;
+    parms.timeLineId = g.CurTimeLineId;
+    parms.defaultDate = *g.workingDate();
+    parms.minDist = g.MinDist;
+    try {
+        mdlParms::writeParameters(g.ProjectDb, parms);
+    } catch (const StoreError &) {
+        g.ProjectDb.close();
+        throw;
+    }
+    g.ProjectDb.close();
+}
+
+} // namespace qm

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace qm {
+
+class Globals;
+
+struct OpenOutcome
+{
+    // The project's picture folders could not be made (a read-only place): pictures cannot be added.
+    bool foldersMissing = false;
+};
+
+// Opens g.ProjectPath as the project, closing the open one first: makes its "Walls" folder when
+// missing, opens the database, gives a new project its first timeline and reads the parameters.
+// Throws NotAProjectError (nothing written) when the file is not a project.
+OpenOutcome openProjectStore(Globals &g, bool isNew);
+// Stores the parameters and closes the project; does nothing when none is open. The project is
+// closed even when the parameters cannot be written (the error is raised afterwards).
+void closeProjectStore(Globals &g);
+// g.ProjectPath and g.ProjectFolder for a project file.
+void setProjectPath(Globals &g, const QString &path);
+
+} // namespace qm

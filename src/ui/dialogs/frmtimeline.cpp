@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmtimeline.h"
+
+#include "main/userdialogs.h"
+#include "store/cltimeline.h"
+#include "store/globals.h"
+#include "store/storeerror.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+frmTimeLine::frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), g(globals), mDialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmTimeLine"));
+    setWindowTitle(tr("Timeline"));
+    g.DialogResult = -1;
+
+    txtName = new QLineEdit(g.CurTimeLine->Name, this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtDescription = new QPlainTextEdit(g.CurTimeLine->Description, this);
+    txtDescription->setObjectName(QStringLiteral("txtDescription"));
+    txtDescription->setTabChangesFocus(true);
+
+    auto *buttons = new QDialogButtonBox(this);
+    cmdOK = buttons->addButton(QDialogButtonBox::Ok);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmTimeLine::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmTimeLine::cmdCancel_Click);
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("&Name:"), txtName);
+    form->addRow(tr("&Description:"), txtDescription);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    resize(440, 260);
+    txtName->selectAll();
+    txtName->setFocus();
+}
+
+void frmTimeLine::cmdOK_Click()
+{
+    const QString name = txtName->text();
+    try {
+        if (name != g.CurTimeLine->Name && timelineNameExists(g.ProjectDb, name, g.CurTimeLine->Id)) {
+            txtName->setFocus();
+            txtName->selectAll();
+            mDialogs.message(this, QStringLiteral("Another Timeline with the same name already exists.\n"
+                                                  "Please specify another name."));
+            return;
+        }
+        g.CurTimeLine->Name = name;
+        g.CurTimeLine->Description = txtDescription->toPlainText();
+        g.CurTimeLine->Save();
+    } catch (const StoreError &e) {
+        mDialogs.message(this, e.text());
+        return;
+    }
+    g.DialogResult = 0;
+    accept();
+}
+
+void frmTimeLine::cmdCancel_Click()
+{
+    reject();
+}
+
+} // namespace qm

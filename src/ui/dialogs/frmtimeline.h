@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qm {
+
+class Globals;
+class UserDialogs;
+
+// Names and describes the current timeline; refuses a name another timeline already has.
+class frmTimeLine : public QDialog
+{
+    Q_OBJECT
+public:
+    frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+
+    QLineEdit *txtName = nullptr;
+    QPlainTextEdit *txtDescription = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+public slots:
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+private:
+    Globals &g;
+    UserDialogs &mDialogs;
+};
+
+} // namespace qm

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The timeline commands of the main window: choosing, creating, editing, colouring and deleting.
+#include "frmmain.h"
+
+#include "dialogs/frmtimeline.h"
+#include "store/cltimeline.h"
+#include "store/globals.h"
+#include "store/sqlquery.h"
+#include "userdialogs.h"
+
+#include <QComboBox>
+
+namespace qm {
+
+namespace {
+
+QColor fromLong(qint32 c)
+{
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+qint32 toLong(const QColor &c)
+{
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
+
+} // namespace
+
+void frmMain::cmbTimeLine0_Click(int row)
+{
+    if (row < 0)
+        return;
+    guarded([this, row] { showTimeline(cmbTimeLine0->itemData(row).toInt()); });
+}
+
+void frmMain::showTimeline(qint32 id)
+{
+    auto timeline = std::make_unique<clTimeLine>(g.ProjectDb);
+    timeline->Load(id);
+    if (timeline->Id != id) {
+        // The remembered timeline is gone: the project opens without one.
+        g.CurTimeLineId = 0;
+        cmbTimeLine0->setCurrentIndex(-1);
+        setTimelineState(MenuState::ProjectOpen);
+        return;
+    }
+    g.CurTimeLineId = id;
+    g.CurTimeLine = std::move(timeline);
+    g.SelectedId = -1;
+    cmbTimeLine0->setCurrentIndex(cmbTimeLine0->findData(id));
+    setTimelineState(MenuState::TimelineShown);
+    mnuTimelineColor->setChecked(!g.CurTimeLine->UseWallpaper);
+    mnuTimelineWall->setChecked(g.CurTimeLine->UseWallpaper);
+}
+
+void frmMain::mnuTimeLineNew_Click()
+{
+    guarded([this] {
+        auto remembered = std::move(g.CurTimeLine);
+        g.CurTimeLine = std::make_unique<clTimeLine>(g.ProjectDb);
+        g.CurTimeLine->Name = NewTimelineName(g.ProjectDb);
+        g.CurTimeLine->LabelCaption = g.CurTimeLine->Name;
+        frmTimeLine dialog(g, mDialogs, this);
+        dialog.exec();
+        if (g.DialogResult == -1) {
+            g.CurTimeLine = std::move(remembered);
+            return;
+        }
+        const qint32 id = g.CurTimeLine->Id;
+        cmbTimeLine0->addItem(g.CurTimeLine->Name, id);
+        showTimeline(id);
+    });
+}
+
+void frmMain::mnuTimelineEdit_Click()
+{
+    guarded([this] {
+        if (g.CurTimeLineId == 0)
+            return;
+        frmTimeLine dialog(g, mDialogs, this);
+        dialog.exec();
+        // The list is filled again so that the new name takes its place in name order.
+        if (g.DialogResult == 0)
+            FillTimelineList();
+    });
+}
+
+void frmMain::mnuTimelineColor_Click()
+{
+    guarded([this] {
+        mnuTimelineColor->setChecked(!g.CurTimeLine->UseWallpaper);
+        if (g.CurTimeLineId == 0)
+            return;
+        const QColor chosen = mDialogs.color(this, fromLong(g.CurTimeLine->BackColor));
+        if (!chosen.isValid())
+            return;
+        g.CurTimeLine->BackColor = toLong(chosen);
+        g.CurTimeLine->UseWallpaper = false;
+        g.CurTimeLine->Save();
+        mnuTimelineColor->setChecked(true);
+        mnuTimelineWall->setChecked(false);
+    });
+}
+
+void frmMain::mnuTimeLineDelete_Click()
+{
+    guarded([this] {
+        if (g.CurTimeLineId == 0)
+            return;
+        if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
+            return;
+        execSql(g.ProjectDb, QStringLiteral("DELETE FROM TimeLine WHERE Id = ?"), {g.CurTimeLineId});
+        g.CurTimeLineId = 0;
+        g.SelectedId = -1;
+        FillTimelineList();
+        setTimelineState(MenuState::ProjectOpen);
+    });
+}
+
+} // namespace qm

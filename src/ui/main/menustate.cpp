@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "menustate.h"
+
+#include <initializer_list>
+
+namespace qm {
+
+namespace {
+
+const std::initializer_list<const char *> EventButtons = {"tbEvents/New", "tbEvents/Edit", "tbEvents/Include",
+                                                          "tbEvents/Exclude", "tbEvents/Delete"};
+const std::initializer_list<const char *> ArrangeButtons = {"tbArrange/Compress1", "tbArrange/Compress2",
+                                                            "tbArrange/ZoomIn", "tbArrange/ZoomOut"};
+const std::initializer_list<const char *> TimelineButtons = {
+    "tbTimeLines/New", "tbTimeLines/Delete", "tbTimeLines/Edit", "tbTimeLines/Color", "tbTimeLines/Wall"};
+const std::initializer_list<const char *> EventEntries = {
+    "mnuEventNew",         "mnuEventEdit",         "mnuEventSelectPicture", "mnuEventList",
+    "mnuEventExclude",     "mnuEventDelete",       "mnuEventCopyFormat",    "mnuEventCopyPicture",
+    "mnuEventPasteFormat", "mnuEventPastePicture", "mnuEventMakeDefFormat", "mnuEventMakeDefPicture"};
+
+} // namespace
+
+bool MenuState::enabled(const QString &name) const
+{
+    const auto it = mEnabled.find(name);
+    return it != mEnabled.end() && it->second;
+}
+
+void MenuState::setClipboards(bool hasFormat, bool hasPicture)
+{
+    mClipFormat = hasFormat;
+    mClipPicture = hasPicture;
+    applyEventState();
+}
+
+void MenuState::setToolsState(int state)
+{
+    if (state == 2)
+        return;
+    mTools = state != 0;
+    for (const char *n : {"mnuTools", "mnuToolsCapture", "mnuToolsManage", "tbTools/Extract", "tbTools/Elements"})
+        mEnabled[QString::fromLatin1(n)] = mTools;
+}
+
+void MenuState::setTimelineState(int state)
+{
+    mTimeline = state;
+    const bool project = state >= ProjectOpen;
+    const bool shown = state >= TimelineShown;
+    for (const char *n : TimelineButtons)
+        mEnabled[QString::fromLatin1(n)] = shown;
+    mEnabled[QStringLiteral("tbTimeLines/New")] = project;
+    mEnabled[QStringLiteral("cmbTimeLine0")] = project;
+    mEnabled[QStringLiteral("mnuTimelineS")] = project;
+    mEnabled[QStringLiteral("mnuTimeLineNew")] = project;
+    mEnabled[QStringLiteral("mnuTimelineEdit")] = shown;
+    mEnabled[QStringLiteral("mnuTimeLineDelete")] = shown;
+    mEnabled[QStringLiteral("mnuTimelineColor")] = shown;
+    mEnabled[QStringLiteral("mnuTimelineWall")] = shown;
+    mEnabled[QStringLiteral("mnuFormat")] = shown;
+    for (const char *n : ArrangeButtons)
+        mEnabled[QString::fromLatin1(n)] = shown;
+    if (project)
+        setToolsState(1);
+    else
+        setToolsState(0);
+    setEventState(shown ? NoSelection : NoTimeline);
+}
+
+void MenuState::setEventState(int state)
+{
+    mEvent = state;
+    applyEventState();
+}
+
+void MenuState::applyEventState()
+{
+    for (const char *n : EventEntries)
+        mEnabled[QString::fromLatin1(n)] = false;
+    for (const char *n : EventButtons)
+        mEnabled[QString::fromLatin1(n)] = false;
+    mEnabled[QStringLiteral("mnuEventS")] = mEvent != NoTimeline;
+    if (mEvent == NoTimeline)
+        return;
+
+    for (const char *n : {"mnuEventNew", "mnuEventList", "tbEvents/New", "tbEvents/Include"})
+        mEnabled[QString::fromLatin1(n)] = true;
+    mEnabled[QStringLiteral("mnuEventMakeDefFormat")] = mClipFormat;
+    mEnabled[QStringLiteral("mnuEventMakeDefPicture")] = mClipPicture;
+    if (mEvent != BoxSelected)
+        return;
+
+    for (const char *n : EventButtons)
+        mEnabled[QString::fromLatin1(n)] = true;
+    for (const char *n : {"mnuEventEdit", "mnuEventSelectPicture", "mnuEventExclude", "mnuEventDelete",
+                          "mnuEventCopyFormat", "mnuEventCopyPicture"})
+        mEnabled[QString::fromLatin1(n)] = true;
+    mEnabled[QStringLiteral("mnuEventPasteFormat")] = mClipFormat;
+    mEnabled[QStringLiteral("mnuEventPastePicture")] = mClipPicture;
+}
+
+} // namespace qm

@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/picturelibrary.h"
+#include "store/recentpaths.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+using qm::RecentList;
+
+TEST(RecentPaths, PushMovesToTheFrontAndDropsTheOldest)
+{
+    RecentList r;
+    for (const char *p : {"a", "b", "c", "d", "e"})
+        qm::PushRecentPath(r, QString::fromLatin1(p));
+    EXPECT_EQ(r, (RecentList{"e", "d", "c", "b", "a"}));
+    qm::PushRecentPath(r, QStringLiteral("c"));
+    EXPECT_EQ(r, (RecentList{"c", "e", "d", "b", "a"}));
+    qm::PushRecentPath(r, QStringLiteral("c"));
+    EXPECT_EQ(r, (RecentList{"c", "e", "d", "b", "a"}));
+    qm::PushRecentPath(r, QStringLiteral("f"));
+    EXPECT_EQ(r, (RecentList{"f", "c", "e", "d", "b"}));
+    qm::PushRecentPath(r, QStringLiteral("b"));
+    EXPECT_EQ(r, (RecentList{"b", "f", "c", "e", "d"}));
+
+    qm::RemoveRecentPath(r, 2);
+    EXPECT_EQ(r, (RecentList{"b", "c", "e", "d", ""}));
+    qm::RemoveRecentPath(r, 4);
+    EXPECT_EQ(r, (RecentList{"b", "c", "e", "", ""}));
+    qm::RemoveRecentPath(r, 0); // out of range: nothing happens
+    qm::RemoveRecentPath(r, 6);
+    EXPECT_EQ(r, (RecentList{"b", "c", "e", "", ""}));
+
+    RecentList fresh;
+    qm::PushRecentPath(fresh, QStringLiteral("x"));
+    EXPECT_EQ(fresh, (RecentList{"x", "", "", "", ""}));
+}
+
+TEST(RecentPaths, SurviveInTheSettingsStore)
+{
+    RecentList r{"/p/Rome.qmp", "/p/My \"best\" project.qmp", "", "", ""};
+    qm::SavePaths(r);
+    RecentList back;
+    qm::LoadPaths(back);
+    EXPECT_EQ(back, r);
+    QSettings s(QStringLiteral("Quillmarsh"), QStringLiteral("Quillmarsh"));
+    EXPECT_EQ(s.value(QStringLiteral("Paths/Path2")).toString(), QStringLiteral("/p/My \"best\" project.qmp"));
+    qm::SavePaths({});
+}
+
+TEST(RecentPaths, ShortPathAndFileExtension)
+{
+    EXPECT_EQ(qm::ShortPath(QStringLiteral("/home/ann/Rome.qmp")), QStringLiteral(".../.../.../Rome.qmp"));
+    EXPECT_EQ(qm::ShortPath(QStringLiteral("Rome.qmp")), QStringLiteral("Rome.qmp"));
+    EXPECT_EQ(qm::FileExtension(QStringLiteral("/a/b/picture.JPG")), QStringLiteral("JPG"));
+    EXPECT_EQ(qm::FileExtension(QStringLiteral("/a/b.c/picture")), QString());
+    EXPECT_EQ(qm::FileExtension(QStringLiteral("archive.tar.gz")), QStringLiteral("gz"));
+    EXPECT_EQ(qm::FileExtension(QStringLiteral("noext")), QString());
+}
+
+TEST(PictureLibrary, FoldersAndPicturesThatCannotBeRead)
+{
+    qmtest::TempProject t;
+    t.g.ProjectFolder = t.path(QStringLiteral("Test")) + QDir::separator();
+    const QString sep = QDir::separator();
+    EXPECT_EQ(qm::PictureFolder(t.g, QStringLiteral("C"), QStringLiteral("W")),
+              t.g.ProjectFolder + QStringLiteral("Walls") + sep);
+    EXPECT_EQ(qm::PictureFolder(t.g, QStringLiteral("C"), QStringLiteral("I")),
+              t.g.ProjectFolder + QStringLiteral("Images") + sep);
+    EXPECT_TRUE(
+        qm::PictureFolder(t.g, QStringLiteral("S"), QStringLiteral("I")).endsWith(QStringLiteral("Images") + sep));
+
+    ASSERT_TRUE(QDir().mkpath(t.g.ProjectFolder + QStringLiteral("Images")));
+    const QString folder = t.g.ProjectFolder + QStringLiteral("Images") + sep;
+    QImage small(4, 3, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    ASSERT_TRUE(small.save(folder + QStringLiteral("ok.png")));
+    QFile broken(folder + QStringLiteral("broken.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\x89PNG\r\n\x1a\n this is not really a picture");
+    broken.close();
+    // A huge picture is refused from its header, before anything is decoded.
+    QImage huge(9000, 1, QImage::Format_Mono);
+    huge.fill(0);
+    ASSERT_TRUE(huge.save(folder + QStringLiteral("huge.png")));
+
+    EXPECT_EQ(qm::LoadLibraryPicture(t.g, QStringLiteral("C"), QStringLiteral("I"), QStringLiteral("ok.png")).size(),
+              QSize(4, 3));
+    for (const char *name : {"broken.png", "missing.png", "huge.png", ""})
+        EXPECT_TRUE(
+            qm::LoadLibraryPicture(t.g, QStringLiteral("C"), QStringLiteral("I"), QString::fromLatin1(name)).isNull())
+            << name;
+    EXPECT_EQ(qm::NzStr(QVariant(), QStringLiteral("Im0.gif")), QStringLiteral("Im0.gif"));
+    EXPECT_EQ(qm::NzStr(QVariant(QString()), QStringLiteral("x")), QString());
+}
