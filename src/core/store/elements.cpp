@@ -48,4 +48,70 @@ qint32 FindOrCreateElement(ProjectDatabase &db, const QString &type, const QStri
     return add.lastInsertId().toInt();
 }
 
+namespace {
+
+// The id of the element of that type and name (names compared as everywhere else), 0 when none.
+qint32 findElement(ProjectDatabase &db, const QString &type, const QString &name)
+{
+    SqlQuery find(db, QStringLiteral("SELECT Id FROM Element WHERE ElementType = ? AND ElementName = ? COLLATE "
+                                     "QMNOCASE ORDER BY Id LIMIT 1"));
+    find.bind(type).bind(name).exec();
+    return find.next() ? find.value(0).toInt() : 0;
+}
+
+} // namespace
+
+QStringList elementsOfType(ProjectDatabase &db, const QString &type)
+{
+    SqlQuery q(db, QStringLiteral("SELECT ElementName FROM Element WHERE ElementType = ? "
+                                  "ORDER BY ElementName COLLATE QMNOCASE, Id"));
+    q.bind(type).exec();
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+bool addElement(ProjectDatabase &db, const QString &type, const QString &name)
+{
+    if (findElement(db, type, name) != 0)
+        return false;
+    execSql(db, QStringLiteral("INSERT INTO Element (ElementType, ElementName) VALUES (?, ?)"), {type, name});
+    return true;
+}
+
+bool renameElement(ProjectDatabase &db, const QString &type, const QString &oldName, const QString &newName)
+{
+    const qint32 id = findElement(db, type, oldName);
+    if (id == 0)
+        return false;
+    execSql(db, QStringLiteral("UPDATE Element SET ElementName = ? WHERE Id = ?"), {newName, id});
+    return true;
+}
+
+void deleteElement(ProjectDatabase &db, const QString &type, const QString &name)
+{
+    const qint32 id = findElement(db, type, name);
+    if (id == 0)
+        return;
+    // Ids are never handed out again, so links to a deleted element could only ever be clutter.
+    TransactionGuard guard(db);
+    execSql(db, QStringLiteral("DELETE FROM EventElement WHERE ElementId = ?"), {id});
+    execSql(db, QStringLiteral("DELETE FROM Element WHERE Id = ?"), {id});
+    guard.commit();
+}
+
+QString elementTypeWord(const QString &type)
+{
+    if (type == u"A")
+        return QStringLiteral("Actors");
+    if (type == u"P")
+        return QStringLiteral("Places");
+    if (type == u"S")
+        return QStringLiteral("Sources");
+    if (type == u"K")
+        return QStringLiteral("Keywords");
+    return {};
+}
+
 } // namespace qm

@@ -19,4 +19,15 @@ QStringList SplitElements(const QString &list);
 // The Id of the element of that type and name (letter case ignored), created first when there is none.
 qint32 FindOrCreateElement(ProjectDatabase &db, const QString &type, const QString &name);
 
+// The names of every element of a type, in name order.
+QStringList elementsOfType(ProjectDatabase &db, const QString &type);
+// Adds the element unless one of that type and name exists; true when it was added.
+bool addElement(ProjectDatabase &db, const QString &type, const QString &name);
+// Renames the element; false when there is none by the old name. Links follow, as they hold its id.
+bool renameElement(ProjectDatabase &db, const QString &type, const QString &oldName, const QString &newName);
+// Deletes the element of that type and name; its links no longer show it.
+void deleteElement(ProjectDatabase &db, const QString &type, const QString &name);
+// The type words of the windows: "A" -> "Actors" and so on; "" for anything else.
+QString elementTypeWord(const QString &type);
+
 } // namespace qm

@@ -45,6 +45,12 @@ public:
     int MinDist = 100;
     bool AdvanceDate = true;
     qint16 DialogResult = -1;
+    // Whether the last save of the event dialog changed the event's date or era.
+    bool EventDateChanged = false;
+    // The element picker's names: those to tick going in, the ticked ones coming out.
+    QString SelectedElements;
+    // The element type the element manager shows; it keeps it from one opening to the next.
+    QString ManageElementType;
 
     // Asked by clEvent::Save when another event (clashId, followed by nextId or 0) has the date of the
     // event `name`: false when the user gave up saving, true when the corrected date is in NewEventDate.

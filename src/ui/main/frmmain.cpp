@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmain.h"
 
+#include "dialogs/frmdatecorrection.h"
+#include "dialogs/frmmanage.h"
 #include "frmabout.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
@@ -31,6 +33,7 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     setCentralWidget(lblNoTimeline);
 
     setTimelineState(MenuState::NoProject);
+    installDateCorrection(g, mDialogs, this);
 }
 
 frmMain::~frmMain() = default;
@@ -114,7 +117,7 @@ void frmMain::buildMenus()
 
     mnuTools = menu("mnuTools", tr("&Tools"));
     mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), nullptr);
-    mnuToolsManage = entry(mnuTools, "mnuToolsManage", tr("&Manage elements"), nullptr);
+    mnuToolsManage = entry(mnuTools, "mnuToolsManage", tr("&Manage elements"), &frmMain::mnuToolsManage_Click);
 
     mnuHelp = menu("mnuHelp", tr("&Help"));
     mnuHelpTopics = entry(mnuHelp, "mnuHelpTopics", tr("&Help topics"), nullptr);
@@ -239,6 +242,14 @@ void frmMain::applyState()
         lblNoTimeline->setText(tr("Choose a timeline in the list, or make one with Timelines ▸ New."));
     else
         lblNoTimeline->clear();
+}
+
+void frmMain::mnuToolsManage_Click()
+{
+    guarded([this] {
+        frmManage manage(g, mDialogs, this);
+        manage.exec();
+    });
 }
 
 void frmMain::mnuHelpAbout_Click()

@@ -97,6 +97,7 @@ public slots:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuPath_Click(int index);
+    void mnuToolsManage_Click();
     void mnuHelpAbout_Click();
     void mnuTimeLineNew_Click();
     void mnuTimelineEdit_Click();

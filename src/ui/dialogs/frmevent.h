@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qm {
+
+class Globals;
+class UserDialogs;
+
+// Enters a new event or edits one: checks the name and the date, refuses or advances a date another
+// event already has, and saves the event with its actors, places, sources and keywords.
+class frmEvent : public QDialog
+{
+    Q_OBJECT
+public:
+    frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+
+    QLineEdit *txtName = nullptr;
+    QLabel *lblNumChr = nullptr;
+    QLineEdit *txtDate = nullptr;
+    QLineEdit *txtDateStr = nullptr;
+    QLabel *lblExists = nullptr;
+    QCheckBox *chkAdvance = nullptr;
+    QPlainTextEdit *txtDescription = nullptr;
+    QLineEdit *txtWho = nullptr;
+    QLineEdit *txtWhere = nullptr;
+    QLineEdit *txtSource = nullptr;
+    QLineEdit *txtKeyword = nullptr;
+    QPushButton *cmdListWho = nullptr;
+    QPushButton *cmdListWhere = nullptr;
+    QPushButton *cmdListSource = nullptr;
+    QPushButton *txtListKeyword = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+public slots:
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void txtDate_Change();
+    void txtName_Change();
+    void chkAdvance_Click();
+
+private:
+    void selectElements(const QString &type, QLineEdit *field);
+    void refuse(QLineEdit *field, const QString &text);
+
+    Globals &g;
+    UserDialogs &mDialogs;
+};
+
+} // namespace qm

@@ -1,0 +1,162 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmmanage.h"
+
+#include "frmselectelements.h"
+#include "main/userdialogs.h"
+#include "store/elements.h"
+#include "store/globals.h"
+#include "store/textrule.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+
+const QStringList TypeLetters = {QStringLiteral("A"), QStringLiteral("P"), QStringLiteral("S"), QStringLiteral("K")};
+
+} // namespace
+
+frmManage::frmManage(Globals &globals, UserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), g(globals), mDialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmManage"));
+    setWindowTitle(QStringLiteral("Manage elements"));
+
+    tabs = new QTabBar(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    for (const QString &letter : TypeLetters)
+        tabs->addTab(elementTypeWord(letter));
+
+    lv = new QListWidget(this);
+    lv->setObjectName(QStringLiteral("lv"));
+    lv->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lv->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    txtAdd = new QLineEdit(this);
+    txtAdd->setObjectName(QStringLiteral("txtAdd"));
+    txtAdd->setPlaceholderText(tr("New name"));
+    cmdAdd = new QPushButton(QStringLiteral("Add"), this);
+    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
+    cmdDelete = new QPushButton(QStringLiteral("Delete"), this);
+    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
+    cmdDone = new QPushButton(QStringLiteral("Done"), this);
+    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    // Enter in the name field adds it; it must not close the window.
+    cmdAdd->setDefault(true);
+
+    auto *addRow = new QHBoxLayout;
+    addRow->addWidget(txtAdd, 1);
+    addRow->addWidget(cmdAdd);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(cmdDelete);
+    buttonRow->addStretch();
+    buttonRow->addWidget(cmdDone);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addWidget(lv, 1);
+    layout->addLayout(addRow);
+    layout->addLayout(buttonRow);
+    resize(380, 480);
+
+    if (g.ManageElementType.isEmpty())
+        g.ManageElementType = QStringLiteral("A");
+    tabs->setCurrentIndex(std::max<qsizetype>(0, TypeLetters.indexOf(g.ManageElementType)));
+    reload();
+
+    connect(tabs, &QTabBar::currentChanged, this, &frmManage::tabs_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmManage::cmdAdd_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmManage::cmdDelete_Click);
+    connect(cmdDone, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lv, &QListWidget::itemClicked, this, &frmManage::lv_ItemClick);
+    connect(lv, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) { lv_ItemClick(item); });
+    connect(lv, &QListWidget::itemChanged, this, &frmManage::lv_AfterLabelEdit);
+    txtAdd->setFocus();
+}
+
+void frmManage::reload()
+{
+    mLoading = true;
+    LoadElementList(g, lv, g.ManageElementType, false);
+    for (int i = 0; i < lv->count(); ++i)
+        lv->item(i)->setFlags(lv->item(i)->flags() | Qt::ItemIsEditable);
+    SelectedName.clear();
+    mLoading = false;
+}
+
+void frmManage::tabs_Click(int index)
+{
+    g.ManageElementType = TypeLetters.value(index, QStringLiteral("A"));
+    reload();
+}
+
+void frmManage::cmdAdd_Click()
+{
+    const QString name = txtAdd->text().trimmed();
+    txtAdd->clear();
+    // A name with a comma would split into two the next time it is saved with an event.
+    if (name.isEmpty() || name.contains(u','))
+        return;
+    if (addElement(g.ProjectDb, g.ManageElementType, name)) {
+        mLoading = true;
+        auto *item = new QListWidgetItem(name, lv);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        mLoading = false;
+    }
+}
+
+void frmManage::cmdDelete_Click()
+{
+    for (QListWidgetItem *item : lv->selectedItems()) {
+        deleteElement(g.ProjectDb, g.ManageElementType, item->text());
+        delete item;
+    }
+    SelectedName.clear();
+}
+
+void frmManage::lv_ItemClick(QListWidgetItem *item)
+{
+    if (item)
+        SelectedName = item->text();
+}
+
+void frmManage::lv_AfterLabelEdit(QListWidgetItem *item)
+{
+    if (mLoading || !item)
+        return;
+    const QString newName = item->text().trimmed();
+    const QString oldName = SelectedName;
+    auto restore = [&] {
+        mLoading = true;
+        item->setText(oldName);
+        mLoading = false;
+    };
+    if (newName == oldName)
+        return;
+    if (newName.isEmpty() || newName.contains(u',')) {
+        restore();
+        return;
+    }
+    // Two elements that only differ in case would be one for every other part of the program.
+    if (!textrule::sameName(newName, oldName) &&
+        elementsOfType(g.ProjectDb, g.ManageElementType).contains(newName, Qt::CaseInsensitive)) {
+        restore();
+        mDialogs.message(this, tr("There is already an element named \"%1\".").arg(newName));
+        return;
+    }
+    renameElement(g.ProjectDb, g.ManageElementType, oldName, newName);
+    SelectedName = newName;
+    if (item->text() != newName) {
+        mLoading = true;
+        item->setText(newName);
+        mLoading = false;
+    }
+}
+
+} // namespace qm

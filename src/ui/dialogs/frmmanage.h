@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTabBar;
+
+namespace qm {
+
+class Globals;
+class UserDialogs;
+
+// Adds, renames and deletes the actors, places, sources and keywords of the project.
+class frmManage : public QDialog
+{
+    Q_OBJECT
+public:
+    frmManage(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+
+    QString SelectedName;
+    QTabBar *tabs = nullptr;
+    QListWidget *lv = nullptr;
+    QLineEdit *txtAdd = nullptr;
+    QPushButton *cmdAdd = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdDone = nullptr;
+
+public slots:
+    void tabs_Click(int index);
+    void cmdAdd_Click();
+    void cmdDelete_Click();
+    void lv_ItemClick(QListWidgetItem *item);
+    void lv_AfterLabelEdit(QListWidgetItem *item);
+
+private:
+    void reload();
+
+    Globals &g;
+    UserDialogs &mDialogs;
+    bool mLoading = false;
+};
+
+} // namespace qm
