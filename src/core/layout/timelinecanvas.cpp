@@ -1,0 +1,303 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Box placement: making, placing, storing and removing the boxes of the shown timeline.
+#include "timelinecanvas.h"
+
+#include "store/clevent.h"
+#include "store/clformat.h"
+#include "store/cltimeline.h"
+#include "store/globals.h"
+#include "store/sqlquery.h"
+#include "textmeasurer.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+namespace qm {
+
+namespace {
+
+// The menu state of the main window for a selected box.
+constexpr int BoxSelectedMenuState = 2;
+constexpr double PartGap = 50.0;
+constexpr qint32 SelectedColor = 255;
+
+struct DatedPlacement
+{
+    qint32 eventId = 0;
+    ExtDate date;
+};
+
+// The boxes stored for the timeline with the dates of their events, in chronological order.
+std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timelineId)
+{
+    SqlQuery q(db, QStringLiteral("SELECT tle.EventId, e.EventDate, e.EventEra FROM TimeLineEvent tle "
+                                  "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
+                                  "ORDER BY e.EventEra, e.EventDate, e.Id"));
+    q.bind(timelineId).exec();
+    std::vector<DatedPlacement> list;
+    while (q.next()) {
+        const QVariant era = q.value(2);
+        list.push_back({q.value(0).toInt(),
+                        ExtDate(q.value(1).toDouble(), era.isNull() ? EraPlain : static_cast<qint16>(era.toInt()))});
+    }
+    return list;
+}
+
+// Positions are stored in single precision, as they always were.
+double storedPosition(double value)
+{
+    return static_cast<double>(static_cast<float>(value));
+}
+
+} // namespace
+
+TimelineCanvas::TimelineCanvas(Globals &g, const TextMeasurer &measurer)
+    : CurUple(g, measurer, &mPictures), mG(g), mMeasurer(measurer)
+{
+    if (!mG.CurFormat)
+        mG.CurFormat = std::make_unique<clFormat>();
+    if (!mG.CurTimeLine)
+        mG.CurTimeLine = std::make_unique<clTimeLine>(mG.ProjectDb);
+    mModel.height = LoadHeight;
+    mModel.axis.p1 = QPointF(AxisLeft, LoadAxisY);
+    mModel.axis.p2 = QPointF(AxisLeft, LoadAxisY);
+    mModel.imPointer.rect = QRectF(0, 0, MarkerSide, MarkerSide);
+}
+
+void TimelineCanvas::changed()
+{
+    if (onChanged)
+        onChanged();
+}
+
+bool TimelineCanvas::InsertNewBox()
+{
+    if (!mG.CurEvent || mG.CurEvent->Id <= 0 || mG.CurTimeLineId <= 0)
+        return false;
+    const qint32 id = mG.CurEvent->Id;
+    const ExtDate date = mG.CurEvent->EventDate ? *mG.CurEvent->EventDate : ExtDate(0.0, EraInvalid);
+    const int minDist = mG.MinDist;
+
+    qint32 previous = -1;
+    std::vector<qint32> later;
+    std::set<qint32> seen;
+    for (const DatedPlacement &row : datedPlacements(mG.ProjectDb, mG.CurTimeLineId)) {
+        // Events without a box, the event's own old box and stray second rows play no part.
+        if (row.eventId == id || !IsOnCanvas(row.eventId) || !seen.insert(row.eventId).second)
+            continue;
+        const QChar order = row.date.Compare(date);
+        if (order == u'<')
+            previous = row.eventId;
+        else if (order == u'>')
+            later.push_back(row.eventId);
+    }
+
+    // What the canvas looked like, to put it back when storing fails half way.
+    std::vector<CanvasBox> before;
+    for (const qint32 l : later)
+        before.push_back(*mModel.box(l));
+    std::optional<CanvasBox> oldBox;
+    if (const CanvasBox *b = mModel.box(id))
+        oldBox = *b;
+    const CanvasMarker oldMarker = mModel.imPointer;
+    const qint32 oldSelected = mG.SelectedId;
+
+    const qint32 previousRight = previous < 0 ? 0 : LoadUple(previous).Right;
+    const qint32 x = previous < 0 ? minDist : previousRight + minDist;
+    try {
+        LoadBox(x, minDist);
+        QRectF &pic = CurUple.Picture().rect;
+        // The date may stick out left of the picture: it too keeps MinDist from what lies left of it.
+        const qint32 room = (previous < 0 ? minDist : previousRight + minDist) - CurUple.Left;
+        if (room > 0) {
+            pic.translate(room, 0);
+            CurUple.Arrange();
+        }
+        const QRectF &title = mModel.lblLabel.rect;
+        if (title.left() + title.width() + minDist > pic.left() && title.top() + title.height() + minDist > pic.top()) {
+            pic.moveTop(title.top() + title.height() + minDist);
+            CurUple.Arrange();
+        }
+
+        TransactionGuard guard(mG.ProjectDb);
+        AddTimeLineEvent(id);
+        for (const qint32 l : later) {
+            mModel.box(l)->picture.rect.translate(InsertShift, 0);
+            ArrangeBox(l);
+            SaveBoxPosition(l);
+        }
+        UpdateScrollExtents();
+        ClearSelection();
+        mG.SelectedId = id;
+        mG.CurFormat->Save(mG.ProjectDb, id, mG.CurTimeLineId);
+        CurUple.ApplyFormat(*mG.CurFormat);
+        guard.commit();
+    } catch (...) {
+        mModel.removeBox(id);
+        if (oldBox)
+            mModel.restoreBox(*oldBox);
+        for (const CanvasBox &b : before)
+            mModel.restoreBox(b);
+        mModel.imPointer = oldMarker;
+        mG.SelectedId = oldSelected;
+        ShowSelection();
+        UpdateScrollExtents();
+        changed();
+        throw;
+    }
+    ShowSelection();
+    changed();
+    return true;
+}
+
+qint32 TimelineCanvas::LoadBox(qint32 left, qint32 top)
+{
+    if (!mG.CurEvent)
+        return -1;
+    const qint32 id = mG.CurEvent->Id;
+    // Read before the box exists, so that a failed read leaves no half-made box behind.
+    mG.CurFormat->GetFormat(mG.ProjectDb, id, mG.CurTimeLineId);
+    CanvasBox &b = mModel.addBox(id);
+    b.picture.rect = QRectF(left, top, 0, 0);
+    LoadUple(id, CurUple);
+    CurUple.ApplyFormat(*mG.CurFormat);
+    CurUple.ApplyEvent(*mG.CurEvent);
+    // The date text changed its width after the format hung it under the connector: centre it again.
+    CurUple.Arrange();
+    return id;
+}
+
+void TimelineCanvas::RemoveBox(qint32 id, bool deleteEvent)
+{
+    if (id < 0)
+        return;
+    {
+        TransactionGuard guard(mG.ProjectDb);
+        execSql(mG.ProjectDb, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
+                {mG.CurTimeLineId, id});
+        if (deleteEvent)
+            DeleteEventRow(mG.ProjectDb, id);
+        guard.commit();
+    }
+    mModel.removeBox(id);
+    ClearSelection();
+    mG.SelectedId = -1;
+    changed();
+}
+
+clUple TimelineCanvas::LoadUple(qint32 id)
+{
+    clUple unit(mG, mMeasurer, &mPictures);
+    unit.Init(mModel, id);
+    return unit;
+}
+
+clUple &TimelineCanvas::LoadUple(qint32 id, clUple &unit)
+{
+    unit.Init(mModel, id);
+    return unit;
+}
+
+std::vector<qint32> TimelineCanvas::SortBoxes() const
+{
+    struct Entry
+    {
+        double x;
+        std::size_t order;
+        qint32 id;
+    };
+    std::vector<Entry> entries;
+    for (const auto &[id, box] : mModel.boxes())
+        entries.push_back({box.connector.p1.x(), entries.size(), id});
+    // A box goes after the last one left of it, so among equal x the later one comes first.
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return a.x != b.x ? a.x < b.x : a.order > b.order; });
+    std::vector<qint32> ids;
+    ids.reserve(entries.size());
+    for (const Entry &e : entries)
+        ids.push_back(e.id);
+    return ids;
+}
+
+void TimelineCanvas::ArrangeBox(qint32 id)
+{
+    if (!IsOnCanvas(id))
+        return;
+    // The same hanging as the unit's own, so that a moved box looks like a placed one.
+    LoadUple(id).Arrange();
+    if (onBoxArranged)
+        onBoxArranged(id);
+}
+
+void TimelineCanvas::AddTimeLineEvent(qint32 id)
+{
+    const CanvasBox *b = mModel.box(id);
+    if (!b)
+        return;
+    TransactionGuard guard(mG.ProjectDb);
+    // One row per event and timeline: a second one would bring the box back twice.
+    execSql(mG.ProjectDb, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
+            {mG.CurTimeLineId, id});
+    execSql(mG.ProjectDb,
+            QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, ?, ?)"),
+            {mG.CurTimeLineId, id, storedPosition(b->picture.rect.left()), storedPosition(b->picture.rect.top())});
+    guard.commit();
+}
+
+void TimelineCanvas::SaveBoxPosition(qint32 id)
+{
+    const CanvasBox *b = mModel.box(id);
+    if (!b)
+        return;
+    execSql(mG.ProjectDb,
+            QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = ?, BoxTop = ? WHERE TimeLineId = ? AND EventId = ?"),
+            {storedPosition(b->picture.rect.left()), storedPosition(b->picture.rect.top()), mG.CurTimeLineId, id});
+}
+
+qint32 TimelineCanvas::HitTest(double x, double y) const
+{
+    for (const auto &[id, box] : mModel.boxes()) {
+        const QRectF &r = box.picture.rect;
+        if (r.left() <= x && x <= r.left() + r.width() && r.top() <= y && y <= r.top() + r.height())
+            return id;
+    }
+    return -1;
+}
+
+void TimelineCanvas::BringToFront(qint32 id)
+{
+    mModel.BringToFront(id);
+    changed();
+}
+
+void TimelineCanvas::ShowSelection()
+{
+    CanvasBox *b = mG.SelectedId < 0 ? nullptr : mModel.box(mG.SelectedId);
+    if (!b)
+        return;
+    b->connector.color = SelectedColor;
+    b->connector.dashed = true;
+    b->picture.border = true;
+    QRectF &marker = mModel.imPointer.rect;
+    marker.moveLeft(b->connector.p1.x() - marker.width() / 2);
+    marker.moveTop(b->date.rect.top() + b->date.rect.height() + PartGap * mG.Zoom);
+    mModel.imPointer.visible = true;
+    if (onSelectionChanged)
+        onSelectionChanged(BoxSelectedMenuState);
+    changed();
+}
+
+void TimelineCanvas::ClearSelection()
+{
+    if (CanvasBox *b = mG.SelectedId < 0 ? nullptr : mModel.box(mG.SelectedId)) {
+        b->connector.color = 0;
+        b->connector.dashed = false;
+        b->picture.border = false;
+    }
+    mModel.imPointer.visible = false;
+    changed();
+}
+
+} // namespace qm

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "canvasmodel.h"
+#include "cluple.h"
+#include "picturecache.h"
+#include "scrollextents.h"
+
+#include <functional>
+#include <vector>
+
+namespace qm {
+
+class Globals;
+class TextMeasurer;
+
+// The canvas engine of the main window: loads a timeline's boxes, places new ones in date order,
+// stores their positions, removes them, and keeps selection, zoom and scroll extents; headless, so
+// that the widget only paints the model and forwards the mouse.
+class TimelineCanvas
+{
+public:
+    static constexpr double LoadHeight = 7725.0;
+    static constexpr double LoadAxisY = 7000.0;
+    static constexpr double AxisLeft = 240.0;
+    // The room an inserted box makes: every box of a later event moves this far right.
+    static constexpr double InsertShift = 2400.0;
+    static constexpr double ZoomStep = 1.2;
+    static constexpr double MarkerSide = 240.0;
+
+    TimelineCanvas(Globals &g, const TextMeasurer &measurer);
+
+    CanvasModel &model() { return mModel; }
+    const CanvasModel &model() const { return mModel; }
+    PictureCache &pictures() { return mPictures; }
+    const TextMeasurer &measurer() const { return mMeasurer; }
+    Globals &globals() { return mG; }
+
+    // The unit of the box being placed or selected.
+    clUple CurUple;
+    // Twips per step of the horizontal scroll bar: 1, 10 or 100.
+    int ScrollUnit = 1;
+
+    // The model changed: repaint.
+    std::function<void()> onChanged;
+    // A box was selected: set the menus for that state (MenuState::BoxSelected).
+    std::function<void(int eventMenuState)> onSelectionChanged;
+    // Canvas size or scroll bar settings were computed again.
+    std::function<void(const ScrollExtents &)> onScrollExtentsChanged;
+    // ArrangeBox moved the box's name label: an open in-place editor follows it.
+    std::function<void(qint32 id)> onBoxArranged;
+
+    // Places a box for g.CurEvent on the shown timeline right of the latest earlier event, moves the
+    // boxes of later events right by InsertShift, stores every changed position (one transaction),
+    // and selects it. False (nothing done) without a shown timeline or a stored event. An event that
+    // already had a box is placed again, never twice.
+    bool InsertNewBox();
+    // Makes the box of g.CurEvent with its picture at (left, top), formatted and filled, with its
+    // unit in CurUple; returns the event id. An existing box of the event is made again.
+    qint32 LoadBox(qint32 left, qint32 top);
+    // Takes the box off the canvas and off the timeline; with deleteEvent, deletes the event too.
+    void RemoveBox(qint32 id, bool deleteEvent);
+    clUple LoadUple(qint32 id);
+    clUple &LoadUple(qint32 id, clUple &unit);
+    // The ids of all boxes in ascending connector x; boxes at the same x in reverse enumeration order.
+    std::vector<qint32> SortBoxes() const;
+    bool IsOnCanvas(qint32 id) const { return mModel.hasBox(id); }
+    // Hangs connector, date and name label on the picture again after the picture moved.
+    void ArrangeBox(qint32 id);
+    // Stores the box's position as its place on the shown timeline (one row per event and timeline).
+    void AddTimeLineEvent(qint32 id);
+    // Writes the box's position to its row of the shown timeline; nothing when there is none.
+    void SaveBoxPosition(qint32 id);
+    // The first box in enumeration order whose picture holds the point, edges included; -1 for none.
+    qint32 HitTest(double x, double y) const;
+    void BringToFront(qint32 id);
+    // Marks g.SelectedId (red dashed connector, picture border, pointer under the date).
+    void ShowSelection();
+    // Unmarks g.SelectedId and hides the pointer; g.SelectedId stays.
+    void ClearSelection();
+
+    // Shows the timeline with all its stored boxes at zoom 1; false (canvas left empty) when there
+    // is no such timeline.
+    bool LoadTimeLine(qint32 id);
+    void ClearCanvas();
+    // Sizes the canvas to the boxes for this viewport (remembered for later calls) and sets ScrollUnit.
+    ScrollExtents UpdateScrollExtents(double viewportWidthTwips, double viewportHeightTwips,
+                                      double hBarHeightTwips = 0.0, double vBarWidthTwips = 0.0);
+    // The same for the last viewport given.
+    ScrollExtents UpdateScrollExtents();
+    const ScrollExtents &scrollExtents() const { return mExtents; }
+    // Multiplies every position, size and font size by the factor; stored positions stay.
+    void ScaleCanvas(double factor);
+    void PlaceSubtitle();
+
+    // Zoom x 1.2, or x 1/1.2 taken in single precision, with the canvas scaled to match.
+    void zoomIn();
+    void zoomOut();
+    // MinDist = 50 + 50 x value, remembered in the project.
+    void setMinDistFromSlider(int value);
+    // The slider position (0 to 10) for a minimum distance.
+    static int sliderValueFor(int minDist);
+
+private:
+    void changed();
+    void setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size, bool solid,
+                    bool border, qint32 back, qint32 fore, bool bold, bool italic);
+    void moveName(CanvasBox &box);
+
+    Globals &mG;
+    const TextMeasurer &mMeasurer;
+    PictureCache mPictures;
+    CanvasModel mModel;
+    CanvasViewport mViewport;
+    ScrollExtents mExtents;
+};
+
+} // namespace qm

@@ -1,0 +1,211 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading a timeline onto the canvas, zoom, scroll extents and the minimum distance.
+#include "timelinecanvas.h"
+
+#include "store/clevent.h"
+#include "store/clformat.h"
+#include "store/cltimeline.h"
+#include "store/globals.h"
+#include "store/mdlparms.h"
+#include "store/placements.h"
+#include "store/sqlquery.h"
+#include "textmeasurer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+// Where the title and the subtitle start; the subtitle's top follows the canvas bottom.
+constexpr double TitleLeft = 240.0;
+constexpr double TitleTop = 240.0;
+constexpr double SubtitleGap = 50.0;
+
+QRectF scaled(const QRectF &r, double f)
+{
+    return QRectF(r.left() * f, r.top() * f, r.width() * f, r.height() * f);
+}
+
+double pointSizeOf(const QString &text, double fallback)
+{
+    bool ok = false;
+    const double size = text.trimmed().toDouble(&ok);
+    return ok && size > 0 ? size : fallback;
+}
+
+} // namespace
+
+void TimelineCanvas::setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size,
+                                bool solid, bool border, qint32 back, qint32 fore, bool bold, bool italic)
+{
+    label.caption = caption;
+    label.solid = solid;
+    label.border = border;
+    label.backColor = back;
+    label.foreColor = fore;
+    label.font = LabelFont{font, pointSizeOf(size, label.font.size), bold, italic};
+    label.autoSize = true;
+    AutoSizeLabel(label, mMeasurer);
+}
+
+bool TimelineCanvas::LoadTimeLine(qint32 id)
+{
+    // One timeline at a time: whatever is still shown goes first.
+    if (mModel.boxCount() > 0)
+        ClearCanvas();
+    auto timeline = std::make_unique<clTimeLine>(mG.ProjectDb);
+    if (id > 0)
+        timeline->Load(id);
+    if (id <= 0 || timeline->Id != id)
+        return false;
+
+    mG.Zoom = 1.0;
+    mModel.height = LoadHeight;
+    mModel.axis.p1 = QPointF(AxisLeft, LoadAxisY);
+    mModel.axis.p2 = QPointF(mModel.axis.p2.x(), LoadAxisY);
+    // A zoom of the timeline shown before must not leave the title or the pointer at its scale.
+    mModel.imPointer = CanvasMarker{QRectF(0, 0, MarkerSide, MarkerSide), false};
+    mModel.lblLabel.rect.moveTopLeft(QPointF(TitleLeft, TitleTop));
+    mModel.lblSub.rect.moveLeft(TitleLeft);
+
+    if (mG.CurTimeLine)
+        mG.CurTimeLine->Eq(*timeline);
+    else
+        mG.CurTimeLine = std::move(timeline);
+    const clTimeLine &t = *mG.CurTimeLine;
+    mG.CurTimeLineId = id;
+    mG.SelectedId = -1;
+
+    setUpTitle(mModel.lblLabel, t.LabelCaption, t.LabelFont, t.LabelFontSize, t.LabelSolid, t.LabelShowBorder,
+               t.LabelBackColor, t.LabelForeColor, t.LabelBold, t.LabelItalic);
+    setUpTitle(mModel.lblSub, t.SubCaption, t.SubFont, t.SubFontSize, t.SubSolid, t.SubShowBorder, t.SubBackColor,
+               t.SubForeColor, t.SubBold, t.SubItalic);
+    // Only now does the subtitle have its own height.
+    PlaceSubtitle();
+
+    {
+        // One read transaction for the whole load instead of one per statement.
+        TransactionGuard reading(mG.ProjectDb);
+        for (const Placement &p : timelinePlacements(mG.ProjectDb, id)) {
+            // A second row for the same event would only stack a second box on the first.
+            if (IsOnCanvas(p.eventId))
+                continue;
+            mG.CurEvent = std::make_unique<clEvent>(mG);
+            mG.CurEvent->Id = p.eventId;
+            if (mG.CurEvent->Load() == 0)
+                continue;
+            LoadBox(roundTwips(p.BoxLeft), roundTwips(p.BoxTop));
+        }
+        reading.commit();
+    }
+
+    UpdateScrollExtents();
+    mModel.backColor = t.BackColor;
+    mModel.wallpaper = t.UseWallpaper ? mPictures.picture(mG, t.WallSource, QStringLiteral("W"), t.WallName) : QImage();
+    mModel.useWallpaper = !mModel.wallpaper.isNull();
+    changed();
+    return true;
+}
+
+void TimelineCanvas::ClearCanvas()
+{
+    mModel.clearBoxes();
+    mModel.imPointer.visible = false;
+    for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {
+        label->caption.clear();
+        if (label->autoSize)
+            AutoSizeLabel(*label, mMeasurer);
+    }
+    changed();
+}
+
+ScrollExtents TimelineCanvas::UpdateScrollExtents(double viewportWidthTwips, double viewportHeightTwips,
+                                                  double hBarHeightTwips, double vBarWidthTwips)
+{
+    mViewport = CanvasViewport{viewportWidthTwips, viewportHeightTwips, hBarHeightTwips, vBarWidthTwips};
+    return UpdateScrollExtents();
+}
+
+ScrollExtents TimelineCanvas::UpdateScrollExtents()
+{
+    double rightmost = 0.0;
+    for (const auto &entry : mModel.boxes())
+        rightmost = std::max(rightmost, entry.second.name.rect.left() + entry.second.name.rect.width());
+    mExtents = computeScrollExtents(rightmost, mModel.height, mG.MinDist, mViewport);
+    mModel.width = mExtents.canvasWidth;
+    // The axis runs to MinDist short of the canvas's right edge, whatever its width.
+    mModel.axis.p2.setX(mModel.width - mG.MinDist);
+    ScrollUnit = mExtents.ScrollUnit;
+    if (onScrollExtentsChanged)
+        onScrollExtentsChanged(mExtents);
+    return mExtents;
+}
+
+void TimelineCanvas::PlaceSubtitle()
+{
+    mModel.lblSub.rect.moveTop(mModel.height - SubtitleGap - mModel.lblSub.rect.height());
+}
+
+void TimelineCanvas::ScaleCanvas(double f)
+{
+    auto scaleLabel = [this, f](CanvasLabel &label) {
+        label.rect = scaled(label.rect, f);
+        label.font.size *= f;
+        if (label.autoSize)
+            AutoSizeLabel(label, mMeasurer);
+    };
+
+    mModel.height *= f;
+    scaleLabel(mModel.lblLabel);
+    mModel.axis.p1.setY(mModel.axis.p1.y() * f);
+    mModel.axis.p2 = QPointF(mModel.axis.p2.x() * f, mModel.axis.p1.y());
+    scaleLabel(mModel.lblSub);
+    mModel.imPointer.rect = scaled(mModel.imPointer.rect, f);
+
+    for (const qint32 id : mModel.boxIds()) {
+        CanvasBox &b = *mModel.box(id);
+        b.picture.rect = scaled(b.picture.rect, f);
+        scaleLabel(b.name);
+        scaleLabel(b.date);
+        const QRectF &pic = b.picture.rect;
+        const double x = pic.left() + pic.width() * 0.5;
+        b.connector.p1 = QPointF(x, pic.top() + pic.height());
+        b.connector.p2 = QPointF(x, mModel.axis.p1.y());
+        // Text does not grow exactly with its font: the date stays centred under the connector.
+        b.date.rect.moveLeft(x - b.date.rect.width() * 0.5);
+        FitLabel(mG, mMeasurer, b.name, b.name.caption);
+    }
+    UpdateScrollExtents();
+    changed();
+}
+
+void TimelineCanvas::zoomIn()
+{
+    mG.Zoom *= ZoomStep;
+    ScaleCanvas(ZoomStep);
+}
+
+void TimelineCanvas::zoomOut()
+{
+    // The step back is taken in single precision, so that in then out is not exactly 1.
+    const double f = static_cast<float>(1.0 / ZoomStep);
+    mG.Zoom *= f;
+    ScaleCanvas(f);
+}
+
+void TimelineCanvas::setMinDistFromSlider(int value)
+{
+    mG.MinDist = value * 50 + 50;
+    if (mG.ProjectDb.isOpen() && !mG.ProjectDb.isReadOnly())
+        mdlParms::SetParm(mG.ProjectDb, QStringLiteral("MinDist"), QString::number(mG.MinDist));
+}
+
+int TimelineCanvas::sliderValueFor(int minDist)
+{
+    return std::clamp(static_cast<int>(std::nearbyint((minDist - 50) / 50.0)), 0, 10);
+}
+
+} // namespace qm

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvasrenderer.h"
+
+#include "layout/canvasmodel.h"
+#include "layout/textmeasurer.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+// A line or border is one screen pixel at full size; the time axis two.
+constexpr double LineTwips = 15.0;
+constexpr double AxisTwips = 30.0;
+// One wallpaper pixel covers one screen pixel at full size.
+constexpr double WallpaperPixelTwips = 15.0;
+const QColor EmptyPictureColor(128, 128, 128);
+const QColor MarkerColor(255, 0, 0);
+
+// Twips of the canvas to device pixels of the painter.
+class Mapping
+{
+public:
+    Mapping(const QRectF &area, double pixelsPerTwip) : mOrigin(area.topLeft()), mScale(pixelsPerTwip) {}
+
+    QPointF point(const QPointF &p) const { return (p - mOrigin) * mScale; }
+    QRectF rect(const QRectF &r) const { return QRectF(point(r.topLeft()), r.size() * mScale); }
+    // Whole pixels, so that fills and borders cover exactly the same pixels on every device.
+    QRect pixels(const QRectF &r) const
+    {
+        const QRectF d = rect(r);
+        const int l = static_cast<int>(std::lround(d.left()));
+        const int t = static_cast<int>(std::lround(d.top()));
+        return QRect(QPoint(l, t), QPoint(static_cast<int>(std::lround(d.right())) - 1,
+                                          static_cast<int>(std::lround(d.bottom())) - 1));
+    }
+    double width(double twips) const { return std::max(1.0, std::round(twips * mScale)); }
+    double scale() const { return mScale; }
+
+private:
+    QPointF mOrigin;
+    double mScale;
+};
+
+void frame(QPainter &p, const QRect &r, const QColor &color, int w)
+{
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    w = std::min({w, r.width(), r.height()});
+    p.fillRect(QRect(r.left(), r.top(), r.width(), w), color);
+    p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), color);
+    p.fillRect(QRect(r.left(), r.top(), w, r.height()), color);
+    p.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), color);
+}
+
+void drawLine(QPainter &p, const Mapping &map, const CanvasLine &line, double twipsWidth)
+{
+    if (!line.visible)
+        return;
+    QPen pen(colorFromLong(line.color), map.width(twipsWidth), line.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(map.point(line.p1), map.point(line.p2));
+}
+
+void drawLabel(QPainter &p, const Mapping &map, const CanvasLabel &label, double deviceDpi)
+{
+    if (!label.visible)
+        return;
+    const QRect r = map.pixels(label.rect);
+    if (label.solid)
+        p.fillRect(r, colorFromLong(label.backColor));
+    if (!label.caption.isEmpty()) {
+        // A point is 20 twips; the device turns points into pixels at its own resolution.
+        p.setFont(makeLabelFont(label.font, label.font.size * 20.0 * map.scale() * 72.0 / deviceDpi));
+        p.setPen(colorFromLong(label.foreColor));
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (label.wordWrap ? Qt::TextWordWrap : 0);
+        p.drawText(map.rect(label.rect), flags, label.caption);
+    }
+    if (label.border)
+        frame(p, r, Qt::black, static_cast<int>(map.width(LineTwips)));
+}
+
+void drawPicture(QPainter &p, const Mapping &map, const CanvasPicture &picture)
+{
+    if (!picture.visible)
+        return;
+    const QRect r = map.pixels(picture.rect);
+    const int w = static_cast<int>(map.width(LineTwips));
+    // A picture that could not be read still shows where the box is.
+    if (picture.image.isNull())
+        frame(p, r, EmptyPictureColor, w);
+    else
+        p.drawImage(QRectF(r), picture.image);
+    if (picture.border)
+        frame(p, r, Qt::black, w);
+}
+
+void drawMarker(QPainter &p, const Mapping &map, const CanvasMarker &marker)
+{
+    if (!marker.visible)
+        return;
+    const QRectF r = map.rect(marker.rect);
+    const QPolygonF triangle({QPointF(r.center().x(), r.top()), r.bottomRight(), r.bottomLeft()});
+    p.setPen(Qt::NoPen);
+    p.setBrush(MarkerColor);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawPolygon(triangle);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+}
+
+} // namespace
+
+void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &twipsArea, double pixelsPerTwip)
+{
+    const QRectF visible = twipsArea & QRectF(0, 0, model.width, model.height);
+    if (visible.isEmpty() || pixelsPerTwip <= 0)
+        return;
+    const Mapping map(twipsArea, pixelsPerTwip);
+    const double dpi = p.device() ? p.device()->logicalDpiY() : 96.0;
+
+    p.save();
+    p.setClipRect(map.rect(visible), Qt::IntersectClip);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+
+    p.fillRect(map.rect(visible), colorFromLong(model.backColor));
+    if (model.useWallpaper)
+        TileWallpaper(p, model.wallpaper, model.width, model.height, twipsArea, pixelsPerTwip);
+    drawLine(p, map, model.axis, AxisTwips);
+
+    const std::vector<const CanvasBox *> boxes = model.boxesInZOrder(visible);
+    for (const CanvasBox *b : boxes)
+        drawLine(p, map, b->connector, LineTwips);
+    for (const CanvasBox *b : boxes)
+        drawLabel(p, map, b->name, dpi);
+    for (const CanvasBox *b : boxes)
+        drawPicture(p, map, b->picture);
+    for (const CanvasBox *b : boxes)
+        drawLabel(p, map, b->date, dpi);
+
+    drawLabel(p, map, model.lblLabel, dpi);
+    drawLabel(p, map, model.lblSub, dpi);
+    drawMarker(p, map, model.imPointer);
+    p.restore();
+}
+
+void CanvasRenderer::TileWallpaper(QPainter &p, const QImage &picture, double canvasWidth, double canvasHeight,
+                                   const QRectF &twipsArea, double pixelsPerTwip)
+{
+    const QRectF visible = twipsArea & QRectF(0, 0, canvasWidth, canvasHeight);
+    if (picture.isNull() || visible.isEmpty() || pixelsPerTwip <= 0)
+        return;
+    const Mapping map(twipsArea, pixelsPerTwip);
+    // The tiles start at the canvas origin wherever the area begins.
+    QBrush brush(picture);
+    const QPointF origin = map.point(QPointF(0, 0));
+    const double s = WallpaperPixelTwips * pixelsPerTwip;
+    brush.setTransform(QTransform::fromTranslate(origin.x(), origin.y()).scale(s, s));
+    p.fillRect(map.rect(visible), brush);
+}
+
+} // namespace qm
