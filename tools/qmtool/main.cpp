@@ -6,9 +6,11 @@
 #include "store/storeerror.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace qmtool {
 
@@ -35,6 +37,12 @@ Commands:
         Stores a new event as the event dialog does and prints its id. A date
         another event already has moves on to the first free day. LISTs are
         names separated by commas.
+  export FILE [--timeline NAME] OUT
+        Saves a timeline as a picture, exactly as the canvas shows it after
+        loading at full size on a 96 DPI screen. OUT's extension chooses the
+        format: .png, .jpg or .jpeg (quality 85), .bmp, .tif or .tiff. Without
+        --timeline: the timeline the project opens with, else the first by
+        name. The project is only read. A failed write leaves no file behind.
   --help
         Shows this text.
 
@@ -87,7 +95,12 @@ void err(const QString &line)
 int main(int argc, char *argv[])
 {
     using namespace qmtool;
-    QCoreApplication app(argc, argv);
+    // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
+    const bool needsGui = argc > 1 && qstrcmp(argv[1], "export") == 0;
+    if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        needsGui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillmarsh"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
 
@@ -104,6 +117,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("events"), cmdEvents},
         {QStringLiteral("timelines"), cmdTimelines},
         {QStringLiteral("add-event"), cmdAddEvent},
+        {QStringLiteral("export"), cmdExport},
     };
     const auto it = commands.find(command);
     try {

@@ -49,5 +49,7 @@ int cmdMakeTemplate(const QStringList &args);
 int cmdEvents(const QStringList &args);
 int cmdTimelines(const QStringList &args);
 int cmdAddEvent(const QStringList &args);
+// Needs fonts, so the tool runs it with a (windowless) GUI application.
+int cmdExport(const QStringList &args);
 
 } // namespace qmtool

@@ -1,0 +1,282 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "layout/timelinecanvas.h"
+#include "layouttestsupport.h"
+#include "store/clformat.h"
+#include "store/sqlquery.h"
+#include "store/storeerror.h"
+#include "testsupport.h"
+
+#include "../store/storetestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using qmtest::FakeMeasurer;
+
+// A project with a timeline titled "Rome" shown on a canvas measured by the fake measurer. The
+// title (24 points) covers x 240 to 1200 and y 240 to 720; MinDist is 100.
+struct PlacementFixture
+{
+    PlacementFixture()
+    {
+        t.g.MinDist = 100;
+        timelineId = qmtest::addTimeline(t.g, QStringLiteral("T"), QStringLiteral("Rome"));
+        canvas.LoadTimeLine(timelineId);
+    }
+
+    qint32 insert(qint32 eventId)
+    {
+        qmtest::makeCurrent(t.g, eventId);
+        EXPECT_TRUE(canvas.InsertNewBox());
+        return eventId;
+    }
+
+    QPointF pictureAt(qint32 id) const { return canvas.model().box(id)->picture.rect.topLeft(); }
+
+    // Every stored position of the timeline, read through a second connection.
+    std::map<qint32, QPointF> storedPositions() const
+    {
+        qm::ProjectDatabase second;
+        second.open(t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
+        qm::SqlQuery q(second, QStringLiteral("SELECT EventId, BoxLeft, BoxTop FROM TimeLineEvent WHERE "
+                                              "TimeLineId = ?"));
+        q.bind(timelineId).exec();
+        std::map<qint32, QPointF> rows;
+        while (q.next()) {
+            EXPECT_EQ(rows.count(q.value(0).toInt()), 0u) << "two rows for one event";
+            rows[q.value(0).toInt()] = QPointF(q.value(1).toDouble(), q.value(2).toDouble());
+        }
+        return rows;
+    }
+
+    qmtest::TempProject t;
+    FakeMeasurer measurer;
+    qm::TimelineCanvas canvas{t.g, measurer};
+    qint32 timelineId = 0;
+};
+
+TEST(InsertNewBox, PlacesInDateOrderShiftsLaterBoxesAndStoresEveryPosition)
+{
+    PlacementFixture f;
+    // Dates render as "m/d/yyyy": eight characters, 640 twips at 8 points, so each date sticks out
+    // 220 twips left of its 200-twip picture.
+    const qint32 b = qmtest::addEvent(f.t.g, QStringLiteral("Betas"), 2001, 2, 2);
+    const qint32 d = qmtest::addEvent(f.t.g, QStringLiteral("Delta"), 2001, 4, 4);
+    const qint32 a = qmtest::addEvent(f.t.g, QStringLiteral("Alpha"), 2001, 1, 1);
+    const qint32 c = qmtest::addEvent(f.t.g, QStringLiteral("Gamma"), 2001, 3, 3);
+
+    // First box: at MinDist, moved right so that its date starts at MinDist, and below the title.
+    f.insert(b);
+    EXPECT_EQ(f.pictureAt(b), QPointF(320, 820));
+    EXPECT_DOUBLE_EQ(f.canvas.model().box(b)->date.rect.left(), 100);
+
+    // Latest: right of the last box (its name ends at 320 + 200 + 50 + 500), clear of the title,
+    // so at the top; nothing moves.
+    f.insert(d);
+    EXPECT_EQ(f.pictureAt(d), QPointF(1070 + 100 + 220, 100));
+    EXPECT_EQ(f.pictureAt(b), QPointF(320, 820));
+
+    // Earliest: first place again; every other box moves right by 2400.
+    f.insert(a);
+    EXPECT_EQ(f.pictureAt(a), QPointF(320, 820));
+    EXPECT_EQ(f.pictureAt(b), QPointF(2720, 820));
+    EXPECT_EQ(f.pictureAt(d), QPointF(1390 + 2400, 100));
+
+    // In between: right of its predecessor; only the later box moves.
+    f.insert(c);
+    const double betaRight = 2720 + 200 + 50 + 500;
+    EXPECT_EQ(f.pictureAt(c), QPointF(betaRight + 100 + 220, 100));
+    EXPECT_EQ(f.pictureAt(d), QPointF(1390 + 4800, 100));
+    EXPECT_EQ(f.pictureAt(b), QPointF(2720, 820));
+
+    const std::map<qint32, QPointF> expected = {
+        {a, f.pictureAt(a)}, {b, f.pictureAt(b)}, {c, f.pictureAt(c)}, {d, f.pictureAt(d)}};
+    EXPECT_EQ(f.storedPositions(), expected);
+    // The inserted box is selected and its format stored for this timeline.
+    EXPECT_EQ(f.t.g.SelectedId, c);
+    EXPECT_EQ(qmtest::committedCount(f.t.projectPath,
+                                     QStringLiteral("SELECT COUNT(*) FROM Format WHERE TimelineId = ? AND EventId = ?"),
+                                     {f.timelineId, c}),
+              1);
+    // Shifted boxes hang their parts as placed ones do.
+    const qm::CanvasBox &moved = *f.canvas.model().box(d);
+    EXPECT_DOUBLE_EQ(moved.name.rect.left(), moved.picture.rect.right() + 50);
+    EXPECT_DOUBLE_EQ(moved.connector.p1.x(), moved.picture.rect.center().x());
+}
+
+TEST(InsertNewBox, BoxesOfTheSameDateAndEventsWithoutABoxAreLeftAlone)
+{
+    PlacementFixture f;
+    const qint32 first = qmtest::addEvent(f.t.g, QStringLiteral("First"), 2001, 1, 1);
+    const qint32 twin = qmtest::addEvent(f.t.g, QStringLiteral("Twin"), 2001, 6, 6);
+    const qint32 offCanvas = qmtest::addEvent(f.t.g, QStringLiteral("Hidden"), 2001, 9, 9);
+    f.insert(first);
+    f.insert(twin);
+    // A stored placement whose box is not on the canvas takes no part.
+    qm::execSql(f.t.g.ProjectDb,
+                QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, 9, 9)"),
+                {f.timelineId, offCanvas});
+    const qint32 same = qmtest::addEvent(f.t.g, QStringLiteral("Same"), 2001, 6, 7);
+    qm::execSql(f.t.g.ProjectDb, QStringLiteral("UPDATE Event SET EventDate = ? WHERE Id = ?"),
+                {qmtest::dateValue(2001, 6, 6), same});
+    const QPointF twinBefore = f.pictureAt(twin);
+
+    f.insert(same);
+    // Placed right of "First", its only predecessor: neither right of nor shifting its twin.
+    EXPECT_EQ(f.pictureAt(twin), twinBefore);
+    EXPECT_EQ(f.pictureAt(same).x(), f.canvas.LoadUple(first).Right + 100 + 220);
+    EXPECT_EQ(f.storedPositions().at(offCanvas), QPointF(9, 9));
+}
+
+TEST(InsertNewBox, AnEventPlacedAgainKeepsOneBoxAndOneRow)
+{
+    PlacementFixture f;
+    const qint32 a = qmtest::addEvent(f.t.g, QStringLiteral("A"), 2001, 1, 1);
+    const qint32 b = qmtest::addEvent(f.t.g, QStringLiteral("B"), 2001, 2, 2);
+    f.insert(a);
+    f.insert(b);
+    const QPointF placed = f.pictureAt(b);
+    f.insert(b);
+    EXPECT_EQ(f.canvas.model().boxCount(), 2u);
+    EXPECT_EQ(f.pictureAt(b), placed);
+    EXPECT_EQ(f.storedPositions().size(), 2u);
+}
+
+TEST(InsertNewBox, NothingHappensWithoutATimelineOrAStoredEvent)
+{
+    qmtest::TempProject t;
+    FakeMeasurer m;
+    qm::TimelineCanvas canvas(t.g, m);
+    const qint32 id = qmtest::addEvent(t.g, QStringLiteral("A"), 2001, 1, 1);
+    qmtest::makeCurrent(t.g, id);
+    EXPECT_FALSE(canvas.InsertNewBox());
+    t.g.CurTimeLineId = qmtest::addTimeline(t.g, QStringLiteral("T"), QString());
+    t.g.CurEvent = std::make_unique<qm::clEvent>(t.g);
+    EXPECT_FALSE(canvas.InsertNewBox());
+    EXPECT_EQ(canvas.model().boxCount(), 0u);
+}
+
+TEST(InsertNewBox, AFailedWriteLeavesCanvasAndFileAsTheyWere)
+{
+    PlacementFixture f;
+    const qint32 late = qmtest::addEvent(f.t.g, QStringLiteral("Late"), 2001, 5, 5);
+    const qint32 early = qmtest::addEvent(f.t.g, QStringLiteral("Early"), 2001, 1, 1);
+    f.insert(late);
+    const QPointF lateBefore = f.pictureAt(late);
+    const std::map<qint32, QPointF> storedBefore = f.storedPositions();
+
+    // A project opened read-only refuses every write.
+    f.t.g.ProjectDb.close();
+    f.t.g.ProjectDb.open(f.t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
+    qmtest::makeCurrent(f.t.g, early);
+    EXPECT_THROW(f.canvas.InsertNewBox(), qm::StoreError);
+    EXPECT_FALSE(f.canvas.IsOnCanvas(early));
+    EXPECT_EQ(f.pictureAt(late), lateBefore);
+    EXPECT_EQ(f.t.g.SelectedId, late);
+    EXPECT_TRUE(f.canvas.model().box(late)->picture.border);
+    EXPECT_EQ(f.storedPositions(), storedBefore);
+}
+
+TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)
+{
+    for (const bool deleteEvent : {false, true}) {
+        SCOPED_TRACE(deleteEvent);
+        PlacementFixture f;
+        const qint32 keep = qmtest::addEvent(f.t.g, QStringLiteral("Keep"), 2001, 1, 1);
+        const qint32 gone = qmtest::addEvent(f.t.g, QStringLiteral("Gone"), 2001, 2, 2);
+        f.insert(keep);
+        f.insert(gone);
+        ASSERT_EQ(f.t.g.SelectedId, gone);
+
+        f.canvas.RemoveBox(gone, deleteEvent);
+        EXPECT_FALSE(f.canvas.IsOnCanvas(gone));
+        EXPECT_TRUE(f.canvas.IsOnCanvas(keep));
+        EXPECT_EQ(f.t.g.SelectedId, -1);
+        EXPECT_FALSE(f.canvas.model().imPointer.visible);
+        EXPECT_EQ(f.storedPositions().count(gone), 0u);
+        EXPECT_EQ(
+            qmtest::committedCount(f.t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Event WHERE Id = ?"), {gone}),
+            deleteEvent ? 0 : 1);
+        // A negative id is no box at all.
+        f.canvas.RemoveBox(-1, true);
+        EXPECT_EQ(f.canvas.model().boxCount(), 1u);
+    }
+}
+
+TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
+{
+    PlacementFixture f;
+    const qint32 a = qmtest::addEvent(f.t.g, QStringLiteral("A"), 2001, 1, 1);
+    f.insert(a);
+    int menuState = -1;
+    f.canvas.onSelectionChanged = [&menuState](int state) { menuState = state; };
+    f.t.g.Zoom = 2; // the gap under the date follows the zoom
+    f.canvas.ShowSelection();
+    const qm::CanvasBox &b = *f.canvas.model().box(a);
+    EXPECT_EQ(b.connector.color, 255);
+    EXPECT_TRUE(b.connector.dashed);
+    EXPECT_TRUE(b.picture.border);
+    const qm::CanvasMarker &marker = f.canvas.model().imPointer;
+    EXPECT_TRUE(marker.visible);
+    EXPECT_DOUBLE_EQ(marker.rect.center().x(), b.connector.p1.x());
+    EXPECT_DOUBLE_EQ(marker.rect.top(), b.date.rect.bottom() + 100);
+    EXPECT_EQ(menuState, 2);
+
+    f.canvas.ClearSelection();
+    EXPECT_EQ(b.connector.color, 0);
+    EXPECT_FALSE(b.connector.dashed);
+    EXPECT_FALSE(b.picture.border);
+    EXPECT_FALSE(marker.visible);
+    EXPECT_EQ(f.t.g.SelectedId, a);
+    // A selection whose box is gone is ignored both ways.
+    f.t.g.SelectedId = 999;
+    f.canvas.ShowSelection();
+    f.canvas.ClearSelection();
+}
+
+TEST(SortBoxes, OrdersByConnectorXWithLaterBoxesFirstAmongEquals)
+{
+    const struct
+    {
+        std::vector<double> xs; // of boxes 1, 2, 3...
+        std::vector<qint32> sorted;
+    } cases[] = {
+        {{300, 100, 200}, {2, 3, 1}},
+        {{100, 100, 50}, {3, 2, 1}},
+        {{}, {}},
+    };
+    for (const auto &c : cases) {
+        qm::Globals g;
+        FakeMeasurer m;
+        qm::TimelineCanvas canvas(g, m);
+        for (std::size_t i = 0; i < c.xs.size(); ++i)
+            canvas.model().addBox(static_cast<qint32>(i + 1)).connector.p1 = QPointF(c.xs[i], 0);
+        EXPECT_EQ(canvas.SortBoxes(), c.sorted);
+    }
+}
+
+TEST(HitTest, FindsThePictureEdgesIncludedAndTheFirstBoxWhereTheyOverlap)
+{
+    qm::Globals g;
+    FakeMeasurer m;
+    qm::TimelineCanvas canvas(g, m);
+    canvas.model().addBox(5).picture.rect = QRectF(1000, 500, 200, 300);
+    canvas.model().addBox(3).picture.rect = QRectF(1150, 700, 200, 200);
+    const struct
+    {
+        double x, y;
+        qint32 id;
+    } cases[] = {
+        {1000, 500, 5},    {1100, 600, 5}, {999.9, 600, -1},  {1100, 499.9, -1}, {1200, 600, 5},
+        {1200.1, 600, -1}, {1350, 900, 3}, {1350.1, 900, -1}, {1175, 750, 3}, // the overlap: enumeration order
+        {0, 0, -1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(canvas.HitTest(c.x, c.y), c.id) << c.x << ", " << c.y;
+}
+
+} // namespace

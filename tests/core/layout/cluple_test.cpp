@@ -1,0 +1,222 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "layout/cluple.h"
+#include "layouttestsupport.h"
+#include "store/clformat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qmtest::FakeMeasurer;
+
+// One box with its picture at (1000, 500) on a canvas whose axis lies at y 7000.
+struct UnitFixture
+{
+    UnitFixture()
+    {
+        model.axis.p1 = QPointF(240, 7000);
+        model.axis.p2 = QPointF(20000, 7000);
+        model.addBox(7).picture.rect = QRectF(1000, 500, 0, 0);
+        unit.Init(model, 7);
+    }
+
+    void applyDefaultFormat(const QString &name, const QString &date)
+    {
+        unit.NameLabel().caption = name;
+        unit.DateLabel().caption = date;
+        unit.ApplyFormat(qm::clFormat());
+    }
+
+    qm::Globals g;
+    FakeMeasurer measurer;
+    qm::CanvasModel model;
+    qm::clUple unit{g, measurer};
+};
+
+TEST(FitLabel, WrapsOnlyWhatIsStrictlyWiderThanTheLimitFromTheTagOrTheTimeline)
+{
+    const struct
+    {
+        const char *tag;
+        int timelineMax;
+        QString text;
+        double width;
+        double height;
+        bool wraps;
+    } cases[] = {
+        // 100 twips per character at 10 points.
+        {"1000\t1000", 5000, QStringLiteral("abcdefghi"), 900, 200, false},
+        {"1000\t1000", 5000, QStringLiteral("abcdefghij"), 1000, 200, false},
+        {"1000\t999", 5000, QStringLiteral("abcdefghij"), 999, 200, true},
+        {"1000\t999", 5000, QStringLiteral("aaaa bbbb cccc"), 999, 400, true},
+        // The height limit never cuts the label.
+        {"100\t450", 5000, QStringLiteral("aaaa bbbb cccc"), 450, 600, true},
+        // Without a tag the shown timeline's default format decides.
+        {"", 500, QStringLiteral("aaaa bbbb"), 500, 400, true},
+        {"", 900, QStringLiteral("aaaa bbbb"), 900, 200, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString() + " / " + c.tag);
+        qm::Globals g;
+        g.CurTimeLine = std::make_unique<qm::clTimeLine>(g.ProjectDb);
+        g.CurTimeLine->DefaultFormat.TextMaxWidth = c.timelineMax;
+        qm::CanvasLabel label;
+        label.font = qm::LabelFont{QStringLiteral("Any"), 10, false, false};
+        label.tag = QString::fromUtf8(c.tag);
+        // A label wrapped before must size itself again for the new text.
+        label.wordWrap = true;
+        label.autoSize = false;
+        label.rect = QRectF(10, 20, 50, 5000);
+        qm::FitLabel(g, FakeMeasurer(), label, c.text);
+        EXPECT_EQ(label.caption, c.text);
+        EXPECT_DOUBLE_EQ(label.rect.width(), c.width);
+        EXPECT_DOUBLE_EQ(label.rect.height(), c.height);
+        EXPECT_EQ(label.wordWrap, c.wraps);
+        EXPECT_EQ(label.rect.topLeft(), QPointF(10, 20));
+    }
+}
+
+TEST(clUple, ArrangeHangsThePartsOnThePictureAndTheLimitsFollowThem)
+{
+    const struct
+    {
+        QString date;
+        double expectedLeft;
+    } cases[] = {
+        // "1/1/2001" is 640 twips at 8 points: centred under x 1100 it starts at 780, left of the picture.
+        {QStringLiteral("1/1/2001"), 780},
+        // A date narrower than the picture leaves the picture's left as the unit's left.
+        {QStringLiteral("1"), 1000},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.date.toStdString());
+        UnitFixture f;
+        f.applyDefaultFormat(QStringLiteral("Alpha"), c.date);
+        const qm::CanvasBox &b = *f.model.box(7);
+        EXPECT_EQ(b.picture.rect, QRectF(1000, 500, 200, 200));
+        EXPECT_EQ(b.connector.p1, QPointF(1100, 700));
+        EXPECT_EQ(b.connector.p2, QPointF(1100, 7000));
+        EXPECT_DOUBLE_EQ(b.date.rect.top(), 7050);
+        EXPECT_DOUBLE_EQ(b.date.rect.center().x(), 1100);
+        EXPECT_EQ(b.name.rect, QRectF(1250, 500, 500, 200));
+        EXPECT_EQ(f.unit.Left, c.expectedLeft);
+        EXPECT_EQ(f.unit.Right, 1750);
+        EXPECT_EQ(f.unit.Top, 500);
+        EXPECT_EQ(f.unit.Bottom, 700);
+    }
+}
+
+TEST(clUple, ANameTallerThanThePictureSetsTheBottom)
+{
+    UnitFixture f;
+    qm::clFormat format;
+    format.PictureHeight = 100;
+    format.TextMaxWidth = 450;
+    f.unit.NameLabel().caption = QStringLiteral("aaaa bbbb cccc");
+    f.unit.ApplyFormat(format);
+    // Three wrapped lines of 200 twips beside a picture 100 twips high.
+    EXPECT_EQ(f.unit.Bottom, 500 + 600);
+    EXPECT_EQ(f.unit.Top, 500);
+}
+
+TEST(clUple, ZoomScalesPictureFontsAndGapsButNotTheTextLimit)
+{
+    qm::clFormat format;
+    format.TextMaxWidth = 1500;
+    for (const double zoom : {1.0, 2.0}) {
+        SCOPED_TRACE(zoom);
+        UnitFixture f;
+        f.g.Zoom = zoom;
+        // Twelve characters: 1200 twips at zoom 1, 2400 at zoom 2, where only the limit of 1500 holds it.
+        f.unit.NameLabel().caption = QStringLiteral("abcdef ghijk");
+        f.unit.DateLabel().caption = QStringLiteral("1/1/2001");
+        f.unit.ApplyFormat(format);
+        const qm::CanvasBox &b = *f.model.box(7);
+        EXPECT_EQ(b.picture.rect.size(), QSizeF(200 * zoom, 200 * zoom));
+        EXPECT_DOUBLE_EQ(b.name.font.size, 10 * zoom);
+        EXPECT_DOUBLE_EQ(b.date.font.size, 8 * zoom);
+        EXPECT_DOUBLE_EQ(b.name.rect.left() - b.picture.rect.right(), 50 * zoom);
+        EXPECT_DOUBLE_EQ(b.date.rect.top() - 7000, 50 * zoom);
+        EXPECT_DOUBLE_EQ(b.name.rect.width(), zoom == 1.0 ? 1200 : 1500);
+        EXPECT_EQ(b.name.wordWrap, zoom != 1.0);
+        EXPECT_EQ(b.name.tag, QStringLiteral("1000\t1500"));
+    }
+}
+
+TEST(clUple, ExtractFormatGivesBackWhatApplyFormatSetAtAnyZoom)
+{
+    qm::clFormat format;
+    format.TextBackColor = 0x123456;
+    format.TextForeColor = 0x654321;
+    format.TextMaxWidth = 2345;
+    format.TextMaxHeight = 678;
+    format.TextFont = QStringLiteral("Georgia");
+    format.TextFontSize = 13;
+    format.TextShowBorder = true;
+    format.TextSolid = true;
+    format.TextItalic = true;
+    format.DateBackColor = 0x00FF00;
+    format.DateForeColor = 0x0000FF;
+    format.DateFont = QStringLiteral("Courier");
+    format.DateFontSize = 7;
+    format.DateSolid = true;
+    format.DateBold = true;
+    format.PictureWidth = 333;
+    format.PictureHeight = 111;
+    format.LineVisible = false;
+    // What the controls do not hold comes back as a new record has it.
+    format.PictureIsCustom = true;
+    format.PictureName = QStringLiteral("x.gif");
+    format.Scheme = 4;
+    qm::clFormat expected = format;
+    expected.PictureIsCustom = false;
+    expected.PictureName.clear();
+    expected.Scheme = 1;
+
+    const float stepOut = static_cast<float>(1 / 1.2);
+    for (const double zoom : {1.0, 1.2, 1.2 * stepOut, 1.2 * 1.2 * 1.2, double(stepOut) * stepOut, 2.0, 0.25}) {
+        SCOPED_TRACE(zoom);
+        UnitFixture f;
+        f.g.Zoom = zoom;
+        f.unit.ApplyFormat(format);
+        EXPECT_EQ(f.unit.ExtractFormat(), expected);
+    }
+}
+
+TEST(clUple, ApplyEventFillsTheBoxAndLeavesTheDateWhereItWasUntilArranged)
+{
+    UnitFixture f;
+    f.applyDefaultFormat(QString(), QStringLiteral("1"));
+    const double dateLeftBefore = f.unit.DateLabel().rect.left();
+
+    qm::clEvent e(f.g);
+    e.EventDate = std::make_shared<qm::ExtDate>(qmtest::dateValue(1776, 7, 4), qm::EraPlain);
+    e.EventDateStr = QStringLiteral("July 4th, 1776");
+    e.Name = QStringLiteral("Declaration");
+    e.ImageName = QStringLiteral("no such picture.gif");
+    f.unit.ApplyEvent(e);
+
+    const qm::CanvasBox &b = *f.model.box(7);
+    EXPECT_TRUE(b.picture.image.isNull());
+    EXPECT_EQ(b.date.caption, QStringLiteral("July 4th, 1776"));
+    EXPECT_EQ(b.date.tag, QStringLiteral("7/4/1776"));
+    EXPECT_DOUBLE_EQ(b.date.rect.width(), 14 * 80);
+    EXPECT_DOUBLE_EQ(b.date.rect.left(), dateLeftBefore);
+    EXPECT_EQ(b.name.caption, QStringLiteral("Declaration"));
+
+    f.unit.Arrange();
+    EXPECT_DOUBLE_EQ(b.date.rect.center().x(), 1100);
+    EXPECT_EQ(f.unit.Left, 1100 - 560);
+}
+
+TEST(clUple, AUnitWhoseBoxIsGoneRefusesInsteadOfCrashing)
+{
+    UnitFixture f;
+    f.model.removeBox(7);
+    EXPECT_FALSE(f.unit.isBound());
+    EXPECT_THROW(f.unit.Arrange(), std::logic_error);
+    EXPECT_THROW(f.unit.ExtractFormat(), std::logic_error);
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "layout/picturecache.h"
+#include "store/globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writePicture(const QTemporaryDir &dir, const QString &name, const QColor &color, int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(color);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path));
+    return path;
+}
+
+TEST(PictureCache, DecodesAFileOnceHoweverOftenItIsShown)
+{
+    QTemporaryDir dir;
+    const QString red = writePicture(dir, QStringLiteral("red.png"), Qt::red, 8);
+    const QString blue = writePicture(dir, QStringLiteral("blue.png"), Qt::blue, 8);
+    qm::PictureCache cache;
+    for (int i = 0; i < 500; ++i) {
+        EXPECT_EQ(cache.file(red).pixelColor(0, 0), QColor(Qt::red));
+        EXPECT_EQ(cache.file(blue).pixelColor(0, 0), QColor(Qt::blue));
+    }
+    EXPECT_EQ(cache.decodeCount(), 2);
+    cache.clear();
+    EXPECT_EQ(cache.size(), 0);
+    cache.file(red);
+    EXPECT_EQ(cache.decodeCount(), 3);
+}
+
+TEST(PictureCache, AFileChangedOnDiskIsReadAgainAndAMissingOneGivesAnEmptyPicture)
+{
+    QTemporaryDir dir;
+    const QString path = writePicture(dir, QStringLiteral("p.png"), Qt::red, 8);
+    qm::PictureCache cache;
+    EXPECT_EQ(cache.file(path).width(), 8);
+    // Another picture under the same name, as an import that replaces a file.
+    writePicture(dir, QStringLiteral("p.png"), Qt::green, 16);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    f.close();
+    EXPECT_EQ(cache.file(path).width(), 16);
+
+    QFile::remove(path);
+    EXPECT_TRUE(cache.file(path).isNull());
+    EXPECT_TRUE(cache.file(dir.filePath(QStringLiteral("never.png"))).isNull());
+    EXPECT_TRUE(cache.file(QString()).isNull());
+    QFile broken(dir.filePath(QStringLiteral("broken.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    EXPECT_TRUE(cache.file(broken.fileName()).isNull());
+}
+
+TEST(PictureCache, FindsLibraryPicturesInTheProjectFolder)
+{
+    QTemporaryDir dir;
+    qm::Globals g;
+    g.ProjectFolder = dir.path() + QDir::separator();
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Images")));
+    writePicture(dir, QStringLiteral("Images/own.png"), Qt::blue, 4);
+    qm::PictureCache cache;
+    EXPECT_FALSE(cache.picture(g, QStringLiteral("C"), QStringLiteral("I"), QStringLiteral("own.png")).isNull());
+    EXPECT_TRUE(cache.picture(g, QStringLiteral("C"), QStringLiteral("W"), QStringLiteral("own.png")).isNull());
+    EXPECT_TRUE(cache.picture(g, QStringLiteral("C"), QStringLiteral("I"), QString()).isNull());
+}
+
+} // namespace
