@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
 {
     using namespace qmtool;
     // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
-    const bool needsGui = argc > 1 && qstrcmp(argv[1], "export") == 0;
+    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -118,6 +118,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("timelines"), cmdTimelines},
         {QStringLiteral("add-event"), cmdAddEvent},
         {QStringLiteral("export"), cmdExport},
+        {QStringLiteral("make-sample"), cmdMakeSample},
     };
     const auto it = commands.find(command);
     try {

@@ -46,6 +46,7 @@ void err(const QString &line);
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);
 int cmdMakeTemplate(const QStringList &args);
+int cmdMakeSample(const QStringList &args);
 int cmdEvents(const QStringList &args);
 int cmdTimelines(const QStringList &args);
 int cmdAddEvent(const QStringList &args);

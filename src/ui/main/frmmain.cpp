@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmain.h"
 
+#include "canvasview.h"
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmmanage.h"
 #include "frmabout.h"
+#include "layout/textmeasurer.h"
+#include "layout/timelinecanvas.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
 #include "userdialogs.h"
@@ -12,6 +15,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSlider>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QToolBar>
 
@@ -25,18 +30,17 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     resize(1200, 800);
     buildMenus();
     buildToolBars();
-
-    lblNoTimeline = new QLabel(this);
-    lblNoTimeline->setObjectName(QStringLiteral("lblNoTimeline"));
-    lblNoTimeline->setAlignment(Qt::AlignCenter);
-    lblNoTimeline->setWordWrap(true);
-    setCentralWidget(lblNoTimeline);
+    buildCanvas();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The view paints the canvas: it goes before the canvas does.
+    delete mCentral;
+}
 
 void frmMain::guarded(const std::function<void()> &command)
 {
@@ -84,8 +88,8 @@ void frmMain::buildMenus()
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
     mnuEventS = menu("mnuEventS", tr("&Events"));
-    mnuEventNew = entry(mnuEventS, "mnuEventNew", tr("&New"), nullptr);
-    mnuEventEdit = entry(mnuEventS, "mnuEventEdit", tr("&Edit"), nullptr);
+    mnuEventNew = entry(mnuEventS, "mnuEventNew", tr("&New"), &frmMain::mnuEventNew_Click);
+    mnuEventEdit = entry(mnuEventS, "mnuEventEdit", tr("&Edit"), &frmMain::mnuEventEdit_Click);
     mnuEventSelectPicture = entry(mnuEventS, "mnuEventSelectPicture", tr("&Picture"), nullptr);
     mnuEventList = entry(mnuEventS, "mnuEventList", tr("&Include"), nullptr);
     mnuEventExclude = entry(mnuEventS, "mnuEventExclude", tr("&Exclude"), nullptr);
@@ -110,8 +114,10 @@ void frmMain::buildMenus()
     mnuTimeLineDelete = entry(mnuTimelineS, "mnuTimeLineDelete", tr("&Delete"), &frmMain::mnuTimeLineDelete_Click);
 
     mnuFormat = menu("mnuFormat", tr("&Format"));
-    mnuFormatZoomIn = entry(mnuFormat, "mnuFormatZoomIn", tr("Zoom &in"), nullptr);
-    mnuFormatZoomOut = entry(mnuFormat, "mnuFormatZoomOut", tr("Zoom &out"), nullptr);
+    mnuFormatZoomIn = entry(mnuFormat, "mnuFormatZoomIn", tr("Zoom &in"), &frmMain::mnuFormatZoomIn_Click);
+    mnuFormatZoomIn->setShortcut(QKeySequence::ZoomIn);
+    mnuFormatZoomOut = entry(mnuFormat, "mnuFormatZoomOut", tr("Zoom &out"), &frmMain::mnuFormatZoomOut_Click);
+    mnuFormatZoomOut->setShortcut(QKeySequence::ZoomOut);
     mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), nullptr);
     mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), nullptr);
 
@@ -194,6 +200,15 @@ void frmMain::buildToolBars()
     addButton(tbArrange, QStringLiteral("ZoomIn"), tr("Zoom in"), s->standardIcon(QStyle::SP_ArrowUp), mnuFormatZoomIn);
     addButton(tbArrange, QStringLiteral("ZoomOut"), tr("Zoom out"), s->standardIcon(QStyle::SP_ArrowDown),
               mnuFormatZoomOut);
+    sld = new QSlider(Qt::Horizontal, tbArrange);
+    sld->setObjectName(QStringLiteral("sld"));
+    sld->setRange(0, 10);
+    sld->setPageStep(1);
+    sld->setTickPosition(QSlider::TicksBelow);
+    sld->setFixedWidth(110);
+    sld->setToolTip(QStringLiteral("Minimum distance between events"));
+    connect(sld, &QSlider::valueChanged, this, &frmMain::sld_Change);
+    tbArrange->addWidget(sld);
 
     tbTools = bar("tbTools", tr("Tools"));
     addButton(tbTools, QStringLiteral("Extract"), tr("Extract"), s->standardIcon(QStyle::SP_FileDialogInfoView),
@@ -231,6 +246,7 @@ void frmMain::applyState()
         }
     }
     cmbTimeLine0->setEnabled(mState.enabled(QStringLiteral("cmbTimeLine0")));
+    sld->setEnabled(mState.timelineState() == MenuState::TimelineShown);
     for (QAction *a : {mnuFileSaveAs, mnuFileShowPages, mnuFilePrint, mnuHelpTopics})
         a->setEnabled(!mNotYet.count(a));
     for (QAction *a : tbFile->actions())
@@ -240,8 +256,8 @@ void frmMain::applyState()
         lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));
     else if (mState.timelineState() == MenuState::ProjectOpen)
         lblNoTimeline->setText(tr("Choose a timeline in the list, or make one with Timelines ▸ New."));
-    else
-        lblNoTimeline->clear();
+    mCentral->setCurrentWidget(mState.timelineState() == MenuState::TimelineShown ? static_cast<QWidget *>(mView)
+                                                                                  : lblNoTimeline);
 }
 
 void frmMain::mnuToolsManage_Click()

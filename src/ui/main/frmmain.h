@@ -8,17 +8,24 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <set>
 
 class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QSlider;
+class QStackedWidget;
+class QTimer;
 class QToolBar;
 
 namespace qm {
 
+class CanvasView;
+class FontTextMeasurer;
 class Globals;
+class TimelineCanvas;
 class UserDialogs;
 
 // The main window: menus, tool bars, the timeline list and the canvas of the open project.
@@ -91,7 +98,13 @@ public:
     QToolBar *tbArrange = nullptr;
     QToolBar *tbTools = nullptr;
     QComboBox *cmbTimeLine0 = nullptr;
+    QSlider *sld = nullptr;
     QLabel *lblNoTimeline = nullptr;
+    QStackedWidget *mCentral = nullptr;
+    CanvasView *mView = nullptr;
+    QTimer *tmrUnload = nullptr;
+
+    TimelineCanvas &canvas() { return *mCanvas; }
 
 public slots:
     void mnuFileNew_Click();
@@ -104,6 +117,13 @@ public slots:
     void mnuTimelineColor_Click();
     void mnuTimeLineDelete_Click();
     void cmbTimeLine0_Click(int row);
+    void tmrUnload_Timer();
+    void mnuEventNew_Click();
+    void mnuEventEdit_Click();
+    void mnuFormatZoomIn_Click();
+    void mnuFormatZoomOut_Click();
+    void sld_Change(int value);
+    void selectBox(qint32 id);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -115,12 +135,16 @@ private:
     void applyState();
     void updateCaption();
     void showTimeline(qint32 id);
+    void buildCanvas();
+    void editEvent(qint32 id);
     // Runs a command, reporting an unexpected failure instead of ending the program.
     void guarded(const std::function<void()> &command);
 
     Globals &g;
     UserDialogs &mDialogs;
     MenuState mState;
+    std::unique_ptr<FontTextMeasurer> mMeasurer;
+    std::unique_ptr<TimelineCanvas> mCanvas;
     // Entries whose commands come later; they stay disabled whatever the state says.
     std::set<QAction *> mNotYet;
 };

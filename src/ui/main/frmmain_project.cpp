@@ -3,6 +3,7 @@
 // The project commands of the main window: start-up, new, open, recent projects and closing.
 #include "frmmain.h"
 
+#include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 namespace qm {
 
@@ -88,6 +90,9 @@ void frmMain::CloseProject()
         mDialogs.message(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
     }
     cmbTimeLine0->clear();
+    tmrUnload->stop();
+    mCanvas->ClearCanvas();
+    mCanvas->pictures().clear();
     g.CurTimeLineId = 0;
     g.SelectedId = -1;
     setTimelineState(MenuState::NoProject);

@@ -3,7 +3,9 @@
 // The timeline commands of the main window: choosing, creating, editing, colouring and deleting.
 #include "frmmain.h"
 
+#include "canvasview.h"
 #include "dialogs/frmtimeline.h"
+#include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/sqlquery.h"
@@ -13,45 +15,11 @@
 
 namespace qm {
 
-namespace {
-
-QColor fromLong(qint32 c)
-{
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-qint32 toLong(const QColor &c)
-{
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
-
-} // namespace
-
 void frmMain::cmbTimeLine0_Click(int row)
 {
     if (row < 0)
         return;
     guarded([this, row] { showTimeline(cmbTimeLine0->itemData(row).toInt()); });
-}
-
-void frmMain::showTimeline(qint32 id)
-{
-    auto timeline = std::make_unique<clTimeLine>(g.ProjectDb);
-    timeline->Load(id);
-    if (timeline->Id != id) {
-        // The remembered timeline is gone: the project opens without one.
-        g.CurTimeLineId = 0;
-        cmbTimeLine0->setCurrentIndex(-1);
-        setTimelineState(MenuState::ProjectOpen);
-        return;
-    }
-    g.CurTimeLineId = id;
-    g.CurTimeLine = std::move(timeline);
-    g.SelectedId = -1;
-    cmbTimeLine0->setCurrentIndex(cmbTimeLine0->findData(id));
-    setTimelineState(MenuState::TimelineShown);
-    mnuTimelineColor->setChecked(!g.CurTimeLine->UseWallpaper);
-    mnuTimelineWall->setChecked(g.CurTimeLine->UseWallpaper);
 }
 
 void frmMain::mnuTimeLineNew_Click()
@@ -92,12 +60,15 @@ void frmMain::mnuTimelineColor_Click()
         mnuTimelineColor->setChecked(!g.CurTimeLine->UseWallpaper);
         if (g.CurTimeLineId == 0)
             return;
-        const QColor chosen = mDialogs.color(this, fromLong(g.CurTimeLine->BackColor));
+        const QColor chosen = mDialogs.color(this, colorFromLong(g.CurTimeLine->BackColor));
         if (!chosen.isValid())
             return;
-        g.CurTimeLine->BackColor = toLong(chosen);
+        g.CurTimeLine->BackColor = longFromColor(chosen);
         g.CurTimeLine->UseWallpaper = false;
         g.CurTimeLine->Save();
+        mCanvas->model().backColor = g.CurTimeLine->BackColor;
+        mCanvas->model().useWallpaper = false;
+        mView->Pic->update();
         mnuTimelineColor->setChecked(true);
         mnuTimelineWall->setChecked(false);
     });
@@ -113,6 +84,7 @@ void frmMain::mnuTimeLineDelete_Click()
         execSql(g.ProjectDb, QStringLiteral("DELETE FROM TimeLine WHERE Id = ?"), {g.CurTimeLineId});
         g.CurTimeLineId = 0;
         g.SelectedId = -1;
+        mCanvas->ClearCanvas();
         FillTimelineList();
         setTimelineState(MenuState::ProjectOpen);
     });

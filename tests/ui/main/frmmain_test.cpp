@@ -64,6 +64,12 @@ struct MainFixture : public ::testing::Test
     }
 };
 
+// Lets the deferred timeline switch happen.
+void settle()
+{
+    QTest::qWait(40);
+}
+
 // Runs `act` on the next modal dialog as soon as it is shown.
 void onNextModal(std::function<void(QWidget *)> act)
 {
@@ -92,6 +98,7 @@ TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
     const QString p = path(QStringLiteral("Rome.qmp"));
     dialogs.fileNames.push_back(p);
     w->Form_Load();
+    settle();
 
     ASSERT_TRUE(g.ProjectDb.isOpen());
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Images"))).isDir());
@@ -207,6 +214,7 @@ TEST_F(MainFixture, ParametersAreStoredOnCloseAndTheWorkingDateMovesOnAtEachStar
     qmtest::ScriptedDialogs dialogs2;
     qm::frmMain w2(g2, dialogs2);
     w2.Form_Load();
+    settle();
     ASSERT_TRUE(g2.ProjectDb.isOpen());
     EXPECT_EQ(g2.MinDist, 275);
     EXPECT_EQ(w2.cmbTimeLine0->currentText(), QStringLiteral("Timeline0"));
@@ -221,9 +229,11 @@ TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
 {
     dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
     w->Form_Load();
+    settle();
 
     fillTimelineDialog(QStringLiteral("Caesar \"the dictator\""), true);
     w->mnuTimeLineNew_Click();
+    settle();
     EXPECT_EQ(w->cmbTimeLine0->currentText(), QStringLiteral("Caesar \"the dictator\""));
     const qint32 caesar = g.CurTimeLineId;
 
@@ -260,6 +270,7 @@ TEST_F(MainFixture, ColourChoiceIsStoredAndCancelChangesNothing)
 {
     dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
     w->Form_Load();
+    settle();
     const qint32 before = g.CurTimeLine->BackColor;
     w->mnuTimelineColor_Click();
     EXPECT_EQ(g.CurTimeLine->BackColor, before);

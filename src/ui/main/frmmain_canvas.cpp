@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The canvas of the main window: showing a timeline, selecting boxes, zooming, and the event
+// commands that place boxes.
+#include "frmmain.h"
+
+#include "canvasview.h"
+#include "dialogs/frmevent.h"
+#include "layout/textmeasurer.h"
+#include "layout/timelinecanvas.h"
+#include "store/clevent.h"
+#include "store/clformat.h"
+#include "store/cltimeline.h"
+#include "store/globals.h"
+#include "userdialogs.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace qm {
+
+void frmMain::buildCanvas()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    mMeasurer = std::make_unique<FontTextMeasurer>(screen ? screen->logicalDotsPerInchX() : 96.0);
+    mCanvas = std::make_unique<TimelineCanvas>(g, *mMeasurer);
+
+    mCentral = new QStackedWidget(this);
+    lblNoTimeline = new QLabel(mCentral);
+    lblNoTimeline->setObjectName(QStringLiteral("lblNoTimeline"));
+    lblNoTimeline->setAlignment(Qt::AlignCenter);
+    lblNoTimeline->setWordWrap(true);
+    mView = new CanvasView(*mCanvas, mCentral);
+    mCentral->addWidget(lblNoTimeline);
+    mCentral->addWidget(mView);
+    setCentralWidget(mCentral);
+
+    tmrUnload = new QTimer(this);
+    tmrUnload->setObjectName(QStringLiteral("tmrUnload"));
+    tmrUnload->setSingleShot(true);
+    tmrUnload->setInterval(10);
+    connect(tmrUnload, &QTimer::timeout, this, &frmMain::tmrUnload_Timer);
+
+    mCanvas->onChanged = [this] { mView->Pic->update(); };
+    mCanvas->onSelectionChanged = [this](int state) { setEventMenuState(state); };
+    connect(mView, &CanvasView::boxClicked, this, &frmMain::selectBox);
+    connect(mView, &CanvasView::backgroundClicked, this, [this] { selectBox(-1); });
+    connect(mView, &CanvasView::boxDoubleClicked, this, [this](qint32 id) {
+        selectBox(id);
+        editEvent(id);
+    });
+}
+
+void frmMain::showTimeline(qint32 id)
+{
+    // The switch waits for the list to close, so the old boxes go and the new ones come in one go.
+    g.CurTimeLineId = id;
+    const int row = cmbTimeLine0->findData(id);
+    if (row >= 0)
+        cmbTimeLine0->setCurrentIndex(row);
+    tmrUnload->start();
+}
+
+void frmMain::tmrUnload_Timer()
+{
+    guarded([this] {
+        mCanvas->ClearCanvas();
+        g.SelectedId = -1;
+        g.Zoom = 1.0;
+        if (!mCanvas->LoadTimeLine(g.CurTimeLineId)) {
+            // The remembered timeline is gone: the project stays open without one.
+            g.CurTimeLineId = 0;
+            cmbTimeLine0->setCurrentIndex(-1);
+            setTimelineState(MenuState::ProjectOpen);
+            return;
+        }
+        setTimelineState(MenuState::TimelineShown);
+        mnuTimelineColor->setChecked(!g.CurTimeLine->UseWallpaper);
+        mnuTimelineWall->setChecked(g.CurTimeLine->UseWallpaper);
+        const QSignalBlocker block(sld);
+        sld->setValue(TimelineCanvas::sliderValueFor(g.MinDist));
+        mView->hscrol->setValue(0);
+        mView->vscrol->setValue(0);
+        mView->refreshExtents();
+    });
+}
+
+void frmMain::selectBox(qint32 id)
+{
+    guarded([this, id] {
+        mCanvas->ClearSelection();
+        g.SelectedId = id;
+        if (id < 0 || !mCanvas->IsOnCanvas(id)) {
+            g.SelectedId = -1;
+            setEventMenuState(MenuState::NoSelection);
+            mView->Pic->update();
+            return;
+        }
+        mCanvas->LoadUple(id, mCanvas->CurUple);
+        mCanvas->BringToFront(id);
+        // The selected event's date becomes the working date, so a new event defaults to the day after.
+        g.CurEvent = std::make_unique<clEvent>(g);
+        g.CurEvent->Id = id;
+        g.CurEvent->Load();
+        if (!g.CurFormat)
+            g.CurFormat = std::make_unique<clFormat>();
+        g.CurFormat->GetFormat(g.ProjectDb, id, g.CurTimeLineId);
+        mCanvas->ShowSelection();
+        mView->Pic->update();
+    });
+}
+
+void frmMain::mnuEventNew_Click()
+{
+    guarded([this] {
+        if (g.CurTimeLineId == 0)
+            return;
+        g.CurEvent = std::make_unique<clEvent>(g);
+        frmEvent dialog(g, mDialogs, this);
+        dialog.exec();
+        if (g.DialogResult != 0)
+            return;
+        mCanvas->InsertNewBox();
+        mView->refreshExtents();
+    });
+}
+
+void frmMain::mnuEventEdit_Click()
+{
+    if (g.SelectedId >= 0)
+        editEvent(g.SelectedId);
+}
+
+void frmMain::editEvent(qint32 id)
+{
+    guarded([this, id] {
+        if (id < 0)
+            return;
+        g.CurEvent = std::make_unique<clEvent>(g);
+        g.CurEvent->Id = id;
+        g.CurEvent->Load();
+        frmEvent dialog(g, mDialogs, this);
+        dialog.exec();
+        if (g.DialogResult != 0)
+            return;
+        if (g.EventDateChanged) {
+            mCanvas->RemoveBox(id, false);
+            mCanvas->InsertNewBox();
+        } else {
+            if (!g.CurFormat)
+                g.CurFormat = std::make_unique<clFormat>();
+            mCanvas->LoadUple(id, mCanvas->CurUple);
+            mCanvas->CurUple.ApplyEvent(*g.CurEvent);
+            mCanvas->CurUple.ApplyFormat(*g.CurFormat);
+            FitLabel(g, *mMeasurer, mCanvas->CurUple.NameLabel(), g.CurEvent->Name);
+            mCanvas->CurUple.MeasureLimits();
+        }
+        mView->refreshExtents();
+    });
+}
+
+void frmMain::mnuFormatZoomIn_Click()
+{
+    guarded([this] {
+        mCanvas->zoomIn();
+        mView->refreshExtents();
+    });
+}
+
+void frmMain::mnuFormatZoomOut_Click()
+{
+    guarded([this] {
+        mCanvas->zoomOut();
+        mView->refreshExtents();
+    });
+}
+
+void frmMain::sld_Change(int value)
+{
+    guarded([this, value] { mCanvas->setMinDistFromSlider(value); });
+}
+
+} // namespace qm
