@@ -6,6 +6,7 @@
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
+#include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
@@ -106,12 +107,34 @@ int cmdMakeSample(const QStringList &args)
     g.MinDist = 200;
     qm::FontTextMeasurer measurer(96.0);
     qm::TimelineCanvas canvas(g, measurer);
-    for (const auto &[timeline, letter] : {std::pair{republic, u'R'}, std::pair{empire, u'E'}}) {
+    // Each timeline has a look of its own, given to its boxes before they are placed.
+    qm::clFormat republicLook;
+    republicLook.PictureWidth = republicLook.PictureHeight = 720;
+    republicLook.TextMaxWidth = 2000;
+    republicLook.TextFontSize = 11;
+    republicLook.DateBold = true;
+    qm::clFormat empireLook = republicLook;
+    empireLook.TextFont = empireLook.DateFont = QStringLiteral("Georgia");
+    empireLook.TextSolid = true;
+    empireLook.TextShowBorder = true;
+    empireLook.TextBackColor = 0xF4FAFF;
+    empireLook.TextForeColor = 0x402010;
+    empireLook.DateForeColor = 0x800000;
+    const struct
+    {
+        qint32 timeline;
+        QChar letter;
+        const qm::clFormat &look;
+    } timelines[] = {{republic, u'R', republicLook}, {empire, u'E', empireLook}};
+    for (const auto &t : timelines) {
+        const qint32 timeline = t.timeline;
         g.CurTimeLineId = timeline;
         canvas.LoadTimeLine(timeline);
-        for (const auto &[id, timelines] : stored) {
-            if (!timelines.contains(letter))
+        for (const auto &[id, letters] : stored) {
+            if (!letters.contains(t.letter))
                 continue;
+            qm::clFormat look = t.look;
+            look.Save(g.ProjectDb, id, timeline);
             g.CurEvent = std::make_unique<qm::clEvent>(g);
             g.CurEvent->Id = id;
             g.CurEvent->Load();

@@ -27,7 +27,7 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmarsh"));
-    resize(1200, 800);
+    resize(1400, 900);
     buildMenus();
     buildToolBars();
     buildCanvas();
@@ -182,6 +182,8 @@ void frmMain::buildToolBars()
     addButton(tbTimeLines, QStringLiteral("Wall"), tr("Wallpaper"), s->standardIcon(QStyle::SP_DirIcon),
               mnuTimelineWall);
 
+    // Two rows, so that every button shows on a window of ordinary width.
+    addToolBarBreak();
     tbEvents = bar("tbEvents", tr("Events"));
     addButton(tbEvents, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileIcon), mnuEventNew);
     addButton(tbEvents, QStringLiteral("Edit"), tr("Edit"), s->standardIcon(QStyle::SP_FileDialogContentsView),
