@@ -22,6 +22,14 @@ Commands:
         calendar date, and the date as shown. An unreadable text gives 9999.
   new FILE.qmp
         Creates a new project from the template, with its picture folders.
+  scan [--project FILE] [--today YYYY-MM-DD] TEXTFILE
+        Finds the dates in a text file as the capture window does and prints
+        one line per date, fields separated by tabs: number, offset and
+        length (UTF-16 units, line breaks counted as CR LF), phrase, era
+        code, date as shown, short and detailed description, then the
+        actors, places, sources and keywords of the project found in them.
+        Tabs, line breaks and backslashes in fields are written \t, \r,
+        \n and \\.
   --help
         Shows this text.
 
@@ -88,6 +96,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("date"), cmdDate},
         {QStringLiteral("new"), cmdNew},
         {QStringLiteral("make-template"), cmdMakeTemplate},
+        {QStringLiteral("scan"), cmdScan},
     };
     const auto it = commands.find(command);
     try {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -35,9 +36,12 @@ struct Arguments
 
 void out(const QString &line);
 void err(const QString &line);
+// The date given with --today, or an invalid date when there is none.
+QDate todayOption(const Arguments &a);
 
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);
 int cmdMakeTemplate(const QStringList &args);
+int cmdScan(const QStringList &args);
 
 } // namespace qmtool
