@@ -91,15 +91,3 @@ TEST(ScanDates, SkipsPhrasesWhoseReadingFails)
     EXPECT_EQ(describe(qm::ScanDates(QStringLiteral("500 BC, then 7/4/1776, then 7/4 BC, then July 4, 1776"), env)),
               QStringLiteral("13:7/4/1776=7/4/1776|41:July 4, 1776=7/4/1776"));
 }
-
-TEST(ScanDates, ListsEveryDateOfALongTextInOrder)
-{
-    qmtest::TempProject t;
-    const QString unit = QStringLiteral("In 44 BC Caesar fell; 1/1/2000 came, 12345 too. ");
-    const QString text = unit.repeated(2000);
-    const qm::FoundDates found = qm::ScanDates(text, t.g.dateEnv());
-    ASSERT_EQ(found.size(), 4000);
-    EXPECT_EQ(found[3998].FirstIndex, 1999 * unit.size() + 3);
-    EXPECT_EQ(found[3999].FirstIndex, 1999 * unit.size() + 22);
-    EXPECT_EQ(found[3999].Value, QStringLiteral("1/1/2000"));
-}
