@@ -158,10 +158,10 @@ QList<DateMatch> DatePattern::matches(const QString &text) const
 qsizetype DatePattern::acceptMatch(QStringView text, qsizetype start, qsizetype end, const Visitor &visit) const
 {
     visit(start, end - start);
-    // A bare four-digit year at the head of a longer run of digits. The engine would go on through the
-    // run four digits at a time, reading the whole rest of the run at each step to try m/d/y first,
-    // which fails at every step exactly as it did here; so the steps are taken here at once, up to
-    // the last four digits, where the end of the run matters again.
+    // A bare four-digit year with more digits after it. The engine would go on through the run four
+    // digits at a time, reading the whole rest of the run at each step to try m/d/y first, which fails
+    // at every step exactly as it failed here: a run of a million digits would take minutes. So the
+    // steps are taken here at once, up to the last four digits, where the end of the run matters again.
     if (end - start != 4 || end >= text.size() || !isAsciiDigit(text[end]))
         return end;
     for (qsizetype i = start; i < end; ++i) {
