@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QFontDatabase>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #ifdef QT_WIDGETS_LIB
@@ -20,6 +22,10 @@ int main(int argc, char **argv)
     qputenv("QUILLMARSH_NO_SPLASH", "1");
     QStandardPaths::setTestModeEnabled(true);
     TestApplication app(argc, argv);
+    // Each test process keeps its settings (the recent projects) to itself: tests run in parallel.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     TestApplication::setApplicationName(QStringLiteral("Quillmarsh"));
     TestApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
     // One known font so that text measured in tests does not depend on the machine's defaults.

@@ -14,8 +14,6 @@
 
 namespace qmtool {
 
-namespace {
-
 QDate todayOption(const Arguments &a)
 {
     if (!a.has(QStringLiteral("today")))
@@ -25,8 +23,6 @@ QDate todayOption(const Arguments &a)
         throw UsageError(QStringLiteral("--today wants a date as YYYY-MM-DD"));
     return d;
 }
-
-} // namespace
 
 int cmdDate(const QStringList &args)
 {

@@ -43,6 +43,14 @@ Commands:
         format: .png, .jpg or .jpeg (quality 85), .bmp, .tif or .tiff. Without
         --timeline: the timeline the project opens with, else the first by
         name. The project is only read. A failed write leaves no file behind.
+  scan [--project FILE] [--today YYYY-MM-DD] TEXTFILE
+        Finds the dates in a text file as the capture window does and prints
+        one line per date, fields separated by tabs: number, offset and
+        length (UTF-16 units, line breaks counted as CR LF), phrase, era
+        code, date as shown, short and detailed description, then the
+        actors, places, sources and keywords of the project found in them.
+        Tabs, line breaks and backslashes in fields are written \t, \r,
+        \n and \\.
   --help
         Shows this text.
 
@@ -119,6 +127,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("add-event"), cmdAddEvent},
         {QStringLiteral("export"), cmdExport},
         {QStringLiteral("make-sample"), cmdMakeSample},
+        {QStringLiteral("scan"), cmdScan},
     };
     const auto it = commands.find(command);
     try {

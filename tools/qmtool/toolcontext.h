@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -42,6 +43,8 @@ struct Arguments
 
 void out(const QString &line);
 void err(const QString &line);
+// The date given with --today, or an invalid date when there is none.
+QDate todayOption(const Arguments &a);
 
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);
@@ -52,5 +55,6 @@ int cmdTimelines(const QStringList &args);
 int cmdAddEvent(const QStringList &args);
 // Needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdExport(const QStringList &args);
+int cmdScan(const QStringList &args);
 
 } // namespace qmtool

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolcontext.h"
+
+#include "capture/datescanner.h"
+#include "capture/founddatefields.h"
+#include "capture/textfile.h"
+#include "store/globals.h"
+
+#include <QFile>
+
+namespace qmtool {
+
+namespace {
+
+// One field of a tab-separated line: what would break the line or the field is written as an escape.
+QString field(const QString &value)
+{
+    QString s;
+    s.reserve(value.size());
+    for (QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            s += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            s += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            s += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            s += QStringLiteral("\\n");
+            break;
+        default:
+            s += c;
+        }
+    }
+    return s;
+}
+
+} // namespace
+
+int cmdScan(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today")});
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("scan needs exactly one TEXTFILE"));
+
+    qm::Globals g;
+    if (const QDate today = todayOption(a); today.isValid())
+        g.clock = [today] { return today; };
+    if (a.has(QStringLiteral("project")))
+        g.ProjectDb.open(a.option(QStringLiteral("project")), qm::ProjectDatabase::Mode::ReadOnly);
+
+    QFile file(a.positional.front());
+    if (!file.open(QIODevice::ReadOnly)) {
+        err(QStringLiteral("cannot read %1: %2").arg(a.positional.front(), file.errorString()));
+        return ExitFailed;
+    }
+    const QString text = qm::toPaneLineBreaks(qm::decodeTextFile(file.readAll()));
+
+    const qm::DateEnv env = g.dateEnv();
+    const qm::FoundDates found = qm::ScanDates(text, env);
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const qm::FoundDate &d = found[i];
+        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, env, text, d.FirstIndex, d.Length, true);
+        const QStringList line = {QString::number(i + 1),      QString::number(d.FirstIndex),
+                                  QString::number(d.Length),   field(f.txtDateLabel),
+                                  QString::number(f.date.Era), field(f.txtDate),
+                                  field(f.context.txtShort),   field(f.context.txtLong),
+                                  field(f.txtActors),          field(f.txtWhere),
+                                  field(f.txtSource),          field(f.txtKeyword)};
+        out(line.join(u'\t'));
+    }
+    return ExitDone;
+}
+
+} // namespace qmtool
