@@ -277,6 +277,11 @@ TEST(HitTest, FindsThePictureEdgesIncludedAndTheFirstBoxWhereTheyOverlap)
     };
     for (const auto &c : cases)
         EXPECT_EQ(canvas.HitTest(c.x, c.y), c.id) << c.x << ", " << c.y;
+
+    canvas.model().box(5)->name.rect = QRectF(1250, 500, 400, 200);
+    EXPECT_EQ(canvas.nameLabelAt(1650, 700), 5);
+    EXPECT_EQ(canvas.nameLabelAt(1249, 600), -1);
+    EXPECT_EQ(canvas.HitTest(1400, 600), -1);
 }
 
 } // namespace
