@@ -114,7 +114,6 @@ private:
     void changed();
     void setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size, bool solid,
                     bool border, qint32 back, qint32 fore, bool bold, bool italic);
-    void moveName(CanvasBox &box);
 
     Globals &mG;
     const TextMeasurer &mMeasurer;
