@@ -45,6 +45,12 @@ std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timeline
     return list;
 }
 
+// Edges included.
+bool holds(const QRectF &r, double x, double y)
+{
+    return r.left() <= x && x <= r.left() + r.width() && r.top() <= y && y <= r.top() + r.height();
+}
+
 // Positions are stored in single precision, as they always were.
 double storedPosition(double value)
 {
@@ -259,8 +265,16 @@ void TimelineCanvas::SaveBoxPosition(qint32 id)
 qint32 TimelineCanvas::HitTest(double x, double y) const
 {
     for (const auto &[id, box] : mModel.boxes()) {
-        const QRectF &r = box.picture.rect;
-        if (r.left() <= x && x <= r.left() + r.width() && r.top() <= y && y <= r.top() + r.height())
+        if (holds(box.picture.rect, x, y))
+            return id;
+    }
+    return -1;
+}
+
+qint32 TimelineCanvas::nameLabelAt(double x, double y) const
+{
+    for (const auto &[id, box] : mModel.boxes()) {
+        if (box.name.visible && holds(box.name.rect, x, y))
             return id;
     }
     return -1;

@@ -7,6 +7,8 @@
 #include "picturecache.h"
 #include "scrollextents.h"
 
+#include <QString>
+
 #include <functional>
 #include <vector>
 
@@ -30,6 +32,9 @@ public:
     static constexpr double MarkerSide = 240.0;
 
     TimelineCanvas(Globals &g, const TextMeasurer &measurer);
+    // CurUple points into the canvas's own picture cache.
+    TimelineCanvas(const TimelineCanvas &) = delete;
+    TimelineCanvas &operator=(const TimelineCanvas &) = delete;
 
     CanvasModel &model() { return mModel; }
     const CanvasModel &model() const { return mModel; }
@@ -74,6 +79,8 @@ public:
     void SaveBoxPosition(qint32 id);
     // The first box in enumeration order whose picture holds the point, edges included; -1 for none.
     qint32 HitTest(double x, double y) const;
+    // The same for name labels, which the pictures' hit test does not see.
+    qint32 nameLabelAt(double x, double y) const;
     void BringToFront(qint32 id);
     // Marks g.SelectedId (red dashed connector, picture border, pointer under the date).
     void ShowSelection();
@@ -83,6 +90,7 @@ public:
     // Shows the timeline with all its stored boxes at zoom 1; false (canvas left empty) when there
     // is no such timeline.
     bool LoadTimeLine(qint32 id);
+    // Empties the canvas; once the project is closed or another one is open, forgets its pictures too.
     void ClearCanvas();
     // Sizes the canvas to the boxes for this viewport (remembered for later calls) and sets ScrollUnit.
     ScrollExtents UpdateScrollExtents(double viewportWidthTwips, double viewportHeightTwips,
@@ -106,7 +114,6 @@ private:
     void changed();
     void setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size, bool solid,
                     bool border, qint32 back, qint32 fore, bool bold, bool italic);
-    void moveName(CanvasBox &box);
 
     Globals &mG;
     const TextMeasurer &mMeasurer;
@@ -114,6 +121,8 @@ private:
     CanvasModel mModel;
     CanvasViewport mViewport;
     ScrollExtents mExtents;
+    // The project whose pictures the cache holds.
+    QString mPicturesOf;
 };
 
 } // namespace qm

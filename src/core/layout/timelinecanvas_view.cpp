@@ -61,6 +61,7 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
         timeline->Load(id);
     if (id <= 0 || timeline->Id != id)
         return false;
+    mPicturesOf = mG.ProjectDb.path();
 
     mG.Zoom = 1.0;
     mModel.height = LoadHeight;
@@ -112,6 +113,8 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
 
 void TimelineCanvas::ClearCanvas()
 {
+    if (!mG.ProjectDb.isOpen() || mG.ProjectDb.path() != mPicturesOf)
+        mPictures.clear();
     mModel.clearBoxes();
     mModel.imPointer.visible = false;
     for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {

@@ -162,23 +162,31 @@ TEST(InsertNewBox, NothingHappensWithoutATimelineOrAStoredEvent)
 
 TEST(InsertNewBox, AFailedWriteLeavesCanvasAndFileAsTheyWere)
 {
-    PlacementFixture f;
-    const qint32 late = qmtest::addEvent(f.t.g, QStringLiteral("Late"), 2001, 5, 5);
-    const qint32 early = qmtest::addEvent(f.t.g, QStringLiteral("Early"), 2001, 1, 1);
-    f.insert(late);
-    const QPointF lateBefore = f.pictureAt(late);
-    const std::map<qint32, QPointF> storedBefore = f.storedPositions();
+    // Refused at the first write, or only at the last one, after the later box was moved and stored.
+    for (const bool lastWriteFails : {false, true}) {
+        SCOPED_TRACE(lastWriteFails);
+        PlacementFixture f;
+        const qint32 late = qmtest::addEvent(f.t.g, QStringLiteral("Late"), 2001, 5, 5);
+        const qint32 early = qmtest::addEvent(f.t.g, QStringLiteral("Early"), 2001, 1, 1);
+        f.insert(late);
+        const QPointF lateBefore = f.pictureAt(late);
+        const std::map<qint32, QPointF> storedBefore = f.storedPositions();
 
-    // A project opened read-only refuses every write.
-    f.t.g.ProjectDb.close();
-    f.t.g.ProjectDb.open(f.t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
-    qmtest::makeCurrent(f.t.g, early);
-    EXPECT_THROW(f.canvas.InsertNewBox(), qm::StoreError);
-    EXPECT_FALSE(f.canvas.IsOnCanvas(early));
-    EXPECT_EQ(f.pictureAt(late), lateBefore);
-    EXPECT_EQ(f.t.g.SelectedId, late);
-    EXPECT_TRUE(f.canvas.model().box(late)->picture.border);
-    EXPECT_EQ(f.storedPositions(), storedBefore);
+        if (lastWriteFails) {
+            qm::execSql(f.t.g.ProjectDb, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Format "
+                                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        } else {
+            f.t.g.ProjectDb.close();
+            f.t.g.ProjectDb.open(f.t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
+        }
+        qmtest::makeCurrent(f.t.g, early);
+        EXPECT_THROW(f.canvas.InsertNewBox(), qm::StoreError);
+        EXPECT_FALSE(f.canvas.IsOnCanvas(early));
+        EXPECT_EQ(f.pictureAt(late), lateBefore);
+        EXPECT_EQ(f.t.g.SelectedId, late);
+        EXPECT_TRUE(f.canvas.model().box(late)->picture.border);
+        EXPECT_EQ(f.storedPositions(), storedBefore);
+    }
 }
 
 TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)
@@ -277,6 +285,11 @@ TEST(HitTest, FindsThePictureEdgesIncludedAndTheFirstBoxWhereTheyOverlap)
     };
     for (const auto &c : cases)
         EXPECT_EQ(canvas.HitTest(c.x, c.y), c.id) << c.x << ", " << c.y;
+
+    canvas.model().box(5)->name.rect = QRectF(1250, 500, 400, 200);
+    EXPECT_EQ(canvas.nameLabelAt(1650, 700), 5);
+    EXPECT_EQ(canvas.nameLabelAt(1249, 600), -1);
+    EXPECT_EQ(canvas.HitTest(1400, 600), -1);
 }
 
 } // namespace

@@ -260,6 +260,19 @@ TEST(ClearCanvas, EmptiesTheCanvasButKeepsTheScale)
     EXPECT_EQ(canvas.model().lblLabel.caption, QString());
     EXPECT_EQ(canvas.model().lblSub.caption, QString());
     EXPECT_EQ(canvas.model().height, 7725);
+
+    // Switching timelines keeps the decoded pictures; closing the project lets them go.
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(t.path(QStringLiteral("p.png"))));
+    canvas.pictures().file(t.path(QStringLiteral("p.png")));
+    ASSERT_TRUE(canvas.LoadTimeLine(id));
+    canvas.ClearCanvas();
+    const int kept = canvas.pictures().size();
+    t.g.ProjectDb.close();
+    canvas.ClearCanvas();
+    EXPECT_EQ(canvas.pictures().size(), 0);
+    EXPECT_GT(kept, 0);
 }
 
 } // namespace
