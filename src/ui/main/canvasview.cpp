@@ -132,11 +132,7 @@ qint32 CanvasView::boxAt(const QPointF &twips) const
     if (id >= 0)
         return id;
     // A click on the name is as good as one on the picture.
-    for (const auto &[boxId, box] : mCanvas.model().boxes()) {
-        if (box.name.visible && box.name.rect.contains(twips))
-            return boxId;
-    }
-    return -1;
+    return mCanvas.nameLabelAt(twips.x(), twips.y());
 }
 
 } // namespace qm

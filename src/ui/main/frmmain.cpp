@@ -115,7 +115,7 @@ void frmMain::buildMenus()
 
     mnuFormat = menu("mnuFormat", tr("&Format"));
     mnuFormatZoomIn = entry(mnuFormat, "mnuFormatZoomIn", tr("Zoom &in"), &frmMain::mnuFormatZoomIn_Click);
-    mnuFormatZoomIn->setShortcut(QKeySequence::ZoomIn);
+    mnuFormatZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mnuFormatZoomOut = entry(mnuFormat, "mnuFormatZoomOut", tr("Zoom &out"), &frmMain::mnuFormatZoomOut_Click);
     mnuFormatZoomOut->setShortcut(QKeySequence::ZoomOut);
     mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), nullptr);

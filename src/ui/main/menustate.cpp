@@ -59,6 +59,8 @@ void MenuState::setTimelineState(int state)
     mEnabled[QStringLiteral("mnuTimelineColor")] = shown;
     mEnabled[QStringLiteral("mnuTimelineWall")] = shown;
     mEnabled[QStringLiteral("mnuFormat")] = shown;
+    for (const char *n : {"mnuFormatZoomIn", "mnuFormatZoomOut", "mnuFormatCompress1", "mnuFormatCompress2"})
+        mEnabled[QString::fromLatin1(n)] = shown;
     for (const char *n : ArrangeButtons)
         mEnabled[QString::fromLatin1(n)] = shown;
     if (project)

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,23 @@ TEST_F(EventCommands, EditingTheDateMovesTheBoxAndANameChangeKeepsItInPlace)
     enterEvent(QStringLiteral("Second, renamed"), QStringLiteral("1/1/1400"));
     w->mnuEventEdit_Click();
     EXPECT_EQ(leftToRight(), (std::vector<qint32>{second, first}));
+}
+
+TEST_F(EventCommands, ToolButtonsRunTheirCommands)
+{
+    enterEvent(QStringLiteral("First"), QStringLiteral("1/1/1500"));
+    w->tbEvents->findChild<QAction *>(QStringLiteral("New"))->trigger();
+    ASSERT_EQ(w->canvas().model().boxCount(), 1u);
+    const double width = w->canvas().model().boxes().begin()->second.picture.rect.width();
+
+    QAction *zoomIn = w->tbArrange->findChild<QAction *>(QStringLiteral("ZoomIn"));
+    ASSERT_TRUE(zoomIn->isEnabled());
+    zoomIn->trigger();
+    zoomIn->trigger();
+    EXPECT_NEAR(g.Zoom, 1.44, 1e-6);
+    EXPECT_NEAR(w->canvas().model().boxes().begin()->second.picture.rect.width(), width * 1.44, 1e-3);
+    w->tbArrange->findChild<QAction *>(QStringLiteral("ZoomOut"))->trigger();
+    EXPECT_NEAR(g.Zoom, 1.2, 1e-6);
 }
 
 TEST_F(EventCommands, CancelledNewEventPlacesNothing)
