@@ -3,13 +3,13 @@
 #include "frmsplash.h"
 #include "main/frmmain.h"
 #include "main/userdialogs.h"
+#include "render/fontsubstitutes.h"
 #include "store/globals.h"
 #include "store/recentpaths.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QFont>
 #include <QThread>
 
 #include <cstdio>
@@ -21,15 +21,6 @@ bool haveDisplay()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
-// Fonts that timelines name and Linux lacks, mapped to free look-alikes.
-void substituteFonts()
-{
-    QFont::insertSubstitutions(
-        QStringLiteral("Book Antiqua"),
-        {QStringLiteral("P052"), QStringLiteral("TeX Gyre Pagella"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Georgia"), {QStringLiteral("Gelasio"), QStringLiteral("DejaVu Serif")});
 }
 
 } // namespace
@@ -46,7 +37,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillmarsh"));
     QApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
     QApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
-    substituteFonts();
+    qm::installFontSubstitutes();
 
     qm::Globals globals;
     // The whole command line names the project to open, blanks and all.

@@ -81,7 +81,7 @@ int cmdMakeSample(const QStringList &args)
     const qint32 republic = makeTimeline(g, QStringLiteral("The Roman Republic"),
                                          QStringLiteral("From the founding of the city to Augustus"), true, 0xFFC0C0);
     const qint32 empire = makeTimeline(g, QStringLiteral("The Roman Empire"),
-                                       QStringLiteral("From Augustus to the fall of Constantinople"), false, 0xE8F0F8);
+                                       QStringLiteral("From Augustus to the fall of Constantinople"), false, 0xF8F0E8);
 
     std::vector<std::pair<qint32, QString>> stored;
     for (const SampleEvent &s : events) {

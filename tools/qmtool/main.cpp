@@ -3,6 +3,7 @@
 // qmtool: the program's headless companion for scripting and checking projects.
 #include "toolcontext.h"
 
+#include "render/fontsubstitutes.h"
 #include "store/storeerror.h"
 
 #include <QCoreApplication>
@@ -111,6 +112,8 @@ int main(int argc, char *argv[])
         needsGui ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quillmarsh"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
+    if (needsGui)
+        qm::installFontSubstitutes();
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.front() == u"--help" || args.front() == u"-h" || args.front() == u"help") {
