@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/fontsubstitutes.h"
+
 #include <QFontDatabase>
 #include <QSettings>
 #include <QStandardPaths>
@@ -32,6 +34,8 @@ int main(int argc, char **argv)
     const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
     if (id >= 0)
         TestApplication::setFont(QFont(QFontDatabase::applicationFontFamilies(id).value(0)));
+    // The same look-alike fonts as the program and the command-line tool.
+    qm::installFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

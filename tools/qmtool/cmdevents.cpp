@@ -3,10 +3,15 @@
 #include "toolcontext.h"
 
 #include "dates/platformdate.h"
+#include "layout/textmeasurer.h"
+#include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/datequeries.h"
 #include "store/globals.h"
+#include "store/mdlparms.h"
+#include "store/sqlquery.h"
+#include "store/textrule.h"
 
 namespace qmtool {
 
@@ -83,9 +88,10 @@ int cmdTimelines(const QStringList &args)
 
 int cmdAddEvent(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(
-        args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("actors"),
-               QStringLiteral("places"), QStringLiteral("sources"), QStringLiteral("keywords")});
+    const Arguments a =
+        Arguments::parse(args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"),
+                                QStringLiteral("actors"), QStringLiteral("places"), QStringLiteral("sources"),
+                                QStringLiteral("keywords"), QStringLiteral("timeline")});
     const QString file = onlyFile(a, QStringLiteral("add-event"));
     if (!a.has(QStringLiteral("date")) || !a.has(QStringLiteral("name")))
         throw UsageError(QStringLiteral("add-event needs --date and --name"));
@@ -106,6 +112,19 @@ int cmdAddEvent(const QStringList &args)
         throw ToolFailure(QStringLiteral("Incorrect date"));
     if (qm::SameDateExists(g.ProjectDb, date, 0))
         qm::FirstFreeDate(g.ProjectDb, date);
+    // The timeline is looked up first, so that a wrong name stores nothing.
+    qint32 timeline = 0;
+    if (a.has(QStringLiteral("timeline"))) {
+        const QString wanted = a.option(QStringLiteral("timeline"));
+        for (const qm::TimelineEntry &t : qm::timelinesByName(g.ProjectDb)) {
+            if (qm::textrule::sameName(t.name, wanted)) {
+                timeline = t.id;
+                break;
+            }
+        }
+        if (timeline == 0)
+            throw ToolFailure(QStringLiteral("There is no timeline named \"%1\"").arg(wanted));
+    }
 
     qm::clEvent e(g);
     e.EventDate = std::make_shared<qm::ExtDate>(date);
@@ -116,10 +135,25 @@ int cmdAddEvent(const QStringList &args)
     e.Places = a.option(QStringLiteral("places"));
     e.Sources = a.option(QStringLiteral("sources"));
     e.Keywords = a.option(QStringLiteral("keywords"));
+    // Stored and placed together, or not at all.
+    qm::TransactionGuard guard(g.ProjectDb);
     // Without a window nobody can pick another date; the only clash left is at the end of the calendar.
     const qint32 id = e.Save();
     if (id < 0)
         throw ToolFailure(QStringLiteral("Another event with this exact date already exists in this project."));
+    if (timeline != 0) {
+        // Placed as the window places a new event: right of the latest earlier one, later ones moved on.
+        qm::FontTextMeasurer measurer(96.0);
+        qm::TimelineCanvas canvas(g, measurer);
+        g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
+        g.CurTimeLineId = timeline;
+        canvas.LoadTimeLine(timeline);
+        g.CurEvent = std::make_unique<qm::clEvent>(g);
+        g.CurEvent->Id = id;
+        g.CurEvent->Load();
+        canvas.InsertNewBox();
+    }
+    guard.commit();
     out(QString::number(id));
     return ExitDone;
 }

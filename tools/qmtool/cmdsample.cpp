@@ -71,10 +71,11 @@ int cmdMakeSample(const QStringList &args)
     const std::vector<SampleEvent> events = readSample(a.positional[0]);
     const QString path = QFileInfo(a.positional[1]).absoluteFilePath();
 
+    if (!path.endsWith(QStringLiteral(".qmp"), Qt::CaseInsensitive))
+        throw UsageError(QStringLiteral("a project file name ends with .qmp"));
     qm::Globals g;
     g.clock = [] { return QDate(2001, 1, 1); };
-    QFile::remove(path);
-    QDir(qm::projectFolderOf(path)).removeRecursively();
+    // Never over an existing project: someone may have worked in it.
     qm::createProjectFromTemplate(path, g.appFolder);
     g.ProjectDb.open(path);
 

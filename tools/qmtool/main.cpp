@@ -35,9 +35,11 @@ Commands:
         Lists the timelines by name: id and name, separated by a tab.
   add-event FILE --date TEXT --name TEXT [--description TEXT]
             [--actors LIST] [--places LIST] [--sources LIST] [--keywords LIST]
+            [--timeline NAME]
         Stores a new event as the event dialog does and prints its id. A date
         another event already has moves on to the first free day. LISTs are
-        names separated by commas.
+        names separated by commas. With --timeline, the event is also placed
+        on that timeline in date order, as the window places a new event.
   export FILE [--timeline NAME] OUT
         Saves a timeline as a picture, exactly as the canvas shows it after
         loading at full size on a 96 DPI screen. OUT's extension chooses the
@@ -105,7 +107,8 @@ int main(int argc, char *argv[])
 {
     using namespace qmtool;
     // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
-    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0);
+    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
+                                       qstrcmp(argv[1], "add-event") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =

@@ -6,6 +6,7 @@
 #include "storeerror.h"
 #include "textrule.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -171,6 +172,14 @@ void ProjectDatabase::open(const QString &path, Mode mode)
 
     close();
     connect(path, false);
+    // The engine quietly opens a file it may not write as read-only; every change would then fail.
+    const QVariant handle = mDb.driver()->handle();
+    if (sqlite3_db_readonly(*static_cast<sqlite3 *const *>(handle.constData()), "main") == 1) {
+        close();
+        throw StoreError(QStringLiteral("The project file cannot be changed (it is read-only or on a read-only "
+                                        "disk)"),
+                         QDir::toNativeSeparators(path));
+    }
     try {
         if (!hasColumn(QStringLiteral("Event"), QStringLiteral("EventEra")))
             execSql(*this, QStringLiteral("ALTER TABLE Event ADD COLUMN EventEra INTEGER DEFAULT 0"));

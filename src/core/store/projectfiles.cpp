@@ -13,7 +13,12 @@ namespace qm {
 
 QString projectFolderOf(const QString &projectPath)
 {
-    return projectPath.chopped(qMin<qsizetype>(4, projectPath.size())) + QDir::separator();
+    // The file name without its extension; a name without one gets a folder name of its own, so that
+    // folder and file never collide.
+    const QFileInfo info(projectPath);
+    if (info.suffix().isEmpty())
+        return projectPath + QStringLiteral("_files") + QDir::separator();
+    return projectPath.chopped(info.suffix().size() + 1) + QDir::separator();
 }
 
 QString templatePath(const QString &appFolder)

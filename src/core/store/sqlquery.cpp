@@ -31,6 +31,15 @@ SqlQuery &SqlQuery::exec()
     return *this;
 }
 
+bool SqlQuery::next()
+{
+    if (mQuery.next())
+        return true;
+    if (mQuery.lastError().isValid())
+        throw StoreError(QStringLiteral("Cannot read the rows of \"%1\"").arg(mSql), mQuery.lastError().text());
+    return false;
+}
+
 void execSql(ProjectDatabase &db, const QString &sql, const QVariantList &values)
 {
     SqlQuery q(db, sql);

@@ -19,7 +19,8 @@ public:
     SqlQuery &bind(const QVariant &value);
     // Runs the statement; throws StoreError on failure.
     SqlQuery &exec();
-    bool next() { return mQuery.next(); }
+    // The next row; a failure while reading (not the end of the rows) raises StoreError.
+    bool next();
     QVariant value(int index) const { return mQuery.value(index); }
     QVariant value(const QString &column) const { return mQuery.value(column); }
     QVariant lastInsertId() const { return mQuery.lastInsertId(); }

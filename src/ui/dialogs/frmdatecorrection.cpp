@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmdatecorrection.h"
 
+#include "main/guarded.h"
 #include "main/userdialogs.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
@@ -118,6 +119,9 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
     proposal->NextDay();
     FirstFreeDate(g.ProjectDb, *proposal);
     g.NewEventDate = proposal;
+    // Long names show from their beginning.
+    for (QLineEdit *field : {txtName1, txtDate1, txtName2, txtDate2, txtName3, txtDate3})
+        field->setCursorPosition(0);
     txtDateNew->setText(proposal->Render());
     txtDateNew->selectAll();
     txtDateNew->setFocus();
@@ -126,7 +130,8 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
 void frmDateCorrection::cmdAccept_Click()
 {
     ExtDate chosen;
-    chosen.Assign(txtDateNew->text(), g.dateEnv());
+    if (!runGuarded(mDialogs, this, [&] { chosen.Assign(txtDateNew->text(), g.dateEnv()); }))
+        return;
     if (!chosen.isValid()) {
         txtDateNew->setFocus();
         txtDateNew->selectAll();

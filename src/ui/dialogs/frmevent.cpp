@@ -3,6 +3,7 @@
 #include "frmevent.h"
 
 #include "frmselectelements.h"
+#include "main/guarded.h"
 #include "main/userdialogs.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
@@ -163,10 +164,12 @@ void frmEvent::chkAdvance_Click()
 
 void frmEvent::selectElements(const QString &type, QLineEdit *field)
 {
-    g.SelectedElements = field->text();
-    frmSelectElements picker(g, type, this);
-    picker.exec();
-    field->setText(g.SelectedElements);
+    runGuarded(mDialogs, this, [&] {
+        g.SelectedElements = field->text();
+        frmSelectElements picker(g, type, this);
+        picker.exec();
+        field->setText(g.SelectedElements);
+    });
 }
 
 void frmEvent::refuse(QLineEdit *field, const QString &text)
@@ -185,12 +188,11 @@ void frmEvent::cmdOK_Click()
         return refuse(txtName, QStringLiteral(
                                    "Short description is too long. Please shorten it to no more then 255 characters."));
 
-    auto date = std::make_shared<ExtDate>();
-    date->Assign(txtDate->text(), g.dateEnv());
-    if (!date->isValid())
-        return refuse(txtDate, QStringLiteral("Incorrect date"));
-
     try {
+        auto date = std::make_shared<ExtDate>();
+        date->Assign(txtDate->text(), g.dateEnv());
+        if (!date->isValid())
+            return refuse(txtDate, QStringLiteral("Incorrect date"));
         if (SameDateExists(g.ProjectDb, *date, e.Id)) {
             if (!g.AdvanceDate) {
                 lblExists->setText(

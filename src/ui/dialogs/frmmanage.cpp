@@ -3,6 +3,7 @@
 #include "frmmanage.h"
 
 #include "frmselectelements.h"
+#include "main/guarded.h"
 #include "main/userdialogs.h"
 #include "store/elements.h"
 #include "store/globals.h"
@@ -92,32 +93,38 @@ void frmManage::reload()
 
 void frmManage::tabs_Click(int index)
 {
-    g.ManageElementType = TypeLetters.value(index, QStringLiteral("A"));
-    reload();
+    runGuarded(mDialogs, this, [this, index] {
+        g.ManageElementType = TypeLetters.value(index, QStringLiteral("A"));
+        reload();
+    });
 }
 
 void frmManage::cmdAdd_Click()
 {
-    const QString name = txtAdd->text().trimmed();
-    txtAdd->clear();
-    // A name with a comma would split into two the next time it is saved with an event.
-    if (name.isEmpty() || name.contains(u','))
-        return;
-    if (addElement(g.ProjectDb, g.ManageElementType, name)) {
-        mLoading = true;
-        auto *item = new QListWidgetItem(name, lv);
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        mLoading = false;
-    }
+    runGuarded(mDialogs, this, [this] {
+        const QString name = txtAdd->text().trimmed();
+        txtAdd->clear();
+        // A name with a comma would split into two the next time it is saved with an event.
+        if (name.isEmpty() || name.contains(u','))
+            return;
+        if (addElement(g.ProjectDb, g.ManageElementType, name)) {
+            mLoading = true;
+            auto *item = new QListWidgetItem(name, lv);
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
+            mLoading = false;
+        }
+    });
 }
 
 void frmManage::cmdDelete_Click()
 {
-    for (QListWidgetItem *item : lv->selectedItems()) {
-        deleteElement(g.ProjectDb, g.ManageElementType, item->text());
-        delete item;
-    }
-    SelectedName.clear();
+    runGuarded(mDialogs, this, [this] {
+        for (QListWidgetItem *item : lv->selectedItems()) {
+            deleteElement(g.ProjectDb, g.ManageElementType, item->text());
+            delete item;
+        }
+        SelectedName.clear();
+    });
 }
 
 void frmManage::lv_ItemClick(QListWidgetItem *item)
@@ -128,35 +135,37 @@ void frmManage::lv_ItemClick(QListWidgetItem *item)
 
 void frmManage::lv_AfterLabelEdit(QListWidgetItem *item)
 {
-    if (mLoading || !item)
-        return;
-    const QString newName = item->text().trimmed();
-    const QString oldName = SelectedName;
-    auto restore = [&] {
-        mLoading = true;
-        item->setText(oldName);
-        mLoading = false;
-    };
-    if (newName == oldName)
-        return;
-    if (newName.isEmpty() || newName.contains(u',')) {
-        restore();
-        return;
-    }
-    // Two elements that only differ in case would be one for every other part of the program.
-    if (!textrule::sameName(newName, oldName) &&
-        elementsOfType(g.ProjectDb, g.ManageElementType).contains(newName, Qt::CaseInsensitive)) {
-        restore();
-        mDialogs.message(this, tr("There is already an element named \"%1\".").arg(newName));
-        return;
-    }
-    renameElement(g.ProjectDb, g.ManageElementType, oldName, newName);
-    SelectedName = newName;
-    if (item->text() != newName) {
-        mLoading = true;
-        item->setText(newName);
-        mLoading = false;
-    }
+    runGuarded(mDialogs, this, [this, item] {
+        if (mLoading || !item)
+            return;
+        const QString newName = item->text().trimmed();
+        const QString oldName = SelectedName;
+        auto restore = [&] {
+            mLoading = true;
+            item->setText(oldName);
+            mLoading = false;
+        };
+        if (newName == oldName)
+            return;
+        if (newName.isEmpty() || newName.contains(u',')) {
+            restore();
+            return;
+        }
+        // Two elements that only differ in case would be one for every other part of the program.
+        if (!textrule::sameName(newName, oldName) &&
+            elementsOfType(g.ProjectDb, g.ManageElementType).contains(newName, Qt::CaseInsensitive)) {
+            restore();
+            mDialogs.message(this, tr("There is already an element named \"%1\".").arg(newName));
+            return;
+        }
+        renameElement(g.ProjectDb, g.ManageElementType, oldName, newName);
+        SelectedName = newName;
+        if (item->text() != newName) {
+            mLoading = true;
+            item->setText(newName);
+            mLoading = false;
+        }
+    });
 }
 
 } // namespace qm

@@ -37,10 +37,6 @@ frmSelectElements::frmSelectElements(Globals &globals, const QString &elementTyp
 
     lv = new QListWidget(this);
     lv->setObjectName(QStringLiteral("lv"));
-    // A click anywhere on a row ticks it, not only on its box.
-    connect(lv, &QListWidget::itemActivated, this, [](QListWidgetItem *item) {
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    });
 
     auto *buttons = new QDialogButtonBox(this);
     cmdInclude = buttons->addButton(QStringLiteral("Include and Exit"), QDialogButtonBox::AcceptRole);

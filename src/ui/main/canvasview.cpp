@@ -5,6 +5,7 @@
 #include "layout/timelinecanvas.h"
 #include "render/canvasrenderer.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,11 +120,10 @@ void CanvasView::resizeEvent(QResizeEvent *event)
 
 void CanvasView::wheelEvent(QWheelEvent *event)
 {
-    // The wheel scrolls along the time axis unless the canvas only overflows downward.
+    // The wheel scrolls along the time axis unless the canvas only overflows downward; the bar itself
+    // adds up the small steps of touchpads.
     QScrollBar *bar = hscrol->isVisible() && !(event->modifiers() & Qt::ShiftModifier) ? hscrol : vscrol;
-    const int steps = event->angleDelta().y() / 120;
-    bar->setValue(bar->value() - steps * 3 * bar->singleStep());
-    event->accept();
+    QCoreApplication::sendEvent(bar, event);
 }
 
 qint32 CanvasView::boxAt(const QPointF &twips) const

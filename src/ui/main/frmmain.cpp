@@ -6,6 +6,7 @@
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmmanage.h"
 #include "frmabout.h"
+#include "guarded.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
@@ -40,15 +41,13 @@ frmMain::~frmMain()
 {
     // The view paints the canvas: it goes before the canvas does.
     delete mCentral;
+    // The correction dialog would be shown with this window's dialogs, which go with it.
+    g.DateCorrection = nullptr;
 }
 
 void frmMain::guarded(const std::function<void()> &command)
 {
-    try {
-        command();
-    } catch (const StoreError &e) {
-        mDialogs.message(this, e.text());
-    }
+    runGuarded(mDialogs, this, command);
 }
 
 void frmMain::buildMenus()

@@ -129,6 +129,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void loadWindow();
     void buildMenus();
     void buildToolBars();
     QAction *addButton(QToolBar *bar, const QString &key, const QString &text, const QIcon &icon, QAction *same);

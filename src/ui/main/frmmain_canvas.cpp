@@ -108,8 +108,6 @@ void frmMain::selectBox(qint32 id)
         g.CurEvent = std::make_unique<clEvent>(g);
         g.CurEvent->Id = id;
         g.CurEvent->Load();
-        if (!g.CurFormat)
-            g.CurFormat = std::make_unique<clFormat>();
         g.CurFormat->GetFormat(g.ProjectDb, id, g.CurTimeLineId);
         mCanvas->ShowSelection();
         mView->Pic->update();
@@ -150,11 +148,9 @@ void frmMain::editEvent(qint32 id)
         if (g.DialogResult != 0)
             return;
         if (g.EventDateChanged) {
-            mCanvas->RemoveBox(id, false);
+            // Placing the box again moves it in one go; taking it off first could lose it on a failure.
             mCanvas->InsertNewBox();
         } else {
-            if (!g.CurFormat)
-                g.CurFormat = std::make_unique<clFormat>();
             mCanvas->LoadUple(id, mCanvas->CurUple);
             mCanvas->CurUple.ApplyEvent(*g.CurEvent);
             mCanvas->CurUple.ApplyFormat(*g.CurFormat);

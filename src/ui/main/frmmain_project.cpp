@@ -30,6 +30,11 @@ const QString ProjectFilter = QStringLiteral("Quillmarsh projects (*.qmp)");
 
 void frmMain::Form_Load()
 {
+    guarded([this] { loadWindow(); });
+}
+
+void frmMain::loadWindow()
+{
     g.Zoom = 1.0;
     g.MinDist = 100;
     g.AdvanceDate = true;
@@ -52,14 +57,16 @@ bool frmMain::OpenProject(bool isNew)
     try {
         outcome = openProjectStore(g, isNew);
     } catch (const StoreError &e) {
-        // Whatever went wrong, the file is not usable as a project; nothing was written to it.
+        // The file is not usable as a project; nothing was written to it.
         g.ProjectDb.close();
         g.ProjectPath.clear();
         g.ProjectFolder.clear();
         setTimelineState(MenuState::NoProject);
         cmbTimeLine0->clear();
         updateCaption();
-        mDialogs.message(this, QStringLiteral("This is not a proper Quillmarsh file"));
+        mDialogs.message(this, dynamic_cast<const NotAProjectError *>(&e)
+                                   ? QStringLiteral("This is not a proper Quillmarsh file")
+                                   : e.text());
         return false;
     }
     if (outcome.foldersMissing)
@@ -190,20 +197,13 @@ void frmMain::mnuPath_Click(int index)
             RefreshRecentMenu();
             return;
         }
+        // No to the question leaves the open project as it is; the folders come with the opening.
+        if (!QFileInfo::exists(projectFolderOf(path)) &&
+            !mDialogs.question(this, QStringLiteral("The image directory for this project was lost.\n"
+                                                    "Do you want to recreate it (it wil be empty)?")))
+            return;
         CloseProject();
         setProjectPath(g, path);
-        if (!QFileInfo::exists(g.ProjectFolder)) {
-            if (!mDialogs.question(this, QStringLiteral("The image directory for this project was lost.\n"
-                                                        "Do you want to recreate it (it wil be empty)?"))) {
-                g.ProjectPath.clear();
-                g.ProjectFolder.clear();
-                return;
-            }
-            if (!makeProjectFolders(g.ProjectFolder))
-                mDialogs.message(
-                    this,
-                    tr("The picture folder cannot be created:\n%1").arg(QDir::toNativeSeparators(g.ProjectFolder)));
-        }
         OpenProject(false);
     });
 }

@@ -25,12 +25,19 @@ void frmMain::cmbTimeLine0_Click(int row)
 void frmMain::mnuTimeLineNew_Click()
 {
     guarded([this] {
+        auto fresh = std::make_unique<clTimeLine>(g.ProjectDb);
+        fresh->Name = NewTimelineName(g.ProjectDb);
+        fresh->LabelCaption = fresh->Name;
         auto remembered = std::move(g.CurTimeLine);
-        g.CurTimeLine = std::make_unique<clTimeLine>(g.ProjectDb);
-        g.CurTimeLine->Name = NewTimelineName(g.ProjectDb);
-        g.CurTimeLine->LabelCaption = g.CurTimeLine->Name;
-        frmTimeLine dialog(g, mDialogs, this);
-        dialog.exec();
+        g.CurTimeLine = std::move(fresh);
+        g.DialogResult = -1;
+        try {
+            frmTimeLine dialog(g, mDialogs, this);
+            dialog.exec();
+        } catch (...) {
+            g.CurTimeLine = std::move(remembered);
+            throw;
+        }
         if (g.DialogResult == -1) {
             g.CurTimeLine = std::move(remembered);
             return;

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/sqlquery.h"
 #include "testsupport.h"
 
 #include <QProcess>
@@ -101,4 +102,30 @@ TEST(qmtool, AddEventRefusesWhatTheEventDialogRefuses)
     const ToolRun missing = qmtool({QStringLiteral("events"), dir.filePath(QStringLiteral("none.qmp"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("none.qmp"))));
+}
+
+TEST(qmtool, AddEventPlacesOnANamedTimelineInDateOrder)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Rome.qmp"));
+    ASSERT_EQ(qmtool({QStringLiteral("new"), file}).exitCode, 0);
+    auto add = [&](const QString &date, const QString &name, const QString &timeline) {
+        return qmtool({QStringLiteral("add-event"), file, QStringLiteral("--date"), date, QStringLiteral("--name"),
+                       name, QStringLiteral("--timeline"), timeline});
+    };
+    ASSERT_EQ(add(QStringLiteral("1492 AD"), QStringLiteral("Columbus"), QStringLiteral("timeline0")).exitCode, 0);
+    ASSERT_EQ(add(QStringLiteral("44 BC"), QStringLiteral("Caesar"), QStringLiteral("Timeline0")).exitCode, 0);
+    const ToolRun wrong = add(QStringLiteral("79 AD"), QStringLiteral("Vesuvius"), QStringLiteral("Nope"));
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_TRUE(wrong.err.contains(QStringLiteral("Nope")));
+    EXPECT_FALSE(qmtool({QStringLiteral("events"), file}).out.contains(QStringLiteral("Vesuvius")));
+
+    qm::ProjectDatabase db;
+    db.open(file, qm::ProjectDatabase::Mode::ReadOnly);
+    qm::SqlQuery q(db, QStringLiteral("SELECT EventId FROM TimeLineEvent ORDER BY BoxLeft"));
+    q.exec();
+    QList<int> leftToRight;
+    while (q.next())
+        leftToRight << q.value(0).toInt();
+    EXPECT_EQ(leftToRight, (QList<int>{2, 1}));
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/picturelibrary.h"
+#include "store/projectfiles.h"
 #include "store/recentpaths.h"
 #include "testsupport.h"
 
@@ -97,4 +98,15 @@ TEST(PictureLibrary, FoldersAndPicturesThatCannotBeRead)
             << name;
     EXPECT_EQ(qm::NzStr(QVariant(), QStringLiteral("Im0.gif")), QStringLiteral("Im0.gif"));
     EXPECT_EQ(qm::NzStr(QVariant(QString()), QStringLiteral("x")), QString());
+}
+
+TEST(ProjectFiles, TheFolderIsTheFileNameWithoutItsExtension)
+{
+    const QString sep = QDir::separator();
+    EXPECT_EQ(qm::projectFolderOf(QStringLiteral("/work/Rome.qmp")), QStringLiteral("/work/Rome") + sep);
+    EXPECT_EQ(qm::projectFolderOf(QStringLiteral("/work/Rome.QMP")), QStringLiteral("/work/Rome") + sep);
+    EXPECT_EQ(qm::projectFolderOf(QStringLiteral("/work/My.Rome.qmp")), QStringLiteral("/work/My.Rome") + sep);
+    // Never a parent folder, whatever the name looks like.
+    EXPECT_EQ(qm::projectFolderOf(QStringLiteral("/home/ann/work")), QStringLiteral("/home/ann/work_files") + sep);
+    EXPECT_EQ(qm::projectFolderOf(QStringLiteral("/work/x.db")), QStringLiteral("/work/x") + sep);
 }

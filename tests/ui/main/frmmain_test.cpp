@@ -111,7 +111,7 @@ TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::TimelineShown);
     EXPECT_TRUE(w->mnuTimelineEdit->isEnabled());
     // Entries whose commands come later stay disabled.
-    EXPECT_FALSE(w->mnuFormatZoomIn->isEnabled());
+    EXPECT_FALSE(w->mnuFormatCompress1->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
 }
 
@@ -157,11 +157,19 @@ TEST_F(MainFixture, RecentEntriesThatAreGoneOrLostTheirFolder)
     EXPECT_EQ(saved, (qm::RecentList{rome, "", "", "", ""}));
     EXPECT_FALSE(w->mnuPath[1]->isVisible());
 
+    // No to the lost folder leaves the project that is open as it was.
+    const QString other = makeProject(QStringLiteral("Other.qmp"));
+    dialogs.fileNames = {other};
+    w->mnuFileOpen_Click();
+    ASSERT_TRUE(g.ProjectDb.isOpen());
+    g.RecentPaths = {rome, other, "", "", ""};
+    w->RefreshRecentMenu();
     ASSERT_TRUE(QDir(path(QStringLiteral("Rome"))).removeRecursively());
     dialogs.answers = {false};
     w->mnuPath_Click(1);
     EXPECT_EQ(dialogs.questions.size(), 1);
-    EXPECT_FALSE(g.ProjectDb.isOpen());
+    EXPECT_EQ(g.ProjectPath, other);
+    EXPECT_TRUE(g.ProjectDb.isOpen());
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Rome"))));
 
     dialogs.answers = {true};
