@@ -18,7 +18,8 @@ frmText *frmMain::captureWindow() const
 
 bool frmMain::closeCaptureWindow()
 {
-    return !mCapture || mCapture->close();
+    // A window already closed waits only for its deletion and has nothing left to ask.
+    return !mCapture || !mCapture->isVisible() || mCapture->close();
 }
 
 void frmMain::mnuToolsCapture_Click()
