@@ -181,7 +181,8 @@ bool frmText::writeFile(const QString &path)
 
 void frmText::showFind()
 {
-    const QString selection = rtb->textCursor().selectedText();
+    // Line breaks as the searched plain text has them, so that a selection of two lines is found again.
+    const QString selection = selectedText();
     if (!selection.isEmpty())
         g.FindText = selection;
     if (!mFind) {

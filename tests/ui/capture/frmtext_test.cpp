@@ -153,6 +153,15 @@ TEST_F(CaptureWindow, TypedDatesOfferAcceptOnlyWhenFree)
     EXPECT_EQ(qmtest::committedValue(t.projectPath, QStringLiteral("SELECT Name FROM Event ORDER BY Id DESC")),
               QString(255, u'n'));
     EXPECT_EQ(w->txtShort->toPlainText().size(), 300);
+
+    // The project may close while the window stays open: dates are still found, nothing is stored.
+    g.ProjectDb.close();
+    setText(QStringLiteral("On 12/25/1990 the web began."));
+    w->btnScan->trigger();
+    EXPECT_EQ(w->txtDate->text(), QStringLiteral("12/25/1990"));
+    w->btnAccept->trigger();
+    w->btnAcceptAll->trigger();
+    EXPECT_EQ(dialogs.messages, QStringList(2, QStringLiteral("Open a project to keep the events in first.")));
 }
 
 TEST_F(CaptureWindow, SelectionsBecomeDescriptionsNamesAndElements)
