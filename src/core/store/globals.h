@@ -51,6 +51,8 @@ public:
     QString SelectedElements;
     // The element type the element manager shows; it keeps it from one opening to the next.
     QString ManageElementType;
+    // The text last searched for in the capture window; it outlives the window.
+    QString FindText;
 
     // Asked by clEvent::Save when another event (clashId, followed by nextId or 0) has the date of the
     // event `name`: false when the user gave up saving, true when the corrected date is in NewEventDate.

@@ -121,7 +121,7 @@ void frmMain::buildMenus()
     mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), nullptr);
 
     mnuTools = menu("mnuTools", tr("&Tools"));
-    mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), nullptr);
+    mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), &frmMain::mnuToolsCapture_Click);
     mnuToolsManage = entry(mnuTools, "mnuToolsManage", tr("&Manage elements"), &frmMain::mnuToolsManage_Click);
 
     mnuHelp = menu("mnuHelp", tr("&Help"));

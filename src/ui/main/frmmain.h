@@ -5,6 +5,7 @@
 #include "menustate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -27,6 +28,7 @@ class FontTextMeasurer;
 class Globals;
 class TimelineCanvas;
 class UserDialogs;
+class frmText;
 
 // The main window: menus, tool bars, the timeline list and the canvas of the open project.
 class frmMain : public QMainWindow
@@ -105,12 +107,17 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
+    // The capture window while it is open.
+    frmText *captureWindow() const;
+    // Closes the capture window, which may ask about its text first; false when it stays open.
+    bool closeCaptureWindow();
 
 public slots:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuPath_Click(int index);
     void mnuToolsManage_Click();
+    void mnuToolsCapture_Click();
     void mnuHelpAbout_Click();
     void mnuTimeLineNew_Click();
     void mnuTimelineEdit_Click();
@@ -148,6 +155,7 @@ private:
     std::unique_ptr<TimelineCanvas> mCanvas;
     // Entries whose commands come later; they stay disabled whatever the state says.
     std::set<QAction *> mNotYet;
+    QPointer<frmText> mCapture;
 };
 
 } // namespace qm

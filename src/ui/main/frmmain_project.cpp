@@ -210,6 +210,10 @@ void frmMain::mnuPath_Click(int index)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (!closeCaptureWindow()) {
+        event->ignore();
+        return;
+    }
     CloseProject();
     event->accept();
 }

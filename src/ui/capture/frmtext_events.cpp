@@ -1,0 +1,317 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The capture window's event commands: scanning for dates, walking through them, accepting them as
+// events, and taking names and descriptions from the selected text.
+#include "frmtext.h"
+
+#include "dates/platformdate.h"
+#include "main/userdialogs.h"
+#include "panemarks.h"
+#include "store/datequeries.h"
+#include "store/globals.h"
+#include "store/storeerror.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+namespace qm {
+
+namespace {
+
+// The hourglass while the window reads the database.
+class WaitCursor
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+// The scanned text keeps line breaks as CR LF; the edit fields want one character per break.
+QString toField(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+const QString DateTakenText = QStringLiteral("Another event with this exact date already exists in this project.") +
+                              QStringLiteral("Change the date or check the \"Advance the date\" checkbox");
+
+} // namespace
+
+void frmText::tbEvent_ButtonClick(QAction *button)
+{
+    const QString key = button->objectName();
+    if (key == QStringLiteral("Scan")) {
+        ScanDates();
+    } else if (key == QStringLiteral("Next") && mSession.nextEnabled()) {
+        ShowFoundDate(++mSession.CurrentDateIndex);
+        UpdateDateNavigation();
+    } else if (key == QStringLiteral("Prev") && mSession.prevEnabled()) {
+        ShowFoundDate(--mSession.CurrentDateIndex);
+        UpdateDateNavigation();
+    } else if (key == QStringLiteral("Accept")) {
+        AcceptEvent();
+    } else if (key == QStringLiteral("AcceptAll")) {
+        AcceptAllEvents();
+    }
+}
+
+void frmText::ScanDates()
+{
+    guarded([this] {
+        const WaitCursor wait;
+        QTextDocument *doc = rtb->document();
+        panemarks::resetMarks(doc);
+        const qsizetype found = mSession.scan(doc->toPlainText());
+        QList<std::pair<qsizetype, qsizetype>> ranges;
+        for (int i = 1; i <= found; ++i)
+            ranges << mSession.documentRange(i);
+        panemarks::markFoundDates(doc, ranges);
+        rtb->setTextCursor(QTextCursor(doc));
+        btnAcceptAll->setEnabled(found > 0);
+        if (found > 0)
+            ShowFoundDate(1);
+        UpdateDateNavigation();
+        if (found == 0)
+            status(tr("No dates were found in the text."));
+        else
+            status(found == 1 ? tr("One date found in the text.") : tr("%1 dates found in the text.").arg(found));
+    });
+}
+
+void frmText::ShowFoundDate(int index)
+{
+    if (index < 1 || index > mSession.count())
+        return;
+    guarded([this, index] {
+        const WaitCursor wait;
+        const auto [start, length] = mSession.documentRange(index);
+        QTextDocument *doc = rtb->document();
+        panemarks::markShownDate(doc, start, length);
+        // Text edited since the scan may have become shorter than the positions found in it.
+        const int last = doc->characterCount() - 1;
+        QTextCursor c(doc);
+        c.setPosition(std::clamp<int>(static_cast<int>(start), 0, last));
+        c.setPosition(std::clamp<int>(static_cast<int>(start + length), 0, last), QTextCursor::KeepAnchor);
+        rtb->setTextCursor(c);
+        rtb->ensureCursorVisible();
+
+        const FoundDateFields f = mSession.fieldsOf(index, chkAdvance->isChecked());
+        {
+            const QSignalBlocker block(txtDate);
+            txtDateLabel->setText(toField(f.txtDateLabel).replace(u'\n', u' '));
+            txtDate->setText(f.txtDate);
+        }
+        txtShort->setPlainText(toField(f.context.txtShort));
+        txtLong->setPlainText(toField(f.context.txtLong));
+        txtSource->setText(f.txtSource);
+        txtActors->setText(f.txtActors);
+        txtWhere->setText(f.txtWhere);
+        txtKeyword->setText(f.txtKeyword);
+        btnAccept->setEnabled(f.acceptEnabled);
+        status(tr("Date %1 of %2.").arg(index).arg(mSession.count()));
+    });
+}
+
+void frmText::UpdateDateNavigation()
+{
+    btnNext->setEnabled(mSession.nextEnabled());
+    btnPrev->setEnabled(mSession.prevEnabled());
+}
+
+CaptureFields frmText::currentFields() const
+{
+    return {txtDate->text(),  txtShort->toPlainText(), txtLong->toPlainText(), txtActors->text(),
+            txtWhere->text(), txtSource->text(),       txtKeyword->text()};
+}
+
+void frmText::AcceptEvent()
+{
+    guarded([this] {
+        if (!g.ProjectDb.isOpen()) {
+            mDialogs.message(this, tr("Open a project to keep the events in first."));
+            return;
+        }
+        followSharedState();
+        const AcceptOutcome out = mSession.acceptEvent(currentFields(), chkInclude->isChecked());
+        if (out.result == AcceptResult::InvalidDate) {
+            txtDate->setFocus();
+            mDialogs.message(this, QStringLiteral("The date is invalid"));
+            return;
+        }
+        txtDate->setText(out.txtDate);
+        if (out.result == AcceptResult::DateTaken) {
+            mDialogs.message(this, DateTakenText);
+            return;
+        }
+        btnAccept->setEnabled(false);
+        if (mSession.CurrentDateIndex >= 1)
+            mSession.markAccepted(mSession.CurrentDateIndex);
+        const QString saved = tr("The event of %1 was saved.").arg(mSession.CaptureDate.Render());
+        if (chkInclude->isChecked() && !out.placed)
+            mDialogs.message(this, tr("The event was saved, but it could not be placed on the timeline."));
+        if (btnNext->isEnabled()) {
+            ShowFoundDate(++mSession.CurrentDateIndex);
+            UpdateDateNavigation();
+        }
+        status(saved);
+    });
+}
+
+void frmText::AcceptAllEvents()
+{
+    if (mSession.count() == 0)
+        return;
+    if (!g.ProjectDb.isOpen()) {
+        mDialogs.message(this, tr("Open a project to keep the events in first."));
+        return;
+    }
+    followSharedState();
+    QProgressDialog progress(tr("Saving the dates found in the text as events..."), tr("Cancel"), 0, mSession.count(),
+                             this);
+    progress.setObjectName(QStringLiteral("progress"));
+    progress.setWindowTitle(windowTitle().remove(QStringLiteral("[*]")));
+    // Nothing else may change the project while the run holds its transaction.
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(mProgressDelay);
+    progress.setValue(0);
+    AcceptAllSummary summary;
+    try {
+        summary = mSession.acceptAll(currentFields(), btnAccept->isEnabled(), chkAdvance->isChecked(),
+                                     chkInclude->isChecked(), [&progress](int done, int) {
+                                         progress.setValue(done);
+                                         return !progress.wasCanceled();
+                                     });
+    } catch (const StoreError &e) {
+        progress.reset();
+        mDialogs.message(this, tr("The events could not be saved, so none of this run was kept:\n%1").arg(e.text()));
+        ShowFoundDate(mSession.CurrentDateIndex);
+        UpdateDateNavigation();
+        return;
+    }
+    progress.reset();
+    const int at = mSession.CurrentDateIndex;
+    ShowFoundDate(at);
+    if (mSession.wasAccepted(at))
+        btnAccept->setEnabled(false);
+    UpdateDateNavigation();
+    QString report =
+        (summary.accepted == 1 ? tr("One event saved") : tr("%1 events saved").arg(summary.accepted)) +
+        QStringLiteral(", ") +
+        (summary.skipped == 1 ? tr("one date passed over.") : tr("%1 dates passed over.").arg(summary.skipped));
+    if (summary.cancelled)
+        report += u' ' + tr("Stopped at date %1 of %2.").arg(at).arg(mSession.count());
+    status(report);
+}
+
+QString frmText::selectedText() const
+{
+    QString text = rtb->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
+void frmText::cmdCaptureShort_Click()
+{
+    txtShort->setPlainText(selectedText());
+}
+
+void frmText::cmdCaptureLong_Click()
+{
+    txtLong->setPlainText(selectedText());
+}
+
+void frmText::captureElement(CaptureList list, QLineEdit *field)
+{
+    // A list field is one line of names: lines of the selection become names of their own.
+    const QString selection = selectedText().replace(u'\n', QStringLiteral(", "));
+    if (selection.isEmpty())
+        return;
+    QString value = field->text();
+    if (mSession.captureInto(list, value, selection))
+        field->setText(value);
+}
+
+void frmText::cmdCaptureActors_Click()
+{
+    captureElement(CaptureList::Actors, txtActors);
+}
+
+void frmText::cmdCaptureWhere_Click()
+{
+    captureElement(CaptureList::Places, txtWhere);
+}
+
+void frmText::cmdCaptureSource_Click()
+{
+    captureElement(CaptureList::Sources, txtSource);
+}
+
+void frmText::cmdCaptureKeword_Click()
+{
+    captureElement(CaptureList::Keywords, txtKeyword);
+}
+
+void frmText::cmdCapture_Click()
+{
+    const QString names = txtCapture->text();
+    if (names.isEmpty())
+        return;
+    if (!g.ProjectDb.isOpen()) {
+        mDialogs.message(this, tr("Open a project to keep the names in first."));
+        return;
+    }
+    guarded([this, names] {
+        const QString type = cmbElementType->currentText();
+        if (addCapturedElements(g.ProjectDb, names, ElementTypeLetter(type)) > 0)
+            status(tr("Kept as %1: %2").arg(type.toLower(), names));
+    });
+}
+
+void frmText::rtb_SelChange()
+{
+    txtCapture->setText(namesFromSelection(rtb->textCursor().selectedText()));
+}
+
+void frmText::chkAdvance_Click()
+{
+    if (!txtDate->text().isEmpty())
+        btnAccept->setEnabled(true);
+    g.AdvanceDate = chkAdvance->isChecked();
+}
+
+bool frmText::dateIsFree(const QString &text)
+{
+    if (!g.ProjectDb.isOpen())
+        return true;
+    ExtDate date;
+    date.Assign(text, g.dateEnv());
+    return !SameDateExists(g.ProjectDb, date, 0);
+}
+
+void frmText::txtDate_Change()
+{
+    guarded([this] {
+        const QString text = txtDate->text();
+        if (chkAdvance->isChecked() || !platformdate::parse(text, g.dateEnv().today()))
+            return;
+        btnAccept->setEnabled(dateIsFree(text));
+    });
+}
+
+void frmText::txtDate_LostFocus()
+{
+    guarded([this] { btnAccept->setEnabled(chkAdvance->isChecked() || dateIsFree(txtDate->text())); });
+}
+
+} // namespace qm

@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The capture window's document commands: opening and saving texts, pasting, and finding text.
+#include "frmtext.h"
+
+#include "capture/textfile.h"
+#include "capture/textsearch.h"
+#include "frmfind.h"
+#include "main/userdialogs.h"
+#include "store/globals.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QTextDocumentWriter>
+#include <QTextEdit>
+
+namespace qm {
+
+namespace {
+
+// Far beyond any history text; a bigger file is almost surely not one, and would stall the pane.
+constexpr qint64 MaxTextFileSize = 64 * 1024 * 1024;
+
+const QString OpenFilter = QStringLiteral("Texts (*.txt *.html *.htm *.md *.markdown);;Plain text (*.txt);;"
+                                          "HTML (*.html *.htm);;Markdown (*.md *.markdown);;All files (*)");
+const QString SaveFilter = QStringLiteral("Plain text (*.txt);;HTML (*.html *.htm);;OpenDocument text (*.odt);;"
+                                          "Markdown (*.md)");
+
+enum class TextKind { Plain, Html, Markdown, Odf };
+
+TextKind kindOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QStringLiteral("html") || suffix == QStringLiteral("htm"))
+        return TextKind::Html;
+    if (suffix == QStringLiteral("md") || suffix == QStringLiteral("markdown"))
+        return TextKind::Markdown;
+    if (suffix == QStringLiteral("odt"))
+        return TextKind::Odf;
+    return TextKind::Plain;
+}
+
+// An HTML file names its encoding in a byte-order mark or a meta tag; without either it is read like
+// a plain text.
+QString decodeHtml(const QByteArray &bytes)
+{
+    if (const auto named = QStringConverter::encodingForHtml(bytes)) {
+        QStringDecoder decoder(*named);
+        return decoder.decode(bytes);
+    }
+    return decodeTextFile(bytes);
+}
+
+// One character per line break, as the pane keeps them.
+QString oneCharacterBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+void frmText::tbFile_ButtonClick(QAction *button)
+{
+    if (button == btnOpen)
+        openTextFile();
+    else if (button == btnSave)
+        saveTextFile();
+}
+
+void frmText::tbEdit_ButtonClick(QAction *button)
+{
+    if (button == btnPaste) {
+        rtb->insertPlainText(QGuiApplication::clipboard()->text());
+        rtb->setFocus();
+    } else if (button == btnFind) {
+        showFind();
+    }
+}
+
+void frmText::openTextFile()
+{
+    if (!confirmDiscard())
+        return;
+    const QString path = mDialogs.openFileName(this, QStringLiteral("Select text file"), OpenFilter);
+    if (!path.isEmpty())
+        loadFile(path);
+}
+
+bool frmText::loadFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (file.size() > MaxTextFileSize) {
+        mDialogs.message(this, tr("The file %1 is too large to be a text of history (more than 64 MB).").arg(name));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        mDialogs.message(this, tr("The file %1 cannot be read:\n%2").arg(name, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const TextKind kind = kindOf(path);
+    const QString text = kind == TextKind::Html ? decodeHtml(bytes) : decodeTextFile(bytes);
+    // Word processor files, pictures and the like read as text full of zero characters.
+    if (kind == TextKind::Odf || text.contains(QChar(u'\0'))) {
+        mDialogs.message(this, tr("The file %1 does not hold text that can be shown here.\n"
+                                  "Open a plain text, HTML or Markdown file.")
+                                   .arg(name));
+        return false;
+    }
+    if (kind == TextKind::Html)
+        rtb->setHtml(text);
+    else if (kind == TextKind::Markdown)
+        rtb->setMarkdown(text);
+    else
+        rtb->setPlainText(oneCharacterBreaks(text));
+    // The dates found in another text would select and describe the wrong words of this one.
+    mSession.scan(QString());
+    btnAcceptAll->setEnabled(false);
+    UpdateDateNavigation();
+    rtb->document()->setModified(false);
+    mFilePath = path;
+    status(tr("Opened %1.").arg(name));
+    return true;
+}
+
+void frmText::saveTextFile()
+{
+    const QString path = mDialogs.saveFileName(this, QStringLiteral("Save text"), SaveFilter, QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        !mDialogs.question(this, QStringLiteral("A file with this name already exists. Do you want to override it?")))
+        return;
+    writeFile(path);
+}
+
+bool frmText::writeFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QTextDocument *doc = rtb->document();
+    const TextKind kind = kindOf(path);
+    QByteArray bytes;
+    if (kind == TextKind::Odf) {
+        QBuffer buffer(&bytes);
+        QTextDocumentWriter writer(&buffer, "odf");
+        if (!writer.write(doc)) {
+            mDialogs.message(this, tr("The text could not be made into an OpenDocument file."));
+            return false;
+        }
+    } else if (kind == TextKind::Html) {
+        bytes = doc->toHtml().toUtf8();
+    } else if (kind == TextKind::Markdown) {
+        bytes = doc->toMarkdown().toUtf8();
+    } else {
+        bytes = doc->toPlainText().toUtf8();
+    }
+
+    // Written beside the old file and put in its place only when complete.
+    QSaveFile file(path);
+    const QIODevice::OpenMode mode =
+        kind == TextKind::Plain ? QIODevice::WriteOnly | QIODevice::Text : QIODevice::WriteOnly;
+    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.commit()) {
+        mDialogs.message(this, tr("The text could not be saved as %1:\n%2").arg(name, file.errorString()));
+        return false;
+    }
+    doc->setModified(false);
+    mFilePath = path;
+    status(tr("Saved as %1.").arg(name));
+    return true;
+}
+
+void frmText::showFind()
+{
+    // Line breaks as the searched plain text has them, so that a selection of two lines is found again.
+    const QString selection = selectedText();
+    if (!selection.isEmpty())
+        g.FindText = selection;
+    if (!mFind) {
+        mFind = new frmFind(g, *this, this);
+        mFind->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    mFind->Form_Load();
+    mFind->show();
+    mFind->raise();
+    mFind->activateWindow();
+}
+
+bool frmText::SearchText(bool matchCase, bool wholeWord)
+{
+    const QString &what = g.FindText;
+    if (what.isEmpty())
+        return false;
+    const FindOptions options{matchCase, wholeWord};
+    const QString text = rtb->document()->toPlainText();
+    const QTextCursor now = rtb->textCursor();
+    // Past the occurrence selected now; a bare caret is searched from where it stands.
+    const qsizetype from = now.hasSelection() ? now.selectionStart() + 1 : now.position();
+    qsizetype found = findInText(text, what, from, options);
+    if (found < 0) {
+        if (!mDialogs.question(this, QStringLiteral("String not found through the end of the text\n"
+                                                    "Would you like to restart the search from the begining of "
+                                                    "the text?")))
+            return false;
+        found = findInText(text, what, 0, options);
+        if (found < 0) {
+            // Asking again could go on for ever: the text simply does not hold it.
+            mDialogs.message(this, tr("\"%1\" does not occur in the text.").arg(what));
+            return false;
+        }
+    }
+    QTextCursor c(rtb->document());
+    c.setPosition(static_cast<int>(found));
+    c.setPosition(static_cast<int>(found + what.size()), QTextCursor::KeepAnchor);
+    rtb->setTextCursor(c);
+    rtb->ensureCursorVisible();
+    return true;
+}
+
+} // namespace qm

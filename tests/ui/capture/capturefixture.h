@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "capture/frmtext.h"
+#include "core/store/storetestsupport.h"
+#include "store/clevent.h"
+#include "testsupport.h"
+#include "ui/scripteddialogs.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace qmtest {
+
+// A capture window on a fresh project, without the main window: no timeline is shown.
+struct CaptureWindow : public ::testing::Test
+{
+    TempProject t;
+    qm::Globals &g = t.g;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<qm::frmText> w = std::make_unique<qm::frmText>(g, dialogs);
+
+    void setText(const QString &plain)
+    {
+        w->rtb->setPlainText(plain);
+        w->rtb->document()->setModified(false);
+    }
+    // Selects [start, start + length) of the pane.
+    void select(qsizetype start, qsizetype length)
+    {
+        QTextCursor c(w->rtb->document());
+        c.setPosition(static_cast<int>(start));
+        c.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
+        w->rtb->setTextCursor(c);
+    }
+    void select(const QString &what) { select(w->rtb->toPlainText().indexOf(what), what.size()); }
+    // The format of the character at a position of the pane.
+    QTextCharFormat formatAt(qsizetype position) const
+    {
+        QTextCursor c(w->rtb->document());
+        c.setPosition(static_cast<int>(position) + 1);
+        return c.charFormat();
+    }
+    QTextCharFormat formatOf(const QString &what) const { return formatAt(w->rtb->toPlainText().indexOf(what)); }
+    qint32 store(const QString &date, const QString &name)
+    {
+        qm::clEvent e(g);
+        auto d = std::make_shared<qm::ExtDate>();
+        d->Assign(date, g.dateEnv());
+        e.EventDate = d;
+        e.EventDateStr = d->Render();
+        e.Name = name;
+        return e.Save();
+    }
+    int committedEvents() const { return committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Event")); }
+};
+
+} // namespace qmtest

@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "capturefixture.h"
+#include "store/elements.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using CaptureWindow = qmtest::CaptureWindow;
+
+const QString History = QStringLiteral("A history\n"
+                                       "The colonies declared on July 4, 1776 that they were free. In 1492 he sailed.\n"
+                                       "The web began on 12/25/1990 at CERN.");
+
+bool isRed(const QTextCharFormat &f)
+{
+    return f.foreground().color() == QColor(255, 0, 0);
+}
+
+} // namespace
+
+TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
+{
+    // Part of the first date is bold in the document itself; marking it shown must not lose that.
+    w->rtb->setHtml(QStringLiteral("<p>A history</p><p>The colonies declared on <b>July</b> 4, 1776 that they were "
+                                   "free. In 1492 he sailed.</p><p>The web began on 12/25/1990 at CERN.</p>"));
+    w->rtb->document()->setModified(false);
+    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(w->btnAcceptAll->isEnabled());
+
+    w->btnScan->trigger();
+    EXPECT_TRUE(isRed(formatOf(QStringLiteral("July 4, 1776"))));
+    EXPECT_TRUE(isRed(formatOf(QStringLiteral("4, 1776"))));
+    EXPECT_TRUE(isRed(formatOf(QStringLiteral("12/25/1990"))));
+    EXPECT_FALSE(isRed(formatOf(QStringLiteral("1492"))));
+    EXPECT_FALSE(isRed(formatOf(QStringLiteral("colonies"))));
+    EXPECT_FALSE(w->rtb->document()->isModified());
+
+    EXPECT_EQ(w->rtb->textCursor().selectedText(), QStringLiteral("July 4, 1776"));
+    EXPECT_EQ(w->txtDateLabel->text(), QStringLiteral("July 4, 1776"));
+    EXPECT_EQ(w->txtDate->text(), QStringLiteral("7/4/1776"));
+    EXPECT_EQ(w->txtShort->toPlainText(), QStringLiteral("The colonies declared on July 4, 1776 that they were free."));
+    EXPECT_EQ(w->txtLong->toPlainText(),
+              QStringLiteral("The colonies declared on July 4, 1776 that they were free. In 1492 he sailed."));
+    EXPECT_EQ(formatOf(QStringLiteral("4, 1776")).fontWeight(), QFont::Bold);
+    EXPECT_TRUE(w->btnAccept->isEnabled());
+    EXPECT_TRUE(w->btnAcceptAll->isEnabled());
+    EXPECT_TRUE(w->btnNext->isEnabled());
+    EXPECT_FALSE(w->btnPrev->isEnabled());
+
+    w->btnNext->trigger();
+    EXPECT_EQ(w->rtb->textCursor().selectedText(), QStringLiteral("12/25/1990"));
+    EXPECT_EQ(w->txtShort->toPlainText(), QStringLiteral("The web began on 12/25/1990 at CERN."));
+    EXPECT_EQ(formatOf(QStringLiteral("12/25/1990")).fontWeight(), QFont::Bold);
+    // The mark moved on: the document's own bold stays, the rest of the old date is plain again.
+    EXPECT_EQ(formatOf(QStringLiteral("July")).fontWeight(), QFont::Bold);
+    EXPECT_NE(formatOf(QStringLiteral("4, 1776")).fontWeight(), QFont::Bold);
+    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_TRUE(w->btnPrev->isEnabled());
+
+    w->btnPrev->trigger();
+    EXPECT_EQ(w->txtDate->text(), QStringLiteral("7/4/1776"));
+    EXPECT_FALSE(w->btnPrev->isEnabled());
+
+    // A scan that finds nothing leaves nothing to walk to.
+    setText(QStringLiteral("In 1492 he sailed."));
+    w->btnScan->trigger();
+    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(w->btnAcceptAll->isEnabled());
+    EXPECT_EQ(w->session().count(), 0);
+}
+
+TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
+{
+    store(QStringLiteral("7/4/1776"), QStringLiteral("Declaration"));
+    g.AdvanceDate = false;
+    w = std::make_unique<qm::frmText>(g, dialogs);
+    EXPECT_FALSE(w->chkAdvance->isChecked());
+    EXPECT_FALSE(w->chkInclude->isEnabled());
+    EXPECT_FALSE(w->chkInclude->isChecked());
+    setText(History);
+    w->btnScan->trigger();
+    EXPECT_FALSE(w->btnAccept->isEnabled());
+
+    // Ticking offers Accept; unticking leaves it offered, and Accept then refuses the date.
+    QTest::mouseClick(w->chkAdvance, Qt::LeftButton);
+    EXPECT_TRUE(g.AdvanceDate);
+    EXPECT_TRUE(w->btnAccept->isEnabled());
+    QTest::mouseClick(w->chkAdvance, Qt::LeftButton);
+    EXPECT_FALSE(g.AdvanceDate);
+    EXPECT_TRUE(w->btnAccept->isEnabled());
+    w->btnAccept->trigger();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Another event with this exact date already exists in this project.Change "
+                                         "the date or check the \"Advance the date\" checkbox")});
+    EXPECT_EQ(committedEvents(), 1);
+    EXPECT_EQ(w->session().CurrentDateIndex, 1);
+
+    QTest::mouseClick(w->chkAdvance, Qt::LeftButton);
+    w->btnAccept->trigger();
+    EXPECT_EQ(committedEvents(), 2);
+    EXPECT_EQ(w->session().CaptureDate.Render(), QStringLiteral("7/5/1776"));
+    // On to the next date, which is free.
+    EXPECT_EQ(w->txtDate->text(), QStringLiteral("12/25/1990"));
+    EXPECT_TRUE(w->btnAccept->isEnabled());
+
+    // A date typed by hand that does not read is refused.
+    w->txtDate->setText(QStringLiteral("July 45, 1990"));
+    w->btnAccept->trigger();
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("The date is invalid"));
+    EXPECT_EQ(committedEvents(), 2);
+
+    // Accepting the last date stays on it, with nothing more to accept.
+    w->txtDate->setText(QStringLiteral("12/25/1990"));
+    w->btnAccept->trigger();
+    EXPECT_EQ(committedEvents(), 3);
+    EXPECT_EQ(w->txtDate->text(), QStringLiteral("12/25/1990"));
+    EXPECT_EQ(w->txtShort->toPlainText(), QStringLiteral("The web began on 12/25/1990 at CERN."));
+    EXPECT_FALSE(w->btnAccept->isEnabled());
+    EXPECT_FALSE(w->btnNext->isEnabled());
+}
+
+TEST_F(CaptureWindow, TypedDatesOfferAcceptOnlyWhenFree)
+{
+    store(QStringLiteral("7/4/1776"), QStringLiteral("Declaration"));
+    g.AdvanceDate = false;
+    w = std::make_unique<qm::frmText>(g, dialogs);
+    w->txtDate->setText(QStringLiteral("1/1/1800"));
+    EXPECT_TRUE(w->btnAccept->isEnabled());
+    w->txtDate->setText(QStringLiteral("7/4/1776"));
+    EXPECT_FALSE(w->btnAccept->isEnabled());
+    // Half a date changes nothing until the field is left.
+    w->txtDate->setText(QStringLiteral("7/4/"));
+    EXPECT_FALSE(w->btnAccept->isEnabled());
+    w->txtDate->setText(QStringLiteral("March 3, 1500"));
+    w->txtDate_LostFocus();
+    EXPECT_TRUE(w->btnAccept->isEnabled());
+
+    // Without a timeline the event is only saved.
+    w->txtShort->setPlainText(QString(300, u'n'));
+    bool placed = false;
+    w->setTimeline({[&] { return placed = true; }, {}, {}});
+    w->btnAccept->trigger();
+    EXPECT_FALSE(placed);
+    EXPECT_EQ(committedEvents(), 2);
+    EXPECT_EQ(qmtest::committedValue(t.projectPath, QStringLiteral("SELECT Name FROM Event ORDER BY Id DESC")),
+              QString(255, u'n'));
+    EXPECT_EQ(w->txtShort->toPlainText().size(), 300);
+
+    // The project may close while the window stays open: dates are still found, nothing is stored.
+    g.ProjectDb.close();
+    setText(QStringLiteral("On 12/25/1990 the web began."));
+    w->btnScan->trigger();
+    EXPECT_EQ(w->txtDate->text(), QStringLiteral("12/25/1990"));
+    w->btnAccept->trigger();
+    w->btnAcceptAll->trigger();
+    EXPECT_EQ(dialogs.messages, QStringList(2, QStringLiteral("Open a project to keep the events in first.")));
+}
+
+TEST_F(CaptureWindow, SelectionsBecomeDescriptionsNamesAndElements)
+{
+    setText(QStringLiteral("Rome\nParis\nThe city of Paris fell."));
+    select(0, 10);
+    EXPECT_EQ(w->txtCapture->text(), QStringLiteral("Rome,Paris"));
+    w->cmbElementType->setCurrentText(QStringLiteral("Place"));
+    QTest::mouseClick(w->cmdCapture, Qt::LeftButton);
+    EXPECT_EQ(qm::elementsOfType(g.ProjectDb, QStringLiteral("P")),
+              (QStringList{QStringLiteral("Paris"), QStringLiteral("Rome")}));
+    EXPECT_TRUE(qm::elementsOfType(g.ProjectDb, QStringLiteral("A")).isEmpty());
+
+    QTest::mouseClick(w->cmdCaptureLong, Qt::LeftButton);
+    EXPECT_EQ(w->txtLong->toPlainText(), QStringLiteral("Rome\nParis"));
+
+    select(5, 5);
+    QTest::mouseClick(w->cmdCaptureWhere, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCaptureWhere, Qt::LeftButton);
+    EXPECT_EQ(w->txtWhere->text(), QStringLiteral("Paris"));
+    w->rtb->setPlainText(QStringLiteral("PARIS and Rome"));
+    select(0, 5);
+    QTest::mouseClick(w->cmdCaptureWhere, Qt::LeftButton);
+    EXPECT_EQ(w->txtWhere->text(), QStringLiteral("Paris"));
+    select(10, 4);
+    QTest::mouseClick(w->cmdCaptureWhere, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCaptureActors, Qt::LeftButton);
+    EXPECT_EQ(w->txtWhere->text(), QStringLiteral("Paris, Rome"));
+    EXPECT_EQ(w->txtActors->text(), QStringLiteral("Rome"));
+    QTest::mouseClick(w->cmdCaptureShort, Qt::LeftButton);
+    EXPECT_EQ(w->txtShort->toPlainText(), QStringLiteral("Rome"));
+
+    // Names found in the text come with a scanned date.
+    setText(QStringLiteral("The Parisians rose on July 14, 1789 in Rome."));
+    w->btnScan->trigger();
+    EXPECT_EQ(w->txtWhere->text(), QStringLiteral("Rome,Paris"));
+}
+
+TEST_F(CaptureWindow, ClosingAsksBeforeUnsavedTextIsLost)
+{
+    w->show();
+    setText(QStringLiteral("Nothing typed yet"));
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    w->show();
+    QTest::keyClicks(w->rtb, QStringLiteral("typed"));
+    dialogs.answers = {false};
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->rtb->toPlainText().contains(QStringLiteral("typed")));
+    dialogs.answers = {true};
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}
