@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
+#include "store/clevent.h"
+
 #include <QFile>
+#include <QProcess>
 
 namespace qmtest {
 
@@ -19,12 +22,43 @@ TempProject::TempProject()
     g.ProjectDb.create(projectPath);
 }
 
+qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors)
+{
+    qm::clEvent e(g);
+    auto d = std::make_shared<qm::ExtDate>();
+    d->Assign(date, g.dateEnv());
+    e.EventDate = d;
+    e.EventDateStr = d->Render();
+    e.Name = name;
+    e.Actors = actors;
+    return e.Save();
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+ToolRun qmtool(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(QM_QMTOOL), args);
+    ToolRun r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
 }
 
 } // namespace qmtest

@@ -35,11 +35,9 @@ TEST(HistoryText, FindsTheDatesOfARealText)
         QString value;
         QString shown;
     } known[] = {
-        {1, 35968, QStringLiteral("March 30, 1993"), QStringLiteral("3/30/1993")},
-        {2, 105047, QStringLiteral("April 1, 1980"), QStringLiteral("4/1/1980")},
-        {4, 199924, QStringLiteral("September 9, 1947"), QStringLiteral("9/9/1947")},
-        {5, 235386, QStringLiteral("June 1997 "), QStringLiteral("6/1/1997")},
-        {9, 285996, QStringLiteral("April 1968\r\n    "), QStringLiteral("4/1/1968")},
+        {1, 35968, "March 30, 1993", "3/30/1993"},     {2, 105047, "April 1, 1980", "4/1/1980"},
+        {4, 199924, "September 9, 1947", "9/9/1947"},  {5, 235386, "June 1997 ", "6/1/1997"},
+        {9, 285996, "April 1968\r\n    ", "4/1/1968"},
     };
     for (const auto &k : known) {
         const qm::FoundDate &f = found[k.index];
@@ -49,6 +47,5 @@ TEST(HistoryText, FindsTheDatesOfARealText)
     }
 
     const qm::DateContext bug = qm::FindDateContext(text, found[4].FirstIndex, found[4].Length);
-    EXPECT_EQ(bug.txtShort,
-              QStringLiteral("    The text of the log entry (from September 9, 1947), reads “1545 Relay #70"));
+    EXPECT_EQ(bug.txtShort, "    The text of the log entry (from September 9, 1947), reads “1545 Relay #70");
 }

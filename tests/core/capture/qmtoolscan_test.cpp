@@ -4,68 +4,46 @@
 #include "testsupport.h"
 
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-};
-
-ToolRun qmtool(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(QM_QMTOOL), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
-
-} // namespace
+using qmtest::qmtool;
+using qmtest::ToolRun;
 
 TEST(QmtoolScan, PrintsOneLinePerFoundDate)
 {
     qmtest::TempProject t;
     for (const auto &[type, name] :
          {std::pair{"A", "Caesar"}, {"A", "Brutus"}, {"P", "Rome"}, {"S", "Plutarch"}, {"K", "peace"}}) {
-        qm::execSql(t.g.ProjectDb, QStringLiteral("INSERT INTO Element (ElementType, ElementName) VALUES (?, ?)"),
+        qm::execSql(t.g.ProjectDb, "INSERT INTO Element (ElementType, ElementName) VALUES (?, ?)",
                     {QString::fromLatin1(type), QString::fromLatin1(name)});
     }
     // Windows-1252 (the quotes are not UTF-8), with a lone LF, a CR LF, a tab and a backslash.
-    const QString textPath = t.path(QStringLiteral("ides.txt"));
-    QFile file(textPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Caesar crossed the Rubicon.\nIn Rome on 3/15/44 BC Caesar fell\tto Brutus. A \\ mark.\r\n"
-               "About 50 BC, \x93peace\x94.");
-    file.close();
+    const QString textPath = t.path("ides.txt");
+    ASSERT_TRUE(qmtest::writeFile(textPath, "Caesar crossed the Rubicon.\nIn Rome on 3/15/44 BC Caesar fell\tto "
+                                            "Brutus. A \\ mark.\r\nAbout 50 BC, \x93peace\x94."));
 
-    const ToolRun run = qmtool({QStringLiteral("scan"), QStringLiteral("--project"), t.projectPath,
-                                QStringLiteral("--today"), QStringLiteral("2026-06-15"), textPath});
+    const ToolRun run = qmtool({"scan", "--project", t.projectPath, "--today", "2026-06-15", textPath});
     EXPECT_EQ(run.exitCode, 0);
     const QStringList expected = {
-        QStringLiteral("1\t40\t10\t3/15/44 BC\t-2\t3/15/44 BC\tIn Rome on 3/15/44 BC Caesar fell\\tto Brutus.\t"
-                       "In Rome on 3/15/44 BC Caesar fell\\tto Brutus. A \\\\ mark.\tCaesar,Brutus\tRome\t\t"),
-        QStringLiteral("2\t91\t5\t50 BC\t-2\t1/1/50 BC\tAbout 50 BC, “peace”.\tAbout 50 BC, “peace”.\t\t\t\tpeace"),
+        "1\t40\t10\t3/15/44 BC\t-2\t3/15/44 BC\tIn Rome on 3/15/44 BC Caesar fell\\tto Brutus.\t"
+        "In Rome on 3/15/44 BC Caesar fell\\tto Brutus. A \\\\ mark.\tCaesar,Brutus\tRome\t\t",
+        "2\t91\t5\t50 BC\t-2\t1/1/50 BC\tAbout 50 BC, “peace”.\tAbout 50 BC, “peace”.\t\t\t\tpeace",
         QString(),
     };
     EXPECT_EQ(run.out, expected.join(u'\n'));
 
     // Without a project nothing is stored: no elements, years completed with the defaults.
-    const ToolRun bare =
-        qmtool({QStringLiteral("scan"), QStringLiteral("--today"), QStringLiteral("2026-06-15"), textPath});
+    const ToolRun bare = qmtool({"scan", "--today", "2026-06-15", textPath});
     EXPECT_EQ(bare.exitCode, 0);
-    EXPECT_TRUE(bare.out.endsWith(QStringLiteral("\tAbout 50 BC, “peace”.\t\t\t\t\n")));
+    EXPECT_TRUE(bare.out.endsWith("\tAbout 50 BC, “peace”.\t\t\t\t\n"));
 }
 
 TEST(QmtoolScan, RefusesBadUse)
 {
     qmtest::TempProject t;
-    EXPECT_EQ(qmtool({QStringLiteral("scan")}).exitCode, 2);
-    EXPECT_EQ(
-        qmtool({QStringLiteral("scan"), QStringLiteral("--today"), QStringLiteral("soon"), t.projectPath}).exitCode, 2);
-    EXPECT_EQ(qmtool({QStringLiteral("scan"), t.path(QStringLiteral("missing.txt"))}).exitCode, 1);
-    EXPECT_TRUE(qmtool({QStringLiteral("--help")}).out.contains(QStringLiteral("scan [--project FILE]")));
+    EXPECT_EQ(qmtool({"scan"}).exitCode, 2);
+    EXPECT_EQ(qmtool({"scan", "--today", "soon", t.projectPath}).exitCode, 2);
+    EXPECT_EQ(qmtool({"scan", t.path("missing.txt")}).exitCode, 1);
+    EXPECT_TRUE(qmtool({"--help"}).out.contains("scan [--project FILE]"));
 }

@@ -35,12 +35,7 @@ TEST(PlatformDate, SerialNumbersMatchThePlatformAndGrowBefore1900)
     const double evening = *pd::makeValue(1776, 7, 4, 22, 5, 0);
     EXPECT_LT(morning, evening);
     EXPECT_LT(evening, *pd::makeValue(1776, 7, 5));
-    const pd::Parts p = pd::split(evening);
-    EXPECT_EQ(p.year, 1776);
-    EXPECT_EQ(p.day, 4);
-    EXPECT_EQ(p.hour, 22);
-    EXPECT_EQ(p.minute, 5);
-    EXPECT_EQ(p.second, 0);
+    EXPECT_EQ(pd::toIsoText(evening), "1776-07-04T22:05:00");
 }
 
 TEST(PlatformDate, RangeAndLeapDays)
@@ -59,12 +54,12 @@ TEST(PlatformDate, RangeAndLeapDays)
 
 TEST(PlatformDate, DateTextHasNoLeadingZerosAndShowsTimeOnlyWhenNotMidnight)
 {
-    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4)), QStringLiteral("7/4/1776"));
-    EXPECT_EQ(pd::toText(*pd::makeValue(476, 9, 4)), QStringLiteral("9/4/476"));
-    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 22, 5, 0)), QStringLiteral("7/4/1776 10:05:00 PM"));
-    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 0, 0, 1)), QStringLiteral("7/4/1776 12:00:01 AM"));
-    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 12, 30, 0)), QStringLiteral("7/4/1776 12:30:00 PM"));
-    EXPECT_EQ(pd::toIsoText(*pd::makeValue(476, 9, 4, 1, 2, 3)), QStringLiteral("0476-09-04T01:02:03"));
+    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4)), "7/4/1776");
+    EXPECT_EQ(pd::toText(*pd::makeValue(476, 9, 4)), "9/4/476");
+    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 22, 5, 0)), "7/4/1776 10:05:00 PM");
+    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 0, 0, 1)), "7/4/1776 12:00:01 AM");
+    EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 12, 30, 0)), "7/4/1776 12:30:00 PM");
+    EXPECT_EQ(pd::toIsoText(*pd::makeValue(476, 9, 4, 1, 2, 3)), "0476-09-04T01:02:03");
 }
 
 TEST(PlatformDate, ParserAcceptsTheDocumentedForms)
@@ -74,37 +69,30 @@ TEST(PlatformDate, ParserAcceptsTheDocumentedForms)
         const char *text;
         const char *expected;
     } cases[] = {
-        {"7/4/1776", "1776-07-04"},
+        // Numbers, with the year completed from today or from the two-digit window.
         {"  7/4/1776\t", "1776-07-04"},
         {"07/04/1776", "1776-07-04"},
         {"7-4-1776", "1776-07-04"},
-        {"7/4", "2026-07-04"},
-        {"7-4", "2026-07-04"},
         {"1776-07-04", "1776-07-04"},
+        {"7/4", "2026-07-04"},
         {"9/4/476", "0476-09-04"},
-        {"1/1/0476", "0476-01-01"},
         {"1/1/0", "2000-01-01"},
+        {"1/1/5", "2005-01-01"},
         {"1/1/29", "2029-01-01"},
         {"1/1/30", "1930-01-01"},
-        {"1/1/99", "1999-01-01"},
-        {"1/1/5", "2005-01-01"},
-        {"July 4, 1776", "1776-07-04"},
+        // Month names, short or long, with or without their period and commas.
         {"july 4 1776", "1776-07-04"},
         {"JULY 4,1776", "1776-07-04"},
         {"Jul. 4, 1776", "1776-07-04"},
-        {"Jul 4 1776", "1776-07-04"},
         {"Sept 3, 1939", "1939-09-03"},
         {"Sept. 3, 1939", "1939-09-03"},
-        {"4 July 1776", "1776-07-04"},
         {"4 Jul 1776", "1776-07-04"},
-        {"June 6", "2026-06-06"},
-        {"June 6, ", "2026-06-06"},
         {"June 6,,", "2026-06-06"},
         {"6 June", "2026-06-06"},
-        {"May 1776", "1776-05-01"},
         {"May. 1776", "1776-05-01"},
         {"May 476", "0476-05-01"},
         {"March 15, 44", "1944-03-15"},
+        // Times, midnight being no time at all.
         {"7/4/1776 10:05", "1776-07-04T10:05:00"},
         {"7/4/1776 10:05:07", "1776-07-04T10:05:07"},
         {"7/4/1776 10:05:00 PM", "1776-07-04T22:05:00"},
@@ -113,7 +101,6 @@ TEST(PlatformDate, ParserAcceptsTheDocumentedForms)
         {"7/4/1776 12:15 PM", "1776-07-04T12:15:00"},
         {"July 4, 1776 9:30 am", "1776-07-04T09:30:00"},
         {"3/15/9855 22:5:0", "9855-03-15T22:05:00"},
-        {"2/29/2000", "2000-02-29"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(iso(QString::fromUtf8(c.text)), QString::fromUtf8(c.expected)) << c.text;
@@ -121,41 +108,14 @@ TEST(PlatformDate, ParserAcceptsTheDocumentedForms)
 
 TEST(PlatformDate, ParserRefusesEverythingElse)
 {
-    const char *refused[] = {
-        "",
-        "   ",
-        "1776",
-        "July",
-        "7/4/1776/1",
-        "7/4-1776",
-        "1776/7/4",
-        "13/1/2000",
-        "2/30/2000",
-        "2/29/1900",
-        "0/1/2000",
-        "1/0/2000",
-        "1/1/99999",
-        "Julyy 4",
-        "Ju 4 1776",
-        "July. 4 1776",
-        "7/4/1776 25:00",
-        "7/4/1776 13:00 PM",
-        "7/4/1776 10:60",
-        "7/4/1776 PM",
-        ", July 4",
-        "July 4 1776 1",
-        "4 1776 July",
-        "1/1/50 AD",
-        "500 BC",
-        "7/4/99/",
-        "1/1/10000",
-        "x7/4/1776",
-        "7 / 4 / 1776",
-        "July 32",
-        "10:05",
-    };
+    const char *refused[] = {"", "   ", "1776", "July", "10:05", "7/4/1776/1", "7/4-1776", "1776/7/4", "7 / 4 / 1776",
+                             "x7/4/1776", "13/1/2000", "2/30/2000", "0/1/2000", "1/0/2000", "1/1/10000", "July 32",
+                             "Julyy 4", "Ju 4 1776", "July. 4 1776", ", July 4", "July 4 1776 1", "4 1776 July",
+                             "7/4/1776 25:00", "7/4/1776 13:00 PM", "7/4/1776 10:60", "7/4/1776 PM",
+                             // Eras are the extended date's business.
+                             "1/1/50 AD", "500 BC"};
     for (const char *text : refused)
-        EXPECT_EQ(iso(QString::fromUtf8(text)), QStringLiteral("refused")) << text;
+        EXPECT_EQ(iso(QString::fromUtf8(text)), "refused") << text;
 }
 
 TEST(PlatformDate, TextRoundTripsThroughTheParser)

@@ -24,7 +24,7 @@ struct PlacementFixture
     PlacementFixture()
     {
         t.g.MinDist = 100;
-        timelineId = qmtest::addTimeline(t.g, QStringLiteral("T"), QStringLiteral("Rome"));
+        timelineId = qmtest::addTimeline(t.g, "T", "Rome");
         canvas.LoadTimeLine(timelineId);
     }
 
@@ -42,8 +42,8 @@ struct PlacementFixture
     {
         qm::ProjectDatabase second;
         second.open(t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
-        qm::SqlQuery q(second, QStringLiteral("SELECT EventId, BoxLeft, BoxTop FROM TimeLineEvent WHERE "
-                                              "TimeLineId = ?"));
+        qm::SqlQuery q(second, "SELECT EventId, BoxLeft, BoxTop FROM TimeLineEvent WHERE "
+                               "TimeLineId = ?");
         q.bind(timelineId).exec();
         std::map<qint32, QPointF> rows;
         while (q.next()) {
@@ -64,10 +64,10 @@ TEST(InsertNewBox, PlacesInDateOrderShiftsLaterBoxesAndStoresEveryPosition)
     PlacementFixture f;
     // Dates render as "m/d/yyyy": eight characters, 640 twips at 8 points, so each date sticks out
     // 220 twips left of its 200-twip picture.
-    const qint32 b = qmtest::addEvent(f.t.g, QStringLiteral("Betas"), 2001, 2, 2);
-    const qint32 d = qmtest::addEvent(f.t.g, QStringLiteral("Delta"), 2001, 4, 4);
-    const qint32 a = qmtest::addEvent(f.t.g, QStringLiteral("Alpha"), 2001, 1, 1);
-    const qint32 c = qmtest::addEvent(f.t.g, QStringLiteral("Gamma"), 2001, 3, 3);
+    const qint32 b = qmtest::addEvent(f.t.g, "Betas", 2001, 2, 2);
+    const qint32 d = qmtest::addEvent(f.t.g, "Delta", 2001, 4, 4);
+    const qint32 a = qmtest::addEvent(f.t.g, "Alpha", 2001, 1, 1);
+    const qint32 c = qmtest::addEvent(f.t.g, "Gamma", 2001, 3, 3);
 
     // First box: at MinDist, moved right so that its date starts at MinDist, and below the title.
     f.insert(b);
@@ -99,7 +99,7 @@ TEST(InsertNewBox, PlacesInDateOrderShiftsLaterBoxesAndStoresEveryPosition)
     // The inserted box is selected and its format stored for this timeline.
     EXPECT_EQ(f.t.g.SelectedId, c);
     EXPECT_EQ(qmtest::committedCount(f.t.projectPath,
-                                     QStringLiteral("SELECT COUNT(*) FROM Format WHERE TimelineId = ? AND EventId = ?"),
+                                     "SELECT COUNT(*) FROM Format WHERE TimelineId = ? AND EventId = ?",
                                      {f.timelineId, c}),
               1);
     // Shifted boxes hang their parts as placed ones do.
@@ -111,18 +111,16 @@ TEST(InsertNewBox, PlacesInDateOrderShiftsLaterBoxesAndStoresEveryPosition)
 TEST(InsertNewBox, BoxesOfTheSameDateAndEventsWithoutABoxAreLeftAlone)
 {
     PlacementFixture f;
-    const qint32 first = qmtest::addEvent(f.t.g, QStringLiteral("First"), 2001, 1, 1);
-    const qint32 twin = qmtest::addEvent(f.t.g, QStringLiteral("Twin"), 2001, 6, 6);
-    const qint32 offCanvas = qmtest::addEvent(f.t.g, QStringLiteral("Hidden"), 2001, 9, 9);
+    const qint32 first = qmtest::addEvent(f.t.g, "First", 2001, 1, 1);
+    const qint32 twin = qmtest::addEvent(f.t.g, "Twin", 2001, 6, 6);
+    const qint32 offCanvas = qmtest::addEvent(f.t.g, "Hidden", 2001, 9, 9);
     f.insert(first);
     f.insert(twin);
     // A stored placement whose box is not on the canvas takes no part.
-    qm::execSql(f.t.g.ProjectDb,
-                QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, 9, 9)"),
+    qm::execSql(f.t.g.ProjectDb, "INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, 9, 9)",
                 {f.timelineId, offCanvas});
-    const qint32 same = qmtest::addEvent(f.t.g, QStringLiteral("Same"), 2001, 6, 7);
-    qm::execSql(f.t.g.ProjectDb, QStringLiteral("UPDATE Event SET EventDate = ? WHERE Id = ?"),
-                {qmtest::dateValue(2001, 6, 6), same});
+    const qint32 same = qmtest::addEvent(f.t.g, "Same", 2001, 6, 7);
+    qm::execSql(f.t.g.ProjectDb, "UPDATE Event SET EventDate = ? WHERE Id = ?", {qmtest::dateValue(2001, 6, 6), same});
     const QPointF twinBefore = f.pictureAt(twin);
 
     f.insert(same);
@@ -135,8 +133,8 @@ TEST(InsertNewBox, BoxesOfTheSameDateAndEventsWithoutABoxAreLeftAlone)
 TEST(InsertNewBox, AnEventPlacedAgainKeepsOneBoxAndOneRow)
 {
     PlacementFixture f;
-    const qint32 a = qmtest::addEvent(f.t.g, QStringLiteral("A"), 2001, 1, 1);
-    const qint32 b = qmtest::addEvent(f.t.g, QStringLiteral("B"), 2001, 2, 2);
+    const qint32 a = qmtest::addEvent(f.t.g, "A", 2001, 1, 1);
+    const qint32 b = qmtest::addEvent(f.t.g, "B", 2001, 2, 2);
     f.insert(a);
     f.insert(b);
     const QPointF placed = f.pictureAt(b);
@@ -151,10 +149,10 @@ TEST(InsertNewBox, NothingHappensWithoutATimelineOrAStoredEvent)
     qmtest::TempProject t;
     FakeMeasurer m;
     qm::TimelineCanvas canvas(t.g, m);
-    const qint32 id = qmtest::addEvent(t.g, QStringLiteral("A"), 2001, 1, 1);
+    const qint32 id = qmtest::addEvent(t.g, "A", 2001, 1, 1);
     qmtest::makeCurrent(t.g, id);
     EXPECT_FALSE(canvas.InsertNewBox());
-    t.g.CurTimeLineId = qmtest::addTimeline(t.g, QStringLiteral("T"), QString());
+    t.g.CurTimeLineId = qmtest::addTimeline(t.g, "T", QString());
     t.g.CurEvent = std::make_unique<qm::clEvent>(t.g);
     EXPECT_FALSE(canvas.InsertNewBox());
     EXPECT_EQ(canvas.model().boxCount(), 0u);
@@ -166,15 +164,15 @@ TEST(InsertNewBox, AFailedWriteLeavesCanvasAndFileAsTheyWere)
     for (const bool lastWriteFails : {false, true}) {
         SCOPED_TRACE(lastWriteFails);
         PlacementFixture f;
-        const qint32 late = qmtest::addEvent(f.t.g, QStringLiteral("Late"), 2001, 5, 5);
-        const qint32 early = qmtest::addEvent(f.t.g, QStringLiteral("Early"), 2001, 1, 1);
+        const qint32 late = qmtest::addEvent(f.t.g, "Late", 2001, 5, 5);
+        const qint32 early = qmtest::addEvent(f.t.g, "Early", 2001, 1, 1);
         f.insert(late);
         const QPointF lateBefore = f.pictureAt(late);
         const std::map<qint32, QPointF> storedBefore = f.storedPositions();
 
         if (lastWriteFails) {
-            qm::execSql(f.t.g.ProjectDb, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Format "
-                                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+            qm::execSql(f.t.g.ProjectDb, "CREATE TRIGGER refuse BEFORE INSERT ON Format "
+                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
         } else {
             f.t.g.ProjectDb.close();
             f.t.g.ProjectDb.open(f.t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
@@ -194,8 +192,8 @@ TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)
     for (const bool deleteEvent : {false, true}) {
         SCOPED_TRACE(deleteEvent);
         PlacementFixture f;
-        const qint32 keep = qmtest::addEvent(f.t.g, QStringLiteral("Keep"), 2001, 1, 1);
-        const qint32 gone = qmtest::addEvent(f.t.g, QStringLiteral("Gone"), 2001, 2, 2);
+        const qint32 keep = qmtest::addEvent(f.t.g, "Keep", 2001, 1, 1);
+        const qint32 gone = qmtest::addEvent(f.t.g, "Gone", 2001, 2, 2);
         f.insert(keep);
         f.insert(gone);
         ASSERT_EQ(f.t.g.SelectedId, gone);
@@ -206,9 +204,8 @@ TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)
         EXPECT_EQ(f.t.g.SelectedId, -1);
         EXPECT_FALSE(f.canvas.model().imPointer.visible);
         EXPECT_EQ(f.storedPositions().count(gone), 0u);
-        EXPECT_EQ(
-            qmtest::committedCount(f.t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Event WHERE Id = ?"), {gone}),
-            deleteEvent ? 0 : 1);
+        EXPECT_EQ(qmtest::committedCount(f.t.projectPath, "SELECT COUNT(*) FROM Event WHERE Id = ?", {gone}),
+                  deleteEvent ? 0 : 1);
         // A negative id is no box at all.
         f.canvas.RemoveBox(-1, true);
         EXPECT_EQ(f.canvas.model().boxCount(), 1u);
@@ -218,7 +215,7 @@ TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)
 TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
 {
     PlacementFixture f;
-    const qint32 a = qmtest::addEvent(f.t.g, QStringLiteral("A"), 2001, 1, 1);
+    const qint32 a = qmtest::addEvent(f.t.g, "A", 2001, 1, 1);
     f.insert(a);
     int menuState = -1;
     f.canvas.onSelectionChanged = [&menuState](int state) { menuState = state; };

@@ -4,6 +4,8 @@
 #include "layouttestsupport.h"
 #include "store/clformat.h"
 
+#include "../store/storetestsupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,15 +48,15 @@ TEST(FitLabel, WrapsOnlyWhatIsStrictlyWiderThanTheLimitFromTheTagOrTheTimeline)
         bool wraps;
     } cases[] = {
         // 100 twips per character at 10 points.
-        {"1000\t1000", 5000, QStringLiteral("abcdefghi"), 900, 200, false},
-        {"1000\t1000", 5000, QStringLiteral("abcdefghij"), 1000, 200, false},
-        {"1000\t999", 5000, QStringLiteral("abcdefghij"), 999, 200, true},
-        {"1000\t999", 5000, QStringLiteral("aaaa bbbb cccc"), 999, 400, true},
+        {"1000\t1000", 5000, "abcdefghi", 900, 200, false},
+        {"1000\t1000", 5000, "abcdefghij", 1000, 200, false},
+        {"1000\t999", 5000, "abcdefghij", 999, 200, true},
+        {"1000\t999", 5000, "aaaa bbbb cccc", 999, 400, true},
         // The height limit never cuts the label.
-        {"100\t450", 5000, QStringLiteral("aaaa bbbb cccc"), 450, 600, true},
+        {"100\t450", 5000, "aaaa bbbb cccc", 450, 600, true},
         // Without a tag the shown timeline's default format decides.
-        {"", 500, QStringLiteral("aaaa bbbb"), 500, 400, true},
-        {"", 900, QStringLiteral("aaaa bbbb"), 900, 200, false},
+        {"", 500, "aaaa bbbb", 500, 400, true},
+        {"", 900, "aaaa bbbb", 900, 200, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " / " + c.tag);
@@ -62,7 +64,7 @@ TEST(FitLabel, WrapsOnlyWhatIsStrictlyWiderThanTheLimitFromTheTagOrTheTimeline)
         g.CurTimeLine = std::make_unique<qm::clTimeLine>(g.ProjectDb);
         g.CurTimeLine->DefaultFormat.TextMaxWidth = c.timelineMax;
         qm::CanvasLabel label;
-        label.font = qm::LabelFont{QStringLiteral("Any"), 10, false, false};
+        label.font = qm::LabelFont{"Any", 10, false, false};
         label.tag = QString::fromUtf8(c.tag);
         // A label wrapped before must size itself again for the new text.
         label.wordWrap = true;
@@ -85,14 +87,14 @@ TEST(clUple, ArrangeHangsThePartsOnThePictureAndTheLimitsFollowThem)
         double expectedLeft;
     } cases[] = {
         // "1/1/2001" is 640 twips at 8 points: centred under x 1100 it starts at 780, left of the picture.
-        {QStringLiteral("1/1/2001"), 780},
+        {"1/1/2001", 780},
         // A date narrower than the picture leaves the picture's left as the unit's left.
-        {QStringLiteral("1"), 1000},
+        {"1", 1000},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.date.toStdString());
         UnitFixture f;
-        f.applyDefaultFormat(QStringLiteral("Alpha"), c.date);
+        f.applyDefaultFormat("Alpha", c.date);
         const qm::CanvasBox &b = *f.model.box(7);
         EXPECT_EQ(b.picture.rect, QRectF(1000, 500, 200, 200));
         EXPECT_EQ(b.connector.p1, QPointF(1100, 700));
@@ -113,7 +115,7 @@ TEST(clUple, ANameTallerThanThePictureSetsTheBottom)
     qm::clFormat format;
     format.PictureHeight = 100;
     format.TextMaxWidth = 450;
-    f.unit.NameLabel().caption = QStringLiteral("aaaa bbbb cccc");
+    f.unit.NameLabel().caption = "aaaa bbbb cccc";
     f.unit.ApplyFormat(format);
     // Three wrapped lines of 200 twips beside a picture 100 twips high.
     EXPECT_EQ(f.unit.Bottom, 500 + 600);
@@ -129,8 +131,8 @@ TEST(clUple, ZoomScalesPictureFontsAndGapsButNotTheTextLimit)
         UnitFixture f;
         f.g.Zoom = zoom;
         // Twelve characters: 1200 twips at zoom 1, 2400 at zoom 2, where only the limit of 1500 holds it.
-        f.unit.NameLabel().caption = QStringLiteral("abcdef ghijk");
-        f.unit.DateLabel().caption = QStringLiteral("1/1/2001");
+        f.unit.NameLabel().caption = "abcdef ghijk";
+        f.unit.DateLabel().caption = "1/1/2001";
         f.unit.ApplyFormat(format);
         const qm::CanvasBox &b = *f.model.box(7);
         EXPECT_EQ(b.picture.rect.size(), QSizeF(200 * zoom, 200 * zoom));
@@ -140,35 +142,14 @@ TEST(clUple, ZoomScalesPictureFontsAndGapsButNotTheTextLimit)
         EXPECT_DOUBLE_EQ(b.date.rect.top() - 7000, 50 * zoom);
         EXPECT_DOUBLE_EQ(b.name.rect.width(), zoom == 1.0 ? 1200 : 1500);
         EXPECT_EQ(b.name.wordWrap, zoom != 1.0);
-        EXPECT_EQ(b.name.tag, QStringLiteral("1000\t1500"));
+        EXPECT_EQ(b.name.tag, "1000\t1500");
     }
 }
 
 TEST(clUple, ExtractFormatGivesBackWhatApplyFormatSetAtAnyZoom)
 {
-    qm::clFormat format;
-    format.TextBackColor = 0x123456;
-    format.TextForeColor = 0x654321;
-    format.TextMaxWidth = 2345;
-    format.TextMaxHeight = 678;
-    format.TextFont = QStringLiteral("Georgia");
-    format.TextFontSize = 13;
-    format.TextShowBorder = true;
-    format.TextSolid = true;
-    format.TextItalic = true;
-    format.DateBackColor = 0x00FF00;
-    format.DateForeColor = 0x0000FF;
-    format.DateFont = QStringLiteral("Courier");
-    format.DateFontSize = 7;
-    format.DateSolid = true;
-    format.DateBold = true;
-    format.PictureWidth = 333;
-    format.PictureHeight = 111;
-    format.LineVisible = false;
+    const qm::clFormat format = qmtest::unusualFormat();
     // What the controls do not hold comes back as a new record has it.
-    format.PictureIsCustom = true;
-    format.PictureName = QStringLiteral("x.gif");
-    format.Scheme = 4;
     qm::clFormat expected = format;
     expected.PictureIsCustom = false;
     expected.PictureName.clear();
@@ -187,23 +168,23 @@ TEST(clUple, ExtractFormatGivesBackWhatApplyFormatSetAtAnyZoom)
 TEST(clUple, ApplyEventFillsTheBoxAndLeavesTheDateWhereItWasUntilArranged)
 {
     UnitFixture f;
-    f.applyDefaultFormat(QString(), QStringLiteral("1"));
+    f.applyDefaultFormat(QString(), "1");
     const double dateLeftBefore = f.unit.DateLabel().rect.left();
 
     qm::clEvent e(f.g);
     e.EventDate = std::make_shared<qm::ExtDate>(qmtest::dateValue(1776, 7, 4), qm::EraPlain);
-    e.EventDateStr = QStringLiteral("July 4th, 1776");
-    e.Name = QStringLiteral("Declaration");
-    e.ImageName = QStringLiteral("no such picture.gif");
+    e.EventDateStr = "July 4th, 1776";
+    e.Name = "Declaration";
+    e.ImageName = "no such picture.gif";
     f.unit.ApplyEvent(e);
 
     const qm::CanvasBox &b = *f.model.box(7);
     EXPECT_TRUE(b.picture.image.isNull());
-    EXPECT_EQ(b.date.caption, QStringLiteral("July 4th, 1776"));
-    EXPECT_EQ(b.date.tag, QStringLiteral("7/4/1776"));
+    EXPECT_EQ(b.date.caption, "July 4th, 1776");
+    EXPECT_EQ(b.date.tag, "7/4/1776");
     EXPECT_DOUBLE_EQ(b.date.rect.width(), 14 * 80);
     EXPECT_DOUBLE_EQ(b.date.rect.left(), dateLeftBefore);
-    EXPECT_EQ(b.name.caption, QStringLiteral("Declaration"));
+    EXPECT_EQ(b.name.caption, "Declaration");
 
     f.unit.Arrange();
     EXPECT_DOUBLE_EQ(b.date.rect.center().x(), 1100);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layout/picturecache.h"
 #include "store/globals.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +25,8 @@ QString writePicture(const QTemporaryDir &dir, const QString &name, const QColor
 TEST(PictureCache, DecodesAFileOnceHoweverOftenItIsShown)
 {
     QTemporaryDir dir;
-    const QString red = writePicture(dir, QStringLiteral("red.png"), Qt::red, 8);
-    const QString blue = writePicture(dir, QStringLiteral("blue.png"), Qt::blue, 8);
+    const QString red = writePicture(dir, "red.png", Qt::red, 8);
+    const QString blue = writePicture(dir, "blue.png", Qt::blue, 8);
     qm::PictureCache cache;
     for (int i = 0; i < 500; ++i) {
         EXPECT_EQ(cache.file(red).pixelColor(0, 0), QColor(Qt::red));
@@ -41,11 +42,11 @@ TEST(PictureCache, DecodesAFileOnceHoweverOftenItIsShown)
 TEST(PictureCache, AFileChangedOnDiskIsReadAgainAndAMissingOneGivesAnEmptyPicture)
 {
     QTemporaryDir dir;
-    const QString path = writePicture(dir, QStringLiteral("p.png"), Qt::red, 8);
+    const QString path = writePicture(dir, "p.png", Qt::red, 8);
     qm::PictureCache cache;
     EXPECT_EQ(cache.file(path).width(), 8);
     // Another picture under the same name, as an import that replaces a file.
-    writePicture(dir, QStringLiteral("p.png"), Qt::green, 16);
+    writePicture(dir, "p.png", Qt::green, 16);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
@@ -54,13 +55,10 @@ TEST(PictureCache, AFileChangedOnDiskIsReadAgainAndAMissingOneGivesAnEmptyPictur
 
     QFile::remove(path);
     EXPECT_TRUE(cache.file(path).isNull());
-    EXPECT_TRUE(cache.file(dir.filePath(QStringLiteral("never.png"))).isNull());
+    EXPECT_TRUE(cache.file(dir.filePath("never.png")).isNull());
     EXPECT_TRUE(cache.file(QString()).isNull());
-    QFile broken(dir.filePath(QStringLiteral("broken.png")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
-    EXPECT_TRUE(cache.file(broken.fileName()).isNull());
+    ASSERT_TRUE(qmtest::writeFile(dir.filePath("broken.png"), "not a picture"));
+    EXPECT_TRUE(cache.file(dir.filePath("broken.png")).isNull());
 }
 
 TEST(PictureCache, FindsLibraryPicturesInTheProjectFolder)
@@ -68,12 +66,12 @@ TEST(PictureCache, FindsLibraryPicturesInTheProjectFolder)
     QTemporaryDir dir;
     qm::Globals g;
     g.ProjectFolder = dir.path() + QDir::separator();
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Images")));
-    writePicture(dir, QStringLiteral("Images/own.png"), Qt::blue, 4);
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Images"));
+    writePicture(dir, "Images/own.png", Qt::blue, 4);
     qm::PictureCache cache;
-    EXPECT_FALSE(cache.picture(g, QStringLiteral("C"), QStringLiteral("I"), QStringLiteral("own.png")).isNull());
-    EXPECT_TRUE(cache.picture(g, QStringLiteral("C"), QStringLiteral("W"), QStringLiteral("own.png")).isNull());
-    EXPECT_TRUE(cache.picture(g, QStringLiteral("C"), QStringLiteral("I"), QString()).isNull());
+    EXPECT_FALSE(cache.picture(g, "C", "I", "own.png").isNull());
+    EXPECT_TRUE(cache.picture(g, "C", "W", "own.png").isNull());
+    EXPECT_TRUE(cache.picture(g, "C", "I", QString()).isNull());
 }
 
 } // namespace

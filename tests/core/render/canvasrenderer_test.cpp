@@ -142,12 +142,12 @@ TEST(CanvasRenderer, DrawsThePointerLabelsAndTitles)
     m.imPointer.rect = QRectF(1380, 900, 240, 240);
     m.imPointer.visible = true;
     m.lblLabel.rect = QRectF(240, 60, 600, 300);
-    m.lblLabel.caption = QStringLiteral("Rome");
-    m.lblLabel.font = qm::LabelFont{QStringLiteral("DejaVu Sans"), 14, true, false};
+    m.lblLabel.caption = "Rome";
+    m.lblLabel.font = qm::LabelFont{"DejaVu Sans", 14, true, false};
     m.lblLabel.border = true;
     m.lblSub.rect = QRectF(240, 1200, 600, 200);
-    m.lblSub.caption = QStringLiteral("sub");
-    m.lblSub.font = qm::LabelFont{QStringLiteral("DejaVu Sans"), 8, false, false};
+    m.lblSub.caption = "sub";
+    m.lblSub.font = qm::LabelFont{"DejaVu Sans", 8, false, false};
     m.lblSub.foreColor = 0x0000FF; // red
     const QImage image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
     EXPECT_EQ(image.pixelColor(100, 74), QColor(Qt::red));

@@ -10,29 +10,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
+using qmtest::qmtool;
+using qmtest::ToolRun;
+
 namespace {
-
-struct ToolRun
-{
-    int exitCode = -1;
-    QString err;
-};
-
-ToolRun qmtool(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(QM_QMTOOL), args);
-    ToolRun r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 // A project with two timelines, "Reds" (red background, two boxes) and "Greens" (green, one box),
 // "Greens" being the one the project opens with.
@@ -40,18 +24,18 @@ struct ExportFixture
 {
     ExportFixture()
     {
-        t.g.ProjectFolder = t.dir.filePath(QStringLiteral("Test")) + QDir::separator();
-        reds = addTimeline(QStringLiteral("Reds"), 0x0000FF);
-        greens = addTimeline(QStringLiteral("Greens"), 0x00FF00);
-        const qint32 a = qmtest::addEvent(t.g, QStringLiteral("Alpha"), 2001, 1, 1);
-        const qint32 b = qmtest::addEvent(t.g, QStringLiteral("Beta"), 2001, 2, 2);
+        t.g.ProjectFolder = t.dir.filePath("Test") + QDir::separator();
+        reds = addTimeline("Reds", 0x0000FF);
+        greens = addTimeline("Greens", 0x00FF00);
+        const qint32 a = qmtest::addEvent(t.g, "Alpha", 2001, 1, 1);
+        const qint32 b = qmtest::addEvent(t.g, "Beta", 2001, 2, 2);
         for (const auto &[timeline, event, left] : {std::tuple{reds, a, 900}, {reds, b, 3300}, {greens, b, 600}})
             qm::execSql(t.g.ProjectDb,
-                        QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
-                                       "VALUES (?, ?, ?, 1500)"),
+                        "INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
+                        "VALUES (?, ?, ?, 1500)",
                         {timeline, event, left});
-        qm::mdlParms::SetParm(t.g.ProjectDb, QStringLiteral("TimeLine0"), QString::number(greens));
-        qm::mdlParms::SetParm(t.g.ProjectDb, QStringLiteral("MinDist"), QStringLiteral("300"));
+        qm::mdlParms::SetParm(t.g.ProjectDb, "TimeLine0", QString::number(greens));
+        qm::mdlParms::SetParm(t.g.ProjectDb, "MinDist", "300");
         t.g.ProjectDb.close();
     }
 
@@ -98,8 +82,7 @@ TEST(qmtoolExport, WritesEveryFormatByExtensionExactlyAsTheCanvasShowsTheTimelin
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString out = f.t.path(QString::fromUtf8(c.name));
-        const ToolRun run = qmtool(
-            {QStringLiteral("export"), f.t.projectPath, QStringLiteral("--timeline"), QStringLiteral("rEDS"), out});
+        const ToolRun run = qmtool({"export", f.t.projectPath, "--timeline", "rEDS", out});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         QImageReader reader(out);
         EXPECT_EQ(reader.format(), QByteArray(c.format));
@@ -119,38 +102,37 @@ TEST(qmtoolExport, WritesEveryFormatByExtensionExactlyAsTheCanvasShowsTheTimelin
 TEST(qmtoolExport, ChoosesTheRememberedTimelineWithoutANameAndRefusesAnUnknownOne)
 {
     ExportFixture f;
-    const QString out = f.t.path(QStringLiteral("default.png"));
-    const ToolRun run = qmtool({QStringLiteral("export"), f.t.projectPath, out});
+    const QString out = f.t.path("default.png");
+    const ToolRun run = qmtool({"export", f.t.projectPath, out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(out).pixelColor(2, 2), QColor(Qt::green));
 
-    const QString none = f.t.path(QStringLiteral("none.png"));
-    const ToolRun unknown = qmtool(
-        {QStringLiteral("export"), f.t.projectPath, QStringLiteral("--timeline"), QStringLiteral("Blues"), none});
+    const QString none = f.t.path("none.png");
+    const ToolRun unknown = qmtool({"export", f.t.projectPath, "--timeline", "Blues", none});
     EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_TRUE(unknown.err.contains(QStringLiteral("Blues")));
+    EXPECT_TRUE(unknown.err.contains("Blues"));
     EXPECT_FALSE(QFileInfo::exists(none));
 }
 
 TEST(qmtoolExport, AFailedWriteLeavesNoFileAndSaysWhy)
 {
     ExportFixture f;
-    ASSERT_TRUE(QDir(f.t.dir.path()).mkdir(QStringLiteral("taken.png")));
+    ASSERT_TRUE(QDir(f.t.dir.path()).mkdir("taken.png"));
     const struct
     {
         QString out;
         int exitCode;
     } cases[] = {
-        {f.t.path(QStringLiteral("no such folder/out.png")), 1},
-        {f.t.path(QStringLiteral("taken.png")), 1},
-        {f.t.path(QStringLiteral("out.gif")), 2},
-        {f.t.path(QStringLiteral("out.txt")), 2},
-        {f.t.path(QStringLiteral("out")), 2},
+        {f.t.path("no such folder/out.png"), 1},
+        {f.t.path("taken.png"), 1},
+        {f.t.path("out.gif"), 2},
+        {f.t.path("out.txt"), 2},
+        {f.t.path("out"), 2},
     };
     const QStringList before = QDir(f.t.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.out.toStdString());
-        const ToolRun run = qmtool({QStringLiteral("export"), f.t.projectPath, c.out});
+        const ToolRun run = qmtool({"export", f.t.projectPath, c.out});
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_FALSE(QFileInfo(c.out).isFile());
@@ -162,10 +144,9 @@ TEST(PictureExport, RefusesWhatItCannotWriteBeforeTouchingTheDisk)
 {
     QTemporaryDir dir;
     QString error;
-    EXPECT_FALSE(
-        qm::PictureExport::save(QImage(70000, 2, QImage::Format_RGB32), dir.filePath(QStringLiteral("w.jpg")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("PNG")));
-    EXPECT_FALSE(qm::PictureExport::save(QImage(), dir.filePath(QStringLiteral("n.png")), &error));
+    EXPECT_FALSE(qm::PictureExport::save(QImage(70000, 2, QImage::Format_RGB32), dir.filePath("w.jpg"), &error));
+    EXPECT_TRUE(error.contains("PNG"));
+    EXPECT_FALSE(qm::PictureExport::save(QImage(), dir.filePath("n.png"), &error));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 

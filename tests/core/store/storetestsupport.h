@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/clformat.h"
 #include "store/projectdatabase.h"
 #include "store/sqlquery.h"
 
@@ -26,6 +27,45 @@ inline QVariant committedValue(const QString &projectPath, const QString &sql, c
 inline int committedCount(const QString &projectPath, const QString &sql, const QVariantList &values = {})
 {
     return committedValue(projectPath, sql, values).toInt();
+}
+
+// The committed rows of a table, or of those meeting a condition.
+inline int committedRows(const QString &projectPath, const QString &table, const QString &where = {},
+                         const QVariantList &values = {})
+{
+    const QString sql = QStringLiteral("SELECT COUNT(*) FROM ") + table;
+    return committedCount(projectPath, where.isEmpty() ? sql : sql + QStringLiteral(" WHERE ") + where, values);
+}
+
+// Every member away from its default, so that a column read into the wrong member shows.
+inline qm::clFormat unusualFormat()
+{
+    qm::clFormat f;
+    f.TextBackColor = 0x102030;
+    f.TextForeColor = 0x405060;
+    f.TextMaxWidth = 4321;
+    f.TextMaxHeight = 765;
+    f.TextFont = "Georgia \"Pro\"";
+    f.TextFontSize = 14;
+    f.TextShowBorder = true;
+    f.TextSolid = true;
+    f.TextBold = false;
+    f.TextItalic = true;
+    f.DateBackColor = 0x0000FF;
+    f.DateForeColor = 0x00FF00;
+    f.DateFont = "Arial";
+    f.DateFontSize = 9;
+    f.DateShowBorder = false;
+    f.DateSolid = true;
+    f.DateBold = true;
+    f.DateItalic = false;
+    f.PictureIsCustom = true;
+    f.PictureName = "map.png";
+    f.PictureWidth = 320;
+    f.PictureHeight = 240;
+    f.LineVisible = false;
+    f.Scheme = 3;
+    return f;
 }
 
 } // namespace qmtest

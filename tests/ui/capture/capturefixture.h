@@ -48,17 +48,8 @@ struct CaptureWindow : public ::testing::Test
         return c.charFormat();
     }
     QTextCharFormat formatOf(const QString &what) const { return formatAt(w->rtb->toPlainText().indexOf(what)); }
-    qint32 store(const QString &date, const QString &name)
-    {
-        qm::clEvent e(g);
-        auto d = std::make_shared<qm::ExtDate>();
-        d->Assign(date, g.dateEnv());
-        e.EventDate = d;
-        e.EventDateStr = d->Render();
-        e.Name = name;
-        return e.Save();
-    }
-    int committedEvents() const { return committedCount(t.projectPath, QStringLiteral("SELECT COUNT(*) FROM Event")); }
+    qint32 store(const QString &date, const QString &name) { return storeEvent(g, date, name); }
+    int committedEvents() const { return committedCount(t.projectPath, "SELECT COUNT(*) FROM Event"); }
 };
 
 } // namespace qmtest

@@ -3,50 +3,25 @@
 #include "capture/frmtext.h"
 #include "core/store/storetestsupport.h"
 #include "layout/timelinecanvas.h"
-#include "main/frmmain.h"
 #include "store/clevent.h"
 #include "store/placements.h"
-#include "store/recentpaths.h"
-#include "testsupport.h"
-#include "ui/scripteddialogs.h"
+#include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressDialog>
-#include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 // A main window with a new project on its first timeline, and its capture window open.
-struct CaptureFromMain : public ::testing::Test
+struct CaptureFromMain : public qmtest::MainWindow
 {
-    QTemporaryDir dir;
-    qm::Globals g;
-    qmtest::ScriptedDialogs dialogs;
-    std::unique_ptr<qm::frmMain> w;
-    QString projectPath = dir.filePath(QStringLiteral("Rome.qmp"));
+    QString projectPath = path("Rome.qmp");
 
-    CaptureFromMain()
-    {
-        qm::SavePaths({});
-        g.appFolder = QStringLiteral(QM_APP_DIR);
-        g.clock = qmtest::testToday;
-        w = std::make_unique<qm::frmMain>(g, dialogs);
-        dialogs.fileNames.push_back(projectPath);
-        w->Form_Load();
-        QTest::qWait(40);
-    }
-    ~CaptureFromMain() override
-    {
-        w->close();
-        qm::SavePaths({});
-    }
+    CaptureFromMain() { startWithNewProject(); }
     qm::frmText *open()
     {
         w->mnuToolsCapture->trigger();
@@ -71,13 +46,12 @@ struct CaptureFromMain : public ::testing::Test
 TEST_F(CaptureFromMain, ToolsAndExtractOpenTheOneCaptureWindow)
 {
     ASSERT_TRUE(w->mnuToolsCapture->isEnabled());
-    QAction *extract = w->tbTools->findChild<QAction *>(QStringLiteral("Extract"));
+    QAction *extract = w->tbTools->findChild<QAction *>("Extract");
     ASSERT_NE(extract, nullptr);
     EXPECT_TRUE(extract->isEnabled());
 
     qm::frmText *capture = open();
     ASSERT_NE(capture, nullptr);
-    EXPECT_EQ(capture->windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Capture events"));
     EXPECT_EQ(capture->parentWidget(), w.get());
     EXPECT_FALSE(capture->isModal());
     EXPECT_TRUE(capture->chkInclude->isEnabled());
@@ -95,32 +69,31 @@ TEST_F(CaptureFromMain, ToolsAndExtractOpenTheOneCaptureWindow)
 TEST_F(CaptureFromMain, AcceptedEventsLandOnTheTimelineInDateOrder)
 {
     qm::frmText *capture = open();
-    capture->rtb->setPlainText(QStringLiteral("Vesuvius erupted on 8/24/79 AD. Caesar died on March 15, 44 BC.\n"
-                                              "Columbus sailed on August 3, 1492 and, on 8/24/79 AD, nothing."));
+    capture->rtb->setPlainText("Vesuvius erupted on 8/24/79 AD. Caesar died on March 15, 44 BC.\n"
+                               "Columbus sailed on August 3, 1492 and, on 8/24/79 AD, nothing.");
     capture->btnScan->trigger();
     ASSERT_EQ(capture->session().count(), 4);
     g.AdvanceDate = false;
     capture->chkAdvance->setChecked(false);
 
     capture->btnAccept->trigger();
-    EXPECT_EQ(boxDates(), QStringList{QStringLiteral("8/24/79 AD")});
+    EXPECT_EQ(boxDates(), QStringList{"8/24/79 AD"});
     capture->btnAcceptAll->trigger();
     // The second 24 August 79 is passed over: it has its event already.
-    EXPECT_EQ(boxDates(),
-              (QStringList{QStringLiteral("3/15/44 BC"), QStringLiteral("8/24/79 AD"), QStringLiteral("8/3/1492")}));
+    EXPECT_EQ(boxDates(), (QStringList{"3/15/44 BC", "8/24/79 AD", "8/3/1492"}));
     EXPECT_EQ(qm::timelinePlacements(g.ProjectDb, g.CurTimeLineId).size(), 3u);
-    EXPECT_EQ(qmtest::committedCount(projectPath, QStringLiteral("SELECT COUNT(*) FROM TimeLineEvent")), 3);
-    EXPECT_EQ(capture->lblStatus->text(), QStringLiteral("2 events saved, one date passed over."));
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM TimeLineEvent"), 3);
+    EXPECT_EQ(capture->lblStatus->text(), "2 events saved, one date passed over.");
     EXPECT_FALSE(capture->btnAccept->isEnabled());
     EXPECT_FALSE(capture->btnNext->isEnabled());
 
     // Without the tick the events are only saved.
-    capture->rtb->setPlainText(QStringLiteral("On 12/25/1990 the web began."));
+    capture->rtb->setPlainText("On 12/25/1990 the web began.");
     capture->btnScan->trigger();
     capture->chkInclude->setChecked(false);
     capture->btnAccept->trigger();
     EXPECT_EQ(boxDates().size(), 3);
-    EXPECT_EQ(qmtest::committedCount(projectPath, QStringLiteral("SELECT COUNT(*) FROM Event")), 4);
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 4);
 }
 
 TEST_F(CaptureFromMain, AStoppedAcceptAllKeepsWhatItSaved)
@@ -135,31 +108,31 @@ TEST_F(CaptureFromMain, AStoppedAcceptAllKeepsWhatItSaved)
     // The progress shows at once; its Cancel is pressed as soon as it handles events.
     QTimer cancel;
     QObject::connect(&cancel, &QTimer::timeout, [capture] {
-        if (auto *p = capture->findChild<QProgressDialog *>(QStringLiteral("progress")); p && p->isVisible())
+        if (auto *p = capture->findChild<QProgressDialog *>("progress"); p && p->isVisible())
             p->cancel();
     });
     cancel.start(0);
     capture->btnAcceptAll->trigger();
     cancel.stop();
 
-    const int saved = qmtest::committedCount(projectPath, QStringLiteral("SELECT COUNT(*) FROM Event"));
+    const int saved = qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event");
     EXPECT_GT(saved, 0);
     EXPECT_LT(saved, 28);
     EXPECT_EQ(static_cast<int>(w->canvas().SortBoxes().size()), saved);
-    EXPECT_TRUE(capture->lblStatus->text().contains(QStringLiteral("Stopped at date")));
+    EXPECT_TRUE(capture->lblStatus->text().contains("Stopped at date"));
 
     // The next run goes on with the rest and saves none twice.
     capture->btnAcceptAll->trigger();
-    EXPECT_EQ(qmtest::committedCount(projectPath, QStringLiteral("SELECT COUNT(*) FROM Event")), 28);
-    EXPECT_EQ(boxDates().front(), QStringLiteral("2/1/1800"));
-    EXPECT_EQ(boxDates().back(), QStringLiteral("2/28/1800"));
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 28);
+    EXPECT_EQ(boxDates().front(), "2/1/1800");
+    EXPECT_EQ(boxDates().back(), "2/28/1800");
 }
 
 TEST_F(CaptureFromMain, TheMainWindowStaysWhileTheCaptureTextIsKept)
 {
     qm::frmText *capture = open();
     capture->show();
-    QTest::keyClicks(capture->rtb, QStringLiteral("notes"));
+    QTest::keyClicks(capture->rtb, "notes");
     dialogs.answers = {false};
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(g.ProjectDb.isOpen());

@@ -1,54 +1,23 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/frmtimeline.h"
-#include "main/frmabout.h"
-#include "main/frmmain.h"
 #include "store/cltimeline.h"
-#include "store/mdlparms.h"
 #include "store/projectfiles.h"
-#include "store/recentpaths.h"
-#include "testsupport.h"
-#include "ui/scripteddialogs.h"
+#include "ui/mainwindow.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
-// A main window over its own Globals, with a clean recent list and scripted answers.
-struct MainFixture : public ::testing::Test
+using qmtest::onNextModal;
+using qmtest::settle;
+
+struct MainFixture : public qmtest::MainWindow
 {
-    QTemporaryDir dir;
-    qm::Globals g;
-    qmtest::ScriptedDialogs dialogs;
-    std::unique_ptr<qm::frmMain> w;
-
-    MainFixture()
-    {
-        qm::SavePaths({});
-        g.appFolder = QStringLiteral(QM_APP_DIR);
-        g.clock = qmtest::testToday;
-        w = std::make_unique<qm::frmMain>(g, dialogs);
-    }
-    ~MainFixture() override
-    {
-        w->close();
-        qm::SavePaths({});
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
     QString makeProject(const QString &name)
     {
         const QString p = path(name);
@@ -63,22 +32,6 @@ struct MainFixture : public ::testing::Test
         return names;
     }
 };
-
-// Lets the deferred timeline switch happen.
-void settle()
-{
-    QTest::qWait(40);
-}
-
-// Runs `act` on the next modal dialog as soon as it is shown.
-void onNextModal(std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        act(modal);
-    });
-}
 
 void fillTimelineDialog(const QString &name, bool ok)
 {
@@ -95,21 +48,16 @@ void fillTimelineDialog(const QString &name, bool ok)
 TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
 {
     EXPECT_FALSE(w->mnuTimelineS->isEnabled());
-    const QString p = path(QStringLiteral("Rome.qmp"));
-    dialogs.fileNames.push_back(p);
-    w->Form_Load();
-    settle();
-
+    startWithNewProject();
+    const QString p = path("Rome.qmp");
     ASSERT_TRUE(g.ProjectDb.isOpen());
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Images"))).isDir());
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Walls"))).isDir());
-    EXPECT_EQ(timelineNames(), QStringList{QStringLiteral("Timeline0")});
-    EXPECT_EQ(w->cmbTimeLine0->currentText(), QStringLiteral("Timeline0"));
+    EXPECT_TRUE(QFileInfo(path("Rome/Images")).isDir());
+    EXPECT_TRUE(QFileInfo(path("Rome/Walls")).isDir());
+    EXPECT_EQ(timelineNames(), QStringList{"Timeline0"});
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmarsh ") + QDir::toNativeSeparators(p));
     EXPECT_EQ(g.RecentPaths[0], p);
     EXPECT_TRUE(w->mnuPath[0]->isVisible());
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::TimelineShown);
-    EXPECT_TRUE(w->mnuTimelineEdit->isEnabled());
     // Entries whose commands come later stay disabled.
     EXPECT_FALSE(w->mnuFormatCompress1->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
@@ -121,21 +69,18 @@ TEST_F(MainFixture, CancelledFirstProjectLeavesNothingOpen)
     EXPECT_FALSE(g.ProjectDb.isOpen());
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::NoProject);
     EXPECT_FALSE(w->cmbTimeLine0->isEnabled());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmarsh"));
+    EXPECT_EQ(w->windowTitle(), "Quillmarsh");
 }
 
 TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
 {
-    const QString notes = path(QStringLiteral("notes.qmp"));
-    QFile f(notes);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Dear diary");
-    f.close();
+    const QString notes = path("notes.qmp");
+    ASSERT_TRUE(qmtest::writeFile(notes, "Dear diary"));
     const QByteArray before = qmtest::fileBytes(notes);
 
     dialogs.fileNames.push_back(notes);
     w->mnuFileOpen_Click();
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("This is not a proper Quillmarsh file")});
+    EXPECT_EQ(dialogs.messages, QStringList{"This is not a proper Quillmarsh file"});
     EXPECT_FALSE(g.ProjectDb.isOpen());
     EXPECT_EQ(qmtest::fileBytes(notes), before);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("notes")))) << "no folder is made for a refused file";
@@ -144,44 +89,44 @@ TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
 
 TEST_F(MainFixture, RecentEntriesThatAreGoneOrLostTheirFolder)
 {
-    const QString rome = makeProject(QStringLiteral("Rome.qmp"));
-    const QString gone = path(QStringLiteral("Gone.qmp"));
+    const QString rome = makeProject("Rome.qmp");
+    const QString gone = path("Gone.qmp");
     g.RecentPaths = {gone, rome, "", "", ""};
     qm::SavePaths(g.RecentPaths);
     w->RefreshRecentMenu();
 
     w->mnuPath_Click(1);
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Project not found")});
+    EXPECT_EQ(dialogs.messages, QStringList{"Project not found"});
     qm::RecentList saved;
     qm::LoadPaths(saved);
     EXPECT_EQ(saved, (qm::RecentList{rome, "", "", "", ""}));
     EXPECT_FALSE(w->mnuPath[1]->isVisible());
 
     // No to the lost folder leaves the project that is open as it was.
-    const QString other = makeProject(QStringLiteral("Other.qmp"));
+    const QString other = makeProject("Other.qmp");
     dialogs.fileNames = {other};
     w->mnuFileOpen_Click();
     ASSERT_TRUE(g.ProjectDb.isOpen());
     g.RecentPaths = {rome, other, "", "", ""};
     w->RefreshRecentMenu();
-    ASSERT_TRUE(QDir(path(QStringLiteral("Rome"))).removeRecursively());
+    ASSERT_TRUE(QDir(path("Rome")).removeRecursively());
     dialogs.answers = {false};
     w->mnuPath_Click(1);
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(g.ProjectPath, other);
     EXPECT_TRUE(g.ProjectDb.isOpen());
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Rome"))));
+    EXPECT_FALSE(QFileInfo::exists(path("Rome")));
 
     dialogs.answers = {true};
     w->mnuPath_Click(1);
     EXPECT_TRUE(g.ProjectDb.isOpen());
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Images"))).isDir());
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Rome/Walls"))).isDir());
+    EXPECT_TRUE(QFileInfo(path("Rome/Images")).isDir());
+    EXPECT_TRUE(QFileInfo(path("Rome/Walls")).isDir());
 }
 
 TEST_F(MainFixture, NewProjectOverAnExistingOneOrInAPlaceThatCannotBeWritten)
 {
-    const QString rome = makeProject(QStringLiteral("Rome.qmp"));
+    const QString rome = makeProject("Rome.qmp");
     const QByteArray before = qmtest::fileBytes(rome);
     dialogs.fileNames = {rome};
     dialogs.answers = {false};
@@ -190,10 +135,10 @@ TEST_F(MainFixture, NewProjectOverAnExistingOneOrInAPlaceThatCannotBeWritten)
     EXPECT_FALSE(g.ProjectDb.isOpen());
     EXPECT_EQ(qmtest::fileBytes(rome), before);
 
-    dialogs.fileNames = {QStringLiteral("/proc/quillmarsh-cannot-be-here/New.qmp")};
+    dialogs.fileNames = {"/proc/quillmarsh-cannot-be-here/New.qmp"};
     w->mnuFileNew_Click();
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("The project cannot be created")));
+    EXPECT_TRUE(dialogs.messages[0].startsWith("The project cannot be created"));
     EXPECT_FALSE(g.ProjectDb.isOpen());
 
     // Yes opens the existing project as it is: no second first timeline.
@@ -207,9 +152,8 @@ TEST_F(MainFixture, NewProjectOverAnExistingOneOrInAPlaceThatCannotBeWritten)
 
 TEST_F(MainFixture, ParametersAreStoredOnCloseAndTheWorkingDateMovesOnAtEachStart)
 {
-    const QString p = path(QStringLiteral("Rome.qmp"));
-    dialogs.fileNames.push_back(p);
-    w->Form_Load();
+    startWithNewProject();
+    const QString p = path("Rome.qmp");
     const QString startDate = g.NewEventDate->Render();
     g.MinDist = 275;
     w->close();
@@ -225,7 +169,7 @@ TEST_F(MainFixture, ParametersAreStoredOnCloseAndTheWorkingDateMovesOnAtEachStar
     settle();
     ASSERT_TRUE(g2.ProjectDb.isOpen());
     EXPECT_EQ(g2.MinDist, 275);
-    EXPECT_EQ(w2.cmbTimeLine0->currentText(), QStringLiteral("Timeline0"));
+    EXPECT_EQ(w2.cmbTimeLine0->currentText(), "Timeline0");
     qm::ExtDate expected = *g.NewEventDate;
     expected.NextDay();
     EXPECT_EQ(g2.NewEventDate->Render(), expected.Render()) << startDate.toStdString();
@@ -235,50 +179,46 @@ TEST_F(MainFixture, ParametersAreStoredOnCloseAndTheWorkingDateMovesOnAtEachStar
 
 TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
 {
-    dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
-    w->Form_Load();
-    settle();
+    startWithNewProject();
 
-    fillTimelineDialog(QStringLiteral("Caesar \"the dictator\""), true);
+    fillTimelineDialog("Caesar \"the dictator\"", true);
     w->mnuTimeLineNew_Click();
     settle();
-    EXPECT_EQ(w->cmbTimeLine0->currentText(), QStringLiteral("Caesar \"the dictator\""));
+    EXPECT_EQ(w->cmbTimeLine0->currentText(), "Caesar \"the dictator\"");
     const qint32 caesar = g.CurTimeLineId;
 
     // Cancelling a new timeline brings back the one shown before.
-    fillTimelineDialog(QStringLiteral("Never"), false);
+    fillTimelineDialog("Never", false);
     w->mnuTimeLineNew_Click();
     EXPECT_EQ(g.CurTimeLine->Id, caesar);
 
     // A name another timeline has, in any letter case, is refused and the dialog stays open.
     onNextModal([this](QWidget *modal) {
         auto *d = qobject_cast<qm::frmTimeLine *>(modal);
-        d->txtName->setText(QStringLiteral("TIMELINE0"));
+        d->txtName->setText("TIMELINE0");
         QTest::mouseClick(d->cmdOK, Qt::LeftButton);
         EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(dialogs.messages.value(0), QStringLiteral("Another Timeline with the same name already exists.\n"
-                                                            "Please specify another name."));
-        d->txtName->setText(QStringLiteral("Caesar"));
+        EXPECT_EQ(dialogs.messages.value(0), "Another Timeline with the same name already exists.\n"
+                                             "Please specify another name.");
+        d->txtName->setText("Caesar");
         QTest::mouseClick(d->cmdOK, Qt::LeftButton);
     });
     w->mnuTimelineEdit_Click();
-    EXPECT_EQ(timelineNames(), (QStringList{QStringLiteral("Caesar"), QStringLiteral("Timeline0")}));
+    EXPECT_EQ(timelineNames(), (QStringList{"Caesar", "Timeline0"}));
 
     dialogs.answers = {false};
     w->mnuTimeLineDelete_Click();
     EXPECT_EQ(timelineNames().size(), 2);
     dialogs.answers = {true};
     w->mnuTimeLineDelete_Click();
-    EXPECT_EQ(timelineNames(), QStringList{QStringLiteral("Timeline0")});
+    EXPECT_EQ(timelineNames(), QStringList{"Timeline0"});
     EXPECT_EQ(g.CurTimeLineId, 0);
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::ProjectOpen);
 }
 
 TEST_F(MainFixture, ColourChoiceIsStoredAndCancelChangesNothing)
 {
-    dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
-    w->Form_Load();
-    settle();
+    startWithNewProject();
     const qint32 before = g.CurTimeLine->BackColor;
     w->mnuTimelineColor_Click();
     EXPECT_EQ(g.CurTimeLine->BackColor, before);
@@ -290,11 +230,4 @@ TEST_F(MainFixture, ColourChoiceIsStoredAndCancelChangesNothing)
     EXPECT_EQ(stored.BackColor, 10 + 256 * 20 + 65536 * 30);
     EXPECT_FALSE(stored.UseWallpaper);
     EXPECT_TRUE(w->mnuTimelineColor->isChecked());
-}
-
-TEST(frmAbout, ShowsNameAndVersion)
-{
-    qm::frmAbout about;
-    EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Quillmarsh"));
-    EXPECT_TRUE(about.findChild<QLabel *>(QStringLiteral("lblVersion"))->text().contains(QStringLiteral(QM_VERSION)));
 }

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "main/frmmain.h"
+#include "store/recentpaths.h"
+#include "testsupport.h"
+#include "ui/scripteddialogs.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace qmtest {
+
+// Lets the deferred timeline switch happen.
+inline void settle()
+{
+    QTest::qWait(40);
+}
+
+// Runs `act` on the next modal dialog as soon as it is shown.
+inline void onNextModal(std::function<void(QWidget *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(modal);
+    });
+}
+
+// A main window over its own Globals, with a clean recent list and scripted answers.
+struct MainWindow : public ::testing::Test
+{
+    QTemporaryDir dir;
+    qm::Globals g;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<qm::frmMain> w;
+
+    MainWindow()
+    {
+        qm::SavePaths({});
+        g.appFolder = QStringLiteral(QM_APP_DIR);
+        g.clock = testToday;
+        w = std::make_unique<qm::frmMain>(g, dialogs);
+    }
+    ~MainWindow() override
+    {
+        w->close();
+        qm::SavePaths({});
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // The first start, answered with a new project Rome.qmp: its first timeline is shown.
+    void startWithNewProject()
+    {
+        dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
+        w->Form_Load();
+        settle();
+    }
+};
+
+} // namespace qmtest
