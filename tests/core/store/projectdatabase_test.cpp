@@ -94,29 +94,56 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Old.qmp");
-    QStringList statements = {
-        "CREATE TABLE Event (Id INTEGER PRIMARY KEY AUTOINCREMENT, EventDate REAL, EventDateStr TEXT, "
-        "Name TEXT, Description TEXT, ImageName TEXT, ImageSource TEXT)",
-        "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"};
-    for (const QString &table : ProjectDatabase::tableNames()) {
-        if (table != u"Event")
-            statements << QStringLiteral("CREATE TABLE %1 (x)").arg(table);
+    {
+        ProjectDatabase made;
+        made.create(path);
     }
-    makeRawDatabase(path, statements);
+    makeRawDatabase(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+                           "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"});
 
-    // Read-only opening changes nothing, not even the missing column.
+    // Read-only opening changes nothing, and still reads every date as of the plain era.
     const QByteArray before = qmtest::fileBytes(path);
     {
         ProjectDatabase ro;
         ro.open(path, ProjectDatabase::Mode::ReadOnly);
-        EXPECT_FALSE(ro.hasColumn("Event", "EventEra"));
+        qm::SqlQuery q(ro, "SELECT Name FROM Event WHERE EventEra = 0 ORDER BY EventEra, EventDate");
+        q.exec();
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toString(), "Old event");
     }
     EXPECT_EQ(qmtest::fileBytes(path), before);
+    const qmtest::ToolRun listed = qmtest::qmtool({"events", path});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.contains("Old event"));
 
     ProjectDatabase db;
     db.open(path);
     EXPECT_TRUE(db.hasColumn("Event", "EventEra"));
     EXPECT_EQ(qmtest::committedValue(path, "SELECT Name FROM Event WHERE EventEra = 0").toString(), "Old event");
+}
+
+TEST(ProjectDatabase, AProjectMissingAColumnIsRefusedUntouched)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Broken.qmp");
+    {
+        ProjectDatabase made;
+        made.create(path);
+    }
+    // Without its era too, so that opening would want to add that column first.
+    makeRawDatabase(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+                           "ALTER TABLE Event DROP COLUMN Name"});
+    const QByteArray before = qmtest::fileBytes(path);
+    ProjectDatabase db;
+    try {
+        db.open(path);
+        ADD_FAILURE() << "opened";
+    } catch (const qm::NotAProjectError &e) {
+        EXPECT_EQ(e.message(), "This is not a proper Quillmarsh file");
+        EXPECT_TRUE(e.engineText().contains("Event.Name")) << e.text().toStdString();
+    }
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_EQ(qmtest::fileBytes(path), before);
 }
 
 TEST(ProjectDatabase, TransactionsRollBackUnlessCommittedAndNest)
