@@ -33,30 +33,6 @@ void makeRawDatabase(const QString &path, const QStringList &statements)
 
 } // namespace
 
-TEST(ProjectDatabase, NewProjectHasEveryTableEmptyAndIsMarkedAsOurs)
-{
-    qmtest::TempProject t;
-    for (const QString &table : ProjectDatabase::tableNames())
-        EXPECT_EQ(qmtest::committedRows(t.projectPath, table), 0) << table.toStdString();
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, "PRAGMA user_version"), ProjectDatabase::SchemaVersion);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, "PRAGMA application_id"), ProjectDatabase::ApplicationId);
-    // Column names are matched without case, as the program spells some of them both ways.
-    EXPECT_TRUE(t.g.ProjectDb.hasColumn("timeline", "LABELCAPTION"));
-    EXPECT_TRUE(t.g.ProjectDb.hasColumn("Format", "Timelineid"));
-}
-
-TEST(ProjectDatabase, IdsAreNeverHandedOutTwice)
-{
-    qmtest::TempProject t;
-    auto &db = t.g.ProjectDb;
-    qm::execSql(db, "INSERT INTO Event (Name) VALUES ('a')");
-    qm::execSql(db, "INSERT INTO Event (Name) VALUES ('b')");
-    qm::execSql(db, "DELETE FROM Event WHERE Id = 2");
-    qm::SqlQuery q(db, "INSERT INTO Event (Name) VALUES ('c')");
-    q.exec();
-    EXPECT_EQ(q.lastInsertId().toInt(), 3);
-}
-
 TEST(ProjectDatabase, FilesThatAreNotProjectsAreRefusedAndLeftUnchanged)
 {
     QTemporaryDir dir;
