@@ -54,6 +54,31 @@ Commands:
         actors, places, sources and keywords of the project found in them.
         Tabs, line breaks and backslashes in fields are written \t, \r,
         \n and \\.
+  select FILE [--actors LIST] [--places LIST] [--sources LIST]
+         [--keywords LIST] [--from DATE] [--to DATE]
+        Prints the ids of the events that Select Events of the event list
+        ticks, one per line, in the list's order (by date): events linked to
+        one of the names of every LIST given (letter case ignored) and dated
+        from --from to --to (both included; by default the earliest and the
+        latest event).
+  include FILE --timeline NAME ID...
+        Puts the events on the timeline as Include & Exit does: in date order,
+        each right of the latest earlier box, later boxes moved on. Events
+        already on it stay where they are.
+  exclude FILE --timeline NAME ID...
+        Takes the events off the timeline; they stay in the project.
+  delete-event FILE ID
+        Deletes the event from the project, with its boxes on every timeline.
+  set-picture FILE ID --source S|C --name FILE
+              [--timeline NAME --width W --height H]
+        Gives the event a picture of the standard (S) or the project's own (C)
+        library. With --timeline, the picture's size on that timeline in twips
+        (more than 30).
+  import-pictures FILE --kind I|W PICTURE...
+        Copies picture files into the project's own library of event pictures
+        (I) or wallpapers (W), replacing files of the same name, and prints the
+        names copied. A file that cannot be copied is reported; the others are
+        still copied.
   --help
         Shows this text.
 
@@ -123,7 +148,7 @@ int main(int argc, char *argv[])
     using namespace qmtool;
     // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
     const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
-                                       qstrcmp(argv[1], "add-event") == 0);
+                                       qstrcmp(argv[1], "add-event") == 0 || qstrcmp(argv[1], "include") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -149,6 +174,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("export"), cmdExport},
         {QStringLiteral("make-sample"), cmdMakeSample},
         {QStringLiteral("scan"), cmdScan},
+        {QStringLiteral("select"), cmdSelect},
+        {QStringLiteral("include"), cmdInclude},
+        {QStringLiteral("exclude"), cmdExclude},
+        {QStringLiteral("delete-event"), cmdDeleteEvent},
+        {QStringLiteral("set-picture"), cmdSetPicture},
+        {QStringLiteral("import-pictures"), cmdImportPictures},
     };
     const auto it = commands.find(command);
     try {

@@ -56,5 +56,12 @@ int cmdAddEvent(const QStringList &args);
 // Needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdExport(const QStringList &args);
 int cmdScan(const QStringList &args);
+int cmdSelect(const QStringList &args);
+// Places boxes as the window does, so it needs fonts (a windowless GUI application).
+int cmdInclude(const QStringList &args);
+int cmdExclude(const QStringList &args);
+int cmdDeleteEvent(const QStringList &args);
+int cmdSetPicture(const QStringList &args);
+int cmdImportPictures(const QStringList &args);
 
 } // namespace qmtool

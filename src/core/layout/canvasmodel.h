@@ -85,11 +85,12 @@ struct CanvasBox
     QRectF bounds() const;
 };
 
-// The pointer under the selected box.
+// The pointer under the selected box; above it, pointing down, where the subtitle leaves no room below.
 struct CanvasMarker
 {
     QRectF rect;
     bool visible = false;
+    bool pointsDown = false;
 };
 
 // Everything the canvas of one timeline shows, in twips of the canvas (x right, y down), with the

@@ -107,7 +107,9 @@ void drawMarker(QPainter &p, const Mapping &map, const CanvasMarker &marker)
     if (!marker.visible)
         return;
     const QRectF r = map.rect(marker.rect);
-    const QPolygonF triangle({QPointF(r.center().x(), r.top()), r.bottomRight(), r.bottomLeft()});
+    const QPolygonF triangle = marker.pointsDown
+                                   ? QPolygonF({QPointF(r.center().x(), r.bottom()), r.topLeft(), r.topRight()})
+                                   : QPolygonF({QPointF(r.center().x(), r.top()), r.bottomRight(), r.bottomLeft()});
     p.setPen(Qt::NoPen);
     p.setBrush(MarkerColor);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -89,6 +89,17 @@ bool renameElement(ProjectDatabase &db, const QString &type, const QString &oldN
     return true;
 }
 
+int eventsUsingElement(ProjectDatabase &db, const QString &type, const QString &name)
+{
+    const qint32 id = findElement(db, type, name);
+    if (id == 0)
+        return 0;
+    SqlQuery q(db, QStringLiteral("SELECT COUNT(DISTINCT ee.EventId) FROM EventElement ee JOIN Event e "
+                                  "ON ee.EventId = e.Id WHERE ee.ElementId = ?"));
+    q.bind(id).exec();
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
 void deleteElement(ProjectDatabase &db, const QString &type, const QString &name)
 {
     const qint32 id = findElement(db, type, name);

@@ -25,6 +25,8 @@ QStringList elementsOfType(ProjectDatabase &db, const QString &type);
 bool addElement(ProjectDatabase &db, const QString &type, const QString &name);
 // Renames the element; false when there is none by the old name. Links follow, as they hold its id.
 bool renameElement(ProjectDatabase &db, const QString &type, const QString &oldName, const QString &newName);
+// How many events are linked to the element of that type and name; 0 when there is none.
+int eventsUsingElement(ProjectDatabase &db, const QString &type, const QString &name);
 // Deletes the element of that type and name; its links no longer show it.
 void deleteElement(ProjectDatabase &db, const QString &type, const QString &name);
 // The type words of the windows: "A" -> "Actors" and so on; "" for anything else.

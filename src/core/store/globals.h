@@ -7,6 +7,7 @@
 #include "projectdatabase.h"
 
 #include <QDate>
+#include <QImage>
 #include <QString>
 
 #include <array>
@@ -53,6 +54,14 @@ public:
     QString ManageElementType;
     // The text last searched for in the capture window; it outlives the window.
     QString FindText;
+    // The clipboards of the event menu: a box's format, and a box's picture with the names that
+    // find it again in its library ("" when nothing was copied).
+    std::unique_ptr<clFormat> ClipFormat;
+    QImage ClipPicture;
+    QString ClipImageName;
+    QString ClipImageSource;
+    // True while the event picture chooser is open: selecting another box makes it follow.
+    bool PictureChooserOpen = false;
 
     // Asked by clEvent::Save when another event (clashId, followed by nextId or 0) has the date of the
     // event `name`: false when the user gave up saving, true when the corrected date is in NewEventDate.

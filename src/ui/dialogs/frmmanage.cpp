@@ -99,14 +99,33 @@ void frmManage::tabs_Click(int index)
     });
 }
 
+namespace {
+
+// Why a name cannot be an element; "" when it can.
+QString refusalOf(const QString &name)
+{
+    if (name.isEmpty())
+        return QObject::tr("Type a name first: an element needs one.");
+    // An event keeps its elements as one list separated by commas.
+    if (name.contains(u','))
+        return QObject::tr("\"%1\" holds a comma, so an event would read it as two names. Add each name on "
+                           "its own.")
+            .arg(name);
+    return {};
+}
+
+} // namespace
+
 void frmManage::cmdAdd_Click()
 {
     runGuarded(mDialogs, this, [this] {
         const QString name = txtAdd->text().trimmed();
-        txtAdd->clear();
-        // A name with a comma would split into two the next time it is saved with an event.
-        if (name.isEmpty() || name.contains(u','))
+        if (const QString why = refusalOf(name); !why.isEmpty()) {
+            txtAdd->setFocus();
+            mDialogs.message(this, why);
             return;
+        }
+        txtAdd->clear();
         if (addElement(g.ProjectDb, g.ManageElementType, name)) {
             mLoading = true;
             auto *item = new QListWidgetItem(name, lv);
@@ -119,7 +138,18 @@ void frmManage::cmdAdd_Click()
 void frmManage::cmdDelete_Click()
 {
     runGuarded(mDialogs, this, [this] {
-        for (QListWidgetItem *item : lv->selectedItems()) {
+        const QList<QListWidgetItem *> items = lv->selectedItems();
+        QStringList used;
+        for (const QListWidgetItem *item : items) {
+            if (const int n = eventsUsingElement(g.ProjectDb, g.ManageElementType, item->text()); n > 0)
+                used << QStringLiteral("\"%1\" is used by %2 event(s)").arg(item->text()).arg(n);
+        }
+        if (!used.isEmpty() &&
+            !mDialogs.question(this,
+                               used.join(QStringLiteral(", ")) + QStringLiteral(", which will lose it. Delete anyway?"),
+                               QStringLiteral("Delete warning")))
+            return;
+        for (QListWidgetItem *item : items) {
             deleteElement(g.ProjectDb, g.ManageElementType, item->text());
             delete item;
         }
@@ -147,8 +177,9 @@ void frmManage::lv_AfterLabelEdit(QListWidgetItem *item)
         };
         if (newName == oldName)
             return;
-        if (newName.isEmpty() || newName.contains(u',')) {
+        if (const QString why = refusalOf(newName); !why.isEmpty()) {
             restore();
+            mDialogs.message(this, why);
             return;
         }
         // Two elements that only differ in case would be one for every other part of the program.

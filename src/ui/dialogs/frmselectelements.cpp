@@ -7,9 +7,12 @@
 #include "store/textrule.h"
 
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -17,7 +20,8 @@ void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bo
 {
     const QStringList toTick = SplitElements(g.SelectedElements);
     lv->clear();
-    for (const QString &name : elementsOfType(g.ProjectDb, elementType)) {
+    const QStringList names = elementsOfType(g.ProjectDb, elementType);
+    for (const QString &name : names) {
         auto *item = new QListWidgetItem(name, lv);
         if (!checkable)
             continue;
@@ -26,6 +30,25 @@ void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bo
         for (const QString &t : toTick)
             ticked = ticked || textrule::sameName(t, name.trimmed());
         item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    if (!checkable)
+        return;
+    // Names the user typed that are no elements yet become elements when the event is saved; the
+    // picker shows them ticked at the end, so that choosing from the list does not lose them.
+    QStringList typed;
+    for (const QString &t : toTick) {
+        const auto same = [&t](const QString &n) { return textrule::sameName(t, n.trimmed()); };
+        if (t.isEmpty() || std::any_of(names.begin(), names.end(), same) ||
+            std::any_of(typed.begin(), typed.end(), same))
+            continue;
+        typed << t;
+        auto *item = new QListWidgetItem(t, lv);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+        QFont italic = item->font();
+        italic.setItalic(true);
+        item->setFont(italic);
+        item->setToolTip(QObject::tr("Not an element yet: it becomes one when the event is saved"));
     }
 }
 

@@ -267,7 +267,24 @@ TEST_F(DialogFixture, ManagerAddsRenamesAndDeletes)
     EXPECT_EQ(brutus->text(), "Brutus");
     EXPECT_EQ(dialogs.messages.size(), 1);
 
+    // Names that cannot be elements are refused with the reason, and stay for correcting.
+    for (const char *name : {"Pompey, Crassus", "   "}) {
+        m.txtAdd->setText(QString::fromLatin1(name));
+        m.cmdAdd_Click();
+        EXPECT_EQ(m.txtAdd->text(), QString::fromLatin1(name));
+    }
+    ASSERT_EQ(dialogs.messages.size(), 3);
+    EXPECT_TRUE(dialogs.messages[1].contains("comma"));
+    EXPECT_EQ(qm::elementsOfType(g.ProjectDb, "A").size(), 3);
+
+    // Deleting what events use asks first, with how many lose it; No keeps everything.
     m.lv->selectAll();
+    m.cmdDelete_Click();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains("\"Brutus\" is used by 1 event(s)"))
+        << dialogs.questions[0].toStdString();
+    EXPECT_EQ(m.lv->count(), 3);
+    dialogs.answers.push_back(true);
     m.cmdDelete_Click();
     EXPECT_EQ(m.lv->count(), 0);
     EXPECT_TRUE(qm::elementsOfType(g.ProjectDb, "A").isEmpty());

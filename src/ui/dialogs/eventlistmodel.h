@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "store/eventlist.h"
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+
+#include <vector>
+
+namespace qm {
+
+// The rows of the event list with their ticks: name, date, actors, places, sources, keywords.
+class EventListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Name, Date, Actors, Places, Sources, Keywords, ColumnCount };
+    // What the columns sort by: the date column by the row's place in date order, not its text.
+    static constexpr int SortRole = Qt::UserRole;
+    static constexpr int IdRole = Qt::UserRole + 1;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // New rows, ticked where the timeline shows the event.
+    void setRows(std::vector<EventListRow> rows);
+    const std::vector<EventListRow> &rows() const { return mRows; }
+    bool isTicked(int row) const { return mTicked[static_cast<std::size_t>(row)]; }
+    void setTicks(const std::vector<bool> &ticked);
+    void setAllTicks(bool ticked);
+    // The ids of the ticked rows, in date order.
+    std::vector<qint32> tickedIds() const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<EventListRow> mRows;
+    std::vector<bool> mTicked;
+};
+
+// The rows whose name or description holds the search text (letter case ignored), sorted by column.
+class EventListFilter : public QSortFilterProxyModel
+{
+    Q_OBJECT
+public:
+    explicit EventListFilter(QObject *parent = nullptr);
+    void setSearchText(const QString &text);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    QString mSearch;
+};
+
+} // namespace qm

@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmselectimage.h"
+
+#include "frmimportimages.h"
+#include "main/guarded.h"
+#include "main/userdialogs.h"
+#include "picturegrid.h"
+#include "picturepreview.h"
+#include "store/clformat.h"
+#include "store/globals.h"
+#include "store/picturefiles.h"
+#include "store/picturelibrary.h"
+#include "store/sqlquery.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace qm {
+
+frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), g(globals), mDialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmSelectImage"));
+    setWindowTitle(QStringLiteral("Select picture"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    g.PictureChooserOpen = true;
+
+    optStandard = new QRadioButton(QStringLiteral("Standard"), this);
+    optStandard->setObjectName(QStringLiteral("optStandard"));
+    optStandard->setToolTip(tr("The pictures that come with Quillmarsh"));
+    optCustom = new QRadioButton(QStringLiteral("Custom"), this);
+    optCustom->setObjectName(QStringLiteral("optCustom"));
+    optCustom->setToolTip(tr("The pictures imported into this project"));
+    lstFiles = new PictureGrid(this);
+    lstFiles->setObjectName(QStringLiteral("lstFiles"));
+    imgPreview = new PicturePreview(this);
+    chkLine = new QCheckBox(QStringLiteral("Show line connecting picture to time line"), this);
+    chkLine->setObjectName(QStringLiteral("chkLine"));
+
+    auto makeButton = [this](const char *name, const QString &caption, const QString &tip) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        return b;
+    };
+    cmdSelect = makeButton("cmdSelect", QStringLiteral("Select"),
+                           tr("Give the event this picture at the size shown, and close"));
+    cmdSelect->setDefault(true);
+    cmdCancel = makeButton("cmdCancel", QStringLiteral("Cancel"), tr("Close without changing the event"));
+    cmdImport = makeButton("cmdImport", QStringLiteral("Import more ..."),
+                           tr("Copy picture files from your computer into this project"));
+    cmdImport->setAutoDefault(false);
+
+    auto *sources = new QHBoxLayout;
+    sources->addWidget(optStandard);
+    sources->addWidget(optCustom);
+    sources->addStretch();
+    sources->addWidget(cmdImport);
+    auto *left = new QVBoxLayout;
+    left->addLayout(sources);
+    left->addWidget(lstFiles, 1);
+    auto *hint = new QLabel(tr("Drag the handles to size the picture."), this);
+    hint->setEnabled(false);
+    auto *right = new QVBoxLayout;
+    right->addWidget(hint);
+    right->addWidget(imgPreview, 1);
+    right->addWidget(chkLine);
+    auto *top = new QHBoxLayout;
+    top->addLayout(left, 3);
+    top->addLayout(right, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSelect);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    resize(900, 560);
+
+    connect(optStandard, &QRadioButton::clicked, this, [this] { optSource_Click(QStringLiteral("S")); });
+    connect(optCustom, &QRadioButton::clicked, this, [this] { optSource_Click(QStringLiteral("C")); });
+    connect(lstFiles, &PictureGrid::fileChosen, this, &frmSelectImage::lstFiles_Click);
+    connect(lstFiles, &QListView::doubleClicked, this, &frmSelectImage::cmdSelect_Click);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmSelectImage::cmdSelect_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmSelectImage::cmdCancel_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmSelectImage::cmdImport_Click);
+
+    runGuarded(mDialogs, this, [this] { LoadEvent(); });
+}
+
+frmSelectImage::~frmSelectImage()
+{
+    g.PictureChooserOpen = false;
+}
+
+void frmSelectImage::LoadEvent()
+{
+    mEventId = g.SelectedId;
+    QString imageSource = QStringLiteral("S");
+    QString imageName;
+    if (mEventId > 0) {
+        SqlQuery q(g.ProjectDb, QStringLiteral("SELECT ImageSource, ImageName, Name FROM Event WHERE Id = ?"));
+        q.bind(mEventId).exec();
+        if (q.next()) {
+            imageSource = NzStr(q.value(0), QStringLiteral("S"));
+            imageName = NzStr(q.value(1), QStringLiteral("Im0.gif"));
+            setWindowTitle(QStringLiteral("Select picture") + QStringLiteral(" - ") + q.value(2).toString());
+        }
+    }
+    clFormat format;
+    format.GetFormat(g.ProjectDb, mEventId, g.CurTimeLineId);
+
+    optSource_Click(imageSource == u"S" ? QStringLiteral("S") : QStringLiteral("C"));
+    imgPreview->setImage(LoadLibraryPicture(g, imageSource, QStringLiteral("I"), imageName));
+    imgPreview->setPictureSize(format.PictureWidth, format.PictureHeight);
+    chkLine->setChecked(format.LineVisible);
+    // The event's own picture is chosen only where it is: the same name in the other library is
+    // another picture.
+    if (imageSource == mSource)
+        lstFiles->selectFile(imageName);
+}
+
+void frmSelectImage::optSource_Click(const QString &source)
+{
+    mSource = source;
+    (source == u"S" ? optStandard : optCustom)->setChecked(true);
+    lstFiles->setFolder(PictureFolder(g, source, QStringLiteral("I")), libraryFiles(g, source, QStringLiteral("I")));
+}
+
+void frmSelectImage::lstFiles_Click(const QString &name)
+{
+    // The preview keeps its size: the picture takes the size the event has.
+    imgPreview->setImage(LoadLibraryPicture(g, mSource, QStringLiteral("I"), name));
+}
+
+void frmSelectImage::cmdSelect_Click()
+{
+    runGuarded(mDialogs, this, [this] {
+        const QString name = lstFiles->currentFileName();
+        if (name.isEmpty()) {
+            mDialogs.message(this, QStringLiteral("No picture was selected"));
+            return;
+        }
+        g.DialogResult = 0;
+        PictureChoice choice;
+        choice.eventId = mEventId;
+        choice.source = mSource;
+        choice.name = name;
+        const QSizeF size = imgPreview->pictureSize();
+        choice.width = static_cast<int>(std::lround(size.width()));
+        choice.height = static_cast<int>(std::lround(size.height()));
+        choice.lineVisible = chkLine->isChecked();
+        choice.image = LoadLibraryPicture(g, mSource, QStringLiteral("I"), name);
+        if (onSelect)
+            onSelect(choice);
+        close();
+    });
+}
+
+void frmSelectImage::cmdCancel_Click()
+{
+    g.DialogResult = -1;
+    close();
+}
+
+void frmSelectImage::cmdImport_Click()
+{
+    runGuarded(mDialogs, this, [this] {
+        frmImportImages import(g, mDialogs, QStringLiteral("I"), this);
+        import.exec();
+        optSource_Click(QStringLiteral("C"));
+    });
+}
+
+} // namespace qm
