@@ -106,9 +106,10 @@ void err(const QString &line)
 int main(int argc, char *argv[])
 {
     using namespace qmtool;
-    // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
+    // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; it runs
+    // without a window.
     const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
-                                       qstrcmp(argv[1], "add-event") == 0);
+                                       qstrcmp(argv[1], "add-event") == 0 || qstrcmp(argv[1], "scan") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
