@@ -225,7 +225,7 @@ qsizetype DateReader::rangeEnd(qsizetype from) const
 std::optional<DatePhrase> DateReader::fromWord(qsizetype start, qsizetype wordEnd)
 {
     const QStringView word = t.mid(start, wordEnd - start);
-    if (word.size() <= 2) {
+    if (word.size() <= 2 && t[start] == u'A') {
         // "AD 79", "A.D. 79"
         const dw::EraWord era = dw::eraAt(t, start, true);
         if (era.era == dw::Era::None)

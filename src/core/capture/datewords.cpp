@@ -33,6 +33,20 @@ bool matchesAt(QStringView text, qsizetype p, QStringView pattern, bool exactCas
 
 } // namespace
 
+bool sameWord(QStringView word, QStringView lower)
+{
+    if (word.size() != lower.size())
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        char16_t u = word[i].unicode();
+        if (u >= u'A' && u <= u'Z')
+            u = static_cast<char16_t>(u + (u'a' - u'A'));
+        if (u != lower[i].unicode())
+            return false;
+    }
+    return true;
+}
+
 int monthNumber(QStringView word)
 {
     static const std::array<const char16_t *, 12> names = {
@@ -41,14 +55,14 @@ int monthNumber(QStringView word)
     };
     if (word.size() < 3 || word.size() > 9)
         return 0;
+    const char16_t first = word.front().toLower().unicode();
     for (int i = 0; i < 12; ++i) {
         const QStringView name(names[static_cast<size_t>(i)]);
-        if (word.size() == 3 || word.size() == name.size()) {
-            if (word.compare(name.left(word.size()), Qt::CaseInsensitive) == 0)
-                return i + 1;
-        }
+        if (name.front() == first && (word.size() == 3 || word.size() == name.size()) &&
+            sameWord(word, name.left(word.size())))
+            return i + 1;
     }
-    return word.compare(u"sept", Qt::CaseInsensitive) == 0 ? 9 : 0;
+    return sameWord(word, u"sept") ? 9 : 0;
 }
 
 int countWord(QStringView word)
@@ -58,9 +72,15 @@ int countWord(QStringView word)
         u"eight",   u"nine",    u"ten",       u"eleven",   u"twelve",   u"thirteen", u"fourteen",
         u"fifteen", u"sixteen", u"seventeen", u"eighteen", u"nineteen", u"twenty",
     };
-    for (size_t i = 0; i < words.size(); ++i) {
-        if (word.compare(QStringView(words[i]), Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i) + 1;
+    if (word.isEmpty() || word.size() > 9)
+        return 0;
+    if (word.front().isLetter()) {
+        const char16_t first = word.front().toLower().unicode();
+        for (size_t i = 0; i < words.size(); ++i) {
+            if (words[i][0] == first && sameWord(word, QStringView(words[i])))
+                return static_cast<int>(i) + 1;
+        }
+        return 0;
     }
     bool ok = false;
     const int n = word.toInt(&ok);

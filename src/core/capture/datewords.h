@@ -13,6 +13,8 @@ namespace datewords {
 enum class Era { None, BC, AD };
 enum class Step { None, Days, Years };
 
+// The word equals `lower` (ASCII, lower case), ASCII letter case aside.
+bool sameWord(QStringView word, QStringView lower);
 // 1 to 20 for "one" to "twenty" or the number in digits, 0 otherwise.
 int countWord(QStringView word);
 
