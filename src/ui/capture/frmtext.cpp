@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtext.h"
 
+#include "common/userdialogs.h"
 #include "frmfind.h"
-#include "main/userdialogs.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
 

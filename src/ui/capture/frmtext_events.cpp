@@ -4,8 +4,8 @@
 // events, and taking names and descriptions from the selected text.
 #include "frmtext.h"
 
+#include "common/userdialogs.h"
 #include "dates/platformdate.h"
-#include "main/userdialogs.h"
 #include "panemarks.h"
 #include "store/datequeries.h"
 #include "store/globals.h"

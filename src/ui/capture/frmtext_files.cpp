@@ -5,8 +5,8 @@
 
 #include "capture/textfile.h"
 #include "capture/textsearch.h"
+#include "common/userdialogs.h"
 #include "frmfind.h"
-#include "main/userdialogs.h"
 #include "store/globals.h"
 
 #include <QAction>

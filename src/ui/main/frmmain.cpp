@@ -3,15 +3,15 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmmanage.h"
 #include "frmabout.h"
-#include "guarded.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 #include <QLabel>

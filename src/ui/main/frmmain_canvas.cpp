@@ -5,6 +5,7 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmevent.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
@@ -12,7 +13,6 @@
 #include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

@@ -3,6 +3,7 @@
 // The project commands of the main window: start-up, new, open, recent projects and closing.
 #include "frmmain.h"
 
+#include "common/userdialogs.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
@@ -11,7 +12,6 @@
 #include "store/projectlifecycle.h"
 #include "store/recentpaths.h"
 #include "store/storeerror.h"
-#include "userdialogs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

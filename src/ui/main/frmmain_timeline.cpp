@@ -4,12 +4,12 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmtimeline.h"
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/sqlquery.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 
