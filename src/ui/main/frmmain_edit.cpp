@@ -55,7 +55,10 @@ void frmMain::buildEditing()
     });
 
     mEditor = new InPlaceEditor(*mCanvas, *mView, *mUndo, mDialogs, this);
-    addToolBar(mEditor->tbEdit);
+    // The edit band goes in the first row, where there is room for its lists too.
+    removeToolBarBreak(tbEvents);
+    insertToolBar(tbEvents, mEditor->tbEdit);
+    insertToolBarBreak(tbEvents);
 
     connect(mView, &CanvasView::pressed, this, &frmMain::Pic_MouseDown);
     connect(mView, &CanvasView::moved, this, &frmMain::Pic_MouseMove);

@@ -181,6 +181,9 @@ void InPlaceEditor::showState()
     check("Italic", mLook.font.italic);
     check("Solid", mLook.solid);
     check("Border", mLook.border);
+    // A font the system lacks is drawn with a look-alike; the list still names it as the label does.
+    if (cmbFonts->findText(mLook.font.name) < 0 && !mLook.font.name.isEmpty())
+        cmbFonts->insertItem(0, mLook.font.name);
     cmbFonts->setCurrentIndex(cmbFonts->findText(mLook.font.name));
     cmbSizes->setCurrentIndex(cmbSizes->findText(QString::number(mLook.font.size)));
 }
