@@ -144,6 +144,8 @@ public:
     static int sliderValueFor(int minDist);
 
 private:
+    // LoadBox after the format of the box is in g.CurFormat.
+    void placeBox(qint32 left, qint32 top);
     void changed();
     void placeMarker();
     // Moves of the boxes whose stored position differs from the one the canvas shows.

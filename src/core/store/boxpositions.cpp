@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boxpositions.h"
 
+#include "datequeries.h"
 #include "projectdatabase.h"
 #include "sqlquery.h"
 #include "storeerror.h"
@@ -23,11 +24,8 @@ std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timeline
                                   "ORDER BY e.EventEra, e.EventDate, e.Id"));
     q.bind(timelineId).exec();
     std::vector<DatedPlacement> list;
-    while (q.next()) {
-        const QVariant era = q.value(2);
-        list.push_back({q.value(0).toInt(),
-                        ExtDate(q.value(1).toDouble(), era.isNull() ? EraPlain : static_cast<qint16>(era.toInt()))});
-    }
+    while (q.next())
+        list.push_back({q.value(0).toInt(), storedDate(q.value(1), q.value(2))});
     return list;
 }
 
