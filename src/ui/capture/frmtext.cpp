@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtext.h"
 
+#include "common/userdialogs.h"
 #include "frmfind.h"
+<<<<<<< HEAD
 #include "main/userdialogs.h"
 #include "panemarks.h"
+=======
+>>>>>>> issue-10
 #include "store/globals.h"
 #include "store/storeerror.h"
 

@@ -4,9 +4,12 @@
 // events, and taking names and descriptions from the selected text.
 #include "frmtext.h"
 
+<<<<<<< HEAD
 #include "capture/capturedocument.h"
+=======
+#include "common/userdialogs.h"
+>>>>>>> issue-10
 #include "dates/platformdate.h"
-#include "main/userdialogs.h"
 #include "panemarks.h"
 #include "store/datequeries.h"
 #include "store/globals.h"
