@@ -4,9 +4,9 @@
 // of 500 pictures until its first thumbnails are shown.
 #include "benchsupport.h"
 
+#include "common/userdialogs.h"
 #include "dialogs/frmlistevents.h"
 #include "eventlistfill.h"
-#include "main/userdialogs.h"
 #include "pictures/frmselectimage.h"
 #include "pictures/picturegrid.h"
 #include "store/projectfiles.h"

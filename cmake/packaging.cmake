@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_NAME quillmarsh)
 set(CPACK_PACKAGE_VENDOR "Quillmarsh developers")
 set(CPACK_PACKAGE_CONTACT "Quillmarsh developers <developers@quillmarsh.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timeline editor for illustrated timelines of historical events")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Quillmarsh keeps a project of historical events, with dates before or after the common era,\n"
     "pictures and the actors, places, sources and keywords they concern, and lays named timelines\n"
     "out of them. Events can be captured from text documents in which it finds the dates.")

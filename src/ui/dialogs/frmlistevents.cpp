@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmlistevents.h"
 
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "eventlistmodel.h"
 #include "frmselectelements.h"
-#include "main/guarded.h"
-#include "main/userdialogs.h"
 #include "store/clevent.h"
 #include "store/elements.h"
 #include "store/globals.h"

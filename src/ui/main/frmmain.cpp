@@ -3,15 +3,16 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmmanage.h"
 #include "frmabout.h"
-#include "guarded.h"
+#include "layout/canvasmouse.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -31,7 +32,9 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     resize(1400, 900);
     buildMenus();
     buildToolBars();
+    describeButtons();
     buildCanvas();
+    buildEditing();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);
@@ -70,6 +73,8 @@ void frmMain::buildMenus()
     mnuFile = menu("mnuFile", tr("&File"));
     mnuFileNew = entry(mnuFile, "mnuFileNew", tr("&New"), &frmMain::mnuFileNew_Click);
     mnuFileOpen = entry(mnuFile, "mnuFileOpen", tr("&Open"), &frmMain::mnuFileOpen_Click);
+    mnuFileNew->setShortcut(QKeySequence::New);
+    mnuFileOpen->setShortcut(QKeySequence::Open);
     mnuFile->addSeparator();
     mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), nullptr);
     mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), nullptr);
@@ -85,30 +90,42 @@ void frmMain::buildMenus()
     mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(tr("E&xit"), this, &QWidget::close);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // Filled with the undo and redo entries once the canvas exists.
+    mnuEdit = menu("mnuEdit", tr("&Edit"));
 
     mnuEventS = menu("mnuEventS", tr("&Events"));
     mnuEventNew = entry(mnuEventS, "mnuEventNew", tr("&New"), &frmMain::mnuEventNew_Click);
     mnuEventEdit = entry(mnuEventS, "mnuEventEdit", tr("&Edit"), &frmMain::mnuEventEdit_Click);
-    mnuEventSelectPicture = entry(mnuEventS, "mnuEventSelectPicture", tr("&Picture"), nullptr);
-    mnuEventList = entry(mnuEventS, "mnuEventList", tr("&Include"), nullptr);
-    mnuEventExclude = entry(mnuEventS, "mnuEventExclude", tr("&Exclude"), nullptr);
-    mnuEventDelete = entry(mnuEventS, "mnuEventDelete", tr("&Delete"), nullptr);
+    mnuEventSelectPicture =
+        entry(mnuEventS, "mnuEventSelectPicture", tr("&Picture"), &frmMain::mnuEventSelectPicture_Click);
+    mnuEventList = entry(mnuEventS, "mnuEventList", tr("&Include"), &frmMain::mnuEventList_Click);
+    mnuEventExclude = entry(mnuEventS, "mnuEventExclude", tr("&Exclude"), &frmMain::mnuEventExclude_Click);
+    mnuEventDelete = entry(mnuEventS, "mnuEventDelete", tr("&Delete"), &frmMain::mnuEventDelete_Click);
+    // The Delete key takes the box off the timeline only: the event itself stays in the project.
+    mnuEventExclude->setShortcut(QKeySequence::Delete);
     mnuEventS->addSeparator();
-    mnuEventCopyFormat = entry(mnuEventS, "mnuEventCopyFormat", tr("Copy for&mat"), nullptr);
-    mnuEventCopyPicture = entry(mnuEventS, "mnuEventCopyPicture", tr("Copy pic&ture"), nullptr);
-    mnuEventPasteFormat = entry(mnuEventS, "mnuEventPasteFormat", tr("Paste form&at"), nullptr);
+    mnuEventCopyFormat = entry(mnuEventS, "mnuEventCopyFormat", tr("Copy for&mat"), &frmMain::mnuEventCopyFormat_Click);
+    mnuEventCopyPicture =
+        entry(mnuEventS, "mnuEventCopyPicture", tr("Copy pic&ture"), &frmMain::mnuEventCopyPicture_Click);
+    mnuEventPasteFormat =
+        entry(mnuEventS, "mnuEventPasteFormat", tr("Paste form&at"), &frmMain::mnuEventPasteFormat_Click);
     mnuEventPasteFormat->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuEventPastePicture = entry(mnuEventS, "mnuEventPastePicture", tr("Paste pict&ure"), nullptr);
+    mnuEventPastePicture =
+        entry(mnuEventS, "mnuEventPastePicture", tr("Paste pict&ure"), &frmMain::mnuEventPastePicture_Click);
     mnuEventPastePicture->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuEventMakeDefFormat = entry(mnuEventS, "mnuEventMakeDefFormat", tr("Paste f&ormat to all"), nullptr);
-    mnuEventMakeDefPicture = entry(mnuEventS, "mnuEventMakeDefPicture", tr("Paste p&icture to all"), nullptr);
+    mnuEventMakeDefFormat =
+        entry(mnuEventS, "mnuEventMakeDefFormat", tr("Paste f&ormat to all"), &frmMain::mnuEventMakeDefFormat_Click);
+    mnuEventMakeDefPicture =
+        entry(mnuEventS, "mnuEventMakeDefPicture", tr("Paste p&icture to all"), &frmMain::mnuEventMakeDefPicture_Click);
 
     mnuTimelineS = menu("mnuTimelineS", tr("&Timelines"));
     mnuTimeLineNew = entry(mnuTimelineS, "mnuTimeLineNew", tr("&New"), &frmMain::mnuTimeLineNew_Click);
     mnuTimelineEdit = entry(mnuTimelineS, "mnuTimelineEdit", tr("&Edit"), &frmMain::mnuTimelineEdit_Click);
     mnuTimelineColor = entry(mnuTimelineS, "mnuTimelineColor", tr("Select &Color"), &frmMain::mnuTimelineColor_Click);
     mnuTimelineColor->setCheckable(true);
-    mnuTimelineWall = entry(mnuTimelineS, "mnuTimelineWall", tr("Select &Wallpaper"), nullptr);
+    mnuTimelineWall = entry(mnuTimelineS, "mnuTimelineWall", tr("Select &Wallpaper"), &frmMain::mnuTimelineWall_Click);
     mnuTimelineWall->setCheckable(true);
     mnuTimeLineDelete = entry(mnuTimelineS, "mnuTimeLineDelete", tr("&Delete"), &frmMain::mnuTimeLineDelete_Click);
 
@@ -117,15 +134,16 @@ void frmMain::buildMenus()
     mnuFormatZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mnuFormatZoomOut = entry(mnuFormat, "mnuFormatZoomOut", tr("Zoom &out"), &frmMain::mnuFormatZoomOut_Click);
     mnuFormatZoomOut->setShortcut(QKeySequence::ZoomOut);
-    mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), nullptr);
-    mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), nullptr);
+    mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), &frmMain::mnuFormatCompress1_Click);
+    mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), &frmMain::mnuFormatCompress2_Click);
 
     mnuTools = menu("mnuTools", tr("&Tools"));
     mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), &frmMain::mnuToolsCapture_Click);
     mnuToolsManage = entry(mnuTools, "mnuToolsManage", tr("&Manage elements"), &frmMain::mnuToolsManage_Click);
 
     mnuHelp = menu("mnuHelp", tr("&Help"));
-    mnuHelpTopics = entry(mnuHelp, "mnuHelpTopics", tr("&Help topics"), nullptr);
+    mnuHelpTopics = entry(mnuHelp, "mnuHelpTopics", tr("&Help topics"), &frmMain::mnuHelpTopics_Click);
+    mnuHelpTopics->setShortcut(QKeySequence::HelpContents);
     mnuHelpAbout = entry(mnuHelp, "mnuHelpAbout", tr("&About Quillmarsh"), &frmMain::mnuHelpAbout_Click);
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -20,14 +21,19 @@ class QSlider;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QUndoStack;
 
 namespace qm {
 
+class CanvasMouse;
 class CanvasView;
 class FontTextMeasurer;
+class InPlaceEditor;
 class Globals;
 class TimelineCanvas;
 class UserDialogs;
+class frmHelp;
+class frmSelectImage;
 class frmText;
 
 // The main window: menus, tool bars, the timeline list and the canvas of the open project.
@@ -58,6 +64,10 @@ public:
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuExit = nullptr;
+
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
 
     QMenu *mnuEventS = nullptr;
     QAction *mnuEventNew = nullptr;
@@ -107,10 +117,15 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
+    // The changes made on the canvas, one step each; emptied when the project closes.
+    QUndoStack &undoStack() { return *mUndo; }
+    InPlaceEditor &editor() { return *mEditor; }
     // The capture window while it is open.
     frmText *captureWindow() const;
     // Closes the capture window, which may ask about its text first; false when it stays open.
     bool closeCaptureWindow();
+    // The event picture chooser while it is open.
+    frmSelectImage *pictureChooser() const;
 
 public slots:
     void mnuFileNew_Click();
@@ -129,8 +144,30 @@ public slots:
     void mnuEventEdit_Click();
     void mnuFormatZoomIn_Click();
     void mnuFormatZoomOut_Click();
+    void mnuFormatCompress1_Click();
+    void mnuFormatCompress2_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    // The mouse and keys on the canvas, in canvas twips.
+    void Pic_MouseDown(QPointF at, Qt::MouseButton button);
+    void Pic_MouseMove(QPointF at);
+    void Pic_MouseUp(QPointF at, Qt::MouseButton button);
+    void Pic_DblClick(QPointF at, Qt::MouseButton button);
+    void Pic_KeyDown(int key);
     void sld_Change(int value);
     void selectBox(qint32 id);
+    void mnuEventSelectPicture_Click();
+    void mnuEventList_Click();
+    void mnuEventExclude_Click();
+    void mnuEventDelete_Click();
+    void mnuEventCopyFormat_Click();
+    void mnuEventCopyPicture_Click();
+    void mnuEventPasteFormat_Click();
+    void mnuEventPastePicture_Click();
+    void mnuEventMakeDefFormat_Click();
+    void mnuEventMakeDefPicture_Click();
+    void mnuTimelineWall_Click();
+    void mnuHelpTopics_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -145,6 +182,27 @@ private:
     void showTimeline(qint32 id);
     void buildCanvas();
     void editEvent(qint32 id);
+    void buildEditing();
+    // The selected box's event and format become the current ones.
+    void takeSelection();
+    // Scrolls the box into view.
+    void showBox(qint32 id);
+    // Places g.CurEvent on the timeline shown as one undoable step; false when nothing was placed.
+    bool placeCurrentEvent(bool newEvent);
+    // The undo history no longer matches the file once something changed it outside the stack.
+    void forgetHistory();
+    // The paste entries follow what the clipboards hold.
+    void refreshClipboards();
+    // "Color" or "Wall" pressed, as the shown timeline's backdrop is.
+    void updateBackdropButtons();
+    // The open picture chooser follows the selected box.
+    void followSelection();
+    // What the event list left ticked: unticked boxes go, ticked events come when included; one step.
+    void applyEventList(const std::vector<qint32> &ticked, bool include);
+    void pasteFormat(const std::vector<qint32> &ids, const QString &text);
+    void pastePicture(const std::vector<qint32> &ids, const QString &text);
+    // Tool tips that say what each button does.
+    void describeButtons();
     // Runs a command, reporting an unexpected failure instead of ending the program.
     void guarded(const std::function<void()> &command);
 
@@ -156,6 +214,11 @@ private:
     // Entries whose commands come later; they stay disabled whatever the state says.
     std::set<QAction *> mNotYet;
     QPointer<frmText> mCapture;
+    QPointer<frmSelectImage> mPicture;
+    QPointer<frmHelp> mHelp;
+    QUndoStack *mUndo = nullptr;
+    InPlaceEditor *mEditor = nullptr;
+    std::unique_ptr<CanvasMouse> mMouse;
 };
 
 } // namespace qm

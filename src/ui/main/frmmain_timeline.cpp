@@ -4,12 +4,13 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmtimeline.h"
+#include "edit/lookcommands.h"
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/sqlquery.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 
@@ -42,6 +43,11 @@ void frmMain::mnuTimeLineNew_Click()
             g.CurTimeLine = std::move(remembered);
             return;
         }
+        // A new timeline is titled with the name the user gave it, not the one proposed.
+        if (g.CurTimeLine->LabelCaption != g.CurTimeLine->Name) {
+            g.CurTimeLine->LabelCaption = g.CurTimeLine->Name;
+            g.CurTimeLine->Save();
+        }
         const qint32 id = g.CurTimeLine->Id;
         cmbTimeLine0->addItem(g.CurTimeLine->Name, id);
         showTimeline(id);
@@ -64,20 +70,16 @@ void frmMain::mnuTimelineEdit_Click()
 void frmMain::mnuTimelineColor_Click()
 {
     guarded([this] {
-        mnuTimelineColor->setChecked(!g.CurTimeLine->UseWallpaper);
+        updateBackdropButtons();
         if (g.CurTimeLineId == 0)
             return;
         const QColor chosen = mDialogs.color(this, colorFromLong(g.CurTimeLine->BackColor));
         if (!chosen.isValid())
             return;
-        g.CurTimeLine->BackColor = longFromColor(chosen);
-        g.CurTimeLine->UseWallpaper = false;
-        g.CurTimeLine->Save();
-        mCanvas->model().backColor = g.CurTimeLine->BackColor;
-        mCanvas->model().useWallpaper = false;
-        mView->Pic->update();
-        mnuTimelineColor->setChecked(true);
-        mnuTimelineWall->setChecked(false);
+        const Backdrop after{false, g.CurTimeLine->WallSource, g.CurTimeLine->WallName, longFromColor(chosen)};
+        pushCommand(*mUndo,
+                    std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("background colour")));
+        updateBackdropButtons();
     });
 }
 
@@ -89,6 +91,8 @@ void frmMain::mnuTimeLineDelete_Click()
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
         execSql(g.ProjectDb, QStringLiteral("DELETE FROM TimeLine WHERE Id = ?"), {g.CurTimeLineId});
+        // Steps on the deleted timeline would write rows for a timeline that no longer exists.
+        forgetHistory();
         g.CurTimeLineId = 0;
         g.SelectedId = -1;
         mCanvas->ClearCanvas();

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmimportimages.h"
 
-#include "main/guarded.h"
-#include "main/userdialogs.h"
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "store/globals.h"
 #include "store/picturefiles.h"
 #include "store/picturelibrary.h"

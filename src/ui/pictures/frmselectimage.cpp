@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmselectimage.h"
 
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "frmimportimages.h"
-#include "main/guarded.h"
-#include "main/userdialogs.h"
 #include "picturegrid.h"
 #include "picturepreview.h"
 #include "store/clformat.h"

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmselectwall.h"
 
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "frmimportimages.h"
-#include "main/guarded.h"
-#include "main/userdialogs.h"
 #include "picturegrid.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"

@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "eventcommands.h"
+
+#include "layout/timelinecanvas.h"
+#include "store/boxpositions.h"
+#include "store/clevent.h"
+#include "store/globals.h"
+#include "store/sqlquery.h"
+
+namespace qm {
+
+namespace {
+
+// "Id IN (?, ?, ...)" for the ids, with the values to bind.
+QString idsIn(const QString &column, const std::vector<qint32> &ids, QVariantList &values)
+{
+    QStringList marks;
+    for (const qint32 id : ids) {
+        marks << QStringLiteral("?");
+        values << id;
+    }
+    return QStringLiteral("%1 IN (%2)").arg(column, marks.join(u','));
+}
+
+void takeOffCanvas(TimelineCanvas &canvas, qint32 id)
+{
+    Globals &g = canvas.globals();
+    if (g.SelectedId == id) {
+        canvas.ClearSelection();
+        g.SelectedId = -1;
+    }
+    canvas.model().removeBox(id);
+}
+
+} // namespace
+
+void showStoredBoxes(TimelineCanvas &canvas, const std::vector<qint32> &ids)
+{
+    Globals &g = canvas.globals();
+    if (g.CurTimeLineId <= 0)
+        return;
+    const std::map<qint32, QPointF> stored = storedBoxPositions(g.ProjectDb, g.CurTimeLineId);
+    for (const qint32 id : ids) {
+        const auto it = stored.find(id);
+        if (it == stored.end())
+            continue;
+        g.CurEvent = loadEventAside(g, id);
+        canvas.LoadBox(roundTwips(it->second.x() * g.Zoom), roundTwips(it->second.y() * g.Zoom));
+    }
+}
+
+ExcludeEventsCommand::ExcludeEventsCommand(TimelineCanvas &canvas, qint32 timelineId, std::vector<qint32> ids,
+                                           const QString &text)
+    : CanvasCommand(canvas, timelineId, text), mIds(std::move(ids))
+{
+    QVariantList values{timelineId};
+    const QString condition = QStringLiteral("TimeLineId = ? AND ") + idsIn(QStringLiteral("EventId"), mIds, values);
+    mPlacements = StoredRows::read(db(), QStringLiteral("TimeLineEvent"), condition, values);
+}
+
+void ExcludeEventsCommand::redo()
+{
+    {
+        TransactionGuard guard(db());
+        for (const qint32 id : mIds)
+            execSql(db(), QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
+                    {timelineId(), id});
+        guard.commit();
+    }
+    if (!shown())
+        return;
+    for (const qint32 id : mIds)
+        takeOffCanvas(canvas(), id);
+    layoutChanged();
+}
+
+void ExcludeEventsCommand::undo()
+{
+    mPlacements.restore(db());
+    if (!shown())
+        return;
+    showStoredBoxes(canvas(), mIds);
+    layoutChanged();
+}
+
+DeleteEventsCommand::DeleteEventsCommand(TimelineCanvas &canvas, std::vector<qint32> ids, const QString &text)
+    : CanvasCommand(canvas, canvas.globals().CurTimeLineId, text)
+{
+    for (const qint32 id : ids) {
+        Kept k;
+        k.id = id;
+        k.event = StoredRows::read(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {id});
+        k.elements = StoredRows::read(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {id});
+        k.placements = StoredRows::read(db(), QStringLiteral("TimeLineEvent"), QStringLiteral("EventId = ?"), {id});
+        k.formats = StoredRows::read(db(), QStringLiteral("Format"), QStringLiteral("EventId = ?"), {id});
+        mKept.push_back(std::move(k));
+    }
+}
+
+void DeleteEventsCommand::redo()
+{
+    {
+        TransactionGuard guard(db());
+        for (const Kept &k : mKept)
+            DeleteEventRow(db(), k.id);
+        guard.commit();
+    }
+    // Whatever timeline is shown now loses the boxes: the events are gone from every one.
+    for (const Kept &k : mKept)
+        takeOffCanvas(canvas(), k.id);
+    layoutChanged();
+}
+
+void DeleteEventsCommand::undo()
+{
+    {
+        TransactionGuard guard(db());
+        for (const Kept &k : mKept) {
+            k.event.restore(db());
+            k.elements.restore(db());
+            k.placements.restore(db());
+            k.formats.restore(db());
+        }
+        guard.commit();
+    }
+    std::vector<qint32> ids;
+    for (const Kept &k : mKept)
+        ids.push_back(k.id);
+    showStoredBoxes(canvas(), ids);
+    layoutChanged();
+}
+
+} // namespace qm
