@@ -42,10 +42,19 @@ Commands:
         on that timeline in date order, as the window places a new event.
   export FILE [--timeline NAME] OUT
         Saves a timeline as a picture, exactly as the canvas shows it after
-        loading at full size on a 96 DPI screen. OUT's extension chooses the
-        format: .png, .jpg or .jpeg (quality 85), .bmp, .tif or .tiff. Without
-        --timeline: the timeline the project opens with, else the first by
-        name. The project is only read. A failed write leaves no file behind.
+        loading at full size on a 96 DPI screen, or as a drawing at its true
+        size. OUT's extension chooses the format: .png, .jpg or .jpeg (quality
+        85), .bmp, .gif, .tif or .tiff, or .pdf and .svg (text stays text; no
+        limit of size). Without --timeline: the timeline the project opens
+        with, else the first by name. The project is only read. A failed
+        write leaves no file behind; a symbolic link OUT writes the file it
+        points to.
+  pages FILE [--timeline NAME] [--page WIDTHxHEIGHT]
+        Shows how the timeline is cut into printed pages: the number of
+        pages, then one line per page boundary, "vertical" and its x or
+        "horizontal" and its y in twips, separated by a tab. The page is the
+        printable area of a landscape page in twips (1440 to the inch); the
+        default is A4 less margins of 10 points, 16440x11500.
   scan [--project FILE] [--today YYYY-MM-DD] TEXTFILE
         Finds the dates in a text file as the capture window does and prints
         one line per date, fields separated by tabs: number, offset and
@@ -107,8 +116,8 @@ int main(int argc, char *argv[])
 {
     using namespace qmtool;
     // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
-    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
-                                       qstrcmp(argv[1], "add-event") == 0);
+    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "pages") == 0 ||
+                                       qstrcmp(argv[1], "make-sample") == 0 || qstrcmp(argv[1], "add-event") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -132,6 +141,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("timelines"), cmdTimelines},
         {QStringLiteral("add-event"), cmdAddEvent},
         {QStringLiteral("export"), cmdExport},
+        {QStringLiteral("pages"), cmdPages},
         {QStringLiteral("make-sample"), cmdMakeSample},
         {QStringLiteral("scan"), cmdScan},
     };

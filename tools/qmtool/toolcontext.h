@@ -55,6 +55,7 @@ int cmdTimelines(const QStringList &args);
 int cmdAddEvent(const QStringList &args);
 // Needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdExport(const QStringList &args);
+int cmdPages(const QStringList &args);
 int cmdScan(const QStringList &args);
 
 } // namespace qmtool
