@@ -29,6 +29,10 @@ public:
     QRectF visibleTwips() const;
     // Sizes the canvas for the visible area and sets the scroll bars from it.
     void refreshExtents();
+    // Shows where pages of this size (twips) would cut the canvas; an empty size shows no grid. The
+    // grid is drawn over the canvas by the view only, so it never reaches an export.
+    void setPageGrid(const QSize &page);
+    QSize pageGrid() const { return mPageGrid; }
 
 signals:
     void boxClicked(qint32 id);
@@ -45,6 +49,7 @@ private:
     qint32 boxAt(const QPointF &twips) const;
 
     TimelineCanvas &mCanvas;
+    QSize mPageGrid;
 };
 
 } // namespace qm

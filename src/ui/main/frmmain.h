@@ -16,6 +16,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QSlider;
 class QStackedWidget;
 class QTimer;
@@ -56,6 +57,7 @@ public:
     std::array<QAction *, 5> mnuPath{};
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileShowPages = nullptr;
+    QAction *mnuFilePrintPreview = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuExit = nullptr;
 
@@ -107,6 +109,12 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
+    // The printer that printing, the preview and the page grid use; it keeps the choices of the
+    // last print dialog.
+    QPrinter &printer();
+    // Writes the whole canvas of the shown timeline to the file, in the format its extension names;
+    // false, after telling the user why, when it could not. The page grid is never part of it.
+    bool SaveAs(const QString &FileName);
     // The capture window while it is open.
     frmText *captureWindow() const;
     // Closes the capture window, which may ask about its text first; false when it stays open.
@@ -114,6 +122,10 @@ public:
 
 public slots:
     void mnuFileNew_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileShowPages_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
     void mnuFileOpen_Click();
     void mnuPath_Click(int index);
     void mnuToolsManage_Click();
@@ -145,6 +157,8 @@ private:
     void showTimeline(qint32 id);
     void buildCanvas();
     void editEvent(qint32 id);
+    // Draws the page grid for the printer's page while Show printer pages is checked, else none.
+    void refreshPageGrid();
     // Runs a command, reporting an unexpected failure instead of ending the program.
     void guarded(const std::function<void()> &command);
 
@@ -156,6 +170,7 @@ private:
     // Entries whose commands come later; they stay disabled whatever the state says.
     std::set<QAction *> mNotYet;
     QPointer<frmText> mCapture;
+    std::unique_ptr<QPrinter> mPrinter;
 };
 
 } // namespace qm
