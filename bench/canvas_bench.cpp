@@ -74,9 +74,9 @@ struct BoxedProject
     qint32 timelineId = 0;
 };
 
-void BM_LoadTimeline1000Boxes(benchmark::State &state)
+void BM_LoadTimeline(benchmark::State &state)
 {
-    BoxedProject p(1000);
+    BoxedProject p(static_cast<int>(state.range(0)));
     const qm::FontTextMeasurer measurer;
     for (auto _ : state) {
         // A new canvas each time: its picture cache starts empty, as after opening a project.
@@ -85,11 +85,11 @@ void BM_LoadTimeline1000Boxes(benchmark::State &state)
         benchmark::DoNotOptimize(canvas.model().boxCount());
     }
 }
-BENCHMARK(BM_LoadTimeline1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_LoadTimeline)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_InsertEarliestInto1000Boxes(benchmark::State &state)
+void BM_InsertEarliest(benchmark::State &state)
 {
-    BoxedProject p(1000);
+    BoxedProject p(static_cast<int>(state.range(0)));
     qm::Globals &g = p.project.g;
     const qm::FontTextMeasurer measurer;
     qm::TimelineCanvas canvas(g, measurer);
@@ -109,7 +109,7 @@ void BM_InsertEarliestInto1000Boxes(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_InsertEarliestInto1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_InsertEarliest)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // 100 boxes in ten rows over a 1600 x 1000 pixel area, drawn as the canvas widget draws them.
 void BM_Repaint100BoxesOn1600x1000(benchmark::State &state)

@@ -64,7 +64,8 @@ int cmdEvents(const QStringList &args)
             continue;
         const QStringList fields = {QString::number(e.Id),
                                     QString::number(e.EventDate->Era),
-                                    qm::platformdate::toIsoText(e.EventDate->Value),
+                                    e.EventDate->isValid() ? qm::platformdate::toIsoText(e.EventDate->Value)
+                                                           : QStringLiteral("invalid"),
                                     field(e.EventDateStr),
                                     field(e.Name),
                                     field(e.Actors),
@@ -102,7 +103,7 @@ int cmdAddEvent(const QStringList &args)
         throw ToolFailure(QStringLiteral("The short description of the event must be entered"));
     if (name.size() > 255)
         throw ToolFailure(
-            QStringLiteral("Short description is too long. Please shorten it to no more then 255 characters."));
+            QStringLiteral("Short description is too long. Please shorten it to no more than 255 characters."));
 
     qm::Globals g;
     g.ProjectDb.open(file);
@@ -110,6 +111,9 @@ int cmdAddEvent(const QStringList &args)
     date.Assign(a.option(QStringLiteral("date")), g.dateEnv());
     if (!date.isValid())
         throw ToolFailure(QStringLiteral("Incorrect date"));
+    // Stored and placed together, or not at all; the free day is found under the write lock, so a
+    // second writer cannot take it in between.
+    qm::TransactionGuard guard(g.ProjectDb);
     if (qm::SameDateExists(g.ProjectDb, date, 0))
         qm::FirstFreeDate(g.ProjectDb, date);
     // The timeline is looked up first, so that a wrong name stores nothing.
@@ -135,8 +139,6 @@ int cmdAddEvent(const QStringList &args)
     e.Places = a.option(QStringLiteral("places"));
     e.Sources = a.option(QStringLiteral("sources"));
     e.Keywords = a.option(QStringLiteral("keywords"));
-    // Stored and placed together, or not at all.
-    qm::TransactionGuard guard(g.ProjectDb);
     // Without a window nobody can pick another date; the only clash left is at the end of the calendar.
     const qint32 id = e.Save();
     if (id < 0)

@@ -100,14 +100,29 @@ QString Arguments::option(const QString &name) const
     return it == options.end() ? QString() : it->second;
 }
 
+namespace {
+
+// Texts from a project or a document may hold a NUL; it is written as the escape "\0", as fields
+// write their tabs and line breaks, so that no line is cut short.
+void writeLine(const QString &line, std::FILE *stream)
+{
+    QString text = line;
+    text.replace(QChar(u'\0'), QStringLiteral("\\0"));
+    text += u'\n';
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
 void out(const QString &line)
 {
-    std::fputs((line + u'\n').toUtf8().constData(), stdout);
+    writeLine(line, stdout);
 }
 
 void err(const QString &line)
 {
-    std::fputs((QStringLiteral("qmtool: ") + line + u'\n').toUtf8().constData(), stderr);
+    writeLine(QStringLiteral("qmtool: ") + line, stderr);
 }
 
 } // namespace qmtool

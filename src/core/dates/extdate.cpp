@@ -35,6 +35,35 @@ bool isMonthDay(QStringView s)
     return isShortDigits(s.left(slash)) && isShortDigits(s.mid(slash + 1));
 }
 
+// "July 4", "4 July", "Jul. 4,": a month name and a day with no year.
+bool isNamedMonthDay(QStringView s)
+{
+    QStringView chunks[3];
+    int count = 0;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= s.size(); ++i) {
+        const bool separator = i == s.size() || s[i] == u',' || s[i].isSpace();
+        if (!separator && start < 0)
+            start = i;
+        if (separator && start >= 0) {
+            if (count == 2)
+                return false;
+            chunks[count++] = s.mid(start, i - start);
+            start = -1;
+        }
+    }
+    if (count != 2)
+        return false;
+    const bool monthFirst = pd::monthNamed(chunks[0]).has_value();
+    const QStringView day = monthFirst ? chunks[1] : chunks[0];
+    if (!monthFirst && !pd::monthNamed(chunks[1]))
+        return false;
+    if (day.size() > 2 || !isShortDigits(day))
+        return false;
+    const int d = day.toInt();
+    return d >= 1 && d <= 31;
+}
+
 bool endsWithNoCase(QStringView s, QStringView tail)
 {
     return s.endsWith(tail, Qt::CaseInsensitive);
@@ -45,6 +74,17 @@ bool endsWithNoCase(QStringView s, QStringView tail)
 QString DateEnv::latestEventYear() const
 {
     return lookup ? lookup->LatestEventYear() : QStringLiteral("2001");
+}
+
+QString DateEnv::latestEventCountedYear() const
+{
+    const QString stored = latestEventYear();
+    const int era = lookup ? lookup->LatestEventEra() : EraPlain;
+    if (era == EraBC)
+        return QString::number(ShiftBase - stored.toInt());
+    if (era == EraEarlyAD)
+        return QString::number(stored.toInt() - ShiftBase);
+    return stored;
 }
 
 QString LatestDateInYear(const QString &year, qint16 era, const DateEnv &env)
@@ -95,7 +135,11 @@ void ExtDate::Assign(const QString &text, const DateEnv &env)
         const QStringList md = LatestDateInYear(QString::number(key), Era, env).split(u'/');
         parsed = pd::parseParts(md.value(0) + u'/' + md.value(1) + u'/' + r.toString(), today, true);
     } else if (isMonthDay(r)) {
-        parsed = pd::parseParts(r.toString() + u'/' + env.latestEventYear(), today, true);
+        // The year a month and day belong to is the latest event's, as the user counts it: "7/4 BC"
+        // next to an event of 44 BC is 44 BC, not the stored year of that event.
+        parsed = pd::parseParts(r.toString() + u'/' + env.latestEventCountedYear(), today, true);
+    } else if (isNamedMonthDay(r)) {
+        parsed = pd::parseParts(r.toString() + u' ' + env.latestEventCountedYear(), today, true);
     } else {
         parsed = pd::parseParts(r, today, true);
     }

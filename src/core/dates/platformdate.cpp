@@ -216,9 +216,12 @@ std::optional<Ymd> namedDate(const std::array<QStringView, 3> &c, int count, QDa
     if (count == 2) {
         if (const auto m = monthOf(c[0])) {
             if (c[1].size() <= 2) {
-                if (const auto d = dayOf(c[1]))
+                const auto d = dayOf(c[1]);
+                if (!d)
+                    return std::nullopt;
+                if (*d >= 1 && *d <= 31)
                     return Ymd{today.year(), *m, *d};
-                return std::nullopt;
+                // No month has that day: "March 44" is a month and a year.
             }
             if (const auto y = yearOf(c[1]))
                 return Ymd{*y, *m, 1};
@@ -248,6 +251,11 @@ std::optional<Ymd> namedDate(const std::array<QStringView, 3> &c, int count, QDa
 }
 
 } // namespace
+
+std::optional<int> monthNamed(QStringView word)
+{
+    return monthOf(word);
+}
 
 bool isLeapYear(int year)
 {
@@ -284,7 +292,8 @@ std::optional<double> makeValue(int year, int month, int day, int hour, int minu
 Parts split(double value)
 {
     Parts p;
-    if (!std::isfinite(value))
+    // Numbers from a file made elsewhere can lie anywhere; outside the calendar they have no parts.
+    if (!std::isfinite(value) || value < static_cast<double>(MinSerial) || value >= static_cast<double>(MaxSerial + 1))
         return p;
     auto day = static_cast<qint64>(std::floor(value));
     auto seconds = static_cast<qint64>(std::llround((value - static_cast<double>(day)) * 86400.0));

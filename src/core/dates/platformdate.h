@@ -33,6 +33,8 @@ struct Parts
 };
 
 bool isLeapYear(int year);
+// The month a word names ("March", "Mar", "Mar.", "Sept"), or nullopt.
+std::optional<int> monthNamed(QStringView word);
 int daysInMonth(int year, int month);
 // True when the calendar date exists and lies in the platform's range.
 bool isValidDate(int year, int month, int day);

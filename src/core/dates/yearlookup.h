@@ -18,6 +18,8 @@ public:
     virtual ~YearLookup() = default;
     // Stored year of the latest event (by date, then era), as text; "2001" when there is none.
     virtual QString LatestEventYear() const = 0;
+    // Era of that latest event.
+    virtual qint16 LatestEventEra() const { return 0; }
     // Date number of the latest event of the given era dated from 1 January to 31 December (midnight)
     // of the given stored year.
     virtual std::optional<double> latestValueInYear(int storedYear, qint16 era) const = 0;
@@ -31,6 +33,8 @@ struct DateEnv
 
     QDate today() const { return clock ? clock() : QDate::currentDate(); }
     QString latestEventYear() const;
+    // The latest event's year as a person counts it (44 for 44 BC), as text.
+    QString latestEventCountedYear() const;
 };
 
 // Month and day text to complete a year alone with: the date of the latest stored event of that year

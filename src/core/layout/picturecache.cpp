@@ -12,9 +12,10 @@ PictureCache::PictureCache(qint64 maxBytes) : mEntries(static_cast<qsizetype>(st
 
 QImage PictureCache::picture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
 {
-    if (fileName.isEmpty())
+    const QString path = libraryPicturePath(g, source, kind, fileName);
+    if (path.isEmpty())
         return {};
-    return file(PictureFolder(g, source, kind) + fileName);
+    return file(path);
 }
 
 QImage PictureCache::file(const QString &path)

@@ -3,6 +3,8 @@
 // Box placement: making, placing, storing and removing the boxes of the shown timeline.
 #include "timelinecanvas.h"
 
+#include "store/datequeries.h"
+
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
@@ -38,9 +40,7 @@ std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timeline
     q.bind(timelineId).exec();
     std::vector<DatedPlacement> list;
     while (q.next()) {
-        const QVariant era = q.value(2);
-        list.push_back({q.value(0).toInt(),
-                        ExtDate(q.value(1).toDouble(), era.isNull() ? EraPlain : static_cast<qint16>(era.toInt()))});
+        list.push_back({q.value(0).toInt(), storedDate(q.value(1), q.value(2))});
     }
     return list;
 }
@@ -129,11 +129,18 @@ bool TimelineCanvas::InsertNewBox()
 
         TransactionGuard guard(mG.ProjectDb);
         AddTimeLineEvent(id);
+        const double shift = InsertShift;
         for (const qint32 l : later) {
-            mModel.box(l)->picture.rect.translate(InsertShift, 0);
+            mModel.box(l)->picture.rect.translate(shift, 0);
             ArrangeBox(l);
-            SaveBoxPosition(l);
         }
+        // One statement moves every later box of the file, however long the timeline.
+        if (!later.empty() && date.isValid())
+            execSql(mG.ProjectDb,
+                    QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = BoxLeft + ? WHERE TimeLineId = ? AND EventId IN "
+                                   "(SELECT Id FROM Event WHERE Id <> ? AND typeof(EventDate) IN ('real', 'integer') "
+                                   "AND (coalesce(EventEra, 0) > ? OR (coalesce(EventEra, 0) = ? AND EventDate > ?)))"),
+                    {shift, mG.CurTimeLineId, id, date.Era, date.Era, date.Value});
         UpdateScrollExtents();
         ClearSelection();
         mG.SelectedId = id;
@@ -165,6 +172,13 @@ qint32 TimelineCanvas::LoadBox(qint32 left, qint32 top)
     const qint32 id = mG.CurEvent->Id;
     // Read before the box exists, so that a failed read leaves no half-made box behind.
     mG.CurFormat->GetFormat(mG.ProjectDb, id, mG.CurTimeLineId);
+    placeBox(left, top);
+    return id;
+}
+
+void TimelineCanvas::placeBox(qint32 left, qint32 top)
+{
+    const qint32 id = mG.CurEvent->Id;
     CanvasBox &b = mModel.addBox(id);
     b.picture.rect = QRectF(left, top, 0, 0);
     LoadUple(id, CurUple);
@@ -172,7 +186,6 @@ qint32 TimelineCanvas::LoadBox(qint32 left, qint32 top)
     CurUple.ApplyEvent(*mG.CurEvent);
     // The date text changed its width after the format hung it under the connector: centre it again.
     CurUple.Arrange();
-    return id;
 }
 
 void TimelineCanvas::RemoveBox(qint32 id, bool deleteEvent)

@@ -111,6 +111,8 @@ public:
     static int sliderValueFor(int minDist);
 
 private:
+    // LoadBox after the format of the box is in g.CurFormat.
+    void placeBox(qint32 left, qint32 top);
     void changed();
     void setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size, bool solid,
                     bool border, qint32 back, qint32 fore, bool bold, bool italic);

@@ -89,17 +89,31 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
 
     {
         // One read transaction for the whole load instead of one per statement.
+        // The events and their formats come in two reads, not a few per box: a timeline of
+        // thousands of boxes loads in a moment.
         TransactionGuard reading(mG.ProjectDb);
-        for (const Placement &p : timelinePlacements(mG.ProjectDb, id)) {
+        const std::unordered_map<qint32, clFormat> formats = clFormat::GetEventFormats(mG.ProjectDb, id);
+        SqlQuery q(mG.ProjectDb,
+                   QStringLiteral("SELECT tle.EventId, tle.BoxLeft, tle.BoxTop, %1 FROM TimeLineEvent tle "
+                                  "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
+                                  "ORDER BY e.EventEra, e.EventDate, e.Id")
+                       .arg(clEvent::storedColumns()));
+        q.bind(id).exec();
+        while (q.next()) {
+            const qint32 eventId = q.value(0).toInt();
             // A second row for the same event would only stack a second box on the first.
-            if (IsOnCanvas(p.eventId))
+            if (IsOnCanvas(eventId))
                 continue;
             mG.CurEvent = std::make_unique<clEvent>(mG);
-            mG.CurEvent->Id = p.eventId;
-            if (mG.CurEvent->Load() == 0)
-                continue;
-            LoadBox(roundTwips(p.BoxLeft), roundTwips(p.BoxTop));
+            mG.CurEvent->Id = eventId;
+            mG.CurEvent->fillFromRow(q, 3);
+            if (const auto f = formats.find(eventId); f != formats.end())
+                mG.CurFormat->Eq(f->second);
+            else
+                mG.CurFormat->GetDefault();
+            placeBox(roundTwips(q.value(1).toDouble()), roundTwips(q.value(2).toDouble()));
         }
+        q.finish();
         reading.commit();
     }
 

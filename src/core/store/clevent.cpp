@@ -19,27 +19,35 @@ clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(g)
     EventDateStr = EventDate->Render();
 }
 
+QString clEvent::storedColumns()
+{
+    return QStringLiteral("e.EventDate, e.EventEra, e.EventDateStr, e.Description, e.Name, e.ImageName, e.ImageSource");
+}
+
+void clEvent::fillFromRow(const SqlQuery &q, int first)
+{
+    if (!EventDate)
+        EventDate = std::make_shared<ExtDate>();
+    *EventDate = storedDate(q.value(first), q.value(first + 1));
+    EventDateStr = q.value(first + 2).toString();
+    Description = q.value(first + 3).toString();
+    Name = q.value(first + 4).toString();
+    const QVariant imageName = q.value(first + 5);
+    const QVariant imageSource = q.value(first + 6);
+    ImageName = imageName.isNull() ? QStringLiteral("Im0.gif") : imageName.toString();
+    ImageSource = imageSource.isNull() ? QStringLiteral("S") : imageSource.toString();
+}
+
 qint32 clEvent::Load()
 {
     if (Id == 0)
         return 0;
     ProjectDatabase &db = mG.ProjectDb;
-    SqlQuery q(db, QStringLiteral("SELECT EventDate, EventEra, EventDateStr, Description, Name, ImageName, ImageSource "
-                                  "FROM Event WHERE Id = ?"));
+    SqlQuery q(db, QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(storedColumns()));
     q.bind(Id).exec();
     if (!q.next())
         return 0;
-    if (!EventDate)
-        EventDate = std::make_shared<ExtDate>();
-    EventDate->Value = q.value(0).toDouble();
-    EventDate->Era = static_cast<qint16>(q.value(1).toInt());
-    EventDateStr = q.value(2).toString();
-    Description = q.value(3).toString();
-    Name = q.value(4).toString();
-    const QVariant imageName = q.value(5);
-    const QVariant imageSource = q.value(6);
-    ImageName = imageName.isNull() ? QStringLiteral("Im0.gif") : imageName.toString();
-    ImageSource = imageSource.isNull() ? QStringLiteral("S") : imageSource.toString();
+    fillFromRow(q, 0);
     q.finish();
 
     Actors = GetElements(db, Id, QStringLiteral("A"));
@@ -56,51 +64,65 @@ qint32 clEvent::Save()
     if (!EventDate || !EventDate->isValid())
         throw StoreError(QStringLiteral("The event \"%1\" has no valid date").arg(Name));
 
-    // No two events share a date and era: the user moves this one first, or gives up saving it.
-    for (;;) {
-        const SameDateEvents clash = eventsOnDate(db, *EventDate);
-        if (clash.first == 0 || clash.first == Id)
-            break;
-        if (!mG.DateCorrection || !mG.DateCorrection(Name, clash.first, clash.next))
-            return -1;
-        if (!mG.NewEventDate || !mG.NewEventDate->isValid())
-            throw StoreError(QStringLiteral("The corrected date of \"%1\" is not a valid date").arg(Name));
-        EventDate = mG.NewEventDate;
-    }
-
+    // No two events share a date and era: the user moves this one first, or gives up saving it. The
+    // check and the write share one transaction, which holds the write lock, so that another process
+    // cannot take the date in between.
     const qint32 previousId = Id;
-    try {
-        TransactionGuard guard(db);
-        SqlQuery find(db, QStringLiteral("SELECT 1 FROM Event WHERE Id = ?"));
-        find.bind(Id).exec();
-        const bool exists = find.next();
-        find.finish();
-
-        const QVariantList values = {EventDate->Value,          EventDate->Era,          sv::fromText(EventDateStr),
-                                     sv::fromText(Description), sv::fromText(ImageName), sv::fromText(ImageSource),
-                                     sv::fromText(Name)};
-        if (exists) {
-            execSql(db,
-                    QStringLiteral("UPDATE Event SET EventDate = ?, EventEra = ?, EventDateStr = ?, Description = ?, "
-                                   "ImageName = ?, ImageSource = ?, Name = ? WHERE Id = ?"),
-                    values + QVariantList{Id});
-        } else {
-            SqlQuery add(db, QStringLiteral("INSERT INTO Event (EventDate, EventEra, EventDateStr, Description, "
-                                            "ImageName, ImageSource, Name) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-            for (const QVariant &v : values)
-                add.bind(v);
-            add.exec();
-            Id = add.lastInsertId().toInt();
+    for (;;) {
+        try {
+            TransactionGuard guard(db);
+            const SameDateEvents clash = eventsOnDate(db, *EventDate);
+            const qint32 other = clash.first == Id ? clash.next : clash.first;
+            if (other != 0) {
+                // Nobody waits on a dialog with the file locked.
+                guard.rollback();
+                if (!mG.DateCorrection || !mG.DateCorrection(Name, other, clash.first == Id ? 0 : clash.next))
+                    return -1;
+                if (!mG.NewEventDate || !mG.NewEventDate->isValid())
+                    throw StoreError(QStringLiteral("The corrected date of \"%1\" is not a valid date").arg(Name));
+                EventDate = mG.NewEventDate;
+                // The shown text follows the date that replaced the typed one.
+                EventDateStr = EventDate->Render();
+                continue;
+            }
+            writeRow();
+            guard.commit();
+            break;
+        } catch (...) {
+            // A rolled-back row gives its Id back to the engine; keeping it would let this record
+            // overwrite whichever event is stored next under that Id.
+            Id = previousId;
+            throw;
         }
-        WriteElements();
-        guard.commit();
-    } catch (...) {
-        // A rolled-back row gives its Id back to the engine; keeping it would let this record
-        // overwrite whichever event is stored next under that Id.
-        Id = previousId;
-        throw;
     }
     return Id;
+}
+
+void clEvent::writeRow()
+{
+    ProjectDatabase &db = mG.ProjectDb;
+    SqlQuery find(db, QStringLiteral("SELECT 1 FROM Event WHERE Id = ?"));
+    find.bind(Id).exec();
+    const bool exists = find.next();
+    find.finish();
+
+    const QVariantList values = {EventDate->Value,          EventDate->Era,          sv::fromText(EventDateStr),
+                                 sv::fromText(Description), sv::fromText(ImageName), sv::fromText(ImageSource),
+                                 sv::fromText(Name)};
+    if (exists) {
+        execSql(db,
+                QStringLiteral("UPDATE Event SET EventDate = ?, EventEra = ?, EventDateStr = ?, Description = ?, "
+                               "ImageName = ?, ImageSource = ?, Name = ? WHERE Id = ?"),
+                values + QVariantList{Id});
+    } else {
+        SqlQuery add(db, QStringLiteral("INSERT INTO Event (EventDate, EventEra, EventDateStr, Description, "
+                                        "ImageName, ImageSource, Name) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant &v : values)
+            add.bind(v);
+        add.exec();
+        Id = add.lastInsertId().toInt();
+    }
+    WriteElements();
 }
 
 void clEvent::WriteElements()

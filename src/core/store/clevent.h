@@ -36,6 +36,11 @@ public:
     // Fills the record from the row of its Id and returns that Id; 0, leaving it unchanged, when
     // there is none. The date is written into the date object the record holds, shared or not.
     qint32 Load();
+    // The stored columns Load reads, in the order fillFromRow takes them, for queries that read many
+    // events at once ("e." prefixed).
+    static QString storedColumns();
+    // Fills the stored fields (not the element lists) from a row holding storedColumns() from `first` on.
+    void fillFromRow(const class SqlQuery &q, int first);
     // Stores the record and its element links, creating the row when needed, and returns the Id;
     // -1 when another event has the same date and the correction was cancelled (nothing is stored).
     qint32 Save();
@@ -43,6 +48,8 @@ public:
 private:
     // Replaces the event's element links by those of its four lists.
     void WriteElements();
+    // Inserts or updates the row and its element links, inside the caller's transaction.
+    void writeRow();
 
     Globals &mG;
 };

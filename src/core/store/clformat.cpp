@@ -71,6 +71,26 @@ void clFormat::GetFormat(ProjectDatabase &db, qint32 eventId, qint32 timelineId)
     setColumnValues(values);
 }
 
+std::unordered_map<qint32, clFormat> clFormat::GetEventFormats(ProjectDatabase &db, qint32 timelineId)
+{
+    SqlQuery q(db, QStringLiteral("SELECT EventId, %1 FROM Format WHERE TimelineId = ? ORDER BY rowid")
+                       .arg(formatColumns().join(QStringLiteral(", "))));
+    q.bind(timelineId).exec();
+    std::unordered_map<qint32, clFormat> formats;
+    QVariantList values;
+    while (q.next()) {
+        // The first row of an event counts, as for GetFormat.
+        const qint32 eventId = q.value(0).toInt();
+        if (formats.count(eventId) != 0)
+            continue;
+        values.clear();
+        for (qsizetype i = 0; i < formatColumns().size(); ++i)
+            values << q.value(static_cast<int>(i + 1));
+        formats[eventId].setColumnValues(values);
+    }
+    return formats;
+}
+
 void clFormat::Save(ProjectDatabase &db, qint32 eventId, qint32 timelineId) const
 {
     const FormatKey key = keyOf(eventId, timelineId);

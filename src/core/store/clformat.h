@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <unordered_map>
+
 namespace qm {
 
 class ProjectDatabase;
@@ -45,6 +47,8 @@ public:
     // The stored format of the event on the timeline (eventId < 1: the timeline's default format),
     // or the defaults when none is stored.
     void GetFormat(ProjectDatabase &db, qint32 eventId, qint32 timelineId);
+    // The Format rows of every event of a timeline at once, read as GetFormat reads each.
+    static std::unordered_map<qint32, clFormat> GetEventFormats(ProjectDatabase &db, qint32 timelineId);
     // Stores the format under the same key as GetFormat reads it, creating its row when needed.
     void Save(ProjectDatabase &db, qint32 eventId, qint32 timelineId) const;
 

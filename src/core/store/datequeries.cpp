@@ -6,6 +6,8 @@
 #include "projectdatabase.h"
 #include "sqlquery.h"
 
+#include <cmath>
+
 namespace qm {
 
 namespace pd = platformdate;
@@ -15,18 +17,46 @@ namespace {
 // Dates are compared as the date text of the old engine did, that is to the second.
 constexpr double HalfSecond = 0.5 / 86400.0;
 
-// Where FirstFreeDate gives up: 31 December of stored year 9899.
-const double LastFreeDay = static_cast<double>(pd::serialOf(9899, 12, 31));
+// Dates a file made elsewhere holds as text or beyond the calendar take no part in completing years.
+#define LatestEventWhere                                                                                               \
+    "typeof(EventDate) IN ('real', 'integer') AND EventDate BETWEEN -657434 AND 2958465.99999 AND "                    \
+    "coalesce(EventEra, 0) IN (0, -1, -2)"
 
 } // namespace
 
+ExtDate storedDate(const QVariant &value, const QVariant &era)
+{
+    const auto type = value.typeId();
+    const bool number = type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int;
+    const double v = number ? value.toDouble() : 0.0;
+    if (!number || !std::isfinite(v) || v < static_cast<double>(pd::MinSerial) ||
+        v >= static_cast<double>(pd::MaxSerial + 1))
+        return ExtDate(0.0, EraInvalid);
+    const qint64 code = era.isNull() ? EraPlain : era.toLongLong();
+    if (code != EraPlain && code != EraEarlyAD && code != EraBC)
+        return ExtDate(0.0, EraInvalid);
+    return ExtDate(v, static_cast<qint16>(code));
+}
+
 QString ProjectYearLookup::LatestEventYear() const
 {
-    SqlQuery q(mDb, QStringLiteral("SELECT EventDate FROM Event ORDER BY EventDate DESC, EventEra DESC LIMIT 1"));
+    SqlQuery q(mDb, QStringLiteral("SELECT EventDate FROM Event WHERE " LatestEventWhere
+                                   " ORDER BY EventDate DESC, EventEra DESC LIMIT 1"));
     q.exec();
     if (!q.next())
         return QStringLiteral("2001");
     return QString::number(pd::split(q.value(0).toDouble()).year);
+}
+
+qint16 ProjectYearLookup::LatestEventEra() const
+{
+    SqlQuery q(mDb, QStringLiteral("SELECT EventEra FROM Event WHERE " LatestEventWhere
+                                   " ORDER BY EventDate DESC, EventEra DESC LIMIT 1"));
+    q.exec();
+    if (!q.next())
+        return EraPlain;
+    const qint64 era = q.value(0).toLongLong();
+    return era == EraBC || era == EraEarlyAD ? static_cast<qint16>(era) : EraPlain;
 }
 
 std::optional<double> ProjectYearLookup::latestValueInYear(int storedYear, qint16 era) const
@@ -64,10 +94,11 @@ bool SameDateExists(ProjectDatabase &db, const ExtDate &date, qint32 id)
     return first != 0 && first != id;
 }
 
-void FirstFreeDate(ProjectDatabase &db, ExtDate &date)
+void FirstFreeDate(ProjectDatabase &db, ExtDate &date, qint32 ownId)
 {
-    while (eventsOnDate(db, date).first != 0) {
-        if (date.Value == LastFreeDay)
+    for (;;) {
+        const SameDateEvents on = eventsOnDate(db, date);
+        if (on.first == 0 || (on.first == ownId && on.next == 0))
             return;
         const ExtDate before = date;
         date.NextDay();

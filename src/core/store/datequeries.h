@@ -16,11 +16,16 @@ public:
     explicit ProjectYearLookup(ProjectDatabase &db) : mDb(db) {}
 
     QString LatestEventYear() const override;
+    qint16 LatestEventEra() const override;
     std::optional<double> latestValueInYear(int storedYear, qint16 era) const override;
 
 private:
     ProjectDatabase &mDb;
 };
+
+// An event's date as the file holds it. A number outside the calendar, a non-number or an unknown era
+// (a file made elsewhere) reads as an invalid date; a missing era as the plain one.
+ExtDate storedDate(const QVariant &value, const QVariant &era);
 
 // The stored events with exactly this date and era: the first one and the one after it, 0 when missing.
 struct SameDateEvents
@@ -32,7 +37,8 @@ SameDateEvents eventsOnDate(ProjectDatabase &db, const ExtDate &date);
 
 // True when another event than `id` has exactly this date and era.
 bool SameDateExists(ProjectDatabase &db, const ExtDate &date, qint32 id);
-// Moves the date forward, a day at a time, to the first day no stored event has.
-void FirstFreeDate(ProjectDatabase &db, ExtDate &date);
+// Moves the date forward, a day at a time, to the first day no stored event but `ownId` has
+// (an event being edited may keep its own date).
+void FirstFreeDate(ProjectDatabase &db, ExtDate &date, qint32 ownId = 0);
 
 } // namespace qm

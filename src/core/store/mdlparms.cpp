@@ -6,7 +6,31 @@
 #include "projectdatabase.h"
 #include "sqlquery.h"
 
+#include <algorithm>
+
 namespace qm::mdlParms {
+
+namespace {
+
+// Ten inches: wider gaps than that are no layout anyone asked for.
+constexpr int MaxMinDist = 14400;
+
+// The stored year must lie in the range of the era: 9899 + year for the first centuries, 9899 - year
+// before the common era.
+bool isStoredDate(double value, qint16 era)
+{
+    const int year = platformdate::split(value).year;
+    switch (era) {
+    case EraEarlyAD:
+        return year >= 9899 && year <= 9998;
+    case EraBC:
+        return year >= 100 && year <= 9898;
+    default:
+        return year >= platformdate::MinYear && year <= platformdate::MaxYear;
+    }
+}
+
+} // namespace
 
 QString GetParm(ProjectDatabase &db, const QString &name)
 {
@@ -38,15 +62,19 @@ void SetParm(ProjectDatabase &db, const QString &name, const QString &value)
 ProjectParameters readParameters(ProjectDatabase &db)
 {
     ProjectParameters p;
-    p.timeLineId = GetParm(db, QStringLiteral("TimeLine0")).toInt();
+    // A file made elsewhere may hold anything here: a value out of its range falls back to the default.
+    p.timeLineId = std::max(0, GetParm(db, QStringLiteral("TimeLine0")).trimmed().toInt());
 
     const auto date = platformdate::parse(GetParm(db, QStringLiteral("DefaultDate")), QDate(2001, 1, 1));
-    p.defaultDate.Value = date ? *date : *platformdate::makeValue(2001, 1, 1);
     const QString era = GetParm(db, QStringLiteral("DefaultEra")).trimmed();
-    p.defaultDate.Era = (era == u"-1" || era == u"-2") ? static_cast<qint16>(era.toInt()) : EraPlain;
+    const qint16 eraCode = (era == u"-1" || era == u"-2") ? static_cast<qint16>(era.toInt()) : EraPlain;
+    if (date && isStoredDate(*date, eraCode))
+        p.defaultDate = ExtDate(*date, eraCode);
+    else
+        p.defaultDate = ExtDate(*platformdate::makeValue(2001, 1, 1), EraPlain);
 
     const int minDist = GetParm(db, QStringLiteral("MinDist")).trimmed().toInt();
-    p.minDist = minDist == 0 ? 500 : minDist;
+    p.minDist = minDist >= 1 && minDist <= MaxMinDist ? minDist : 500;
     return p;
 }
 

@@ -33,11 +33,22 @@ QImage loadPictureFile(const QString &path)
     return image;
 }
 
+bool isLibraryFileName(const QString &fileName)
+{
+    return !fileName.isEmpty() && fileName != u"." && fileName != u".." && !fileName.contains(u'/') &&
+           !fileName.contains(u'\\') && !fileName.contains(QChar(u'\0'));
+}
+
+QString libraryPicturePath(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+{
+    if (!isLibraryFileName(fileName))
+        return {};
+    return PictureFolder(g, source, kind) + fileName;
+}
+
 QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
 {
-    if (fileName.isEmpty())
-        return {};
-    return loadPictureFile(PictureFolder(g, source, kind) + fileName);
+    return loadPictureFile(libraryPicturePath(g, source, kind, fileName));
 }
 
 QString NzStr(const QVariant &value, const QString &fallback)

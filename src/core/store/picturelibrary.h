@@ -17,6 +17,10 @@ inline constexpr int MaxPictureSide = 8000;
 // in the project folder for source "C", else in the application folder. Existence is not checked.
 QString PictureFolder(const Globals &g, const QString &source, const QString &kind);
 // The picture, or a null image when the file is missing, broken or too large. Never raises.
+// True for a plain file name: a name from a project file must not lead out of its library.
+bool isLibraryFileName(const QString &fileName);
+// The path of a picture in its library; empty when the name is not a plain file name.
+QString libraryPicturePath(const Globals &g, const QString &source, const QString &kind, const QString &fileName);
 QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName);
 // Reads one picture file with the same limits.
 QImage loadPictureFile(const QString &path);

@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -65,6 +67,49 @@ QStringList schemaStatements()
     };
 }
 
+// The columns of every table as the schema creates them; EventEra is the one an older project may lack.
+QMap<QString, QStringList> schemaColumns()
+{
+    QMap<QString, QStringList> columns;
+    for (const QString &sql : schemaStatements()) {
+        if (!sql.startsWith(u"CREATE TABLE "))
+            continue;
+        const qsizetype open = sql.indexOf(u'(');
+        const QString table = sql.mid(13, open - 13).trimmed();
+        const QString body = sql.mid(open + 1, sql.lastIndexOf(u')') - open - 1);
+        QStringList names;
+        for (const QString &column : body.split(u','))
+            names << column.trimmed().section(u' ', 0, 0);
+        columns.insert(table, names);
+    }
+    return columns;
+}
+
+bool isOptionalColumn(const QString &table, const QString &column)
+{
+    return table == u"Event" && column == u"EventEra";
+}
+
+QString journalOf(const QString &path)
+{
+    return path + QStringLiteral("-journal");
+}
+
+// A journal left by a writer that died: the engine rolls it back, but only through a connection that
+// may write, which a file that is not ours must never get.
+bool hasJournal(const QString &path)
+{
+    return QFileInfo(journalOf(path)).size() > 0;
+}
+
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw StoreError(QStringLiteral("The database driver gives no SQLite handle"));
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
 int compareNoCase(void *, int lengthA, const void *a, int lengthB, const void *b)
 {
     const QStringView va(static_cast<const QChar *>(a), lengthA / 2);
@@ -114,8 +159,12 @@ void ProjectDatabase::connect(const QString &path, bool readOnly)
 {
     mDb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mConnectionName);
     mDb.setDatabaseName(path);
-    mDb.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
-                                   : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    // Another writer (the window and qmtool on one file) is waited for, not failed on.
+    mDb.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=10000")
+                                   : QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    // A read-only connection to a WAL project makes -wal and -shm files it cannot remove itself.
+    mRemoveWalFiles = readOnly && !QFileInfo::exists(path + QStringLiteral("-wal")) &&
+                      !QFileInfo::exists(path + QStringLiteral("-shm"));
     if (!mDb.open()) {
         const QString err = mDb.lastError().text();
         close();
@@ -128,10 +177,7 @@ void ProjectDatabase::connect(const QString &path, bool readOnly)
 
 void ProjectDatabase::registerCollation()
 {
-    const QVariant handle = mDb.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw StoreError(QStringLiteral("The database driver gives no SQLite handle"));
-    auto *sqlite = *static_cast<sqlite3 *const *>(handle.constData());
+    sqlite3 *sqlite = sqliteHandle(mDb);
     if (sqlite3_create_collation_v2(sqlite, textrule::Collation, SQLITE_UTF16_ALIGNED, nullptr, &compareNoCase,
                                     nullptr) != SQLITE_OK)
         throw StoreError(QStringLiteral("Cannot register the name collation"),
@@ -149,15 +195,75 @@ void ProjectDatabase::open(const QString &path, Mode mode)
     if (!hasSqliteHeader(path))
         throw NotAProjectError(NotAProject, QStringLiteral("not an SQLite database"));
 
+    try {
+        checkProject(path);
+    } catch (const NotAProjectError &) {
+        if (!hasJournal(path) || !isProjectOnceRecovered(path))
+            throw;
+        // A project left by a crash: the first read of a writing connection rolls the journal back.
+        connect(path, false);
+        try {
+            SqlQuery(*this, QStringLiteral("SELECT count(*) FROM sqlite_master")).exec();
+        } catch (const StoreError &e) {
+            close();
+            throw StoreError(QStringLiteral("The project was left unfinished by a crash and cannot be recovered"),
+                             e.engineText());
+        }
+        close();
+        checkProject(path);
+    }
+    const bool hasEras = eventHasEras();
+    if (mode == Mode::ReadOnly) {
+        // Older projects are read as they are, their dates all of the plain era.
+        if (!hasEras)
+            execSql(*this, QStringLiteral("CREATE TEMP VIEW Event AS SELECT *, 0 AS EventEra FROM main.Event"));
+        return;
+    }
+
+    close();
+    connect(path, false);
+    // The engine quietly opens a file it may not write as read-only; every change would then fail.
+    if (sqlite3_db_readonly(sqliteHandle(mDb), "main") == 1) {
+        close();
+        throw StoreError(QStringLiteral("The project file cannot be changed (it is read-only or on a read-only "
+                                        "disk)"),
+                         QDir::toNativeSeparators(path));
+    }
+    // Every change needs a journal beside the file.
+    if (!QFileInfo(info.absolutePath()).isWritable()) {
+        close();
+        throw StoreError(QStringLiteral("The project cannot be changed: the folder that holds it is read-only"),
+                         QDir::toNativeSeparators(info.absolutePath()));
+    }
+    if (!hasEras) {
+        try {
+            execSql(*this, QStringLiteral("ALTER TABLE Event ADD COLUMN EventEra INTEGER DEFAULT 0"));
+        } catch (const StoreError &e) {
+            close();
+            throw StoreError(QStringLiteral("The project cannot be brought up to date"), e.engineText());
+        }
+    }
+}
+
+void ProjectDatabase::checkProject(const QString &path)
+{
     connect(path, true);
     QStringList missing;
     try {
-        for (const QString &table : tableNames()) {
+        const QMap<QString, QStringList> columns = schemaColumns();
+        for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
             SqlQuery q(*this, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? "
                                              "COLLATE NOCASE"));
-            q.bind(table).exec();
-            if (!q.next())
-                missing << table;
+            q.bind(it.key()).exec();
+            if (!q.next()) {
+                missing << QStringLiteral("table ") + it.key();
+                continue;
+            }
+            q.finish();
+            for (const QString &column : it.value()) {
+                if (!isOptionalColumn(it.key(), column) && !hasColumn(it.key(), column))
+                    missing << it.key() + u'.' + column;
+            }
         }
     } catch (const StoreError &e) {
         close();
@@ -165,28 +271,35 @@ void ProjectDatabase::open(const QString &path, Mode mode)
     }
     if (!missing.isEmpty()) {
         close();
-        throw NotAProjectError(NotAProject, QStringLiteral("missing tables: ") + missing.join(QStringLiteral(", ")));
+        throw NotAProjectError(NotAProject, QStringLiteral("missing ") + missing.join(QStringLiteral(", ")));
     }
-    if (mode == Mode::ReadOnly)
-        return;
+}
 
-    close();
-    connect(path, false);
-    // The engine quietly opens a file it may not write as read-only; every change would then fail.
-    const QVariant handle = mDb.driver()->handle();
-    if (sqlite3_db_readonly(*static_cast<sqlite3 *const *>(handle.constData()), "main") == 1) {
-        close();
-        throw StoreError(QStringLiteral("The project file cannot be changed (it is read-only or on a read-only "
-                                        "disk)"),
-                         QDir::toNativeSeparators(path));
-    }
+bool ProjectDatabase::isProjectOnceRecovered(const QString &path)
+{
+    // The file and its journal are recovered as copies, so that a file that is not a project stays
+    // exactly as it was.
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return false;
+    const QString copy = dir.filePath(QStringLiteral("check.qmp"));
+    if (!QFile::copy(path, copy) || !QFile::copy(journalOf(path), journalOf(copy)))
+        return false;
+    ProjectDatabase probe;
     try {
-        if (!hasColumn(QStringLiteral("Event"), QStringLiteral("EventEra")))
-            execSql(*this, QStringLiteral("ALTER TABLE Event ADD COLUMN EventEra INTEGER DEFAULT 0"));
-    } catch (const StoreError &e) {
-        close();
-        throw NotAProjectError(NotAProject, e.engineText());
+        probe.connect(copy, false);
+        SqlQuery(probe, QStringLiteral("SELECT count(*) FROM sqlite_master")).exec();
+        probe.close();
+        probe.checkProject(copy);
+    } catch (const StoreError &) {
+        return false;
     }
+    return true;
+}
+
+bool ProjectDatabase::eventHasEras()
+{
+    return hasColumn(QStringLiteral("Event"), QStringLiteral("EventEra"));
 }
 
 void ProjectDatabase::create(const QString &path)
@@ -218,7 +331,10 @@ void ProjectDatabase::close()
         mDb.close();
         mDb = QSqlDatabase();
         QSqlDatabase::removeDatabase(mConnectionName);
+        if (mRemoveWalFiles)
+            removeWalFiles(mPath);
     }
+    mRemoveWalFiles = false;
     mPath.clear();
     mReadOnly = false;
     mTransactionDepth = 0;
@@ -229,11 +345,38 @@ bool ProjectDatabase::hasColumn(const QString &table, const QString &column)
     return mDb.record(table).indexOf(column) >= 0;
 }
 
+void ProjectDatabase::removeWalFiles(const QString &path)
+{
+    // The engine removes them when the last connection that may write closes; a file we may not
+    // write keeps them, as it would have without us.
+    if (!QFileInfo::exists(path + QStringLiteral("-wal")) || !QFileInfo(path).isWritable())
+        return;
+    sqlite3 *raw = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(raw, 1000);
+        sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(raw);
+}
+
+bool ProjectDatabase::runControl(const char *sql)
+{
+    QSqlQuery q(mDb);
+    const bool ok = q.exec(QString::fromLatin1(sql));
+    if (!ok)
+        mLastControlError = q.lastError().text();
+    return ok;
+}
+
 void ProjectDatabase::beginTransaction()
 {
-    if (mTransactionDepth++ == 0 && !mDb.transaction()) {
+    if (mTransactionDepth++ > 0)
+        return;
+    // A write transaction takes the write lock at once: one that reads first and writes later could
+    // not get it while another process writes, and would fail instead of waiting its turn.
+    if (!runControl(mReadOnly ? "BEGIN" : "BEGIN IMMEDIATE")) {
         mTransactionDepth = 0;
-        throw StoreError(QStringLiteral("Cannot start a transaction"), mDb.lastError().text());
+        throw StoreError(QStringLiteral("Cannot start a transaction"), mLastControlError);
     }
 }
 
@@ -241,9 +384,9 @@ void ProjectDatabase::commitTransaction()
 {
     if (mTransactionDepth == 0)
         return;
-    if (--mTransactionDepth == 0 && !mDb.commit()) {
-        const QString err = mDb.lastError().text();
-        mDb.rollback();
+    if (--mTransactionDepth == 0 && !runControl("COMMIT")) {
+        const QString err = mLastControlError;
+        runControl("ROLLBACK");
         throw StoreError(QStringLiteral("Cannot commit the changes"), err);
     }
 }
@@ -253,7 +396,7 @@ void ProjectDatabase::rollbackTransaction()
     if (mTransactionDepth == 0)
         return;
     if (--mTransactionDepth == 0)
-        mDb.rollback();
+        runControl("ROLLBACK");
 }
 
 } // namespace qm

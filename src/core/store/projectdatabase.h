@@ -25,8 +25,9 @@ public:
     ProjectDatabase &operator=(const ProjectDatabase &) = delete;
 
     // Opens an existing project; throws NotAProjectError, without writing a byte, when the file is
-    // missing, is not an SQLite database or lacks the project tables. Projects made before eras
-    // existed gain the EventEra column (read-write mode only).
+    // missing, is not an SQLite database or lacks the project tables or columns. A project left with
+    // the journal of a crashed writer is rolled back first. Projects made before eras existed gain
+    // the EventEra column (read-only: they read as era 0).
     void open(const QString &path, Mode mode = Mode::ReadWrite);
     // Makes a new, empty project file (all tables, no rows); the file must not exist yet.
     void create(const QString &path);
@@ -47,6 +48,12 @@ public:
 
 private:
     void connect(const QString &path, bool readOnly);
+    // Opens the file read-only and checks its tables and columns; throws NotAProjectError.
+    void checkProject(const QString &path);
+    static bool isProjectOnceRecovered(const QString &path);
+    static void removeWalFiles(const QString &path);
+    bool eventHasEras();
+    bool runControl(const char *sql);
     void registerCollation();
     void execScript(const QStringList &statements);
 
@@ -55,6 +62,8 @@ private:
     QString mPath;
     bool mReadOnly = false;
     int mTransactionDepth = 0;
+    bool mRemoveWalFiles = false;
+    QString mLastControlError;
 };
 
 // True when the file starts with the SQLite header.

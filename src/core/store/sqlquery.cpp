@@ -60,6 +60,14 @@ TransactionGuard::~TransactionGuard()
         mDb.rollbackTransaction();
 }
 
+void TransactionGuard::rollback()
+{
+    if (mDone)
+        return;
+    mDone = true;
+    mDb.rollbackTransaction();
+}
+
 void TransactionGuard::commit()
 {
     mDone = true;

@@ -46,6 +46,8 @@ public:
     TransactionGuard &operator=(const TransactionGuard &) = delete;
 
     void commit();
+    // Ends the transaction now, undoing its work, instead of when the guard goes.
+    void rollback();
 
 private:
     ProjectDatabase &mDb;

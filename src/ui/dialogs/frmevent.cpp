@@ -121,6 +121,7 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     resize(620, 520);
 
     connect(txtDate, &QLineEdit::textChanged, this, &frmEvent::txtDate_Change);
+    connect(txtDateStr, &QLineEdit::textEdited, this, [this] { mDateStrEdited = true; });
     connect(txtName, &QLineEdit::textChanged, this, &frmEvent::txtName_Change);
     connect(chkAdvance, &QCheckBox::clicked, this, &frmEvent::chkAdvance_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmEvent::cmdOK_Click);
@@ -133,6 +134,9 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     const clEvent &e = *g.CurEvent;
     txtName->setText(e.Name);
     txtDate->setText(e.EventDate->Render());
+    // A text of the user's own ("about 1200") stays until the date or the text itself is changed.
+    if (!e.EventDateStr.isEmpty())
+        txtDateStr->setText(e.EventDateStr);
     txtSource->setText(e.Sources);
     txtDescription->setPlainText(e.Description);
     txtWho->setText(e.Actors);
@@ -147,6 +151,7 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
 void frmEvent::txtDate_Change()
 {
     txtDateStr->setText(txtDate->text());
+    mDateStrEdited = false;
     lblExists->clear();
 }
 
@@ -186,25 +191,32 @@ void frmEvent::cmdOK_Click()
         return refuse(txtName, QStringLiteral("The short description of the event must be entered"));
     if (name.size() > MaxNameLength)
         return refuse(txtName, QStringLiteral(
-                                   "Short description is too long. Please shorten it to no more then 255 characters."));
+                                   "Short description is too long. Please shorten it to no more than 255 characters."));
 
     try {
         auto date = std::make_shared<ExtDate>();
         date->Assign(txtDate->text(), g.dateEnv());
         if (!date->isValid())
             return refuse(txtDate, QStringLiteral("Incorrect date"));
+        const ExtDate typed = *date;
         if (SameDateExists(g.ProjectDb, *date, e.Id)) {
             if (!g.AdvanceDate) {
                 lblExists->setText(
-                    QStringLiteral("Another event with this exact date already exists in this project.") +
-                    QStringLiteral("Change the date or check the \"Advance the date\" checkbox"));
+                    QStringLiteral("Another event with this exact date already exists in this project. ") +
+                    QStringLiteral("Change the date or check \"%1\".").arg(chkAdvance->text()));
                 return;
             }
-            FirstFreeDate(g.ProjectDb, *date);
+            FirstFreeDate(g.ProjectDb, *date, e.Id);
         }
+        const bool advanced = !(*date == typed);
         g.EventDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
         e.EventDate = date;
-        e.EventDateStr = g.EventDateChanged ? date->Render() : txtDateStr->text();
+        // What the user wrote in "Displayed as" wins; a new or advanced date otherwise shows as the
+        // program writes it.
+        if (!advanced && (mDateStrEdited || !g.EventDateChanged))
+            e.EventDateStr = txtDateStr->text();
+        else
+            e.EventDateStr = date->Render();
         e.Name = name;
         e.Description = txtDescription->toPlainText();
         e.Actors = txtWho->text();

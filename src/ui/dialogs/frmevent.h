@@ -54,6 +54,8 @@ private:
 
     Globals &g;
     UserDialogs &mDialogs;
+    // The user wrote "Displayed as" by hand since the date was last typed.
+    bool mDateStrEdited = false;
 };
 
 } // namespace qm

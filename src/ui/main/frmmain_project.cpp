@@ -169,7 +169,7 @@ void frmMain::mnuFileNew_Click()
         }
         CloseProject();
         setProjectPath(g, path);
-        PushRecentPath(g.RecentPaths, path);
+        // The recent list learns the path from a successful open only.
         OpenProject(!exists);
     });
 }

@@ -19,9 +19,11 @@ class FakeLookup : public qm::YearLookup
 {
 public:
     QString latestYear = "2001";
+    qint16 latestEra = qm::EraPlain;
     std::map<std::pair<int, qint16>, double> latestInYear;
 
     QString LatestEventYear() const override { return latestYear; }
+    qint16 LatestEventEra() const override { return latestEra; }
     std::optional<double> latestValueInYear(int storedYear, qint16 era) const override
     {
         const auto it = latestInYear.find({storedYear, era});
@@ -92,6 +94,12 @@ TEST(ExtDate, AssignReadsEveryEra)
         {"3/15/44 10:05:00 PM BC", "-2|9855-03-15T22:05:00|3/15/44 10:05:00 PM BC"},
         {"7/4 BC", "-2|9898-07-04|7/4/1 BC"},
         {"7/4 AD", "-1|9900-07-04|7/4/1 AD"},
+        {"July 4 BC", "-2|9898-07-04|7/4/1 BC"},
+        // A month name and a number no month has as a day: month and year.
+        {"March 44 BC", "-2|9855-03-01|3/1/44 BC"},
+        {"July 76", "0|1976-07-01|7/1/1976"},
+        {"May 476", "0|0476-05-01|5/1/476"},
+        {"Feb 30", "invalid"},
         {"BC", "invalid"},
         {"", "invalid"},
         {"13/45 BC", "invalid"},
@@ -126,6 +134,14 @@ TEST(ExtDate, YearAloneAndMonthDayAreCompletedFromStoredEvents)
     EXPECT_EQ(describe(assigned("7/4 BC", env)), "-2|8034-07-04|7/4/1865 BC");
     lookup.latestYear = "2001";
     EXPECT_EQ(describe(assigned("7/4 BC", env)), "-2|9898-07-04|7/4/1 BC");
+    // The latest event's year as it is counted, whichever way the month and day are written.
+    lookup.latestYear = "9855";
+    lookup.latestEra = qm::EraBC;
+    for (const char *text : {"7/4 BC", "July 4 BC", "4 July BC"})
+        EXPECT_EQ(describe(assigned(QString::fromUtf8(text), env)), "-2|9855-07-04|7/4/44 BC") << text;
+    lookup.latestYear = "9978";
+    lookup.latestEra = qm::EraEarlyAD;
+    EXPECT_EQ(describe(assigned("8/19 AD", env)), "-1|9978-08-19|8/19/79 AD");
 }
 
 TEST(ExtDate, InvalidAssignKeepsTheLastValue)

@@ -83,9 +83,16 @@ TEST(DateQueries, FirstFreeDateSkipsTakenDaysAndAlwaysEnds)
     qm::FirstFreeDate(db, last);
     EXPECT_EQ(last.Render(), "12/31/9999");
 
-    // The search also stops at 31 December of stored year 9899.
+    // 31 December of year 0 is followed by 1 January 1 AD.
     addEvent(db, make(9899, 12, 31, qm::EraEarlyAD));
-    qm::ExtDate stop = make(9899, 12, 31, qm::EraEarlyAD);
-    qm::FirstFreeDate(db, stop);
-    EXPECT_EQ(stop.Render(), "12/31/0 AD");
+    qm::ExtDate zero = make(9899, 12, 31, qm::EraEarlyAD);
+    qm::FirstFreeDate(db, zero);
+    EXPECT_EQ(zero.Render(), "1/1/1 AD");
+
+    // An edited event may keep its own day, and is moved past the others'.
+    const qint32 own = addEvent(db, make(1950, 6, 26, qm::EraPlain));
+    addEvent(db, make(1950, 6, 25, qm::EraPlain));
+    qm::ExtDate edited = make(1950, 6, 25, qm::EraPlain);
+    qm::FirstFreeDate(db, edited, own);
+    EXPECT_EQ(edited.Render(), "6/26/1950");
 }

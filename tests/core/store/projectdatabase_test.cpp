@@ -33,30 +33,6 @@ void makeRawDatabase(const QString &path, const QStringList &statements)
 
 } // namespace
 
-TEST(ProjectDatabase, NewProjectHasEveryTableEmptyAndIsMarkedAsOurs)
-{
-    qmtest::TempProject t;
-    for (const QString &table : ProjectDatabase::tableNames())
-        EXPECT_EQ(qmtest::committedRows(t.projectPath, table), 0) << table.toStdString();
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, "PRAGMA user_version"), ProjectDatabase::SchemaVersion);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, "PRAGMA application_id"), ProjectDatabase::ApplicationId);
-    // Column names are matched without case, as the program spells some of them both ways.
-    EXPECT_TRUE(t.g.ProjectDb.hasColumn("timeline", "LABELCAPTION"));
-    EXPECT_TRUE(t.g.ProjectDb.hasColumn("Format", "Timelineid"));
-}
-
-TEST(ProjectDatabase, IdsAreNeverHandedOutTwice)
-{
-    qmtest::TempProject t;
-    auto &db = t.g.ProjectDb;
-    qm::execSql(db, "INSERT INTO Event (Name) VALUES ('a')");
-    qm::execSql(db, "INSERT INTO Event (Name) VALUES ('b')");
-    qm::execSql(db, "DELETE FROM Event WHERE Id = 2");
-    qm::SqlQuery q(db, "INSERT INTO Event (Name) VALUES ('c')");
-    q.exec();
-    EXPECT_EQ(q.lastInsertId().toInt(), 3);
-}
-
 TEST(ProjectDatabase, FilesThatAreNotProjectsAreRefusedAndLeftUnchanged)
 {
     QTemporaryDir dir;
@@ -94,29 +70,56 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Old.qmp");
-    QStringList statements = {
-        "CREATE TABLE Event (Id INTEGER PRIMARY KEY AUTOINCREMENT, EventDate REAL, EventDateStr TEXT, "
-        "Name TEXT, Description TEXT, ImageName TEXT, ImageSource TEXT)",
-        "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"};
-    for (const QString &table : ProjectDatabase::tableNames()) {
-        if (table != u"Event")
-            statements << QStringLiteral("CREATE TABLE %1 (x)").arg(table);
+    {
+        ProjectDatabase made;
+        made.create(path);
     }
-    makeRawDatabase(path, statements);
+    makeRawDatabase(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+                           "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"});
 
-    // Read-only opening changes nothing, not even the missing column.
+    // Read-only opening changes nothing, and still reads every date as of the plain era.
     const QByteArray before = qmtest::fileBytes(path);
     {
         ProjectDatabase ro;
         ro.open(path, ProjectDatabase::Mode::ReadOnly);
-        EXPECT_FALSE(ro.hasColumn("Event", "EventEra"));
+        qm::SqlQuery q(ro, "SELECT Name FROM Event WHERE EventEra = 0 ORDER BY EventEra, EventDate");
+        q.exec();
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toString(), "Old event");
     }
     EXPECT_EQ(qmtest::fileBytes(path), before);
+    const qmtest::ToolRun listed = qmtest::qmtool({"events", path});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.contains("Old event"));
 
     ProjectDatabase db;
     db.open(path);
     EXPECT_TRUE(db.hasColumn("Event", "EventEra"));
     EXPECT_EQ(qmtest::committedValue(path, "SELECT Name FROM Event WHERE EventEra = 0").toString(), "Old event");
+}
+
+TEST(ProjectDatabase, AProjectMissingAColumnIsRefusedUntouched)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Broken.qmp");
+    {
+        ProjectDatabase made;
+        made.create(path);
+    }
+    // Without its era too, so that opening would want to add that column first.
+    makeRawDatabase(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+                           "ALTER TABLE Event DROP COLUMN Name"});
+    const QByteArray before = qmtest::fileBytes(path);
+    ProjectDatabase db;
+    try {
+        db.open(path);
+        ADD_FAILURE() << "opened";
+    } catch (const qm::NotAProjectError &e) {
+        EXPECT_EQ(e.message(), "This is not a proper Quillmarsh file");
+        EXPECT_TRUE(e.engineText().contains("Event.Name")) << e.text().toStdString();
+    }
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_EQ(qmtest::fileBytes(path), before);
 }
 
 TEST(ProjectDatabase, TransactionsRollBackUnlessCommittedAndNest)

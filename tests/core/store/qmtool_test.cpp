@@ -51,7 +51,7 @@ TEST(qmtool, AddEventRefusesWhatTheEventDialogRefuses)
         {"2/30/2001", "x", 1, "Incorrect date"},
         {"7/4/1776", "", 1, "The short description of the event must be entered"},
         {"7/4/1776", QString(256, u'x'), 1,
-         "Short description is too long. Please shorten it to no more then 255 characters."},
+         "Short description is too long. Please shorten it to no more than 255 characters."},
     };
     for (const auto &c : cases) {
         const ToolRun r = qmtool({"add-event", file, "--date", c.date, "--name", c.name});

@@ -68,7 +68,7 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
     } refused[] = {
         {QString(), "7/4/1776", "The short description of the event must be entered"},
         {QString(256, u'x'), "7/4/1776",
-         "Short description is too long. Please shorten it to no more then 255 characters."},
+         "Short description is too long. Please shorten it to no more than 255 characters."},
         {"Ok", "1492", "Incorrect date"},
         {"Ok", "9800 BC", "Incorrect date"},
     };
@@ -123,6 +123,16 @@ TEST_F(DialogFixture, SameDateIsRefusedOrAdvanced)
     d.cmdOK_Click();
     EXPECT_EQ(g.DialogResult, 0);
     EXPECT_EQ(loaded(g.CurEvent->Id).EventDate->Render(), "7/6/1776");
+
+    // An event moved onto a taken day may go back to its own.
+    const qint32 own = store("6/26/1950", "Korea");
+    store("6/25/1950", "Invasion");
+    setCurrentEvent(own);
+    qm::frmEvent edit(g, dialogs);
+    edit.txtDate->setText("6/25/1950");
+    edit.cmdOK_Click();
+    EXPECT_EQ(loaded(own).EventDate->Render(), "6/26/1950");
+    EXPECT_EQ(loaded(own).EventDateStr, "6/26/1950");
 }
 
 TEST_F(DialogFixture, EditingKeepsTheDateTextUnlessTheDateOrEraChanged)
@@ -135,6 +145,15 @@ TEST_F(DialogFixture, EditingKeepsTheDateTextUnlessTheDateOrEraChanged)
         d.cmdOK_Click();
         EXPECT_EQ(g.DialogResult, 0);
         EXPECT_FALSE(g.EventDateChanged);
+        EXPECT_EQ(loaded(id).EventDateStr, "the Ides of March");
+    }
+    {
+        // Another field edited: the text of the user's own stays.
+        setCurrentEvent(id);
+        qm::frmEvent d(g, dialogs);
+        EXPECT_EQ(d.txtDateStr->text(), "the Ides of March");
+        d.txtName->setText("Ides of March");
+        d.cmdOK_Click();
         EXPECT_EQ(loaded(id).EventDateStr, "the Ides of March");
     }
     {
@@ -179,6 +198,7 @@ TEST_F(DialogFixture, DateCorrectionProposesAFreeDayAndRejectStoresNothing)
     const qint32 second = store("7/4/1776", "Second");
     ASSERT_GT(second, 0);
     EXPECT_EQ(loaded(second).EventDate->Render(), "7/6/1776");
+    EXPECT_EQ(loaded(second).EventDateStr, "7/6/1776");
 
     // A third event on the same day: the proposal skips the days already taken, and accepting it saves.
     store("7/5/1776", "Fifth");

@@ -85,6 +85,15 @@ TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
     EXPECT_EQ(qmtest::fileBytes(notes), before);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("notes")))) << "no folder is made for a refused file";
     EXPECT_EQ(g.RecentPaths[0], QString());
+
+    // New over it, answering Yes to opening it: refused the same way, and not remembered either.
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(notes);
+    dialogs.answers.push_back(true);
+    w->mnuFileNew_Click();
+    EXPECT_EQ(dialogs.messages, QStringList{"This is not a proper Quillmarsh file"});
+    EXPECT_EQ(qmtest::fileBytes(notes), before);
+    EXPECT_EQ(g.RecentPaths[0], QString());
 }
 
 TEST_F(MainFixture, RecentEntriesThatAreGoneOrLostTheirFolder)
