@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/userdialogs.h"
 #include "frmsplash.h"
 #include "main/frmmain.h"
-#include "main/userdialogs.h"
 #include "render/fontsubstitutes.h"
 #include "store/globals.h"
 #include "store/recentpaths.h"

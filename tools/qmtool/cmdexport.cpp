@@ -16,9 +16,6 @@
 
 namespace qmtool {
 
-namespace {
-
-// The timeline named on the command line, else the one the project shows on opening, else the first.
 qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a)
 {
     const std::vector<qm::TimelineEntry> timelines = qm::timelinesByName(db);
@@ -39,6 +36,8 @@ qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a)
     }
     return timelines.front().id;
 }
+
+namespace {
 
 // The timeline of the project the command names, on a canvas as the window shows it right after
 // loading: full size on a 96 DPI screen.

@@ -9,6 +9,10 @@
 #include <map>
 #include <stdexcept>
 
+namespace qm {
+class ProjectDatabase;
+}
+
 namespace qmtool {
 
 inline constexpr int ExitDone = 0;
@@ -41,6 +45,9 @@ struct Arguments
     bool has(const QString &name) const { return options.count(name) != 0; }
 };
 
+// The timeline named with --timeline, else the one the project shows on opening, else the first by name.
+qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a);
+
 void out(const QString &line);
 void err(const QString &line);
 // The date given with --today, or an invalid date when there is none.
@@ -57,5 +64,8 @@ int cmdAddEvent(const QStringList &args);
 int cmdExport(const QStringList &args);
 int cmdPages(const QStringList &args);
 int cmdScan(const QStringList &args);
+// Need fonts too: the boxes are laid out as the canvas lays them out.
+int cmdBoxes(const QStringList &args);
+int cmdCompress(const QStringList &args);
 
 } // namespace qmtool

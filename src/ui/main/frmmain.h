@@ -21,11 +21,14 @@ class QSlider;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QUndoStack;
 
 namespace qm {
 
+class CanvasMouse;
 class CanvasView;
 class FontTextMeasurer;
+class InPlaceEditor;
 class Globals;
 class TimelineCanvas;
 class UserDialogs;
@@ -60,6 +63,10 @@ public:
     QAction *mnuFilePrintPreview = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuExit = nullptr;
+
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
 
     QMenu *mnuEventS = nullptr;
     QAction *mnuEventNew = nullptr;
@@ -109,6 +116,9 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
+    // The changes made on the canvas, one step each; emptied when the project closes.
+    QUndoStack &undoStack() { return *mUndo; }
+    InPlaceEditor &editor() { return *mEditor; }
     // The printer that printing, the preview and the page grid use; it keeps the choices of the
     // last print dialog.
     QPrinter &printer();
@@ -141,6 +151,16 @@ public slots:
     void mnuEventEdit_Click();
     void mnuFormatZoomIn_Click();
     void mnuFormatZoomOut_Click();
+    void mnuFormatCompress1_Click();
+    void mnuFormatCompress2_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    // The mouse and keys on the canvas, in canvas twips.
+    void Pic_MouseDown(QPointF at, Qt::MouseButton button);
+    void Pic_MouseMove(QPointF at);
+    void Pic_MouseUp(QPointF at, Qt::MouseButton button);
+    void Pic_DblClick(QPointF at, Qt::MouseButton button);
+    void Pic_KeyDown(int key);
     void sld_Change(int value);
     void selectBox(qint32 id);
 
@@ -157,6 +177,15 @@ private:
     void showTimeline(qint32 id);
     void buildCanvas();
     void editEvent(qint32 id);
+    void buildEditing();
+    // The selected box's event and format become the current ones.
+    void takeSelection();
+    // Scrolls the box into view.
+    void showBox(qint32 id);
+    // Places g.CurEvent on the timeline shown as one undoable step; false when nothing was placed.
+    bool placeCurrentEvent(bool newEvent);
+    // The undo history no longer matches the file once something changed it outside the stack.
+    void forgetHistory();
     // Draws the page grid for the printer's page while Show printer pages is checked, else none.
     void refreshPageGrid();
     // Runs a command, reporting an unexpected failure instead of ending the program.
@@ -170,6 +199,9 @@ private:
     // Entries whose commands come later; they stay disabled whatever the state says.
     std::set<QAction *> mNotYet;
     QPointer<frmText> mCapture;
+    QUndoStack *mUndo = nullptr;
+    InPlaceEditor *mEditor = nullptr;
+    std::unique_ptr<CanvasMouse> mMouse;
     std::unique_ptr<QPrinter> mPrinter;
 };
 

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Getting the timeline out of the window: File ▸ Save as, the page grid, print preview and printing.
 #include "canvasview.h"
+#include "common/userdialogs.h"
 #include "frmmain.h"
 #include "layout/timelinecanvas.h"
 #include "print/canvasprinter.h"
 #include "render/pictureexport.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
-#include "userdialogs.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's printing dialogs, kept with the rest of printing.
-#include "main/userdialogs.h"
+#include "common/userdialogs.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
