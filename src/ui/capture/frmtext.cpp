@@ -4,11 +4,7 @@
 
 #include "common/userdialogs.h"
 #include "frmfind.h"
-<<<<<<< HEAD
-#include "main/userdialogs.h"
 #include "panemarks.h"
-=======
->>>>>>> issue-10
 #include "store/globals.h"
 #include "store/storeerror.h"
 

@@ -4,11 +4,8 @@
 // events, and taking names and descriptions from the selected text.
 #include "frmtext.h"
 
-<<<<<<< HEAD
 #include "capture/capturedocument.h"
-=======
 #include "common/userdialogs.h"
->>>>>>> issue-10
 #include "dates/platformdate.h"
 #include "panemarks.h"
 #include "store/datequeries.h"

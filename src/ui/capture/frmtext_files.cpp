@@ -7,11 +7,7 @@
 #include "capture/textsearch.h"
 #include "common/userdialogs.h"
 #include "frmfind.h"
-<<<<<<< HEAD
-#include "main/userdialogs.h"
 #include "panemarks.h"
-=======
->>>>>>> issue-10
 #include "store/globals.h"
 
 #include <QAction>
