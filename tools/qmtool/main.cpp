@@ -54,6 +54,22 @@ Commands:
         actors, places, sources and keywords of the project found in them.
         Tabs, line breaks and backslashes in fields are written \t, \r,
         \n and \\.
+  export-events FILE [--timeline NAME] OUT.csv
+        Writes every event of the project, or only those on the timeline
+        NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
+        ends) with the columns Id, Date, Displayed as, Name, Description,
+        Actors, Places, Sources, Keywords, Picture, Picture source,
+        Timelines. The project is only read.
+  import-events FILE IN.csv [--dry-run]
+        Reads such a file (any column order, missing columns, ";" or tab as
+        separator, UTF-8 or Windows-1252) and prints one line per row, fields
+        separated by tabs: row number, action (new, update, unchanged,
+        refused), then the event id ("-" for an event not stored yet) or the
+        reason for refusing, then any notes (a date moved to a free day, a
+        timeline made). A row with an Id updates that event; one without
+        makes a new event. All accepted rows are written in one
+        transaction. --dry-run writes nothing. Exit code 1 when any row was
+        refused (the accepted rows are written all the same).
   --help
         Shows this text.
 
@@ -123,7 +139,7 @@ int main(int argc, char *argv[])
     using namespace qmtool;
     // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
     const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
-                                       qstrcmp(argv[1], "add-event") == 0);
+                                       qstrcmp(argv[1], "add-event") == 0 || qstrcmp(argv[1], "import-events") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -149,6 +165,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("export"), cmdExport},
         {QStringLiteral("make-sample"), cmdMakeSample},
         {QStringLiteral("scan"), cmdScan},
+        {QStringLiteral("export-events"), cmdExportEvents},
+        {QStringLiteral("import-events"), cmdImportEvents},
     };
     const auto it = commands.find(command);
     try {

@@ -56,5 +56,8 @@ int cmdAddEvent(const QStringList &args);
 // Needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdExport(const QStringList &args);
 int cmdScan(const QStringList &args);
+int cmdExportEvents(const QStringList &args);
+// Places boxes, which needs fonts, so the tool runs it with a (windowless) GUI application.
+int cmdImportEvents(const QStringList &args);
 
 } // namespace qmtool

@@ -20,6 +20,7 @@ class QSlider;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QUndoCommand;
 
 namespace qm {
 
@@ -54,6 +55,8 @@ public:
     QAction *mnuFileNew = nullptr;
     QAction *mnuFileOpen = nullptr;
     std::array<QAction *, 5> mnuPath{};
+    QAction *mnuFileExportEvents = nullptr;
+    QAction *mnuFileImportEvents = nullptr;
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrint = nullptr;
@@ -116,6 +119,8 @@ public slots:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuPath_Click(int index);
+    void mnuFileExportEvents_Click();
+    void mnuFileImportEvents_Click();
     void mnuToolsManage_Click();
     void mnuToolsCapture_Click();
     void mnuHelpAbout_Click();
@@ -145,6 +150,10 @@ private:
     void showTimeline(qint32 id);
     void buildCanvas();
     void editEvent(qint32 id);
+    // Shows the project as stored after an import was done, undone or done again.
+    void importChanged();
+    // Does the step so that it can be undone.
+    void pushUndoable(std::unique_ptr<QUndoCommand> command);
     // Runs a command, reporting an unexpected failure instead of ending the program.
     void guarded(const std::function<void()> &command);
 
