@@ -43,6 +43,10 @@ private:
     void firstApply(const Progress &progress);
     void writeEvents(const Progress &progress, int total);
     void placeEvents(const Progress &progress, int total, int done);
+    // Places the rows' events (earliest first) on the timeline as insertions do, calling `placed`
+    // after each box.
+    void placeOnTimeline(qint32 timelineId, const std::vector<const ImportRow *> &rows, int minDist,
+                         const std::function<void()> &placed);
 
     Globals &g;
     const TextMeasurer &mMeasurer;

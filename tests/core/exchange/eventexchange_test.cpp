@@ -4,6 +4,7 @@
 #include "core/store/storetestsupport.h"
 #include "exchange/eventexport.h"
 #include "exchange/eventimport.h"
+#include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/storeerror.h"
@@ -255,4 +256,53 @@ TEST_F(Exchange, TenThousandRowsGoInAsOne)
     EXPECT_EQ(committed("Element"), 51);
     EXPECT_EQ(committed("Event", "EventDateStr = '10/4/1029' AND Name = 'Row 9999'"), 1);
     EXPECT_EQ(qm::eventsCsv(p.g.ProjectDb).count("\r\n"), 10001);
+}
+
+TEST_F(Exchange, BoxesGoWhereOneInsertionAfterAnotherPutsThem)
+{
+    // The same timeline twice: one gets new events by import, the other by one insertion after another.
+    qmtest::TempProject other;
+    auto placeOneByOne = [this](qm::Globals &g, qint32 timeline, const QStringList &dates) {
+        qm::TimelineCanvas canvas(g, measurer);
+        canvas.LoadTimeLine(timeline);
+        for (const QString &date : dates) {
+            const qint32 id = qmtest::storeEvent(g, date, QStringLiteral("Event of ") + date);
+            g.CurEvent = std::make_unique<qm::clEvent>(g);
+            g.CurEvent->Id = id;
+            g.CurEvent->Load();
+            ASSERT_TRUE(canvas.InsertNewBox());
+        }
+        g.CurTimeLineId = 0;
+    };
+    const QStringList before = {"1/1/1900", "1/1/1910", "1/1/1920", "1/1/1925"};
+    const QStringList added = {"1/1/1890", "6/1/1905", "6/2/1905", "1/1/1915", "1/1/1930", "1/1/1940"};
+    for (qmtest::TempProject *project : {&p, &other}) {
+        qm::clTimeLine t(project->g.ProjectDb);
+        t.Name = "Main";
+        t.LabelCaption = "Main";
+        placeOneByOne(project->g, t.Save(), before);
+    }
+    placeOneByOne(other.g, 1, added);
+    QString csv = QStringLiteral("Date,Name,Timelines\r\n");
+    for (const int i : {4, 1, 5, 0, 3, 2})
+        csv += QStringLiteral("%1,Event of %1,Main\r\n").arg(added[i]);
+    ASSERT_TRUE(importing(csv)->apply());
+
+    auto boxes = [](const QString &path) {
+        qm::ProjectDatabase db;
+        db.open(path, qm::ProjectDatabase::Mode::ReadOnly);
+        qm::SqlQuery q(db, "SELECT e.Name, tle.BoxLeft, tle.BoxTop FROM TimeLineEvent tle JOIN Event e "
+                           "ON e.Id = tle.EventId WHERE tle.TimeLineId = 1 ORDER BY e.Name");
+        q.exec();
+        QStringList list;
+        while (q.next())
+            list << QStringLiteral("%1 at %2, %3")
+                        .arg(q.value(0).toString())
+                        .arg(q.value(1).toDouble())
+                        .arg(q.value(2).toDouble());
+        return list;
+    };
+    const QStringList imported = boxes(p.projectPath);
+    EXPECT_EQ(imported.size(), 10);
+    EXPECT_EQ(imported, boxes(other.projectPath));
 }
