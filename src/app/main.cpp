@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/userdialogs.h"
 #include "frmsplash.h"
 #include "main/frmmain.h"
-#include "main/userdialogs.h"
 #include "render/fontsubstitutes.h"
 #include "store/globals.h"
 #include "store/recentpaths.h"
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QIcon>
 #include <QThread>
 
 #include <cstdio>
@@ -37,6 +38,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillmarsh"));
     QApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
     QApplication::setApplicationVersion(QStringLiteral(QM_VERSION));
+    // The desktop entry's name lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmarsh.Quillmarsh"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quillmarsh-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     qm::installFontSubstitutes();
 
     qm::Globals globals;

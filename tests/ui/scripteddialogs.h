@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "main/userdialogs.h"
+#include "common/userdialogs.h"
 
 #include <QColor>
 #include <QStringList>

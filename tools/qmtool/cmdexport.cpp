@@ -15,9 +15,6 @@
 
 namespace qmtool {
 
-namespace {
-
-// The timeline named on the command line, else the one the project shows on opening, else the first.
 qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a)
 {
     const std::vector<qm::TimelineEntry> timelines = qm::timelinesByName(db);
@@ -38,8 +35,6 @@ qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a)
     }
     return timelines.front().id;
 }
-
-} // namespace
 
 int cmdExport(const QStringList &args)
 {

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolcontext.h"
 
+#include "capture/capturedocument.h"
 #include "capture/datescanner.h"
 #include "capture/founddatefields.h"
 #include "capture/textfile.h"
 #include "store/globals.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 namespace qmtool {
 
@@ -58,13 +60,19 @@ int cmdScan(const QStringList &args)
         err(QStringLiteral("cannot read %1: %2").arg(a.positional.front(), file.errorString()));
         return ExitFailed;
     }
-    const QString text = qm::toPaneLineBreaks(qm::decodeTextFile(file.readAll()));
+    // The text the capture window would scan after opening the same file.
+    QTextDocument document;
+    if (!qm::readTextDocument(document, file.readAll(), qm::textKindOf(a.positional.front()))) {
+        err(QStringLiteral("%1 holds no text").arg(a.positional.front()));
+        return ExitFailed;
+    }
+    const QString text = qm::toPaneLineBreaks(qm::documentText(document));
 
     const qm::DateEnv env = g.dateEnv();
     const qm::FoundDates found = qm::ScanDates(text, env);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const qm::FoundDate &d = found[i];
-        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, env, text, d.FirstIndex, d.Length, true);
+        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, text, d, true);
         const QStringList line = {QString::number(i + 1),      QString::number(d.FirstIndex),
                                   QString::number(d.Length),   field(f.txtDateLabel),
                                   QString::number(f.date.Era), field(f.txtDate),

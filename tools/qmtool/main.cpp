@@ -54,6 +54,16 @@ Commands:
         actors, places, sources and keywords of the project found in them.
         Tabs, line breaks and backslashes in fields are written \t, \r,
         \n and \\.
+  boxes FILE [--timeline NAME]
+        Lists the stored boxes of a timeline in canvas order, one per line:
+        event id, BoxLeft, BoxTop, then as the canvas lays them out at full
+        size after loading: picture right, picture bottom, connector x, name
+        label left, top, right, bottom, date label left, right. Whole twips,
+        separated by tabs. Timeline as for export.
+  compress FILE [--timeline NAME] 1|2
+        Compresses the timeline as Format > Compress 1 or 2 does and prints
+        what boxes prints for the result. With 2 the new positions are
+        stored; with 1 nothing is written.
   export-events FILE [--timeline NAME] OUT.csv
         Writes every event of the project, or only those on the timeline
         NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
@@ -137,9 +147,12 @@ void err(const QString &line)
 int main(int argc, char *argv[])
 {
     using namespace qmtool;
-    // Drawing a timeline needs fonts, and fonts need a GUI application; it runs without a window.
+    // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; it runs
+    // without a window.
     const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
-                                       qstrcmp(argv[1], "add-event") == 0 || qstrcmp(argv[1], "import-events") == 0);
+                                       qstrcmp(argv[1], "add-event") == 0 || qstrcmp(argv[1], "scan") == 0 ||
+                                       qstrcmp(argv[1], "boxes") == 0 || qstrcmp(argv[1], "compress") == 0 ||
+                                       qstrcmp(argv[1], "import-events") == 0);
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -167,6 +180,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("scan"), cmdScan},
         {QStringLiteral("export-events"), cmdExportEvents},
         {QStringLiteral("import-events"), cmdImportEvents},
+        {QStringLiteral("boxes"), cmdBoxes},
+        {QStringLiteral("compress"), cmdCompress},
     };
     const auto it = commands.find(command);
     try {

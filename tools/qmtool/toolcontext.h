@@ -9,6 +9,10 @@
 #include <map>
 #include <stdexcept>
 
+namespace qm {
+class ProjectDatabase;
+}
+
 namespace qmtool {
 
 inline constexpr int ExitDone = 0;
@@ -41,6 +45,9 @@ struct Arguments
     bool has(const QString &name) const { return options.count(name) != 0; }
 };
 
+// The timeline named with --timeline, else the one the project shows on opening, else the first by name.
+qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a);
+
 void out(const QString &line);
 void err(const QString &line);
 // The date given with --today, or an invalid date when there is none.
@@ -59,5 +66,8 @@ int cmdScan(const QStringList &args);
 int cmdExportEvents(const QStringList &args);
 // Places boxes, which needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdImportEvents(const QStringList &args);
+// Need fonts too: the boxes are laid out as the canvas lays them out.
+int cmdBoxes(const QStringList &args);
+int cmdCompress(const QStringList &args);
 
 } // namespace qmtool

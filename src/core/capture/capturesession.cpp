@@ -36,10 +36,10 @@ CaptureFields captureFields(const FoundDateFields &f)
 
 CaptureSession::CaptureSession(Globals &globals) : g(globals) {}
 
-qsizetype CaptureSession::scan(const QString &documentText)
+qsizetype CaptureSession::scan(const QString &documentText, const ScanProgress &progress)
 {
     mScanned = PaneText(documentText);
-    mFound = ScanDates(mScanned.text(), g.dateEnv());
+    mFound = ScanDates(mScanned.text(), g.dateEnv(), progress);
     mAccepted.clear();
     // Positions of an earlier scan would select and describe text that is no longer coloured as found.
     CurrentDateIndex = mFound.isEmpty() ? 0 : 1;
@@ -59,8 +59,7 @@ FoundDateFields CaptureSession::fieldsOf(int index, bool advance) const
 {
     if (index < 1 || index > count())
         return {};
-    const FoundDate &d = mFound[index - 1];
-    return foundDateFields(g.ProjectDb, g.dateEnv(), mScanned.text(), d.FirstIndex, d.Length, advance);
+    return foundDateFields(g.ProjectDb, mScanned.text(), mFound[index - 1], advance);
 }
 
 AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool include)

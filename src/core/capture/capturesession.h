@@ -80,7 +80,7 @@ public:
     // Finds the dates of a document's text (a line break being one character) and returns how many.
     // The list of an earlier scan goes, with what was accepted from it; CurrentDateIndex is 1 when
     // anything was found, else 0.
-    qsizetype scan(const QString &documentText);
+    qsizetype scan(const QString &documentText, const ScanProgress &progress = {});
     const FoundDates &foundDates() const { return mFound; }
     int count() const { return static_cast<int>(mFound.size()); }
     // The scanned text, line breaks as CR LF, which the found dates' offsets refer to.

@@ -20,7 +20,9 @@ struct DateContext
 
 // Looks outwards from the phrase at [firstIndex, firstIndex + length): a sentence ends at a period
 // (kept) or a line break, a paragraph at a line break (CR before, LF after) or the text's edge.
-// The text's first and last characters are never examined.
+// The text's first and last characters are never examined. The sentence comes without blanks around
+// it. Neither looks further than a few thousand characters: a longer paragraph is cut at sentence ends,
+// a longer sentence between words.
 DateContext FindDateContext(const QString &text, qsizetype firstIndex, qsizetype length);
 
 } // namespace qm

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace qm {
 
 // A phrase of the text that reads as a valid date: where it is (UTF-16 offsets into the scanned
@@ -21,8 +23,14 @@ struct FoundDate
 
 using FoundDates = QList<FoundDate>;
 
-// Every date-like phrase of the text that ExtDate::Assign accepts, in text order. A phrase whose
-// reading fails on a database error is left out.
-FoundDates ScanDates(const QString &text, const DateEnv &env);
+// Called now and then with how far the scan has read and the text's length; false stops the scan.
+using ScanProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
+// Every date of the text, in text order, with the date it stands for. A date without a year takes the
+// year of the narrative, the latest year the text named before it; only before any is the year
+// completed as ExtDate::Assign completes it. A year alone is read as Assign reads it with its era, in
+// the narrative's era. A phrase whose reading fails on a database error is left out. A stopped scan
+// returns what it found so far.
+FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress &progress = {});
 
 } // namespace qm

@@ -8,14 +8,14 @@
 
 namespace qm {
 
-FoundDateFields foundDateFields(ProjectDatabase &db, const DateEnv &env, const QString &text, qsizetype firstIndex,
-                                qsizetype length, bool advanceDate)
+FoundDateFields foundDateFields(ProjectDatabase &db, const QString &text, const FoundDate &found, bool advanceDate)
 {
     FoundDateFields f;
-    f.txtDateLabel = text.mid(firstIndex, length);
-    f.date.Assign(f.txtDateLabel, env);
+    f.txtDateLabel = found.Value;
+    // The date as the scan read it in its narrative; the phrase alone may lack the year.
+    f.date = found.Date;
     f.txtDate = f.date.Render();
-    f.context = FindDateContext(text, firstIndex, length);
+    f.context = FindDateContext(text, found.FirstIndex, found.Length);
 
     const QString where = f.context.txtShort + u' ' + f.context.txtLong;
     f.txtSource = FindElementsInText(db, where, QStringLiteral("S"));

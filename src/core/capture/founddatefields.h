@@ -3,7 +3,7 @@
 #pragma once
 
 #include "datecontext.h"
-#include "dates/extdate.h"
+#include "datescanner.h"
 
 #include <QString>
 
@@ -26,10 +26,9 @@ struct FoundDateFields
     bool acceptEnabled = false;
 };
 
-// The fields for the phrase at [firstIndex, firstIndex + length) of the scanned text. Accept is
+// The fields for a date found in the scanned text, with the date as the scan read it. Accept is
 // enabled when the date is to be advanced past existing events, or else when no stored event has the
 // same date. Without an open project no element is found and no date is taken. Throws StoreError.
-FoundDateFields foundDateFields(ProjectDatabase &db, const DateEnv &env, const QString &text, qsizetype firstIndex,
-                                qsizetype length, bool advanceDate);
+FoundDateFields foundDateFields(ProjectDatabase &db, const QString &text, const FoundDate &found, bool advanceDate);
 
 } // namespace qm

@@ -25,36 +25,10 @@ constexpr int BoxSelectedMenuState = 2;
 constexpr double PartGap = 50.0;
 constexpr qint32 SelectedColor = 255;
 
-struct DatedPlacement
-{
-    qint32 eventId = 0;
-    ExtDate date;
-};
-
-// The boxes stored for the timeline with the dates of their events, in chronological order.
-std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timelineId)
-{
-    SqlQuery q(db, QStringLiteral("SELECT tle.EventId, e.EventDate, e.EventEra FROM TimeLineEvent tle "
-                                  "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
-                                  "ORDER BY e.EventEra, e.EventDate, e.Id"));
-    q.bind(timelineId).exec();
-    std::vector<DatedPlacement> list;
-    while (q.next()) {
-        list.push_back({q.value(0).toInt(), storedDate(q.value(1), q.value(2))});
-    }
-    return list;
-}
-
 // Edges included.
 bool holds(const QRectF &r, double x, double y)
 {
     return r.left() <= x && x <= r.left() + r.width() && r.top() <= y && y <= r.top() + r.height();
-}
-
-// Positions are stored in single precision, as they always were.
-double storedPosition(double value)
-{
-    return static_cast<double>(static_cast<float>(value));
 }
 
 } // namespace
@@ -84,7 +58,7 @@ bool TimelineCanvas::InsertNewBox()
         return false;
     const qint32 id = mG.CurEvent->Id;
     const ExtDate date = mG.CurEvent->EventDate ? *mG.CurEvent->EventDate : ExtDate(0.0, EraInvalid);
-    const int minDist = mG.MinDist;
+    const double minDist = canvasMinDist();
 
     qint32 previous = -1;
     std::vector<qint32> later;
@@ -111,12 +85,12 @@ bool TimelineCanvas::InsertNewBox()
     const qint32 oldSelected = mG.SelectedId;
 
     const qint32 previousRight = previous < 0 ? 0 : LoadUple(previous).Right;
-    const qint32 x = previous < 0 ? minDist : previousRight + minDist;
+    const double x = previous < 0 ? minDist : previousRight + minDist;
     try {
-        LoadBox(x, minDist);
+        LoadBox(roundTwips(x), roundTwips(minDist));
         QRectF &pic = CurUple.Picture().rect;
         // The date may stick out left of the picture: it too keeps MinDist from what lies left of it.
-        const qint32 room = (previous < 0 ? minDist : previousRight + minDist) - CurUple.Left;
+        const double room = x - CurUple.Left;
         if (room > 0) {
             pic.translate(room, 0);
             CurUple.Arrange();
@@ -127,9 +101,14 @@ bool TimelineCanvas::InsertNewBox()
             CurUple.Arrange();
         }
 
+        // Later boxes make at least the usual room, and more for a wide box, so that none of them
+        // ends up left of the new one or closer to it than MinDist.
+        double shift = InsertShift * mG.Zoom;
+        for (const qint32 l : later)
+            shift = std::max(shift, CurUple.Right + minDist - LoadUple(l).Left);
+
         TransactionGuard guard(mG.ProjectDb);
         AddTimeLineEvent(id);
-        const double shift = InsertShift;
         for (const qint32 l : later) {
             mModel.box(l)->picture.rect.translate(shift, 0);
             ArrangeBox(l);
@@ -140,7 +119,7 @@ bool TimelineCanvas::InsertNewBox()
                     QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = BoxLeft + ? WHERE TimeLineId = ? AND EventId IN "
                                    "(SELECT Id FROM Event WHERE Id <> ? AND typeof(EventDate) IN ('real', 'integer') "
                                    "AND (coalesce(EventEra, 0) > ? OR (coalesce(EventEra, 0) = ? AND EventDate > ?)))"),
-                    {shift, mG.CurTimeLineId, id, date.Era, date.Era, date.Value});
+                    {shift / mG.Zoom, mG.CurTimeLineId, id, date.Era, date.Era, date.Value});
         UpdateScrollExtents();
         ClearSelection();
         mG.SelectedId = id;
@@ -261,18 +240,59 @@ void TimelineCanvas::AddTimeLineEvent(qint32 id)
             {mG.CurTimeLineId, id});
     execSql(mG.ProjectDb,
             QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, ?, ?)"),
-            {mG.CurTimeLineId, id, storedPosition(b->picture.rect.left()), storedPosition(b->picture.rect.top())});
+            {mG.CurTimeLineId, id, storedPositionOf(id).x(), storedPositionOf(id).y()});
     guard.commit();
 }
 
 void TimelineCanvas::SaveBoxPosition(qint32 id)
 {
-    const CanvasBox *b = mModel.box(id);
-    if (!b)
+    if (!IsOnCanvas(id))
         return;
+    const QPointF at = storedPositionOf(id);
     execSql(mG.ProjectDb,
             QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = ?, BoxTop = ? WHERE TimeLineId = ? AND EventId = ?"),
-            {storedPosition(b->picture.rect.left()), storedPosition(b->picture.rect.top()), mG.CurTimeLineId, id});
+            {at.x(), at.y(), mG.CurTimeLineId, id});
+}
+
+double TimelineCanvas::canvasMinDist() const
+{
+    return mG.MinDist * mG.Zoom;
+}
+
+QPointF TimelineCanvas::storedPositionOf(qint32 id) const
+{
+    const CanvasBox *b = mModel.box(id);
+    if (!b)
+        return {};
+    const double zoom = mG.Zoom > 0 ? mG.Zoom : 1.0;
+    return QPointF(storedTwips(b->picture.rect.left() / zoom), storedTwips(b->picture.rect.top() / zoom));
+}
+
+void TimelineCanvas::placeBoxAt(qint32 id, const QPointF &stored)
+{
+    CanvasBox *b = mModel.box(id);
+    if (!b)
+        return;
+    b->picture.rect.moveTopLeft(stored * mG.Zoom);
+    ArrangeBox(id);
+    if (id == mG.SelectedId && b->picture.border)
+        placeMarker();
+    changed();
+}
+
+qint32 TimelineCanvas::neighbourInDateOrder(qint32 id, int step)
+{
+    std::vector<qint32> shown;
+    for (const DatedPlacement &p : datedPlacements(mG.ProjectDb, mG.CurTimeLineId)) {
+        if (IsOnCanvas(p.eventId) && std::find(shown.begin(), shown.end(), p.eventId) == shown.end())
+            shown.push_back(p.eventId);
+    }
+    const auto it = std::find(shown.begin(), shown.end(), id);
+    if (it == shown.end())
+        return shown.empty() ? -1 : (step > 0 ? shown.front() : shown.back());
+    const auto index = (it - shown.begin()) + step;
+    return index < 0 || index >= static_cast<std::ptrdiff_t>(shown.size()) ? -1
+                                                                           : shown[static_cast<std::size_t>(index)];
 }
 
 qint32 TimelineCanvas::HitTest(double x, double y) const
@@ -307,13 +327,21 @@ void TimelineCanvas::ShowSelection()
     b->connector.color = SelectedColor;
     b->connector.dashed = true;
     b->picture.border = true;
+    placeMarker();
+    if (onSelectionChanged)
+        onSelectionChanged(BoxSelectedMenuState);
+    changed();
+}
+
+void TimelineCanvas::placeMarker()
+{
+    const CanvasBox *b = mG.SelectedId < 0 ? nullptr : mModel.box(mG.SelectedId);
+    if (!b)
+        return;
     QRectF &marker = mModel.imPointer.rect;
     marker.moveLeft(b->connector.p1.x() - marker.width() / 2);
     marker.moveTop(b->date.rect.top() + b->date.rect.height() + PartGap * mG.Zoom);
     mModel.imPointer.visible = true;
-    if (onSelectionChanged)
-        onSelectionChanged(BoxSelectedMenuState);
-    changed();
 }
 
 void TimelineCanvas::ClearSelection()

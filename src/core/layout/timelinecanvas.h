@@ -4,8 +4,10 @@
 
 #include "canvasmodel.h"
 #include "cluple.h"
+#include "dates/extdate.h"
 #include "picturecache.h"
 #include "scrollextents.h"
+#include "store/boxpositions.h"
 
 #include <QString>
 
@@ -41,6 +43,7 @@ public:
     PictureCache &pictures() { return mPictures; }
     const TextMeasurer &measurer() const { return mMeasurer; }
     Globals &globals() { return mG; }
+    const Globals &globals() const { return mG; }
 
     // The unit of the box being placed or selected.
     clUple CurUple;
@@ -57,9 +60,9 @@ public:
     std::function<void(qint32 id)> onBoxArranged;
 
     // Places a box for g.CurEvent on the shown timeline right of the latest earlier event, moves the
-    // boxes of later events right by InsertShift, stores every changed position (one transaction),
-    // and selects it. False (nothing done) without a shown timeline or a stored event. An event that
-    // already had a box is placed again, never twice.
+    // boxes of later events right by what the new box needs (at least InsertShift, so that date order
+    // and MinDist hold), stores every changed position (one transaction), and selects it. False (nothing done) without
+    // a shown timeline or a stored event. An event that already had a box is placed again, never twice.
     bool InsertNewBox();
     // Makes the box of g.CurEvent with its picture at (left, top), formatted and filled, with its
     // unit in CurUple; returns the event id. An existing box of the event is made again.
@@ -102,6 +105,36 @@ public:
     void ScaleCanvas(double factor);
     void PlaceSubtitle();
 
+    // MinDist as the canvas shows it: stored layouts keep it at zoom 1, so it grows with the zoom.
+    double canvasMinDist() const;
+    // The box's position as the file keeps it (zoom 1, single precision).
+    QPointF storedPositionOf(qint32 id) const;
+    // Puts the box's picture at a stored position, at the zoom shown, and hangs its parts on it.
+    void placeBoxAt(qint32 id, const QPointF &stored);
+    // The title and subtitle from g.CurTimeLine, at the zoom shown, where they stand.
+    void refreshTitles();
+    // The box before (step -1) or after (step 1) the box in date order; -1 when there is none.
+    qint32 neighbourInDateOrder(qint32 id, int step);
+
+    // Selection and dragging. A press selects the box whose picture holds the point (-1: none) and,
+    // with startDrag, starts dragging it.
+    qint32 pressAt(double x, double y, bool startDrag);
+    // One drag step to the pointer position: refused, horizontally or vertically alone, when it would
+    // break date order, a minimum distance or the axis; the boxes right of the dragged one come along.
+    void dragTo(double x, double y);
+    // Ends the drag: the dragged box and those right of it whose stored positions differ, with their
+    // stored positions before and now; the caller stores them (one undoable step).
+    std::vector<BoxMove> drop();
+    bool Dragging = false;
+    double LastX = 0.0;
+    double LastY = 0.0;
+
+    // Packs the boxes into one row, on the canvas only; false when there is nothing to pack.
+    bool Compress();
+    // Packs the boxes into descending cascades under the title; returns every box whose stored
+    // position changes, for the compression command to store.
+    std::vector<BoxMove> Compress2();
+
     // Zoom x 1.2, or x 1/1.2 taken in single precision, with the canvas scaled to match.
     void zoomIn();
     void zoomOut();
@@ -114,6 +147,11 @@ private:
     // LoadBox after the format of the box is in g.CurFormat.
     void placeBox(qint32 left, qint32 top);
     void changed();
+    void placeMarker();
+    // Moves of the boxes whose stored position differs from the one the canvas shows.
+    std::vector<BoxMove> movesOf(const std::vector<qint32> &ids);
+    // Shared frame of both compressions: false when no timeline is shown or no box is loaded.
+    bool compressAll(bool cascades);
     void setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size, bool solid,
                     bool border, qint32 back, qint32 fore, bool bold, bool italic);
 
@@ -125,6 +163,9 @@ private:
     ScrollExtents mExtents;
     // The project whose pictures the cache holds.
     QString mPicturesOf;
+    // The boxes with their event dates while a drag lasts; the map keeps its elements in place.
+    std::vector<std::pair<CanvasBox *, ExtDate>> mDragBoxes;
+    ExtDate mDragDate;
 };
 
 } // namespace qm

@@ -125,6 +125,24 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
     return true;
 }
 
+void TimelineCanvas::refreshTitles()
+{
+    if (!mG.CurTimeLine)
+        return;
+    const clTimeLine &t = *mG.CurTimeLine;
+    setUpTitle(mModel.lblLabel, t.LabelCaption, t.LabelFont, t.LabelFontSize, t.LabelSolid, t.LabelShowBorder,
+               t.LabelBackColor, t.LabelForeColor, t.LabelBold, t.LabelItalic);
+    setUpTitle(mModel.lblSub, t.SubCaption, t.SubFont, t.SubFontSize, t.SubSolid, t.SubShowBorder, t.SubBackColor,
+               t.SubForeColor, t.SubBold, t.SubItalic);
+    // The records keep sizes at full size; the canvas shows them at its zoom.
+    for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {
+        label->font.size *= mG.Zoom;
+        AutoSizeLabel(*label, mMeasurer);
+    }
+    PlaceSubtitle();
+    changed();
+}
+
 void TimelineCanvas::ClearCanvas()
 {
     if (!mG.ProjectDb.isOpen() || mG.ProjectDb.path() != mPicturesOf)

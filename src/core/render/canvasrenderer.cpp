@@ -137,15 +137,14 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
         TileWallpaper(p, model.wallpaper, model.width, model.height, twipsArea, pixelsPerTwip);
     drawLine(p, map, model.axis, AxisTwips);
 
-    const std::vector<const CanvasBox *> boxes = model.boxesInZOrder(visible);
-    for (const CanvasBox *b : boxes)
+    // Box by box, so that a box brought to the front covers the others whole; within a box the
+    // picture and the date stay above the name and the connector.
+    for (const CanvasBox *b : model.boxesInZOrder(visible)) {
         drawLine(p, map, b->connector, LineTwips);
-    for (const CanvasBox *b : boxes)
         drawLabel(p, map, b->name, dpi);
-    for (const CanvasBox *b : boxes)
         drawPicture(p, map, b->picture);
-    for (const CanvasBox *b : boxes)
         drawLabel(p, map, b->date, dpi);
+    }
 
     drawLabel(p, map, model.lblLabel, dpi);
     drawLabel(p, map, model.lblSub, dpi);

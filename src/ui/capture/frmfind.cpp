@@ -86,11 +86,24 @@ void frmFind::cmdFind_Click()
 void frmFind::cmdReplace_Click()
 {
     QTextCursor selection = mOwner.rtb->textCursor();
-    const QString selected = selection.selectedText();
-    const QString replaced = replaceFirst(selected, txtFind->text(), txtReplace->text());
+    // The selection as Find Next searched it: line breaks as "\n", non-breaking spaces as blanks, one
+    // character for one, so that what Find Next selected is found in it again.
+    QString selected = selection.selectedText();
+    for (QChar &c : selected) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+        else if (c == QChar::Nbsp)
+            c = u' ';
+    }
+    const QString what = txtFind->text();
+    const qsizetype at = what.isEmpty() ? -1 : selected.indexOf(what, 0, Qt::CaseSensitive);
     // A selection without the text stays as it is, formatting and all.
-    if (replaced != selected)
-        selection.insertText(replaced);
+    if (at >= 0) {
+        const int start = selection.selectionStart() + static_cast<int>(at);
+        selection.setPosition(start);
+        selection.setPosition(start + static_cast<int>(what.size()), QTextCursor::KeepAnchor);
+        selection.insertText(txtReplace->text());
+    }
     mOwner.rtb->setTextCursor(selection);
 }
 

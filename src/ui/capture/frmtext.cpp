@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtext.h"
 
+#include "common/userdialogs.h"
 #include "frmfind.h"
-#include "main/userdialogs.h"
+#include "panemarks.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
 
@@ -235,6 +236,7 @@ QWidget *frmText::buildPane()
     // The pane never shrinks to nothing, so the split bar cannot be lost at the window's edge.
     right->setMinimumWidth(160);
 
+    mMarks = new PaneMarks(rtb);
     connect(cmdCapture, &QPushButton::clicked, this, &frmText::cmdCapture_Click);
     connect(rtb, &QTextEdit::selectionChanged, this, &frmText::rtb_SelChange);
     connect(rtb->document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);

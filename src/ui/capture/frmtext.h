@@ -3,6 +3,7 @@
 #pragma once
 
 #include "capture/capturesession.h"
+#include "capture/textfile.h"
 #include "frmfind.h"
 
 #include <QPointer>
@@ -24,6 +25,7 @@ class QToolBar;
 namespace qm {
 
 class Globals;
+class PaneMarks;
 class UserDialogs;
 
 // The capture window: a document in a text pane whose dates are found, shown one at a time with the
@@ -53,7 +55,8 @@ public:
     bool writeFile(const QString &path);
     // Asks before changes of the pane that were never saved are dropped; true when they may go.
     bool confirmDiscard();
-    // How long a run of AcceptAll goes before it shows its progress, in milliseconds.
+    PaneMarks *marks() const { return mMarks; }
+    // How long a scan or a run of AcceptAll goes before it shows its progress, in milliseconds.
     void setProgressDelay(int milliseconds) { mProgressDelay = milliseconds; }
     frmFind *findWindow() const { return mFind; }
 
@@ -138,7 +141,10 @@ private:
     UserDialogs &mDialogs;
     CaptureSession mSession;
     QPointer<frmFind> mFind;
+    PaneMarks *mMarks = nullptr;
     QString mFilePath;
+    // How the text's file was written; a plain-text save writes it alike.
+    TextFileFormat mFileFormat;
     int mProgressDelay = 400;
 };
 

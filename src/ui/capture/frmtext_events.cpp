@@ -4,8 +4,9 @@
 // events, and taking names and descriptions from the selected text.
 #include "frmtext.h"
 
+#include "capture/capturedocument.h"
+#include "common/userdialogs.h"
 #include "dates/platformdate.h"
-#include "main/userdialogs.h"
 #include "panemarks.h"
 #include "store/datequeries.h"
 #include "store/globals.h"
@@ -42,7 +43,7 @@ QString toField(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-const QString DateTakenText = QStringLiteral("Another event with this exact date already exists in this project.") +
+const QString DateTakenText = QStringLiteral("Another event with this exact date already exists in this project. ") +
                               QStringLiteral("Change the date or check the \"Advance the date\" checkbox");
 
 } // namespace
@@ -68,23 +69,37 @@ void frmText::tbEvent_ButtonClick(QAction *button)
 void frmText::ScanDates()
 {
     guarded([this] {
-        const WaitCursor wait;
         QTextDocument *doc = rtb->document();
-        panemarks::resetMarks(doc);
-        const qsizetype found = mSession.scan(doc->toPlainText());
-        QList<std::pair<qsizetype, qsizetype>> ranges;
+        mMarks->clear();
+        // A long text shows how far the scan has come, and can be stopped; what was found so far stays.
+        QProgressDialog progress(tr("Finding the dates of the text..."), tr("Cancel"), 0, 1000, this);
+        progress.setObjectName(QStringLiteral("scanProgress"));
+        progress.setWindowTitle(windowTitle().remove(QStringLiteral("[*]")));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(mProgressDelay);
+        const qsizetype found = mSession.scan(documentText(*doc), [&progress](qsizetype done, qsizetype total) {
+            progress.setValue(static_cast<int>(done * 1000 / std::max<qsizetype>(total, 1)));
+            return !progress.wasCanceled();
+        });
+        const bool stopped = progress.wasCanceled();
+        progress.reset();
+        const WaitCursor wait;
+        QList<PaneMarks::Range> ranges;
+        ranges.reserve(found);
         for (int i = 1; i <= found; ++i)
             ranges << mSession.documentRange(i);
-        panemarks::markFoundDates(doc, ranges);
+        mMarks->setFoundDates(ranges);
         rtb->setTextCursor(QTextCursor(doc));
         btnAcceptAll->setEnabled(found > 0);
         if (found > 0)
             ShowFoundDate(1);
         UpdateDateNavigation();
-        if (found == 0)
-            status(tr("No dates were found in the text."));
-        else
-            status(found == 1 ? tr("One date found in the text.") : tr("%1 dates found in the text.").arg(found));
+        QString report = found == 0   ? tr("No dates were found in the text.")
+                         : found == 1 ? tr("One date found in the text.")
+                                      : tr("%1 dates found in the text.").arg(found);
+        if (stopped)
+            report += u' ' + tr("The scan was stopped before the end of the text.");
+        status(report);
     });
 }
 
@@ -96,7 +111,7 @@ void frmText::ShowFoundDate(int index)
         const WaitCursor wait;
         const auto [start, length] = mSession.documentRange(index);
         QTextDocument *doc = rtb->document();
-        panemarks::markShownDate(doc, start, length);
+        mMarks->showDate(start, length);
         // Text edited since the scan may have become shorter than the positions found in it.
         const int last = doc->characterCount() - 1;
         QTextCursor c(doc);

@@ -3,10 +3,11 @@
 // The capture window's document commands: opening and saving texts, pasting, and finding text.
 #include "frmtext.h"
 
-#include "capture/textfile.h"
+#include "capture/capturedocument.h"
 #include "capture/textsearch.h"
+#include "common/userdialogs.h"
 #include "frmfind.h"
-#include "main/userdialogs.h"
+#include "panemarks.h"
 #include "store/globals.h"
 
 #include <QAction>
@@ -33,39 +34,6 @@ const QString OpenFilter = QStringLiteral("Texts (*.txt *.html *.htm *.md *.mark
 const QString SaveFilter = QStringLiteral("Plain text (*.txt);;HTML (*.html *.htm);;OpenDocument text (*.odt);;"
                                           "Markdown (*.md)");
 
-enum class TextKind { Plain, Html, Markdown, Odf };
-
-TextKind kindOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QStringLiteral("html") || suffix == QStringLiteral("htm"))
-        return TextKind::Html;
-    if (suffix == QStringLiteral("md") || suffix == QStringLiteral("markdown"))
-        return TextKind::Markdown;
-    if (suffix == QStringLiteral("odt"))
-        return TextKind::Odf;
-    return TextKind::Plain;
-}
-
-// An HTML file names its encoding in a byte-order mark or a meta tag; without either it is read like
-// a plain text.
-QString decodeHtml(const QByteArray &bytes)
-{
-    if (const auto named = QStringConverter::encodingForHtml(bytes)) {
-        QStringDecoder decoder(*named);
-        return decoder.decode(bytes);
-    }
-    return decodeTextFile(bytes);
-}
-
-// One character per line break, as the pane keeps them.
-QString oneCharacterBreaks(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
 } // namespace
 
 void frmText::tbFile_ButtonClick(QAction *button)
@@ -79,6 +47,8 @@ void frmText::tbFile_ButtonClick(QAction *button)
 void frmText::tbEdit_ButtonClick(QAction *button)
 {
     if (button == btnPaste) {
+        // Pasted text is plain: it takes no format from where the caret happens to stand.
+        rtb->setCurrentCharFormat(QTextCharFormat());
         rtb->insertPlainText(QGuiApplication::clipboard()->text());
         rtb->setFocus();
     } else if (button == btnFind) {
@@ -108,23 +78,19 @@ bool frmText::loadFile(const QString &path)
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const TextKind kind = kindOf(path);
-    const QString text = kind == TextKind::Html ? decodeHtml(bytes) : decodeTextFile(bytes);
-    // Word processor files, pictures and the like read as text full of zero characters.
-    if (kind == TextKind::Odf || text.contains(QChar(u'\0'))) {
+    TextFileFormat format;
+    if (!readTextDocument(*rtb->document(), bytes, textKindOf(path), &format)) {
         mDialogs.message(this, tr("The file %1 does not hold text that can be shown here.\n"
                                   "Open a plain text, HTML or Markdown file.")
                                    .arg(name));
         return false;
     }
-    if (kind == TextKind::Html)
-        rtb->setHtml(text);
-    else if (kind == TextKind::Markdown)
-        rtb->setMarkdown(text);
-    else
-        rtb->setPlainText(oneCharacterBreaks(text));
+    // Typing goes on in the default format, whatever the caret stood on before.
+    rtb->setCurrentCharFormat(QTextCharFormat());
+    mFileFormat = format;
     // The dates found in another text would select and describe the wrong words of this one.
     mSession.scan(QString());
+    mMarks->clear();
     btnAcceptAll->setEnabled(false);
     UpdateDateNavigation();
     rtb->document()->setModified(false);
@@ -148,8 +114,9 @@ bool frmText::writeFile(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     QTextDocument *doc = rtb->document();
-    const TextKind kind = kindOf(path);
+    const TextKind kind = textKindOf(path);
     QByteArray bytes;
+    TextFileFormat written = mFileFormat;
     if (kind == TextKind::Odf) {
         QBuffer buffer(&bytes);
         QTextDocumentWriter writer(&buffer, "odf");
@@ -162,19 +129,20 @@ bool frmText::writeFile(const QString &path)
     } else if (kind == TextKind::Markdown) {
         bytes = doc->toMarkdown().toUtf8();
     } else {
-        bytes = doc->toPlainText().toUtf8();
+        // The characters as they are, in the encoding and line breaks the text came with.
+        bytes = encodeTextFile(documentText(*doc), mFileFormat, &written);
     }
 
     // Written beside the old file and put in its place only when complete.
     QSaveFile file(path);
-    const QIODevice::OpenMode mode =
-        kind == TextKind::Plain ? QIODevice::WriteOnly | QIODevice::Text : QIODevice::WriteOnly;
-    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         mDialogs.message(this, tr("The text could not be saved as %1:\n%2").arg(name, file.errorString()));
         return false;
     }
     doc->setModified(false);
     mFilePath = path;
+    if (kind == TextKind::Plain)
+        mFileFormat = written;
     status(tr("Saved as %1.").arg(name));
     return true;
 }

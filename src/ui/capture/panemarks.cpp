@@ -4,144 +4,98 @@
 
 #include <QColor>
 #include <QFont>
-#include <QList>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include <algorithm>
 
-namespace qm::panemarks {
+namespace qm {
 
-namespace {
-
-// Set on the characters of the shown date; holds the weight they had before, -1 for none of their own.
-constexpr int ShownProperty = QTextFormat::UserProperty + 0x51;
-
-// Keeps the document's "changed" state: marks are the window's, not the user's edits.
-class KeepModified
+PaneMarks::PaneMarks(QTextEdit *pane) : QSyntaxHighlighter(static_cast<QObject *>(pane)), mPane(pane)
 {
-public:
-    explicit KeepModified(QTextDocument *document) : mDocument(document), mWas(document->isModified()) {}
-    ~KeepModified() { mDocument->setModified(mWas); }
-    KeepModified(const KeepModified &) = delete;
-    KeepModified &operator=(const KeepModified &) = delete;
-
-private:
-    QTextDocument *mDocument;
-    bool mWas;
-};
-
-QTextCursor rangeCursor(QTextDocument *document, qsizetype start, qsizetype length)
-{
-    QTextCursor c(document);
-    const int last = document->characterCount() - 1;
-    c.setPosition(std::clamp<int>(static_cast<int>(start), 0, last));
-    c.setPosition(std::clamp<int>(static_cast<int>(start + length), 0, last), QTextCursor::KeepAnchor);
-    return c;
+    // Connected before the highlighter's own reaction to edits, so that it paints the moved marks.
+    connect(pane->document(), &QTextDocument::contentsChange, this, &PaneMarks::follow);
+    setDocument(pane->document());
 }
 
-// A run of characters of one format, copied out: fragments do not survive a change of the document.
-struct Run
+void PaneMarks::setFoundDates(const QList<Range> &ranges)
 {
-    int position = 0;
-    int length = 0;
-    QTextCharFormat format;
-};
-
-// The runs of the blocks from `first` on that overlap [start, end); all of them when end < 0.
-QList<Run> runs(QTextBlock first, qsizetype start, qsizetype end)
-{
-    QList<Run> found;
-    for (QTextBlock b = first; b.isValid() && (end < 0 || b.position() < end); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.isValid() && (end < 0 || (f.position() < end && f.position() + f.length() > start)))
-                found.append({f.position(), f.length(), f.charFormat()});
-        }
-    }
-    return found;
+    mFound = ranges;
+    rehighlight();
 }
 
-QList<Run> shownRuns(const QTextDocument *document)
+void PaneMarks::clear()
 {
-    QList<Run> shown;
-    for (const Run &r : runs(document->begin(), 0, -1)) {
-        if (r.format.hasProperty(ShownProperty))
-            shown << r;
-    }
-    return shown;
-}
-
-void clearShown(QTextDocument *document)
-{
-    for (Run r : shownRuns(document)) {
-        const int weight = r.format.intProperty(ShownProperty);
-        r.format.clearProperty(ShownProperty);
-        if (weight < 0)
-            r.format.clearProperty(QTextFormat::FontWeight);
-        else
-            r.format.setFontWeight(weight);
-        rangeCursor(document, r.position, r.length).setCharFormat(r.format);
+    mPane->setExtraSelections({});
+    if (!mFound.isEmpty()) {
+        mFound.clear();
+        rehighlight();
     }
 }
 
-} // namespace
-
-void resetMarks(QTextDocument *document)
+void PaneMarks::showDate(qsizetype start, qsizetype length)
 {
-    const KeepModified keep(document);
-    QTextCursor c(document);
-    c.beginEditBlock();
-    clearShown(document);
-    c.select(QTextCursor::Document);
-    QTextCharFormat black;
-    black.setForeground(Qt::black);
-    c.mergeCharFormat(black);
-    c.endEditBlock();
+    QTextEdit::ExtraSelection shown;
+    const int last = mPane->document()->characterCount() - 1;
+    shown.cursor = QTextCursor(mPane->document());
+    shown.cursor.setPosition(std::clamp<int>(static_cast<int>(start), 0, last));
+    shown.cursor.setPosition(std::clamp<int>(static_cast<int>(start + length), 0, last), QTextCursor::KeepAnchor);
+    shown.format.setFontWeight(QFont::Bold);
+    shown.format.setFontUnderline(true);
+    mPane->setExtraSelections({shown});
 }
 
-void markFoundDates(QTextDocument *document, const QList<std::pair<qsizetype, qsizetype>> &ranges)
+PaneMarks::Range PaneMarks::shownDate() const
 {
-    const KeepModified keep(document);
-    QTextCursor block(document);
-    block.beginEditBlock();
+    const QList<QTextEdit::ExtraSelection> shown = mPane->extraSelections();
+    if (shown.isEmpty() || !shown.front().cursor.hasSelection())
+        return {0, 0};
+    const QTextCursor &c = shown.front().cursor;
+    return {c.selectionStart(), c.selectionEnd() - c.selectionStart()};
+}
+
+bool PaneMarks::isFound(qsizetype position) const
+{
+    const auto it = std::upper_bound(mFound.cbegin(), mFound.cend(), position,
+                                     [](qsizetype p, const Range &r) { return p < r.first; });
+    return it != mFound.cbegin() && position < std::prev(it)->first + std::prev(it)->second;
+}
+
+void PaneMarks::highlightBlock(const QString &text)
+{
+    if (mFound.isEmpty())
+        return;
+    const qsizetype begin = currentBlock().position();
+    const qsizetype end = begin + text.size();
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
-    for (const auto &[start, length] : ranges)
-        rangeCursor(document, start, length).mergeCharFormat(red);
-    block.endEditBlock();
-}
-
-void markShownDate(QTextDocument *document, qsizetype start, qsizetype length)
-{
-    const KeepModified keep(document);
-    QTextCursor block(document);
-    block.beginEditBlock();
-    clearShown(document);
-    // Each run keeps its own weight to go back to: a date may span bold and plain text.
-    const qsizetype end = start + length;
-    for (Run r : runs(document->findBlock(static_cast<int>(start)), start, end)) {
-        const qsizetype from = std::max<qsizetype>(r.position, start);
-        const qsizetype to = std::min<qsizetype>(r.position + r.length, end);
-        const bool ownWeight = r.format.hasProperty(QTextFormat::FontWeight);
-        r.format.setProperty(ShownProperty, ownWeight ? r.format.intProperty(QTextFormat::FontWeight) : -1);
-        r.format.setFontWeight(QFont::Bold);
-        rangeCursor(document, from, to - from).setCharFormat(r.format);
+    // The first mark that ends inside or after this block, then on while they start in it.
+    auto it = std::lower_bound(mFound.cbegin(), mFound.cend(), begin,
+                               [](const Range &r, qsizetype p) { return r.first + r.second <= p; });
+    for (; it != mFound.cend() && it->first < end; ++it) {
+        const qsizetype from = std::max(it->first, begin);
+        const qsizetype to = std::min(it->first + it->second, end);
+        if (to > from)
+            setFormat(static_cast<int>(from - begin), static_cast<int>(to - from), red);
     }
-    block.endEditBlock();
 }
 
-std::pair<qsizetype, qsizetype> shownDate(const QTextDocument *document)
+void PaneMarks::follow(int position, int removed, int added)
 {
-    qsizetype first = -1;
-    qsizetype end = 0;
-    for (const Run &r : shownRuns(document)) {
-        if (first < 0)
-            first = r.position;
-        end = r.position + r.length;
+    // Format changes, the highlighter's own among them, report as many characters removed as added.
+    if (mFound.isEmpty() || removed == added)
+        return;
+    const qsizetype shift = added - removed;
+    QList<Range> moved;
+    moved.reserve(mFound.size());
+    for (const Range &r : std::as_const(mFound)) {
+        if (r.first + r.second <= position)
+            moved.append(r);
+        else if (r.first >= position + removed)
+            moved.append({r.first + shift, r.second});
     }
-    return first < 0 ? std::pair<qsizetype, qsizetype>{0, 0} : std::pair<qsizetype, qsizetype>{first, end - first};
+    mFound = std::move(moved);
 }
 
-} // namespace qm::panemarks
+} // namespace qm

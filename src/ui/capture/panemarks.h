@@ -3,26 +3,44 @@
 #pragma once
 
 #include <QList>
-#include <QtGlobal>
+#include <QSyntaxHighlighter>
 
 #include <utility>
 
-class QTextDocument;
+class QTextEdit;
 
 namespace qm {
 
-// The marks the capture window puts into its document: found dates in red, the date shown in bold.
-// None of them counts as a change the user would have to save.
-namespace panemarks {
+// The marks the capture window puts over its text: found dates in red, the date shown in bold. They are
+// drawn over the text, never stored in it: they are no change to save, no format a new text or a paste
+// takes on, and marking a hundred thousand dates costs one pass over the text, not one per date.
+class PaneMarks : public QSyntaxHighlighter
+{
+    Q_OBJECT
+public:
+    using Range = std::pair<qsizetype, qsizetype>; // start, length
 
-// Every character black and no date shown, as before a scan.
-void resetMarks(QTextDocument *document);
-// Colours one found date red per range (start, length).
-void markFoundDates(QTextDocument *document, const QList<std::pair<qsizetype, qsizetype>> &ranges);
-// Makes the range the one shown date; the date shown before loses its mark, whatever it was made of.
-void markShownDate(QTextDocument *document, qsizetype start, qsizetype length);
-// The range of the shown date, (0, 0) when none.
-std::pair<qsizetype, qsizetype> shownDate(const QTextDocument *document);
+    explicit PaneMarks(QTextEdit *pane);
 
-} // namespace panemarks
+    // Colours these ranges of the pane's document, in ascending order, red; marks before go.
+    void setFoundDates(const QList<Range> &ranges);
+    // Makes the range the one shown date.
+    void showDate(qsizetype start, qsizetype length);
+    void clear();
+
+    bool isFound(qsizetype position) const;
+    // The range of the shown date, (0, 0) when none.
+    Range shownDate() const;
+
+protected:
+    void highlightBlock(const QString &text) override;
+
+private:
+    // Marks follow the text they stand on as it is edited; a mark whose text is edited goes.
+    void follow(int position, int removed, int added);
+
+    QTextEdit *mPane;
+    QList<Range> mFound;
+};
+
 } // namespace qm

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmdatecorrection.h"
 
-#include "main/guarded.h"
-#include "main/userdialogs.h"
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
 #include "store/globals.h"

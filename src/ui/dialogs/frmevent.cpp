@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmevent.h"
 
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "frmselectelements.h"
-#include "main/guarded.h"
-#include "main/userdialogs.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
 #include "store/globals.h"

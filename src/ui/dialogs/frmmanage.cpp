@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmanage.h"
 
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "frmselectelements.h"
-#include "main/guarded.h"
-#include "main/userdialogs.h"
 #include "store/elements.h"
 #include "store/globals.h"
 #include "store/textrule.h"

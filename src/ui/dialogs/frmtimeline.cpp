@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtimeline.h"
 
-#include "main/userdialogs.h"
+#include "common/userdialogs.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/storeerror.h"

@@ -7,10 +7,15 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qm {
 
@@ -24,6 +29,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setMouseTracking(false);
         setFocusPolicy(Qt::ClickFocus);
+        setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
 protected:
@@ -37,21 +43,56 @@ protected:
     }
     void mousePressEvent(QMouseEvent *event) override
     {
-        if (event->button() != Qt::LeftButton)
-            return;
-        const qint32 id = mView.boxAt(mView.toTwips(event->position().toPoint()));
-        if (id >= 0)
-            emit mView.boxClicked(id);
-        else
-            emit mView.backgroundClicked();
+        emit mView.pressed(mView.toTwips(event->position().toPoint()), event->button());
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (event->buttons() & (Qt::LeftButton | Qt::MiddleButton))
+            emit mView.moved(mView.toTwips(event->position().toPoint()));
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        emit mView.released(mView.toTwips(event->position().toPoint()), event->button());
     }
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        if (event->button() != Qt::LeftButton)
-            return;
-        const qint32 id = mView.boxAt(mView.toTwips(event->position().toPoint()));
-        if (id >= 0)
-            emit mView.boxDoubleClicked(id);
+        emit mView.doubleClicked(mView.toTwips(event->position().toPoint()), event->button());
+    }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit mView.keyPressed(key);
+                return;
+            }
+        }
+        QWidget::keyPressEvent(event);
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QWidget::focusOutEvent(event);
+        emit mView.focusLost();
+    }
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            // The title is how a timeline is named on screen: say that a click edits it.
+            auto *help = static_cast<QHelpEvent *>(event);
+            const QPointF at = mView.toTwips(help->pos());
+            const CanvasModel &m = mView.mCanvas.model();
+            QString tip;
+            if (m.lblLabel.visible && m.lblLabel.rect.contains(at))
+                tip = tr("Click the title to edit it");
+            else if (m.lblSub.visible && m.lblSub.rect.contains(at))
+                tip = tr("Click the subtitle to edit it");
+            if (tip.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(help->globalPos(), tip, this);
+            return true;
+        }
+        return QWidget::event(event);
     }
 
 private:
@@ -126,13 +167,36 @@ void CanvasView::wheelEvent(QWheelEvent *event)
     QCoreApplication::sendEvent(bar, event);
 }
 
-qint32 CanvasView::boxAt(const QPointF &twips) const
+void CanvasView::ensureVisible(const QRectF &twips)
 {
-    const qint32 id = mCanvas.HitTest(twips.x(), twips.y());
-    if (id >= 0)
-        return id;
-    // A click on the name is as good as one on the picture.
-    return mCanvas.nameLabelAt(twips.x(), twips.y());
+    const QRectF shown = visibleTwips();
+    const double unit = std::max(1, mCanvas.ScrollUnit);
+    double left = shown.left();
+    if (twips.right() > shown.right())
+        left = twips.right() - shown.width();
+    if (twips.left() < left)
+        left = twips.left();
+    hscrol->setValue(static_cast<int>(std::floor(std::max(0.0, left) / unit)));
+    double top = shown.top();
+    if (twips.bottom() > shown.bottom())
+        top = twips.bottom() - shown.height();
+    if (twips.top() < top)
+        top = twips.top();
+    vscrol->setValue(static_cast<int>(std::max(0.0, top)));
+}
+
+QRect CanvasView::toSurface(const QRectF &twips) const
+{
+    const QRectF area = visibleTwips();
+    const double tpp = twipsPerPixel();
+    return QRectF((twips.left() - area.left()) / tpp, (twips.top() - area.top()) / tpp, twips.width() / tpp,
+                  twips.height() / tpp)
+        .toAlignedRect();
+}
+
+QPoint CanvasView::toGlobal(const QPointF &twips) const
+{
+    return Pic->mapToGlobal(toSurface(QRectF(twips, QSizeF(0, 0))).topLeft());
 }
 
 } // namespace qm

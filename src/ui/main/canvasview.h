@@ -29,11 +29,23 @@ public:
     QRectF visibleTwips() const;
     // Sizes the canvas for the visible area and sets the scroll bars from it.
     void refreshExtents();
+    // Scrolls as little as needed to show the area (twips); its left part first when it is wider.
+    void ensureVisible(const QRectF &twips);
+    // The point of the surface that shows a canvas point, in global screen coordinates.
+    QPoint toGlobal(const QPointF &twips) const;
+    // The surface's pixels that show an area of the canvas.
+    QRect toSurface(const QRectF &twips) const;
 
 signals:
-    void boxClicked(qint32 id);
-    void boxDoubleClicked(qint32 id);
-    void backgroundClicked();
+    // The mouse on the canvas, in canvas twips.
+    void pressed(QPointF twips, Qt::MouseButton button);
+    void moved(QPointF twips);
+    void released(QPointF twips, Qt::MouseButton button);
+    void doubleClicked(QPointF twips, Qt::MouseButton button);
+    // Left, Right, Enter or Return with the canvas focused.
+    void keyPressed(int key);
+    // The canvas lost the keyboard focus.
+    void focusLost();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -41,9 +53,6 @@ protected:
 
 private:
     friend class CanvasSurface;
-    // The box whose picture or name label holds the point; -1 for none.
-    qint32 boxAt(const QPointF &twips) const;
-
     TimelineCanvas &mCanvas;
 };
 

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,15 +29,31 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     auto *about = new QLabel(tr("Illustrated timelines of historical events."), this);
     about->setWordWrap(true);
 
+    lblIcon = new QLabel(this);
+    lblIcon->setObjectName(QStringLiteral("lblIcon"));
+    lblIcon->setPixmap(QApplication::windowIcon().pixmap(QSize(96, 96)));
+
+    lblLicence = new QLabel(tr("Free software under the GNU General Public License, version 3 or any later "
+                               "version. It comes with no warranty."),
+                            this);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+    lblLicence->setWordWrap(true);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     cmdOK = buttons->button(QDialogButtonBox::Ok);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
+    auto *text = new QVBoxLayout;
+    text->addWidget(lblTitle);
+    text->addWidget(lblVersion);
+    text->addWidget(about);
+    text->addWidget(lblLicence);
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblIcon, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(lblTitle);
-    layout->addWidget(lblVersion);
-    layout->addWidget(about);
+    layout->addLayout(top);
     layout->addStretch();
     layout->addWidget(buttons);
     setMinimumWidth(360);

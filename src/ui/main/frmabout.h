@@ -18,6 +18,8 @@ public:
 
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;
+    QLabel *lblIcon = nullptr;
+    QLabel *lblLicence = nullptr;
     QPushButton *cmdOK = nullptr;
 };
 

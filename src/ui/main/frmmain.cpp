@@ -3,15 +3,16 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/guarded.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmmanage.h"
 #include "frmabout.h"
-#include "guarded.h"
+#include "layout/canvasmouse.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,6 +33,7 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     buildMenus();
     buildToolBars();
     buildCanvas();
+    buildEditing();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);
@@ -91,6 +93,9 @@ void frmMain::buildMenus()
     mnuExit = mnuFile->addAction(tr("E&xit"), this, &QWidget::close);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
+    // Filled with the undo and redo entries once the canvas exists.
+    mnuEdit = menu("mnuEdit", tr("&Edit"));
+
     mnuEventS = menu("mnuEventS", tr("&Events"));
     mnuEventNew = entry(mnuEventS, "mnuEventNew", tr("&New"), &frmMain::mnuEventNew_Click);
     mnuEventEdit = entry(mnuEventS, "mnuEventEdit", tr("&Edit"), &frmMain::mnuEventEdit_Click);
@@ -122,8 +127,8 @@ void frmMain::buildMenus()
     mnuFormatZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mnuFormatZoomOut = entry(mnuFormat, "mnuFormatZoomOut", tr("Zoom &out"), &frmMain::mnuFormatZoomOut_Click);
     mnuFormatZoomOut->setShortcut(QKeySequence::ZoomOut);
-    mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), nullptr);
-    mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), nullptr);
+    mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), &frmMain::mnuFormatCompress1_Click);
+    mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), &frmMain::mnuFormatCompress2_Click);
 
     mnuTools = menu("mnuTools", tr("&Tools"));
     mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), &frmMain::mnuToolsCapture_Click);

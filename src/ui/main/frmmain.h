@@ -20,12 +20,14 @@ class QSlider;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
-class QUndoCommand;
+class QUndoStack;
 
 namespace qm {
 
+class CanvasMouse;
 class CanvasView;
 class FontTextMeasurer;
+class InPlaceEditor;
 class Globals;
 class TimelineCanvas;
 class UserDialogs;
@@ -61,6 +63,10 @@ public:
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuExit = nullptr;
+
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditUndo = nullptr;
+    QAction *mnuEditRedo = nullptr;
 
     QMenu *mnuEventS = nullptr;
     QAction *mnuEventNew = nullptr;
@@ -110,6 +116,9 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
+    // The changes made on the canvas, one step each; emptied when the project closes.
+    QUndoStack &undoStack() { return *mUndo; }
+    InPlaceEditor &editor() { return *mEditor; }
     // The capture window while it is open.
     frmText *captureWindow() const;
     // Closes the capture window, which may ask about its text first; false when it stays open.
@@ -134,6 +143,16 @@ public slots:
     void mnuEventEdit_Click();
     void mnuFormatZoomIn_Click();
     void mnuFormatZoomOut_Click();
+    void mnuFormatCompress1_Click();
+    void mnuFormatCompress2_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    // The mouse and keys on the canvas, in canvas twips.
+    void Pic_MouseDown(QPointF at, Qt::MouseButton button);
+    void Pic_MouseMove(QPointF at);
+    void Pic_MouseUp(QPointF at, Qt::MouseButton button);
+    void Pic_DblClick(QPointF at, Qt::MouseButton button);
+    void Pic_KeyDown(int key);
     void sld_Change(int value);
     void selectBox(qint32 id);
 
@@ -152,8 +171,15 @@ private:
     void editEvent(qint32 id);
     // Shows the project as stored after an import was done, undone or done again.
     void importChanged();
-    // Does the step so that it can be undone.
-    void pushUndoable(std::unique_ptr<QUndoCommand> command);
+    void buildEditing();
+    // The selected box's event and format become the current ones.
+    void takeSelection();
+    // Scrolls the box into view.
+    void showBox(qint32 id);
+    // Places g.CurEvent on the timeline shown as one undoable step; false when nothing was placed.
+    bool placeCurrentEvent(bool newEvent);
+    // The undo history no longer matches the file once something changed it outside the stack.
+    void forgetHistory();
     // Runs a command, reporting an unexpected failure instead of ending the program.
     void guarded(const std::function<void()> &command);
 
@@ -165,6 +191,9 @@ private:
     // Entries whose commands come later; they stay disabled whatever the state says.
     std::set<QAction *> mNotYet;
     QPointer<frmText> mCapture;
+    QUndoStack *mUndo = nullptr;
+    InPlaceEditor *mEditor = nullptr;
+    std::unique_ptr<CanvasMouse> mMouse;
 };
 
 } // namespace qm

@@ -5,14 +5,15 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmevent.h"
+#include "inplaceeditor.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -49,12 +50,6 @@ void frmMain::buildCanvas()
 
     mCanvas->onChanged = [this] { mView->Pic->update(); };
     mCanvas->onSelectionChanged = [this](int state) { setEventMenuState(state); };
-    connect(mView, &CanvasView::boxClicked, this, &frmMain::selectBox);
-    connect(mView, &CanvasView::backgroundClicked, this, [this] { selectBox(-1); });
-    connect(mView, &CanvasView::boxDoubleClicked, this, [this](qint32 id) {
-        selectBox(id);
-        editEvent(id);
-    });
 }
 
 void frmMain::showTimeline(qint32 id)
@@ -70,6 +65,7 @@ void frmMain::showTimeline(qint32 id)
 void frmMain::tmrUnload_Timer()
 {
     guarded([this] {
+        mEditor->commit();
         mCanvas->ClearCanvas();
         g.SelectedId = -1;
         g.Zoom = 1.0;
@@ -104,11 +100,7 @@ void frmMain::selectBox(qint32 id)
         }
         mCanvas->LoadUple(id, mCanvas->CurUple);
         mCanvas->BringToFront(id);
-        // The selected event's date becomes the working date, so a new event defaults to the day after.
-        g.CurEvent = std::make_unique<clEvent>(g);
-        g.CurEvent->Id = id;
-        g.CurEvent->Load();
-        g.CurFormat->GetFormat(g.ProjectDb, id, g.CurTimeLineId);
+        takeSelection();
         mCanvas->ShowSelection();
         mView->Pic->update();
     });
@@ -124,8 +116,7 @@ void frmMain::mnuEventNew_Click()
         dialog.exec();
         if (g.DialogResult != 0)
             return;
-        mCanvas->InsertNewBox();
-        mView->refreshExtents();
+        placeCurrentEvent(true);
     });
 }
 
@@ -147,6 +138,8 @@ void frmMain::editEvent(qint32 id)
         dialog.exec();
         if (g.DialogResult != 0)
             return;
+        // The dialog changed the event outside the undo history, which no longer fits the file.
+        forgetHistory();
         if (g.EventDateChanged) {
             // Placing the box again moves it in one go; taking it off first could lose it on a failure.
             mCanvas->InsertNewBox();
@@ -158,12 +151,14 @@ void frmMain::editEvent(qint32 id)
             mCanvas->CurUple.MeasureLimits();
         }
         mView->refreshExtents();
+        showBox(id);
     });
 }
 
 void frmMain::mnuFormatZoomIn_Click()
 {
     guarded([this] {
+        mEditor->commit();
         mCanvas->zoomIn();
         mView->refreshExtents();
     });
@@ -172,6 +167,7 @@ void frmMain::mnuFormatZoomIn_Click()
 void frmMain::mnuFormatZoomOut_Click()
 {
     guarded([this] {
+        mEditor->commit();
         mCanvas->zoomOut();
         mView->refreshExtents();
     });

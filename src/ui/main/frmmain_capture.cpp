@@ -28,9 +28,7 @@ void frmMain::mnuToolsCapture_Click()
         mCapture = new frmText(g, mDialogs, this);
         mCapture->setAttribute(Qt::WA_DeleteOnClose);
         CaptureTimeline timeline;
-        timeline.insertCurrentEvent = [this] {
-            return mState.timelineState() == MenuState::TimelineShown && mCanvas->InsertNewBox();
-        };
+        timeline.insertCurrentEvent = [this] { return placeCurrentEvent(false); };
         timeline.placed = [this] { mView->refreshExtents(); };
         timeline.reload = [this] {
             if (g.CurTimeLineId >= 1)

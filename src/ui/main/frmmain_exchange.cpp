@@ -3,13 +3,14 @@
 // File > Export events and File > Import events: the project's events to and from a spreadsheet.
 #include "frmmain.h"
 
+#include "common/userdialogs.h"
 #include "dialogs/frmimportpreview.h"
+#include "edit/canvascommand.h"
 #include "edit/importeventscommand.h"
 #include "exchange/eventexport.h"
 #include "layout/textmeasurer.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
-#include "userdialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -84,7 +85,7 @@ void frmMain::mnuFileImportEvents_Click()
             progress.setValue(done);
             return !progress.wasCanceled();
         };
-        pushUndoable(std::move(command));
+        pushCommand(*mUndo, std::move(command));
     });
 }
 
@@ -94,12 +95,6 @@ void frmMain::importChanged()
     FillTimelineList();
     if (g.CurTimeLineId >= 1)
         showTimeline(g.CurTimeLineId);
-}
-
-void frmMain::pushUndoable(std::unique_ptr<QUndoCommand> command)
-{
-    // The window has no undo history yet: the step is done, and that is all.
-    command->redo();
 }
 
 } // namespace qm

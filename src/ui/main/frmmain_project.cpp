@@ -3,6 +3,8 @@
 // The project commands of the main window: start-up, new, open, recent projects and closing.
 #include "frmmain.h"
 
+#include "common/userdialogs.h"
+#include "inplaceeditor.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
@@ -11,7 +13,6 @@
 #include "store/projectlifecycle.h"
 #include "store/recentpaths.h"
 #include "store/storeerror.h"
-#include "userdialogs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace qm {
 
@@ -91,11 +93,15 @@ void frmMain::CloseProject()
 {
     if (!g.ProjectDb.isOpen())
         return;
+    // What is being typed on the canvas is kept, as on any other way off the text.
+    mEditor->commit();
     try {
         closeProjectStore(g);
     } catch (const StoreError &e) {
         mDialogs.message(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
     }
+    // The steps belong to this project's file.
+    mUndo->clear();
     cmbTimeLine0->clear();
     tmrUnload->stop();
     mCanvas->ClearCanvas();

@@ -4,12 +4,12 @@
 #include "frmmain.h"
 
 #include "canvasview.h"
+#include "common/userdialogs.h"
 #include "dialogs/frmtimeline.h"
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/sqlquery.h"
-#include "userdialogs.h"
 
 #include <QComboBox>
 
@@ -41,6 +41,11 @@ void frmMain::mnuTimeLineNew_Click()
         if (g.DialogResult == -1) {
             g.CurTimeLine = std::move(remembered);
             return;
+        }
+        // A new timeline is titled with the name the user gave it, not the one proposed.
+        if (g.CurTimeLine->LabelCaption != g.CurTimeLine->Name) {
+            g.CurTimeLine->LabelCaption = g.CurTimeLine->Name;
+            g.CurTimeLine->Save();
         }
         const qint32 id = g.CurTimeLine->Id;
         cmbTimeLine0->addItem(g.CurTimeLine->Name, id);
@@ -89,6 +94,8 @@ void frmMain::mnuTimeLineDelete_Click()
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
         execSql(g.ProjectDb, QStringLiteral("DELETE FROM TimeLine WHERE Id = ?"), {g.CurTimeLineId});
+        // Steps on the deleted timeline would write rows for a timeline that no longer exists.
+        forgetHistory();
         g.CurTimeLineId = 0;
         g.SelectedId = -1;
         mCanvas->ClearCanvas();

@@ -16,10 +16,10 @@ TEST(FindDateContext, TakesTheSentenceAndTheParagraphAroundThePhrase)
         QString txtShort;
         QString txtLong;
     } cases[] = {
-        {"one line, periods on both sides", "A. B in 1776 c. D.", "1776", " B in 1776 c.", "A. B in 1776 c. D."},
+        {"one line, periods on both sides", "A. B in 1776 c. D.", "1776", "B in 1776 c.", "A. B in 1776 c. D."},
         {"phrase at the very start", "7/4/1776 was hot. Then", "7/4/1776", "7/4/1776 was hot.",
          "7/4/1776 was hot. Then"},
-        {"phrase at the very end", "It ended. Then 7/4/1776", "7/4/1776", " Then 7/4/1776", "It ended. Then 7/4/1776"},
+        {"phrase at the very end", "It ended. Then 7/4/1776", "7/4/1776", "Then 7/4/1776", "It ended. Then 7/4/1776"},
         {"phrase is the whole text", "7/4/1776", "7/4/1776", "7/4/1776", "7/4/1776"},
         {"period right before the phrase", "Done.7/4/1776 came. Next", "7/4/1776", "7/4/1776 came.",
          "Done.7/4/1776 came. Next"},
@@ -33,7 +33,7 @@ TEST(FindDateContext, TakesTheSentenceAndTheParagraphAroundThePhrase)
         // The first and the last character of the text are never examined.
         {"period as the first character", ".7/4/1776 x", "7/4/1776", ".7/4/1776 x", ".7/4/1776 x"},
         {"one character before the phrase", "x7/4/1776.", "7/4/1776", "x7/4/1776.", "x7/4/1776."},
-        {"carriage return as the last character", "In 7/4/1776\r", "7/4/1776", "In 7/4/1776\r", "In 7/4/1776\r"},
+        {"carriage return as the last character", "In 7/4/1776\r", "7/4/1776", "In 7/4/1776", "In 7/4/1776\r"},
         // Only LF ends a paragraph backwards and only CR forwards, as the pane's CR LF breaks have them.
         {"lone LF line breaks", "a\n7/4/1776 b\nc", "7/4/1776", "7/4/1776 b\nc", "7/4/1776 b\nc"},
         // The phrase's own last character is examined.
@@ -60,4 +60,28 @@ TEST(FindDateContext, StaysInsideTheTextWhateverItIsGiven)
         EXPECT_LE(got.paragraphStart + got.paragraphLength, text.size());
     }
     EXPECT_EQ(qm::FindDateContext(QString(), 0, 0).txtLong, QString());
+}
+
+TEST(FindDateContext, KeepsTheDescriptionsOfEndlessLinesShort)
+{
+    QString sentences;
+    QString words;
+    while (sentences.size() < 200000)
+        sentences += "In 1940 they came. ";
+    while (words.size() < 200000)
+        words += "and 1940 came ";
+    for (const QString &text : {sentences, words}) {
+        const qsizetype first = text.indexOf("1940", 100000);
+        const qm::DateContext c = qm::FindDateContext(text, first, 4);
+        EXPECT_GE(c.txtLong.size(), 1000);
+        EXPECT_LE(c.txtLong.size(), 4000);
+        EXPECT_TRUE(c.txtLong.contains(c.txtShort));
+        EXPECT_TRUE(c.txtShort.contains("1940"));
+        EXPECT_EQ(c.txtShort, c.txtShort.trimmed());
+    }
+    // Cut at sentence ends.
+    const qm::DateContext c = qm::FindDateContext(sentences, sentences.indexOf("1940", 100000), 4);
+    EXPECT_EQ(c.txtShort, "In 1940 they came.");
+    EXPECT_TRUE(c.txtLong.startsWith(" In 1940"));
+    EXPECT_TRUE(c.txtLong.endsWith("came."));
 }

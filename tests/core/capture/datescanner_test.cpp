@@ -38,7 +38,7 @@ public:
 
 } // namespace
 
-TEST(ScanDates, KeepsOnlyThePhrasesThatReadAsDates)
+TEST(ScanDates, ReadsTheFormsOfHistoryTexts)
 {
     qmtest::TempProject t; // today is 15 June 2026, no events
     const struct
@@ -46,19 +46,51 @@ TEST(ScanDates, KeepsOnlyThePhrasesThatReadAsDates)
         QString text;
         QString expected;
     } cases[] = {
-        {"12/25/1990 and 7/4", "0:12/25/1990=12/25/1990|15:7/4=7/4/2026"},
+        // The program's own forms; a date without a year takes the narrative's.
+        {"12/25/1990 and 7/4", "0:12/25/1990=12/25/1990|15:7/4=7/4/1990"},
+        {"On January 5, 1776 the army", "3:January 5, 1776=1/5/1776"},
+        {"March 15 was", "0:March 15=3/15/2026"},
         {"about 50 BC, 500 BC", "6:50 BC=1/1/50 BC|13:500 BC=1/1/500 BC"},
-        // A year alone needs an era word.
-        {"in 1492 he", QString()},
         {"in 1492 AD he", "3:1492 AD=7/1/1492"},
-        {"in 50 AD he", "3:50 AD=1/1/50 AD"},
-        // Month and day with an era take the latest stored year (none: 2001).
         {"7/4 BC", "0:7/4 BC=7/4/1 BC"},
-        {"March 15 was", "0:March 15 =3/15/2026"},
-        // Matched, but not dates.
-        {"Janx 5 1900, 13/45/1990, 9800 BC", QString()},
-        // The month form reads a three-digit year two digits at a time; the rest is a year of its own.
-        {"December 25, 800 AD", "0:December 25, 80=12/25/1980|15:0 AD=1/1/0 AD"},
+        // Day first, ordinals, abbreviations, ranges.
+        {"On 22 June 1941 Germany attacked.", "3:22 June 1941=6/22/1941"},
+        {"5 March 1946 and the 22nd of June, 1941", "0:5 March 1946=3/5/1946|21:22nd of June, 1941=6/22/1941"},
+        {"February 4th, 1945; 4 Feb. 1945", "0:February 4th, 1945=2/4/1945|20:4 Feb. 1945=2/4/1945"},
+        {"In 1918 talks ran March 5–9. Peace came June 6.", "3:1918=7/1/1918|18:March 5–9=3/5/1918|40:June 6=6/6/1918"},
+        {"from 26 June - 4 August 1952", "5:26 June=6/26/1952|15:4 August 1952=8/4/1952"},
+        // The narrative's year, and a day of its month.
+        {"In 1941 the war spread. On December 7 Japan struck; on the 8th, America answered.",
+         "3:1941=7/1/1941|27:December 7=12/7/1941|59:8th=12/8/1941"},
+        {"22 June came first.", "0:22 June=6/22/2026"},
+        // ISO dates, months with a year.
+        {"1961-08-13 and March 1940 and May of 1789", "0:1961-08-13=8/13/1961|15:March 1940=3/1/1940|"
+                                                      "30:May of 1789=5/1/1789"},
+        // Era forms, before and after the year.
+        {"480 B.C., 480 BC, 480 B.C.E., AD 79, A.D. 79, 79 A.D., c. 500 BC, circa 500 BC",
+         "0:480 B.C.=1/1/480 BC|10:480 BC=1/1/480 BC|18:480 B.C.E.=1/1/480 BC|30:AD 79=1/1/79 AD|"
+         "37:A.D. 79=1/1/79 AD|46:79 A.D.=1/1/79 AD|58:500 BC=1/1/500 BC|72:500 BC=1/1/500 BC"},
+        // Bare years introduced as years, and year ranges (the first year is the date).
+        {"by 1945, until 1918, since 1871, during 1916, early 1941, late 1944, mid-1943",
+         "3:1945=7/1/1945|15:1918=7/1/1918|27:1871=7/1/1871|40:1916=7/1/1916|52:1941=7/1/1941|"
+         "63:1944=7/1/1944|73:1943=7/1/1943"},
+        {"from 1939 to 1945, the summer of 1940, 1914–18", "5:1939=7/1/1939|13:1945=7/1/1945|"
+                                                           "33:1940=7/1/1940|39:1914–18=7/1/1914"},
+        // In a narrative before the common era a bare year is one too.
+        {"Marathon was in 490 BC; in 480 Xerxes came.", "16:490 BC=1/1/490 BC|27:480=1/1/480 BC"},
+        {"The siege of 1453 ended on 29 May.", "13:1453=7/1/1453|27:29 May=5/29/1453"},
+        // Relative to the date before.
+        {"On 6 June 1944 they landed; the next day, and two days later, more came.",
+         "3:6 June 1944=6/6/1944|28:the next day=6/7/1944|46:two days later=6/9/1944"},
+        // Not dates: counts, measures, labels, thousands, decimals, decades.
+        {"1,200 men, 3000 soldiers, 300 ships, in 90 cases, 1500 km, page 300, chapter 12, "
+         "in 226 sorties, 106.4 miles, 117 000 lives, the 1870s, 1917th, 31/2",
+         QString()},
+        // A month's name as a verb.
+        {"they march 1000 men", QString()},
+        // Plainly wrong readings of the one pattern: a three-digit year, an era word inside a word.
+        {"December 25, 800 AD", "0:December 25, 800 AD=12/25/800"},
+        {"500 Centurions", QString()},
     };
     for (const auto &c : cases)
         EXPECT_EQ(describe(qm::ScanDates(c.text, t.g.dateEnv())), c.expected) << c.text.toStdString();
@@ -69,8 +101,9 @@ TEST(ScanDates, CompletesYearsFromTheProjectsEvents)
     qmtest::TempProject t;
     addEvent(t.g.ProjectDb, 899, 8, 24, qm::EraBC); // 24 August 9000 BC
     addEvent(t.g.ProjectDb, 1865, 4, 9, qm::EraPlain);
-    EXPECT_EQ(describe(qm::ScanDates("Ur in 9000 BC; on 7/4 BC; in 1865 alone.", t.g.dateEnv())),
-              "6:9000 BC=8/24/9000 BC|18:7/4 BC=7/4/1865 BC");
+    // Before the text names a year, a month and day with an era take the latest stored year.
+    EXPECT_EQ(describe(qm::ScanDates("On 7/4 BC; Ur in 9000 BC; in 1865 alone.", t.g.dateEnv())),
+              "3:7/4 BC=7/4/1865 BC|17:9000 BC=8/24/9000 BC|29:1865=1/1/1865 BC");
 }
 
 TEST(ScanDates, SkipsPhrasesWhoseReadingFails)
@@ -80,4 +113,25 @@ TEST(ScanDates, SkipsPhrasesWhoseReadingFails)
     // Years alone need the stored events and fail; whole dates do not ask them.
     EXPECT_EQ(describe(qm::ScanDates("500 BC, then 7/4/1776, then 7/4 BC, then July 4, 1776", env)),
               "13:7/4/1776=7/4/1776|41:July 4, 1776=7/4/1776");
+}
+
+TEST(ScanDates, ReadsAHugeLineInOnePass)
+{
+    // A megabyte on one line with a hundred thousand dates: every one found, each where it stands.
+    QString text;
+    text.reserve(1100000);
+    for (int i = 0; i < 100000; ++i)
+        text += QStringLiteral("On %1 May 1%2 x; ").arg(i % 28 + 1).arg(i % 900 + 100);
+    const qm::FoundDates found = qm::ScanDates(text, qm::DateEnv{qmtest::testToday, nullptr});
+    ASSERT_EQ(found.size(), 100000);
+    EXPECT_EQ(found[99999].Value, text.mid(found[99999].FirstIndex, found[99999].Length));
+    EXPECT_EQ(found[99999].Date.Render(), "5/12/1199");
+    // A stopped scan keeps what it found.
+    int calls = 0;
+    const qm::FoundDates part = qm::ScanDates(text, qm::DateEnv{qmtest::testToday, nullptr}, [&](qsizetype, qsizetype) {
+        ++calls;
+        return false;
+    });
+    EXPECT_EQ(calls, 1);
+    EXPECT_LT(part.size(), 100000);
 }

@@ -64,9 +64,10 @@ TEST(FoundDateFields, FillsWhatTheCaptureWindowShows)
     addElement(db, "S", "Suetonius");
     addElement(db, "K", "murder");
     const QString text = "Suetonius tells it.\r\nIn Rome on 3/15/44 BC Caesar died. Brutus fled.";
-    const qsizetype first = text.indexOf("3/15/44 BC");
+    const qm::FoundDates found = qm::ScanDates(text, t.g.dateEnv());
+    ASSERT_EQ(found.size(), 1);
 
-    const qm::FoundDateFields f = qm::foundDateFields(db, t.g.dateEnv(), text, first, 10, false);
+    const qm::FoundDateFields f = qm::foundDateFields(db, text, found[0], false);
     EXPECT_EQ(f.txtDateLabel, "3/15/44 BC");
     EXPECT_EQ(f.txtDate, "3/15/44 BC");
     EXPECT_EQ(f.date.Era, qm::EraBC);
@@ -81,6 +82,6 @@ TEST(FoundDateFields, FillsWhatTheCaptureWindowShows)
     // With an event already on that day, Accept waits unless the date is to be advanced.
     qm::execSql(db, "INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, ?)",
                 {f.date.Value, f.date.Era, "Ides"});
-    EXPECT_FALSE(qm::foundDateFields(db, t.g.dateEnv(), text, first, 10, false).acceptEnabled);
-    EXPECT_TRUE(qm::foundDateFields(db, t.g.dateEnv(), text, first, 10, true).acceptEnabled);
+    EXPECT_FALSE(qm::foundDateFields(db, text, found[0], false).acceptEnabled);
+    EXPECT_TRUE(qm::foundDateFields(db, text, found[0], true).acceptEnabled);
 }

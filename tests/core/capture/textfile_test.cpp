@@ -56,3 +56,31 @@ TEST(ToPaneLineBreaks, MakesEveryLineBreakCrLf)
     for (const auto &c : cases)
         EXPECT_EQ(qm::toPaneLineBreaks(c.text), c.expected) << c.text.toStdString();
 }
+
+TEST(DecodeHtmlFile, ReadsTheNamedCharsetElseAsPlainText)
+{
+    const QByteArray body = QByteArrayLiteral("<p>Z\xFCrich \x96 caf\xE9</p>");
+    EXPECT_EQ(qm::decodeHtmlFile(body), "<p>Zürich – café</p>");
+    EXPECT_EQ(qm::decodeHtmlFile("<meta charset=\"windows-1252\">" + body),
+              "<meta charset=\"windows-1252\"><p>Zürich – café</p>");
+    EXPECT_EQ(qm::decodeHtmlFile(QByteArrayLiteral("<meta charset=utf-8><p>caf\xC3\xA9</p>")),
+              "<meta charset=utf-8><p>café</p>");
+}
+
+TEST(EncodeTextFile, WritesBackWhatWasRead)
+{
+    using E = qm::TextFileFormat::Encoding;
+    const QByteArray utf16 = bytes({0xFF, 0xFE, 'a', 0, 0xA0, 0, 'b', 0, '\r', 0, '\n', 0, 0xAC, 0x20});
+    const QByteArray latin = bytes({'c', 'a', 'f', 0xE9, '\r', 'x'});
+    for (const QByteArray &file :
+         {utf16, latin, QByteArrayLiteral("a\r\nb\r\n"), QByteArrayLiteral("\xEF\xBB\xBFx\ny")}) {
+        qm::TextFileFormat format;
+        QString text = qm::decodeTextFile(file, &format);
+        text.replace(format.lineBreak, QStringLiteral("\n"));
+        EXPECT_EQ(qm::encodeTextFile(text, format), file);
+    }
+    // A character the encoding lacks: the whole text goes as UTF-8 rather than lose it.
+    qm::TextFileFormat used;
+    EXPECT_EQ(qm::encodeTextFile("Ω", {E::Windows1252, "\n"}, &used), QByteArray("\xCE\xA9"));
+    EXPECT_EQ(used.encoding, E::Utf8);
+}

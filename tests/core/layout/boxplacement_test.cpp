@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvasfixture.h"
 #include "layout/timelinecanvas.h"
 #include "layouttestsupport.h"
 #include "store/clformat.h"
@@ -16,48 +17,7 @@
 namespace {
 
 using qmtest::FakeMeasurer;
-
-// A project with a timeline titled "Rome" shown on a canvas measured by the fake measurer. The
-// title (24 points) covers x 240 to 1200 and y 240 to 720; MinDist is 100.
-struct PlacementFixture
-{
-    PlacementFixture()
-    {
-        t.g.MinDist = 100;
-        timelineId = qmtest::addTimeline(t.g, "T", "Rome");
-        canvas.LoadTimeLine(timelineId);
-    }
-
-    qint32 insert(qint32 eventId)
-    {
-        qmtest::makeCurrent(t.g, eventId);
-        EXPECT_TRUE(canvas.InsertNewBox());
-        return eventId;
-    }
-
-    QPointF pictureAt(qint32 id) const { return canvas.model().box(id)->picture.rect.topLeft(); }
-
-    // Every stored position of the timeline, read through a second connection.
-    std::map<qint32, QPointF> storedPositions() const
-    {
-        qm::ProjectDatabase second;
-        second.open(t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
-        qm::SqlQuery q(second, "SELECT EventId, BoxLeft, BoxTop FROM TimeLineEvent WHERE "
-                               "TimeLineId = ?");
-        q.bind(timelineId).exec();
-        std::map<qint32, QPointF> rows;
-        while (q.next()) {
-            EXPECT_EQ(rows.count(q.value(0).toInt()), 0u) << "two rows for one event";
-            rows[q.value(0).toInt()] = QPointF(q.value(1).toDouble(), q.value(2).toDouble());
-        }
-        return rows;
-    }
-
-    qmtest::TempProject t;
-    FakeMeasurer measurer;
-    qm::TimelineCanvas canvas{t.g, measurer};
-    qint32 timelineId = 0;
-};
+using qmtest::PlacementFixture;
 
 TEST(InsertNewBox, PlacesInDateOrderShiftsLaterBoxesAndStoresEveryPosition)
 {
@@ -185,6 +145,48 @@ TEST(InsertNewBox, AFailedWriteLeavesCanvasAndFileAsTheyWere)
         EXPECT_TRUE(f.canvas.model().box(late)->picture.border);
         EXPECT_EQ(f.storedPositions(), storedBefore);
     }
+}
+
+TEST(InsertNewBox, AZoomedInsertStoresWhatAFullSizeOneWould)
+{
+    std::map<qint32, QPointF> full;
+    for (const bool zoomed : {false, true}) {
+        SCOPED_TRACE(zoomed);
+        PlacementFixture f;
+        const qint32 a = f.insert(qmtest::addEvent(f.t.g, "Alpha", 2001, 1, 1));
+        f.insert(qmtest::addEvent(f.t.g, "Gamma", 2001, 3, 3));
+        if (zoomed) {
+            f.canvas.zoomIn();
+            f.canvas.zoomIn();
+        }
+        f.insert(qmtest::addEvent(f.t.g, "Betas", 2001, 2, 2));
+        const auto stored = f.storedPositions();
+        if (!zoomed) {
+            full = stored;
+            continue;
+        }
+        ASSERT_EQ(stored.size(), full.size());
+        // Zoomed edges are whole twips of the zoomed canvas: under a twip apart at full size.
+        for (const auto &[id, at] : full) {
+            EXPECT_NEAR(stored.at(id).x(), at.x(), 1.0) << id;
+            EXPECT_NEAR(stored.at(id).y(), at.y(), 1.0) << id;
+        }
+        EXPECT_NEAR(f.pictureAt(a).x(), 320 * 1.44, 0.01);
+    }
+}
+
+TEST(InsertNewBox, LaterBoxesMakeRoomForAWideBoxSoThatDateOrderAndMinDistHold)
+{
+    PlacementFixture f;
+    const qint32 late = f.insert(qmtest::addEvent(f.t.g, "Late", 2001, 9, 9));
+    // 255 characters wrap at the 5000-twip text width: the box reaches 5250 right of its picture.
+    const qint32 wide = f.insert(qmtest::addEvent(f.t.g, QString(255, u'w'), 2001, 1, 1));
+    EXPECT_GE(f.canvas.LoadUple(late).Left, f.canvas.LoadUple(wide).Right + 100);
+    const double lateBefore = f.pictureAt(late).x();
+    const qint32 middle = f.insert(qmtest::addEvent(f.t.g, "Middle", 2001, 5, 5));
+    EXPECT_EQ(f.canvas.SortBoxes(), (std::vector<qint32>{wide, middle, late}));
+    // An ordinary box still makes the usual room.
+    EXPECT_EQ(f.pictureAt(late).x(), lateBefore + 2400);
 }
 
 TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)

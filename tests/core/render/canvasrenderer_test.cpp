@@ -85,7 +85,7 @@ TEST(CanvasRenderer, DrawsOnlyTheAreaAskedForAndNothingOutsideTheCanvas)
     EXPECT_EQ(big.pixelColor(186, 20), QColor(Qt::blue));
 }
 
-TEST(CanvasRenderer, LayersFollowTheFixedOrderWhateverTheStacking)
+TEST(CanvasRenderer, PaintsBoxByBoxInStackingOrderWithPictureAndDateOverTheName)
 {
     qm::CanvasModel m = sampleModel();
     qm::CanvasBox &b = *m.box(1);
@@ -98,18 +98,20 @@ TEST(CanvasRenderer, LayersFollowTheFixedOrderWhateverTheStacking)
     b.date.rect = QRectF(1500, 150, 300, 150);
     b.date.solid = true;
     b.date.backColor = 0xFFFF00; // cyan
-    // A second box behind the first one in stacking still draws its picture over the first one's name.
+    // A second box, behind the first one in stacking: the front box's name covers its picture.
     qm::CanvasBox &behind = m.addBox(2);
     behind.picture.rect = QRectF(1200, 0, 150, 60);
     behind.picture.image = solid(Qt::white);
     m.BringToFront(1);
     const QImage image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
     EXPECT_EQ(image.pixelColor(85, 5), QColor(Qt::yellow));
-    EXPECT_EQ(image.pixelColor(82, 2), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(82, 2), QColor(Qt::yellow));
     EXPECT_EQ(image.pixelColor(96, 5), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(93, 15), QColor(Qt::black)); // the border of the selected picture
     EXPECT_EQ(image.pixelColor(103, 15), QColor(Qt::cyan));
     EXPECT_EQ(image.pixelColor(96, 15), QColor(Qt::red));
+    m.BringToFront(2);
+    EXPECT_EQ(render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100)).pixelColor(82, 2), QColor(Qt::white));
 }
 
 TEST(CanvasRenderer, TilesTheWallpaperFromTheCanvasOrigin)

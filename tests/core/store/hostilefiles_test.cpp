@@ -24,20 +24,6 @@ using qm::ProjectDatabase;
 
 namespace {
 
-// Runs statements on a connection of the test's own, outside the program's checks.
-void rawExec(const QString &path, const QStringList &statements)
-{
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "hostile");
-        raw.setDatabaseName(path);
-        ASSERT_TRUE(raw.open());
-        QSqlQuery q(raw);
-        for (const QString &s : statements)
-            ASSERT_TRUE(q.exec(s)) << s.toStdString();
-    }
-    QSqlDatabase::removeDatabase("hostile");
-}
-
 // What a writer killed half way leaves: a file holding part of a big change and the journal that
 // undoes it. Made by copying both while the change is still uncommitted.
 void leaveCrashedWrite(const QString &source, const QString &crashed)
@@ -84,7 +70,8 @@ TEST(HostileFiles, AForeignDatabaseWithAJournalStaysByteForByte)
 {
     QTemporaryDir dir;
     const QString foreign = dir.filePath("foreign.db");
-    rawExec(foreign, {"CREATE TABLE Event (Id INTEGER PRIMARY KEY, Name TEXT)", "INSERT INTO Event VALUES (1, 'x')"});
+    qmtest::rawExec(foreign,
+                    {"CREATE TABLE Event (Id INTEGER PRIMARY KEY, Name TEXT)", "INSERT INTO Event VALUES (1, 'x')"});
     const QString crashed = dir.filePath("crashed.db");
     leaveCrashedWrite(foreign, crashed);
     const QByteArray file = qmtest::fileBytes(crashed);
@@ -101,7 +88,7 @@ TEST(HostileFiles, ReadingAWalProjectLeavesNoFilesBehind)
     qmtest::TempProject t;
     qmtest::storeEvent(t.g, "7/4/1776", "Declaration");
     t.g.ProjectDb.close();
-    rawExec(t.projectPath, {"PRAGMA journal_mode = WAL"});
+    qmtest::rawExec(t.projectPath, {"PRAGMA journal_mode = WAL"});
     ASSERT_FALSE(QFile::exists(t.projectPath + "-wal"));
 
     for (const QStringList &args : {QStringList{"events", t.projectPath}, QStringList{"timelines", t.projectPath}}) {

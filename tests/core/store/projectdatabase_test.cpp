@@ -7,55 +7,10 @@
 #include "testsupport.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
 using qm::ProjectDatabase;
-
-namespace {
-
-// A raw SQLite file made without the program, holding only the given statements.
-void makeRawDatabase(const QString &path, const QStringList &statements)
-{
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "raw");
-        raw.setDatabaseName(path);
-        ASSERT_TRUE(raw.open());
-        QSqlQuery q(raw);
-        for (const QString &s : statements)
-            ASSERT_TRUE(q.exec(s)) << s.toStdString();
-        raw.close();
-    }
-    QSqlDatabase::removeDatabase("raw");
-}
-
-} // namespace
-
-TEST(ProjectDatabase, NewProjectHasEveryTableEmptyAndIsMarkedAsOurs)
-{
-    qmtest::TempProject t;
-    for (const QString &table : ProjectDatabase::tableNames())
-        EXPECT_EQ(qmtest::committedRows(t.projectPath, table), 0) << table.toStdString();
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, "PRAGMA user_version"), ProjectDatabase::SchemaVersion);
-    EXPECT_EQ(qmtest::committedCount(t.projectPath, "PRAGMA application_id"), ProjectDatabase::ApplicationId);
-    // Column names are matched without case, as the program spells some of them both ways.
-    EXPECT_TRUE(t.g.ProjectDb.hasColumn("timeline", "LABELCAPTION"));
-    EXPECT_TRUE(t.g.ProjectDb.hasColumn("Format", "Timelineid"));
-}
-
-TEST(ProjectDatabase, IdsAreNeverHandedOutTwice)
-{
-    qmtest::TempProject t;
-    auto &db = t.g.ProjectDb;
-    qm::execSql(db, "INSERT INTO Event (Name) VALUES ('a')");
-    qm::execSql(db, "INSERT INTO Event (Name) VALUES ('b')");
-    qm::execSql(db, "DELETE FROM Event WHERE Id = 2");
-    qm::SqlQuery q(db, "INSERT INTO Event (Name) VALUES ('c')");
-    q.exec();
-    EXPECT_EQ(q.lastInsertId().toInt(), 3);
-}
 
 TEST(ProjectDatabase, FilesThatAreNotProjectsAreRefusedAndLeftUnchanged)
 {
@@ -65,7 +20,7 @@ TEST(ProjectDatabase, FilesThatAreNotProjectsAreRefusedAndLeftUnchanged)
     const QString empty = dir.filePath("empty.qmp");
     ASSERT_TRUE(qmtest::writeFile(empty, ""));
     const QString foreign = dir.filePath("foreign.qmp");
-    makeRawDatabase(foreign, {"CREATE TABLE Recipes (Name TEXT)", "INSERT INTO Recipes VALUES ('bread')"});
+    qmtest::rawExec(foreign, {"CREATE TABLE Recipes (Name TEXT)", "INSERT INTO Recipes VALUES ('bread')"});
     const QString truncated = dir.filePath("truncated.qmp");
     ASSERT_TRUE(qmtest::writeFile(truncated, QByteArray("SQLite format 3\0", 16) + QByteArray(100, 'x')));
 
@@ -98,7 +53,7 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
         ProjectDatabase made;
         made.create(path);
     }
-    makeRawDatabase(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+    qmtest::rawExec(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
                            "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"});
 
     // Read-only opening changes nothing, and still reads every date as of the plain era.
@@ -131,7 +86,7 @@ TEST(ProjectDatabase, AProjectMissingAColumnIsRefusedUntouched)
         made.create(path);
     }
     // Without its era too, so that opening would want to add that column first.
-    makeRawDatabase(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+    qmtest::rawExec(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
                            "ALTER TABLE Event DROP COLUMN Name"});
     const QByteArray before = qmtest::fileBytes(path);
     ProjectDatabase db;

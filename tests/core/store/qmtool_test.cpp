@@ -97,3 +97,36 @@ TEST(qmtool, AddEventPlacesOnANamedTimelineInDateOrder)
         leftToRight << q.value(0).toInt();
     EXPECT_EQ(leftToRight, (QList<int>{2, 1}));
 }
+
+TEST(qmtool, BoxesAndCompressShowTheLayoutAndOnlyCompress2Writes)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Rome.qmp");
+    ASSERT_EQ(qmtool({"new", file}).exitCode, 0);
+    for (const QString &date : QStringList{"1/1/100", "1/1/300", "1/1/200"})
+        ASSERT_EQ(qmtool({"add-event", file, "--date", date, "--name", "Year", "--timeline", "Timeline0"}).exitCode, 0);
+
+    const ToolRun boxes = qmtool({"boxes", file});
+    ASSERT_EQ(boxes.exitCode, 0) << boxes.err.toStdString();
+    const QStringList lines = boxes.out.trimmed().split(u'\n');
+    ASSERT_EQ(lines.size(), 3);
+    for (const QString &line : lines)
+        EXPECT_EQ(line.split(u'\t').size(), 12) << line.toStdString();
+    // Canvas order is the order of loading: by date.
+    EXPECT_TRUE(lines[1].startsWith("3\t")) << lines[1].toStdString();
+
+    const QByteArray before = qmtest::fileBytes(file);
+    const ToolRun one = qmtool({"compress", file, "1"});
+    ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+    EXPECT_EQ(qmtest::fileBytes(file), before);
+    EXPECT_NE(one.out, boxes.out);
+
+    const ToolRun two = qmtool({"compress", file, "--timeline", "timeline0", "2"});
+    ASSERT_EQ(two.exitCode, 0) << two.err.toStdString();
+    const QStringList stored = qmtool({"boxes", file}).out.trimmed().split(u'\n');
+    const QStringList compressed = two.out.trimmed().split(u'\n');
+    ASSERT_EQ(stored.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(stored[i].section(u'\t', 0, 2), compressed[i].section(u'\t', 0, 2));
+    EXPECT_EQ(qmtool({"compress", file, "3"}).exitCode, 2);
+}

@@ -6,10 +6,30 @@
 #include "store/projectdatabase.h"
 #include "store/sqlquery.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
+#include <gtest/gtest.h>
+
 namespace qmtest {
+
+// Runs statements on a connection of the test's own, outside the program's checks: a file as another
+// program, or an older build, would leave it.
+inline void rawExec(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        raw.setDatabaseName(path);
+        ASSERT_TRUE(raw.open());
+        QSqlQuery q(raw);
+        for (const QString &s : statements)
+            ASSERT_TRUE(q.exec(s)) << s.toStdString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
 
 // The first column of the first row of a query, read through a connection of its own, so that
 // what it sees is what was really committed to the file.

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "capture/capturedocument.h"
 #include "capturefixture.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-TEST_F(CaptureFiles, PlainTextsOpenInTheirEncodingAndSaveAsUtf8)
+TEST_F(CaptureFiles, PlainTextsSaveInTheEncodingAndLineBreaksTheyCameWith)
 {
     const struct
     {
@@ -31,22 +32,70 @@ TEST_F(CaptureFiles, PlainTextsOpenInTheirEncodingAndSaveAsUtf8)
          QByteArray("\x93"
                     "Caf\xe9\x94 \x96 1776\nend"),
          "\u201cCaf\u00e9\u201d \u2013 1776\nend"},
-        {"utf16.txt", QByteArray("\xff\xfeR\0o\0m\0e\0\r\0\n\0", 14), "Rome\n"},
+        {"utf16.txt", QByteArray("\xff\xfeR\0o\0m\0e\0\xa0\0\r\0\n\0", 16), "Rome\u00a0\n"},
         {"mac.txt", QByteArray("one\rtwo"), "one\ntwo"},
     };
     for (const auto &c : cases) {
         const QString path = t.path(QString::fromLatin1(c.name));
         writeBytes(path, c.bytes);
         ASSERT_TRUE(w->loadFile(path)) << c.name;
-        EXPECT_EQ(w->rtb->toPlainText(), c.text) << c.name;
+        EXPECT_EQ(qm::documentText(*w->rtb->document()), c.text) << c.name;
         EXPECT_FALSE(w->rtb->document()->isModified());
 
         // Marks of a scan are the window's: a plain text file never gets them, nor any markup.
         w->btnScan->trigger();
         const QString out = t.path(QStringLiteral("out-") + QString::fromLatin1(c.name));
         ASSERT_TRUE(w->writeFile(out));
-        EXPECT_EQ(qmtest::fileBytes(out), c.text.toUtf8()) << c.name;
+        EXPECT_EQ(qmtest::fileBytes(out), c.bytes) << c.name;
     }
+    // A new text is UTF-8.
+    w = std::make_unique<qm::frmText>(g, dialogs);
+    setText("Caf\u00e9\n");
+    ASSERT_TRUE(w->writeFile(t.path("new.txt")));
+    EXPECT_EQ(qmtest::fileBytes(t.path("new.txt")), QByteArray("Caf\xc3\xa9\n"));
+}
+
+TEST_F(CaptureFiles, ANewTextTakesNothingOfTheMarks)
+{
+    setText("On July 4, 1776 they declared.");
+    w->btnScan->trigger();
+    ASSERT_EQ(shown(), "July 4, 1776");
+    // An HTML file in Windows-1252 without a charset, opened after the scan.
+    const QString html = t.path("plain.html");
+    writeBytes(html, QByteArray("<p>Z\xfcrich on 4 July 1776.</p>"));
+    ASSERT_TRUE(w->loadFile(html));
+    EXPECT_EQ(w->rtb->toPlainText(), "Zürich on 4 July 1776.");
+    EXPECT_EQ(shown(), QString());
+    EXPECT_FALSE(isRed("4 July"));
+    EXPECT_FALSE(formatOf("4 July").hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_FALSE(formatOf("4 July").hasProperty(QTextFormat::FontWeight));
+    w->btnScan->trigger();
+    EXPECT_TRUE(isRed("4 July"));
+    const QString saved = t.path("saved.html");
+    ASSERT_TRUE(w->writeFile(saved));
+    EXPECT_FALSE(qmtest::fileBytes(saved).contains("#ff0000"));
+    EXPECT_FALSE(qmtest::fileBytes(saved).contains("font-weight:700"));
+    // Marks follow the text they stand on.
+    QTextCursor c(w->rtb->document());
+    c.insertText("Then ");
+    EXPECT_TRUE(isRed("4 July"));
+    EXPECT_EQ(shown(), "4 July 1776");
+}
+
+TEST_F(CaptureFiles, ToolAndWindowFindTheSameDates)
+{
+    const QString path = t.path("nbsp.txt");
+    writeBytes(path, QString("On 4\u00a0July 1776 they met.\r\nOn the 5th\u00a0they\u00a0left; 1,200 men.").toUtf8());
+    ASSERT_TRUE(w->loadFile(path));
+    w->btnScan->trigger();
+    QStringList window;
+    for (const qm::FoundDate &d : w->session().foundDates())
+        window << QStringLiteral("%1\t%2\t%3").arg(d.FirstIndex).arg(d.Length).arg(d.Value);
+    QStringList tool;
+    for (const QString &line : qmtest::qmtool({"scan", path}).out.split(u'\n', Qt::SkipEmptyParts))
+        tool << line.section(u'\t', 1, 3);
+    EXPECT_EQ(window.size(), 2);
+    EXPECT_EQ(tool, window);
 }
 
 TEST_F(CaptureFiles, RichTextsKeepTheirFormatting)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "capture/frmtext.h"
+#include "capture/panemarks.h"
 #include "core/store/storetestsupport.h"
 #include "store/clevent.h"
 #include "testsupport.h"
@@ -48,6 +49,14 @@ struct CaptureWindow : public ::testing::Test
         return c.charFormat();
     }
     QTextCharFormat formatOf(const QString &what) const { return formatAt(w->rtb->toPlainText().indexOf(what)); }
+    // Whether the scan's red mark is on the first character of the text.
+    bool isRed(const QString &what) const { return w->marks()->isFound(w->rtb->toPlainText().indexOf(what)); }
+    // The text of the date marked as shown.
+    QString shown() const
+    {
+        const auto [start, length] = w->marks()->shownDate();
+        return w->rtb->toPlainText().mid(start, length);
+    }
     qint32 store(const QString &date, const QString &name) { return storeEvent(g, date, name); }
     int committedEvents() const { return committedCount(t.projectPath, "SELECT COUNT(*) FROM Event"); }
 };

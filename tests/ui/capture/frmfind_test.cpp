@@ -102,4 +102,15 @@ TEST_F(FindReplace, ReplaceChangesTheSelectionAndReplaceAllTheWholeText)
     EXPECT_NE(formatAt(0).fontWeight(), QFont::Bold);
     w->rtb->undo();
     EXPECT_EQ(w->rtb->toPlainText(), "Rome and Rome and Carthage");
+
+    // Replace takes what Find Next selected, across a line break and a non-breaking space too.
+    setText(QString("Old\nRome and Old\u00a0Rome"));
+    w->rtb->moveCursor(QTextCursor::Start);
+    for (const QString &what : {QString("Old\nRome"), QString("Old Rome")}) {
+        f->txtFind->setText(what);
+        f->txtReplace->setText("Carthage");
+        QTest::mouseClick(f->cmdFind, Qt::LeftButton);
+        QTest::mouseClick(f->cmdReplace, Qt::LeftButton);
+    }
+    EXPECT_EQ(w->rtb->toPlainText(), "Carthage and Carthage");
 }

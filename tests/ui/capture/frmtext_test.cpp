@@ -16,13 +16,8 @@ namespace {
 using CaptureWindow = qmtest::CaptureWindow;
 
 const QString History = "A history\n"
-                        "The colonies declared on July 4, 1776 that they were free. In 1492 he sailed.\n"
+                        "The colonies declared on July 4, 1776 that they were free. He had 300 ships.\n"
                         "The web began on 12/25/1990 at CERN.";
-
-bool isRed(const QTextCharFormat &f)
-{
-    return f.foreground().color() == QColor(255, 0, 0);
-}
 
 } // namespace
 
@@ -30,17 +25,17 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
 {
     // Part of the first date is bold in the document itself; marking it shown must not lose that.
     w->rtb->setHtml("<p>A history</p><p>The colonies declared on <b>July</b> 4, 1776 that they were "
-                    "free. In 1492 he sailed.</p><p>The web began on 12/25/1990 at CERN.</p>");
+                    "free. He had 300 ships.</p><p>The web began on 12/25/1990 at CERN.</p>");
     w->rtb->document()->setModified(false);
     EXPECT_FALSE(w->btnNext->isEnabled());
     EXPECT_FALSE(w->btnAcceptAll->isEnabled());
 
     w->btnScan->trigger();
-    EXPECT_TRUE(isRed(formatOf("July 4, 1776")));
-    EXPECT_TRUE(isRed(formatOf("4, 1776")));
-    EXPECT_TRUE(isRed(formatOf("12/25/1990")));
-    EXPECT_FALSE(isRed(formatOf("1492")));
-    EXPECT_FALSE(isRed(formatOf("colonies")));
+    EXPECT_TRUE(isRed("July 4, 1776"));
+    EXPECT_TRUE(isRed("4, 1776"));
+    EXPECT_FALSE(isRed("300"));
+    EXPECT_TRUE(isRed("12/25/1990"));
+    EXPECT_FALSE(isRed("colonies"));
     EXPECT_FALSE(w->rtb->document()->isModified());
 
     EXPECT_EQ(w->rtb->textCursor().selectedText(), "July 4, 1776");
@@ -48,8 +43,8 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     EXPECT_EQ(w->txtDate->text(), "7/4/1776");
     EXPECT_EQ(w->txtShort->toPlainText(), "The colonies declared on July 4, 1776 that they were free.");
     EXPECT_EQ(w->txtLong->toPlainText(),
-              "The colonies declared on July 4, 1776 that they were free. In 1492 he sailed.");
-    EXPECT_EQ(formatOf("4, 1776").fontWeight(), QFont::Bold);
+              "The colonies declared on July 4, 1776 that they were free. He had 300 ships.");
+    EXPECT_EQ(shown(), "July 4, 1776");
     EXPECT_TRUE(w->btnAccept->isEnabled());
     EXPECT_TRUE(w->btnAcceptAll->isEnabled());
     EXPECT_TRUE(w->btnNext->isEnabled());
@@ -58,10 +53,11 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     w->btnNext->trigger();
     EXPECT_EQ(w->rtb->textCursor().selectedText(), "12/25/1990");
     EXPECT_EQ(w->txtShort->toPlainText(), "The web began on 12/25/1990 at CERN.");
-    EXPECT_EQ(formatOf("12/25/1990").fontWeight(), QFont::Bold);
-    // The mark moved on: the document's own bold stays, the rest of the old date is plain again.
+    EXPECT_EQ(shown(), "12/25/1990");
+    // The marks are drawn over the text: the document's own bold stays, and nothing else is in it.
     EXPECT_EQ(formatOf("July").fontWeight(), QFont::Bold);
     EXPECT_NE(formatOf("4, 1776").fontWeight(), QFont::Bold);
+    EXPECT_FALSE(formatOf("12/25/1990").hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_FALSE(w->btnNext->isEnabled());
     EXPECT_TRUE(w->btnPrev->isEnabled());
 
@@ -70,7 +66,7 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     EXPECT_FALSE(w->btnPrev->isEnabled());
 
     // A scan that finds nothing leaves nothing to walk to.
-    setText("In 1492 he sailed.");
+    setText("In 42 he sailed.");
     w->btnScan->trigger();
     EXPECT_FALSE(w->btnNext->isEnabled());
     EXPECT_FALSE(w->btnAcceptAll->isEnabled());
@@ -97,7 +93,7 @@ TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
     EXPECT_FALSE(g.AdvanceDate);
     EXPECT_TRUE(w->btnAccept->isEnabled());
     w->btnAccept->trigger();
-    EXPECT_EQ(dialogs.messages, QStringList{"Another event with this exact date already exists in this project.Change "
+    EXPECT_EQ(dialogs.messages, QStringList{"Another event with this exact date already exists in this project. Change "
                                             "the date or check the \"Advance the date\" checkbox"});
     EXPECT_EQ(committedEvents(), 1);
     EXPECT_EQ(w->session().CurrentDateIndex, 1);
@@ -211,4 +207,18 @@ TEST_F(CaptureWindow, ClosingAsksBeforeUnsavedTextIsLost)
     dialogs.answers = {true};
     EXPECT_TRUE(w->close());
     EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
+TEST_F(CaptureWindow, AcceptAllLeavesTheDateAsFound)
+{
+    store("8/19/14 AD", "Augustus");
+    g.AdvanceDate = true;
+    w = std::make_unique<qm::frmText>(g, dialogs);
+    setText("Augustus died in 14 AD at Nola.");
+    w->btnScan->trigger();
+    ASSERT_EQ(w->txtDate->text(), "8/19/14 AD");
+    w->btnAcceptAll->trigger();
+    EXPECT_EQ(committedEvents(), 2);
+    EXPECT_EQ(w->session().CaptureDate.Render(), "8/20/14 AD");
+    EXPECT_EQ(w->txtDate->text(), "8/19/14 AD");
 }

@@ -60,12 +60,26 @@ TEST_F(ExchangeCommands, ExportThenImportAnEditedSheetThroughThePreview)
     EXPECT_TRUE(importEnabled);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 
-    qm::clEvent e(g);
-    e.EventDate = std::make_shared<qm::ExtDate>();
-    e.Id = july;
-    e.Load();
-    EXPECT_EQ(e.Name, "Independence");
+    auto name = [this](qint32 id) {
+        qm::clEvent e(g);
+        e.EventDate = std::make_shared<qm::ExtDate>();
+        e.Id = id;
+        e.Load();
+        return e.Name;
+    };
+    EXPECT_EQ(name(july), "Independence");
     // The new event went on the timeline shown, and the canvas shows it.
     EXPECT_EQ(w->canvas().model().boxCount(), 1u);
     EXPECT_FALSE(w->canvas().IsOnCanvas(ides));
+
+    // One step back takes the whole import back; one step forward brings it again.
+    ASSERT_TRUE(w->mnuEditUndo->isEnabled());
+    w->mnuEditUndo->trigger();
+    qmtest::settle();
+    EXPECT_EQ(name(july), "Declaration");
+    EXPECT_EQ(w->canvas().model().boxCount(), 0u);
+    w->mnuEditRedo->trigger();
+    qmtest::settle();
+    EXPECT_EQ(name(july), "Independence");
+    EXPECT_EQ(w->canvas().model().boxCount(), 1u);
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/frmtimeline.h"
+#include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/projectfiles.h"
 #include "ui/mainwindow.h"
@@ -59,7 +60,7 @@ TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
     EXPECT_TRUE(w->mnuPath[0]->isVisible());
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::TimelineShown);
     // Entries whose commands come later stay disabled.
-    EXPECT_FALSE(w->mnuFormatCompress1->isEnabled());
+    EXPECT_FALSE(w->mnuHelpTopics->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
 }
 
@@ -84,6 +85,15 @@ TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
     EXPECT_FALSE(g.ProjectDb.isOpen());
     EXPECT_EQ(qmtest::fileBytes(notes), before);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("notes")))) << "no folder is made for a refused file";
+    EXPECT_EQ(g.RecentPaths[0], QString());
+
+    // New over it, answering Yes to opening it: refused the same way, and not remembered either.
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(notes);
+    dialogs.answers.push_back(true);
+    w->mnuFileNew_Click();
+    EXPECT_EQ(dialogs.messages, QStringList{"This is not a proper Quillmarsh file"});
+    EXPECT_EQ(qmtest::fileBytes(notes), before);
     EXPECT_EQ(g.RecentPaths[0], QString());
 }
 
@@ -186,6 +196,9 @@ TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
     settle();
     EXPECT_EQ(w->cmbTimeLine0->currentText(), "Caesar \"the dictator\"");
     const qint32 caesar = g.CurTimeLineId;
+    // Its title is the name given, not the one proposed.
+    EXPECT_EQ(w->canvas().model().lblLabel.caption, "Caesar \"the dictator\"");
+    EXPECT_EQ(qm::timelinesByName(g.ProjectDb).size(), 2u);
 
     // Cancelling a new timeline brings back the one shown before.
     fillTimelineDialog("Never", false);

@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How fast boxes follow the mouse, how fast a drop and a compression are stored and undone.
+#include "benchsupport.h"
+
+#include "edit/moveboxescommand.h"
+#include "layout/textmeasurer.h"
+#include "layout/timelinecanvas.h"
+#include "store/clevent.h"
+#include "store/cltimeline.h"
+#include "store/sqlquery.h"
+
+#include <QGuiApplication>
+#include <QUndoStack>
+
+namespace {
+
+// A project whose one timeline shows 1,000 boxes a day apart in five rows, loaded on a canvas.
+struct LoadedBoxes
+{
+    LoadedBoxes()
+    {
+        qm::Globals &g = project.g;
+        g.MinDist = 100;
+        qm::clTimeLine t(g.ProjectDb);
+        t.Name = QStringLiteral("Bench");
+        t.LabelCaption = QStringLiteral("A thousand years");
+        timelineId = t.Save();
+        qm::TransactionGuard guard(g.ProjectDb);
+        for (int i = 0; i < 1000; ++i) {
+            qm::clEvent e(g);
+            e.EventDate = std::make_shared<qm::ExtDate>(static_cast<double>(10000 + i), qm::EraPlain);
+            e.EventDateStr = e.EventDate->Render();
+            e.Name = QStringLiteral("Event number %1 of the long timeline").arg(i);
+            const qint32 id = e.Save();
+            qm::execSql(g.ProjectDb,
+                        QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
+                                       "VALUES (?, ?, ?, ?)"),
+                        {timelineId, id, 1500 + i * 900, 900 + (i % 5) * 1200});
+        }
+        guard.commit();
+        canvas.LoadTimeLine(timelineId);
+        first = canvas.SortBoxes().front();
+    }
+
+    QPointF centreOf(qint32 id) const { return canvas.model().box(id)->picture.rect.center(); }
+
+    qmbench::BenchProject project;
+    qm::FontTextMeasurer measurer;
+    qm::TimelineCanvas canvas{project.g, measurer};
+    qint32 timelineId = 0;
+    qint32 first = 0;
+};
+
+// One mouse step of the leftmost box, carrying the 999 others: a pixel right, then back left (the
+// left step runs every limit check).
+void BM_DragStep1000Boxes(benchmark::State &state)
+{
+    LoadedBoxes b;
+    const QPointF at = b.centreOf(b.first);
+    b.canvas.pressAt(at.x(), at.y(), true);
+    b.canvas.dragTo(at.x() + 300, at.y());
+    bool right = true;
+    for (auto _ : state) {
+        b.canvas.dragTo(b.canvas.LastX + (right ? 15 : -15), b.canvas.LastY);
+        right = !right;
+    }
+}
+BENCHMARK(BM_DragStep1000Boxes)->Unit(benchmark::kMicrosecond);
+
+// Releasing the leftmost box after a drag: all 1,000 positions stored in one transaction, as one step.
+void BM_Drop1000Boxes(benchmark::State &state)
+{
+    LoadedBoxes b;
+    QUndoStack stack;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QPointF at = b.centreOf(b.first);
+        b.canvas.pressAt(at.x(), at.y(), true);
+        b.canvas.dragTo(at.x() + 15, at.y());
+        state.ResumeTiming();
+        std::vector<qm::BoxMove> moves = b.canvas.drop();
+        state.counters["boxes"] = static_cast<double>(moves.size());
+        qm::pushCommand(stack, std::make_unique<qm::MoveBoxesCommand>(b.canvas, b.timelineId, QStringLiteral("move"),
+                                                                      std::move(moves)));
+    }
+}
+BENCHMARK(BM_Drop1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Compress 2 of the 1,000 boxes, stored; then (untimed, or timed for the undo figure) taken back.
+void BM_Compress2Of1000Boxes(benchmark::State &state)
+{
+    LoadedBoxes b;
+    QUndoStack stack;
+    const bool timeUndo = state.range(0) != 0;
+    for (auto _ : state) {
+        if (timeUndo)
+            state.PauseTiming();
+        qm::pushCommand(stack, std::make_unique<qm::Compress2Command>(b.canvas));
+        if (timeUndo)
+            state.ResumeTiming();
+        else
+            state.PauseTiming();
+        stack.undo();
+        if (!timeUndo)
+            state.ResumeTiming();
+        state.counters["boxes"] = static_cast<double>(b.canvas.model().boxCount());
+    }
+}
+BENCHMARK(BM_Compress2Of1000Boxes)->ArgName("undo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+// Fonts need a GUI application; it runs without a window.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "capturedocument.h"
+
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace qm {
+
+namespace {
+
+// One character per line break, as a document keeps them.
+QString oneCharacterBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+TextKind textKindOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QStringLiteral("html") || suffix == QStringLiteral("htm"))
+        return TextKind::Html;
+    if (suffix == QStringLiteral("md") || suffix == QStringLiteral("markdown"))
+        return TextKind::Markdown;
+    if (suffix == QStringLiteral("odt"))
+        return TextKind::Odf;
+    return TextKind::Plain;
+}
+
+bool readTextDocument(QTextDocument &document, const QByteArray &bytes, TextKind kind, TextFileFormat *format)
+{
+    TextFileFormat found;
+    const QString text = kind == TextKind::Html ? decodeHtmlFile(bytes) : decodeTextFile(bytes, &found);
+    // Word processor files, pictures and the like read as text full of zero characters.
+    if (kind == TextKind::Odf || text.contains(QChar(u'\0')))
+        return false;
+    if (kind == TextKind::Html)
+        document.setHtml(text);
+    else if (kind == TextKind::Markdown)
+        document.setMarkdown(text);
+    else
+        document.setPlainText(oneCharacterBreaks(text));
+    if (format)
+        *format = kind == TextKind::Plain ? found : TextFileFormat{};
+    return true;
+}
+
+QString documentText(const QTextDocument &document)
+{
+    QString text = document.toRawText();
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        // Paragraph and line separators, and the marks around tables and frames.
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1)
+            c = u'\n';
+    }
+    return text;
+}
+
+} // namespace qm

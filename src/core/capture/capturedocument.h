@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "textfile.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace qm {
+
+// The kinds of files the capture window reads and writes, by the file name's suffix.
+enum class TextKind { Plain, Html, Markdown, Odf };
+TextKind textKindOf(const QString &path);
+
+// Fills the document with a file's bytes as the capture window shows them: HTML and Markdown as rich
+// text, anything else as plain text, in the document's default character format. False, with the
+// document unchanged, for bytes that hold no text (an OpenDocument file, a picture). `format` receives how
+// a plain text was written.
+bool readTextDocument(QTextDocument &document, const QByteArray &bytes, TextKind kind,
+                      TextFileFormat *format = nullptr);
+
+// The document's text as the capture scans it and saves it as plain text: one "\n" per line break and
+// every other character as it is, non-breaking spaces too; position i of the text is position i of
+// the document.
+QString documentText(const QTextDocument &document);
+
+} // namespace qm

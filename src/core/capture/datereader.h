@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "datewords.h"
+
+#include <QStringView>
+
+#include <optional>
+
+namespace qm {
+
+// One date as a text writes it: where it stands and the parts it names. A part the text leaves out is 0.
+struct DatePhrase
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+    int year = 0;
+    // 2 for a year written with two digits ("12/25/90"), which the platform widens to a century.
+    int yearDigits = 0;
+    int month = 0;
+    int day = 0;
+    datewords::Era era = datewords::Era::None;
+    // A year alone, written without an era word: its era is the narrative's.
+    bool bareYear = false;
+    // A date counted from the one before: "the next day" (Days, 1), "that same year" (Years, 0).
+    datewords::Step step = datewords::Step::None;
+    int stepCount = 0;
+    // The year is the time the text tells of ("in 1940"), not one it looks to ("since 1813", "(1790)").
+    bool narrates = true;
+};
+
+// Reads the dates of a history text in text order: "22 June 1941", "June 22, 1941", "the 22nd of June",
+// "6/22/1941", "1941-06-22", "June 1941", "480 B.C.", "AD 79", and years that the words around them make
+// years ("in 1940", "1914-18", "the summer of 1940"), but not counts ("1,200 men", "300 ships").
+// Every character is looked at a bounded number of times, so that a text of any size reads in one pass.
+class DateReader
+{
+public:
+    explicit DateReader(QStringView text) : t(text) {}
+
+    // The next date after the last one read; nullopt at the end of the text.
+    std::optional<DatePhrase> next();
+    // Where reading has got to, for progress.
+    qsizetype position() const { return p; }
+
+private:
+    struct Number
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;
+        int value = 0;
+        int digits = 0;
+    };
+
+    std::optional<DatePhrase> fromWord(qsizetype start, qsizetype wordEnd);
+    std::optional<DatePhrase> fromNumber(qsizetype start);
+    std::optional<DatePhrase> monthFirst(qsizetype start, qsizetype afterMonth, int month);
+    std::optional<DatePhrase> dayFirst(const Number &day);
+    std::optional<DatePhrase> withEra(const Number &year);
+    std::optional<DatePhrase> bareYear(const Number &year);
+    std::optional<DatePhrase> dayOfMonth(const Number &day);
+    std::optional<DatePhrase> relative(qsizetype start, QStringView firstWord);
+    // "26 June - 4 August 1952", "from May 15 to August 16, 1988": the year written after the range.
+    void borrowYear(DatePhrase &d);
+    // A year after a day and month: "4 June 1941", "June 4, 1941", "March 15, 44 BC".
+    void readYearAfter(DatePhrase &d, qsizetype from) const;
+
+    Number numberAt(qsizetype at) const;
+    // A number that stands alone: not part of "1,200", "3.5", "T34" or "1870s".
+    bool standsAlone(const Number &n, bool ordinalAllowed) const;
+    qsizetype ordinalEnd(const Number &n) const;
+    qsizetype blanksEnd(qsizetype from, bool lineBreakAllowed = true) const;
+    qsizetype rangeEnd(qsizetype from) const;
+    QStringView wordAt(qsizetype from) const;
+    QStringView wordBefore(qsizetype before, qsizetype *wordStart = nullptr) const;
+    // The year stands alone on its line, or opens it before a colon: "1938", "1979: Soviet invasion".
+    bool isHeading(const Number &year) const;
+    // Numbers stand around it or it is reckoned with: a figure, not a year.
+    bool amongNumbers(const Number &n) const;
+    bool countFollows(qsizetype from, bool strict) const;
+    bool isDigit(qsizetype at) const { return at >= 0 && at < t.size() && t[at] >= u'0' && t[at] <= u'9'; }
+    bool isLetter(qsizetype at) const { return at >= 0 && at < t.size() && t[at].isLetter(); }
+    DatePhrase remember(DatePhrase d);
+
+    QStringView t;
+    qsizetype p = 0;
+    // The era of the latest era word: a bare year in a narrative before the common era is one too.
+    datewords::Era mNarrativeEra = datewords::Era::None;
+    // The latest date that is a year, for "from 1939 to 1945" and "1782 and 1783".
+    qsizetype mLastYearEnd = -1;
+    bool mLookingAhead = false;
+};
+
+} // namespace qm

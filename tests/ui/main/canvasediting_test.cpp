@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/frmevent.h"
+#include "layout/timelinecanvas.h"
+#include "main/inplaceeditor.h"
+#include "store/clevent.h"
+#include "store/cltimeline.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+#include <QUndoStack>
+
+namespace {
+
+// A new project whose first timeline shows three events placed with Events > New.
+struct CanvasEditing : public qmtest::MainWindow
+{
+    CanvasEditing()
+    {
+        startWithNewProject();
+        first = newEvent("Trebia", "12/18/218 BC");
+        second = newEvent("Cannae", "8/2/216 BC");
+        third = newEvent("Zama", "10/19/202 BC");
+    }
+    qint32 newEvent(const QString &name, const QString &date)
+    {
+        qmtest::onNextModal([name, date](QWidget *modal) {
+            auto *d = qobject_cast<qm::frmEvent *>(modal);
+            ASSERT_NE(d, nullptr);
+            d->txtName->setText(name);
+            d->txtDate->setText(date);
+            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        });
+        w->mnuEventNew_Click();
+        return g.CurEvent->Id;
+    }
+    const qm::CanvasBox &box(qint32 id) { return *w->canvas().model().box(id); }
+    void click(const QPointF &at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        w->Pic_MouseDown(at, button);
+        w->Pic_MouseUp(at, button);
+    }
+    QAction *editButton(const char *key) { return w->editor().tbEdit->findChild<QAction *>(QString::fromLatin1(key)); }
+
+    qint32 first = 0, second = 0, third = 0;
+};
+
+TEST_F(CanvasEditing, ADragIsOneStepThatTheEditMenuUndoesAndRedoes)
+{
+    ASSERT_EQ(w->undoStack().count(), 3);
+    const QPointF start = box(second).picture.rect.center();
+    const double secondLeft = box(second).picture.rect.left();
+    const double thirdLeft = box(third).picture.rect.left();
+    w->Pic_MouseDown(start, Qt::LeftButton);
+    EXPECT_EQ(g.SelectedId, second);
+    w->Pic_MouseMove(start + QPointF(300, 0));
+    w->Pic_MouseUp(start + QPointF(300, 0), Qt::LeftButton);
+    EXPECT_EQ(box(second).picture.rect.left(), secondLeft + 300);
+    EXPECT_EQ(box(third).picture.rect.left(), thirdLeft + 300);
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo move of Cannae");
+
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(box(second).picture.rect.left(), secondLeft);
+    EXPECT_EQ(box(third).picture.rect.left(), thirdLeft);
+    EXPECT_EQ(w->mnuEditRedo->text(), "&Redo move of Cannae");
+    w->mnuEditRedo->trigger();
+    EXPECT_EQ(box(third).picture.rect.left(), thirdLeft + 300);
+
+    // Undoing the insertions takes the new events away again, the last one first.
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo new event Zama");
+    w->mnuEditUndo->trigger();
+    EXPECT_FALSE(w->canvas().IsOnCanvas(third));
+    EXPECT_FALSE(w->mnuEventEdit->isEnabled() && g.SelectedId == third);
+}
+
+TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
+{
+    const qm::CanvasLabel &title = w->canvas().model().lblLabel;
+    click(title.rect.center());
+    qm::InPlaceEditor &editor = w->editor();
+    ASSERT_TRUE(editor.isOpen());
+    EXPECT_EQ(editor.Text1->text(), "Timeline0");
+    EXPECT_TRUE(editButton("Bold")->isEnabled());
+    // A transparent title shows the edit box's off-white; a chosen back colour makes it solid.
+    EXPECT_EQ(editor.Text1->palette().color(QPalette::Base), qm::colorFromLong(qm::InPlaceEditor::TransparentBack));
+    editor.Text1->setText("Punic Wars");
+    editButton("Bold")->trigger();
+    dialogs.colors.push_back(QColor(255, 255, 0));
+    editButton("BackColor")->trigger();
+    EXPECT_TRUE(editButton("Solid")->isChecked());
+    QTest::keyClick(editor.Text1, Qt::Key_Escape);
+
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_FALSE(editButton("Bold")->isEnabled());
+    EXPECT_EQ(title.caption, "Punic Wars");
+    EXPECT_TRUE(title.font.bold);
+    qm::clTimeLine stored(g.ProjectDb);
+    stored.Load(g.CurTimeLineId);
+    EXPECT_EQ(stored.LabelCaption, "Punic Wars");
+    EXPECT_TRUE(stored.LabelSolid);
+    EXPECT_EQ(stored.LabelBackColor, 0x00FFFF);
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo edit of the title");
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(title.caption, "Timeline0");
+}
+
+TEST_F(CanvasEditing, AnEventLabelKeepsItsLookAndAClickOnTheCanvasCommitsIt)
+{
+    click(box(second).name.rect.center());
+    qm::InPlaceEditor &editor = w->editor();
+    ASSERT_TRUE(editor.isOpen());
+    EXPECT_FALSE(editButton("Bold")->isEnabled());
+    EXPECT_FALSE(editor.cmbFonts->isEnabled());
+    editor.Text1->setText("Battle of Cannae");
+    click(QPointF(20000, 3000));
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_EQ(box(second).name.caption, "Battle of Cannae");
+    EXPECT_EQ(g.SelectedId, -1);
+
+    // A plain click on a text opens nothing else: the pictures still select.
+    click(box(first).picture.rect.center());
+    EXPECT_EQ(g.SelectedId, first);
+    EXPECT_FALSE(editor.isOpen());
+}
+
+TEST_F(CanvasEditing, ArrowKeysWalkTheBoxesInDateOrderAndCompressionIsUndoable)
+{
+    w->selectBox(first);
+    w->Pic_KeyDown(Qt::Key_Right);
+    EXPECT_EQ(g.SelectedId, second);
+    w->Pic_KeyDown(Qt::Key_Right);
+    w->Pic_KeyDown(Qt::Key_Right);
+    EXPECT_EQ(g.SelectedId, third);
+    w->Pic_KeyDown(Qt::Key_Left);
+    EXPECT_EQ(g.SelectedId, second);
+
+    QAction *compress2 = w->tbArrange->findChild<QAction *>("Compress2");
+    ASSERT_TRUE(compress2->isEnabled());
+    const int steps = w->undoStack().count();
+    const QPointF before = box(third).picture.rect.topLeft();
+    compress2->trigger();
+    EXPECT_EQ(w->undoStack().count(), steps + 1);
+    EXPECT_NE(box(third).picture.rect.topLeft(), before);
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(box(third).picture.rect.topLeft(), before);
+
+    // Compress 1 changes the screen only: nothing to undo, and the file keeps the layout.
+    w->tbArrange->findChild<QAction *>("Compress1")->trigger();
+    EXPECT_EQ(w->undoStack().index(), steps);
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolcontext.h"
+
+#include "edit/moveboxescommand.h"
+#include "layout/textmeasurer.h"
+#include "layout/timelinecanvas.h"
+#include "store/globals.h"
+#include "store/mdlparms.h"
+#include "store/projectlifecycle.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+
+#include <limits>
+
+namespace qmtool {
+
+namespace {
+
+// The timeline as the window shows it right after loading: full size on a 96 DPI screen.
+struct LoadedTimeline
+{
+    LoadedTimeline(const QString &file, const Arguments &a, qm::ProjectDatabase::Mode mode)
+    {
+        qm::setProjectPath(g, QFileInfo(file).absoluteFilePath());
+        g.ProjectDb.open(g.ProjectPath, mode);
+        g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
+        if (!canvas.LoadTimeLine(chooseTimeline(g.ProjectDb, a)))
+            throw ToolFailure(QStringLiteral("The timeline could not be loaded"));
+    }
+
+    qm::Globals g;
+    qm::FontTextMeasurer measurer{96.0};
+    qm::TimelineCanvas canvas{g, measurer};
+};
+
+void printBoxes(const qm::CanvasModel &model)
+{
+    constexpr double far = std::numeric_limits<float>::max();
+    for (const qm::CanvasBox *b : model.boxesInZOrder(QRectF(-far, -far, 2 * far, 2 * far))) {
+        const QRectF &pic = b->picture.rect;
+        const QRectF &name = b->name.rect;
+        const QRectF &date = b->date.rect;
+        QStringList fields{QString::number(b->id)};
+        for (const double v : {pic.left(), pic.top(), pic.left() + pic.width(), pic.top() + pic.height(),
+                               b->connector.p1.x(), name.left(), name.top(), name.left() + name.width(),
+                               name.top() + name.height(), date.left(), date.left() + date.width()})
+            fields << QString::number(qm::roundTwips(v));
+        out(fields.join(u'\t'));
+    }
+}
+
+} // namespace
+
+int cmdBoxes(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("boxes needs a project FILE"));
+    LoadedTimeline t(a.positional[0], a, qm::ProjectDatabase::Mode::ReadOnly);
+    printBoxes(t.canvas.model());
+    return ExitDone;
+}
+
+int cmdCompress(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    if (a.positional.size() != 2 || (a.positional[1] != u"1" && a.positional[1] != u"2"))
+        throw UsageError(QStringLiteral("compress needs a project FILE and 1 or 2"));
+    const bool store = a.positional[1] == u"2";
+    // Compress 1 changes the screen only: the project is not even opened for writing.
+    LoadedTimeline t(a.positional[0], a,
+                     store ? qm::ProjectDatabase::Mode::ReadWrite : qm::ProjectDatabase::Mode::ReadOnly);
+    if (store) {
+        QUndoStack stack;
+        qm::pushCommand(stack, std::make_unique<qm::Compress2Command>(t.canvas));
+    } else {
+        t.canvas.Compress();
+    }
+    printBoxes(t.canvas.model());
+    return ExitDone;
+}
+
+} // namespace qmtool
