@@ -11,7 +11,10 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
+#include <string_view>
 
 namespace qmtool {
 
@@ -73,6 +76,22 @@ Commands:
         Compresses the timeline as Format > Compress 1 or 2 does and prints
         what boxes prints for the result. With 2 the new positions are
         stored; with 1 nothing is written.
+  export-events FILE [--timeline NAME] OUT.csv
+        Writes every event of the project, or only those on the timeline
+        NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
+        ends) with the columns Id, Date, Displayed as, Name, Description,
+        Actors, Places, Sources, Keywords, Picture, Picture source,
+        Timelines. The project is only read.
+  import-events FILE IN.csv [--dry-run]
+        Reads such a file (any column order, missing columns, ";" or tab as
+        separator, UTF-8 or Windows-1252) and prints one line per row, fields
+        separated by tabs: row number, action (new, update, unchanged,
+        refused), then the event id ("-" for an event not stored yet) or the
+        reason for refusing, then any notes (a date moved to a free day, a
+        timeline made). A row with an Id updates that event; one without
+        makes a new event. All accepted rows are written in one
+        transaction. --dry-run writes nothing. Exit code 1 when any row was
+        refused (the accepted rows are written all the same).
   --help
         Shows this text.
 
@@ -142,10 +161,9 @@ int main(int argc, char *argv[])
     using namespace qmtool;
     // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; it runs
     // without a window.
-    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "pages") == 0 ||
-                                       qstrcmp(argv[1], "make-sample") == 0 || qstrcmp(argv[1], "add-event") == 0 ||
-                                       qstrcmp(argv[1], "scan") == 0 || qstrcmp(argv[1], "boxes") == 0 ||
-                                       qstrcmp(argv[1], "compress") == 0);
+    static const std::set<std::string_view> guiCommands = {"export", "pages", "make-sample", "add-event",
+                                                           "scan",   "boxes", "compress",    "import-events"};
+    const bool needsGui = argc > 1 && guiCommands.count(argv[1]) != 0;
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -172,6 +190,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("pages"), cmdPages},
         {QStringLiteral("make-sample"), cmdMakeSample},
         {QStringLiteral("scan"), cmdScan},
+        {QStringLiteral("export-events"), cmdExportEvents},
+        {QStringLiteral("import-events"), cmdImportEvents},
         {QStringLiteral("boxes"), cmdBoxes},
         {QStringLiteral("compress"), cmdCompress},
     };

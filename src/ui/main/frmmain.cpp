@@ -74,6 +74,11 @@ void frmMain::buildMenus()
     mnuFileNew = entry(mnuFile, "mnuFileNew", tr("&New"), &frmMain::mnuFileNew_Click);
     mnuFileOpen = entry(mnuFile, "mnuFileOpen", tr("&Open"), &frmMain::mnuFileOpen_Click);
     mnuFile->addSeparator();
+    mnuFileExportEvents =
+        entry(mnuFile, "mnuFileExportEvents", tr("&Export events…"), &frmMain::mnuFileExportEvents_Click);
+    mnuFileImportEvents =
+        entry(mnuFile, "mnuFileImportEvents", tr("&Import events…"), &frmMain::mnuFileImportEvents_Click);
+    mnuFile->addSeparator();
     mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), &frmMain::mnuFileSaveAs_Click);
     mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), &frmMain::mnuFileShowPages_Click);
     mnuFileShowPages->setCheckable(true);
@@ -272,6 +277,8 @@ void frmMain::applyState()
         else
             a->setEnabled(!mNotYet.count(a));
     }
+    for (QAction *a : {mnuFileExportEvents, mnuFileImportEvents})
+        a->setEnabled(mState.timelineState() != MenuState::NoProject);
 
     if (mState.timelineState() == MenuState::NoProject)
         lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));

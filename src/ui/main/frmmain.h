@@ -58,6 +58,8 @@ public:
     QAction *mnuFileNew = nullptr;
     QAction *mnuFileOpen = nullptr;
     std::array<QAction *, 5> mnuPath{};
+    QAction *mnuFileExportEvents = nullptr;
+    QAction *mnuFileImportEvents = nullptr;
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrintPreview = nullptr;
@@ -138,6 +140,8 @@ public slots:
     void mnuFilePrint_Click();
     void mnuFileOpen_Click();
     void mnuPath_Click(int index);
+    void mnuFileExportEvents_Click();
+    void mnuFileImportEvents_Click();
     void mnuToolsManage_Click();
     void mnuToolsCapture_Click();
     void mnuHelpAbout_Click();
@@ -177,6 +181,8 @@ private:
     void showTimeline(qint32 id);
     void buildCanvas();
     void editEvent(qint32 id);
+    // Shows the project as stored after an import was done, undone or done again.
+    void importChanged();
     void buildEditing();
     // The selected box's event and format become the current ones.
     void takeSelection();
