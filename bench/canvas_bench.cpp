@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How fast the canvas loads, places, paints and exports timelines of many boxes.
+// How fast the canvas loads, places and paints timelines of many boxes.
 #include "benchsupport.h"
+#include "boxedproject.h"
 
 #include "layout/cluple.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "render/canvasrenderer.h"
-#include "render/pictureexport.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
@@ -20,59 +20,9 @@
 
 namespace {
 
-constexpr int PictureCount = 30;
-
-// Pictures of a few hundred pixels, as scanned or downloaded illustrations are, in the project's
-// own library.
-void writePictures(qm::Globals &g)
-{
-    QDir().mkpath(g.ProjectFolder + QStringLiteral("Images"));
-    for (int i = 0; i < PictureCount; ++i) {
-        QImage image(320, 240, QImage::Format_RGB32);
-        QPainter p(&image);
-        QLinearGradient gradient(0, 0, 320, 240);
-        gradient.setColorAt(0, QColor::fromHsv(i * 12, 200, 230));
-        gradient.setColorAt(1, QColor::fromHsv((i * 12 + 120) % 360, 200, 80));
-        p.fillRect(image.rect(), gradient);
-        p.drawEllipse(40 + i, 30, 200, 160);
-        p.end();
-        image.save(g.ProjectFolder + QStringLiteral("Images/pic%1.png").arg(i));
-    }
-}
-
-// A project whose one timeline holds `count` boxes, a day apart, each showing one of the pictures,
-// placed in five rows so that the whole timeline still fits a JPEG picture.
-struct BoxedProject
-{
-    explicit BoxedProject(int count)
-    {
-        project.g.ProjectFolder = project.dir.filePath(QStringLiteral("Bench")) + QDir::separator();
-        project.g.MinDist = 100;
-        writePictures(project.g);
-        qm::clTimeLine t(project.g.ProjectDb);
-        t.Name = QStringLiteral("Bench");
-        t.LabelCaption = QStringLiteral("A thousand years");
-        timelineId = t.Save();
-        qm::TransactionGuard guard(project.g.ProjectDb);
-        for (int i = 0; i < count; ++i) {
-            qm::clEvent e(project.g);
-            e.EventDate = std::make_shared<qm::ExtDate>(static_cast<double>(10000 + i), qm::EraPlain);
-            e.EventDateStr = e.EventDate->Render();
-            e.Name = QStringLiteral("Event number %1 of the long timeline").arg(i);
-            e.ImageSource = QStringLiteral("C");
-            e.ImageName = QStringLiteral("pic%1.png").arg(i % PictureCount);
-            const qint32 id = e.Save();
-            qm::execSql(project.g.ProjectDb,
-                        QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
-                                       "VALUES (?, ?, ?, ?)"),
-                        {timelineId, id, 1500 + i * 900, 900 + (i % 5) * 1200});
-        }
-        guard.commit();
-    }
-
-    qmbench::BenchProject project;
-    qint32 timelineId = 0;
-};
+using qmbench::BoxedProject;
+using qmbench::PictureCount;
+using qmbench::writePictures;
 
 void BM_LoadTimeline(benchmark::State &state)
 {
@@ -154,24 +104,6 @@ void BM_Repaint100BoxesOn1600x1000(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Repaint100BoxesOn1600x1000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-void BM_Export1000Boxes(benchmark::State &state, const QString &fileName)
-{
-    BoxedProject p(1000);
-    const qm::FontTextMeasurer measurer;
-    qm::TimelineCanvas canvas(p.project.g, measurer);
-    canvas.LoadTimeLine(p.timelineId);
-    const QString path = p.project.dir.filePath(fileName);
-    for (auto _ : state) {
-        const QImage image = qm::PictureExport::render(canvas.model());
-        QString error;
-        if (!qm::PictureExport::save(image, path, &error))
-            state.SkipWithError(error.toUtf8().constData());
-        state.counters["pixels"] = static_cast<double>(image.width()) * image.height();
-    }
-}
-BENCHMARK_CAPTURE(BM_Export1000Boxes, png, QStringLiteral("t.png"))->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK_CAPTURE(BM_Export1000Boxes, jpeg, QStringLiteral("t.jpg"))->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -50,8 +50,13 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 ToolRun qmtool(const QStringList &args)
 {
+    return runProgram(QStringLiteral(QM_QMTOOL), args);
+}
+
+ToolRun runProgram(const QString &program, const QStringList &args)
+{
     QProcess p;
-    p.start(QStringLiteral(QM_QMTOOL), args);
+    p.start(program, args);
     ToolRun r;
     if (!p.waitForFinished(120000))
         return r;

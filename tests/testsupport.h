@@ -43,5 +43,7 @@ struct ToolRun
     QString err;
 };
 ToolRun qmtool(const QStringList &args);
+// Any program, such as the PDF tools that check what was exported.
+ToolRun runProgram(const QString &program, const QStringList &args);
 
 } // namespace qmtest

@@ -5,9 +5,11 @@
 #include "common/userdialogs.h"
 
 #include <QColor>
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
+#include <vector>
 
 namespace qmtest {
 
@@ -15,11 +17,15 @@ namespace qmtest {
 class ScriptedDialogs : public qm::UserDialogs
 {
 public:
-    std::deque<bool> answers;      // for question(); an empty script answers No
-    std::deque<QString> fileNames; // for the file dialogs; an empty script cancels
-    std::deque<QColor> colors;     // for color(); an empty script cancels
+    std::deque<bool> answers;       // for question(); an empty script answers No
+    std::deque<QString> fileNames;  // for the file dialogs; an empty script cancels
+    std::deque<QColor> colors;      // for color(); an empty script cancels
+    std::deque<QString> printFiles; // for the print dialog and preview: a PDF file; empty cancels
+    bool printers = true;           // whether the system has a printer
     QStringList messages;
     QStringList questions;
+    std::vector<QStringList> saveDialogs; // title, filter, default suffix and initial name of each
+    int previews = 0;
 
     void message(QWidget *, const QString &text, const QString &) override { messages << text; }
     bool question(QWidget *, const QString &text, const QString &) override
@@ -28,11 +34,31 @@ public:
         return pop(answers, false);
     }
     QString openFileName(QWidget *, const QString &, const QString &) override { return pop(fileNames, QString()); }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &title, const QString &filter, const QString &suffix,
+                         const QString &initialName = {}) override
     {
+        saveDialogs.push_back(QStringList{title, filter, suffix, initialName});
         return pop(fileNames, QString());
     }
     QColor color(QWidget *, const QColor &) override { return pop(colors, QColor()); }
+    bool hasPrinter() override { return printers; }
+    // Sends the pages to a PDF file, as choosing "Print to file" in the print dialog does.
+    bool printSetup(QWidget *, QPrinter &printer) override
+    {
+        const QString file = pop(printFiles, QString());
+        if (file.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+    void printPreview(QWidget *, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override
+    {
+        ++previews;
+        // What the preview would show, drawn into a file instead.
+        printSetup(nullptr, printer);
+        paint(printer);
+    }
 
 private:
     template <typename T> static T pop(std::deque<T> &queue, T fallback)

@@ -11,7 +11,10 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
+#include <string_view>
 
 namespace qmtool {
 
@@ -42,10 +45,19 @@ Commands:
         on that timeline in date order, as the window places a new event.
   export FILE [--timeline NAME] OUT
         Saves a timeline as a picture, exactly as the canvas shows it after
-        loading at full size on a 96 DPI screen. OUT's extension chooses the
-        format: .png, .jpg or .jpeg (quality 85), .bmp, .tif or .tiff. Without
-        --timeline: the timeline the project opens with, else the first by
-        name. The project is only read. A failed write leaves no file behind.
+        loading at full size on a 96 DPI screen, or as a drawing at its true
+        size. OUT's extension chooses the format: .png, .jpg or .jpeg (quality
+        85), .bmp, .gif, .tif or .tiff, or .pdf and .svg (text stays text; no
+        limit of size). Without --timeline: the timeline the project opens
+        with, else the first by name. The project is only read. A failed
+        write leaves no file behind; a symbolic link OUT writes the file it
+        points to.
+  pages FILE [--timeline NAME] [--page WIDTHxHEIGHT]
+        Shows how the timeline is cut into printed pages: the number of
+        pages, then one line per page boundary, "vertical" and its x or
+        "horizontal" and its y in twips, separated by a tab. The page is the
+        printable area of a landscape page in twips (1440 to the inch); the
+        default is A4 less margins of 10 points, 16440x11500.
   scan [--project FILE] [--today YYYY-MM-DD] TEXTFILE
         Finds the dates in a text file as the capture window does and prints
         one line per date, fields separated by tabs: number, offset and
@@ -64,6 +76,22 @@ Commands:
         Compresses the timeline as Format > Compress 1 or 2 does and prints
         what boxes prints for the result. With 2 the new positions are
         stored; with 1 nothing is written.
+  export-events FILE [--timeline NAME] OUT.csv
+        Writes every event of the project, or only those on the timeline
+        NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
+        ends) with the columns Id, Date, Displayed as, Name, Description,
+        Actors, Places, Sources, Keywords, Picture, Picture source,
+        Timelines. The project is only read.
+  import-events FILE IN.csv [--dry-run]
+        Reads such a file (any column order, missing columns, ";" or tab as
+        separator, UTF-8 or Windows-1252) and prints one line per row, fields
+        separated by tabs: row number, action (new, update, unchanged,
+        refused), then the event id ("-" for an event not stored yet) or the
+        reason for refusing, then any notes (a date moved to a free day, a
+        timeline made). A row with an Id updates that event; one without
+        makes a new event. All accepted rows are written in one
+        transaction. --dry-run writes nothing. Exit code 1 when any row was
+        refused (the accepted rows are written all the same).
   select FILE [--actors LIST] [--places LIST] [--sources LIST]
          [--keywords LIST] [--from DATE] [--to DATE]
         Prints the ids of the events that Select Events of the event list
@@ -158,10 +186,9 @@ int main(int argc, char *argv[])
     using namespace qmtool;
     // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; it runs
     // without a window.
-    const bool needsGui = argc > 1 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "make-sample") == 0 ||
-                                       qstrcmp(argv[1], "add-event") == 0 || qstrcmp(argv[1], "scan") == 0 ||
-                                       qstrcmp(argv[1], "boxes") == 0 || qstrcmp(argv[1], "compress") == 0 ||
-                                       qstrcmp(argv[1], "include") == 0);
+    static const std::set<std::string_view> guiCommands = {"export", "pages", "make-sample", "add-event",
+                                                           "scan",   "boxes", "compress",    "import-events", "include"};
+    const bool needsGui = argc > 1 && guiCommands.count(argv[1]) != 0;
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -185,8 +212,11 @@ int main(int argc, char *argv[])
         {QStringLiteral("timelines"), cmdTimelines},
         {QStringLiteral("add-event"), cmdAddEvent},
         {QStringLiteral("export"), cmdExport},
+        {QStringLiteral("pages"), cmdPages},
         {QStringLiteral("make-sample"), cmdMakeSample},
         {QStringLiteral("scan"), cmdScan},
+        {QStringLiteral("export-events"), cmdExportEvents},
+        {QStringLiteral("import-events"), cmdImportEvents},
         {QStringLiteral("boxes"), cmdBoxes},
         {QStringLiteral("compress"), cmdCompress},
         {QStringLiteral("select"), cmdSelect},

@@ -62,7 +62,11 @@ int cmdTimelines(const QStringList &args);
 int cmdAddEvent(const QStringList &args);
 // Needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdExport(const QStringList &args);
+int cmdPages(const QStringList &args);
 int cmdScan(const QStringList &args);
+int cmdExportEvents(const QStringList &args);
+// Places boxes, which needs fonts, so the tool runs it with a (windowless) GUI application.
+int cmdImportEvents(const QStringList &args);
 // Need fonts too: the boxes are laid out as the canvas lays them out.
 int cmdBoxes(const QStringList &args);
 int cmdCompress(const QStringList &args);

@@ -3,43 +3,144 @@
 #include "pictureexport.h"
 
 #include "canvasrenderer.h"
+#include "exportfile.h"
+#include "gifwriter.h"
 #include "layout/canvasmodel.h"
+#include "vectorexport.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace qm {
 
 namespace {
 
-// The JPEG library refuses anything larger on either side.
-constexpr int JpegLargestSide = 65500;
+bool fail(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
+const char *qtFormat(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Jpeg:
+        return "jpeg";
+    case ExportFormat::Png:
+        return "png";
+    case ExportFormat::Bmp:
+        return "bmp";
+    case ExportFormat::Tiff:
+        return "tiff";
+    default:
+        return nullptr;
+    }
+}
+
+int largestSide(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Jpeg:
+        return PictureExport::JpegLargestSide;
+    case ExportFormat::Gif:
+        return GifWriter::LargestSide;
+    default:
+        return std::numeric_limits<int>::max();
+    }
+}
+
+QString formatName(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Jpeg:
+        return QStringLiteral("JPEG");
+    case ExportFormat::Gif:
+        return QStringLiteral("GIF");
+    default:
+        return QStringLiteral("raster");
+    }
+}
+
+bool writeRaster(const QImage &image, ExportFormat format, QIODevice &device, QString *error)
+{
+    if (format == ExportFormat::Gif)
+        return GifWriter::write(image, device, error);
+    QImageWriter writer(&device, qtFormat(format));
+    if (format == ExportFormat::Jpeg)
+        writer.setQuality(ExportJpegQuality);
+    if (writer.write(image))
+        return true;
+    return fail(error, writer.error() == QImageWriter::UnknownError ? QString() : writer.errorString());
+}
 
 } // namespace
 
-QByteArray PictureExport::formatFor(const QString &fileName)
+ExportFormat PictureExport::formatFor(const QString &fileName)
 {
+    // Only the file's own name counts: a dot in a folder name is no extension.
     const QString ext = QFileInfo(fileName).suffix().toLower();
-    if (ext == u"png")
-        return QByteArrayLiteral("png");
     if (ext == u"jpg" || ext == u"jpeg" || ext == u"jpe" || ext == u"jfif")
-        return QByteArrayLiteral("jpeg");
+        return ExportFormat::Jpeg;
+    if (ext == u"png")
+        return ExportFormat::Png;
     if (ext == u"bmp")
-        return QByteArrayLiteral("bmp");
+        return ExportFormat::Bmp;
+    if (ext == u"gif")
+        return ExportFormat::Gif;
     if (ext == u"tif" || ext == u"tiff")
-        return QByteArrayLiteral("tiff");
+        return ExportFormat::Tiff;
+    if (ext == u"pdf")
+        return ExportFormat::Pdf;
+    if (ext == u"svg")
+        return ExportFormat::Svg;
+    return ExportFormat::None;
+}
+
+QString PictureExport::formatsMessage()
+{
+    return QStringLiteral("The file name must end in the extension of a format: .jpg or .jpeg (JPEG), .png (PNG), "
+                          ".bmp (BMP), .gif (GIF), .tif or .tiff (TIFF), .pdf (PDF) or .svg (SVG).");
+}
+
+QSize PictureExport::imageSize(const CanvasModel &model, double pixelsPerTwip)
+{
+    // Rounded as the screen rounds the canvas; even an empty canvas is one pixel.
+    const double w = std::max(1.0, std::round(model.width * pixelsPerTwip));
+    const double h = std::max(1.0, std::round(model.height * pixelsPerTwip));
+    constexpr double most = std::numeric_limits<int>::max();
+    return {static_cast<int>(std::min(w, most)), static_cast<int>(std::min(h, most))};
+}
+
+QString PictureExport::sizeProblem(ExportFormat format, const QSize &pixels)
+{
+    const int side = largestSide(format);
+    if (pixels.width() > side || pixels.height() > side)
+        return QStringLiteral("The timeline is %1 × %2 pixels: %3 pictures can be at most %4 pixels on a side. "
+                              "Save it as PDF or SVG, which have no such limit.")
+            .arg(pixels.width())
+            .arg(pixels.height())
+            .arg(formatName(format))
+            .arg(side);
+    if (qint64{pixels.width()} * pixels.height() * 4 > LargestImageBytes)
+        return QStringLiteral("The timeline is %1 × %2 pixels, too large to be made into one picture. "
+                              "Save it as PDF or SVG, which have no such limit.")
+            .arg(pixels.width())
+            .arg(pixels.height());
     return {};
 }
 
 QImage PictureExport::render(const CanvasModel &model, double pixelsPerTwip)
 {
-    const int w = std::max(1, static_cast<int>(std::lround(model.width * pixelsPerTwip)));
-    const int h = std::max(1, static_cast<int>(std::lround(model.height * pixelsPerTwip)));
-    QImage image(w, h, QImage::Format_RGB32);
+    const QSize size = imageSize(model, pixelsPerTwip);
+    if (qint64{size.width()} * size.height() * 4 > LargestImageBytes)
+        return {};
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return image;
     // The picture carries the resolution it was drawn at, and fonts are sized for it.
@@ -52,37 +153,45 @@ QImage PictureExport::render(const CanvasModel &model, double pixelsPerTwip)
     return image;
 }
 
+bool PictureExport::exportCanvas(const CanvasModel &model, const QString &fileName, double pixelsPerTwip,
+                                 QString *error)
+{
+    const ExportFormat format = formatFor(fileName);
+    if (format == ExportFormat::None)
+        return fail(error, formatsMessage());
+    // A name that cannot be written is refused before the long work of drawing.
+    if (ExportFile::target(fileName, error).isEmpty())
+        return false;
+    if (format == ExportFormat::Pdf)
+        return ExportFile::write(
+            fileName, [&](QIODevice &d, QString *why) { return VectorExport::writePdf(model, d, why); }, error);
+    if (format == ExportFormat::Svg)
+        return ExportFile::write(
+            fileName, [&](QIODevice &d, QString *why) { return VectorExport::writeSvg(model, d, why); }, error);
+
+    const QString tooLarge = sizeProblem(format, imageSize(model, pixelsPerTwip));
+    if (!tooLarge.isEmpty())
+        return fail(error, tooLarge);
+    const QImage image = render(model, pixelsPerTwip);
+    if (image.isNull())
+        return fail(error, QStringLiteral("There is not enough memory to make the timeline into one picture. "
+                                          "Save it as PDF or SVG, which need far less."));
+    return save(image, fileName, error);
+}
+
 bool PictureExport::save(const QImage &image, const QString &fileName, QString *error)
 {
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    const QByteArray format = formatFor(fileName);
-    if (format.isEmpty())
-        return fail(QStringLiteral("Pictures can be saved as PNG, JPEG, BMP or TIFF, chosen by the file extension"));
+    const ExportFormat format = formatFor(fileName);
+    if (format == ExportFormat::None || isVector(format))
+        return fail(error, formatsMessage());
     if (image.isNull())
-        return fail(QStringLiteral("The timeline is too large to be made into one picture"));
-    if (format == "jpeg" && (image.width() > JpegLargestSide || image.height() > JpegLargestSide))
-        return fail(QStringLiteral("The timeline is %1 pixels wide: JPEG pictures can be at most %2; "
-                                   "save it as PNG or TIFF")
-                        .arg(image.width())
-                        .arg(JpegLargestSide));
-
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-    QImageWriter writer(&file, format);
-    if (format == "jpeg")
-        writer.setQuality(ExportJpegQuality);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return fail(QStringLiteral("Cannot write %1: %2").arg(fileName, writer.errorString()));
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-    return true;
+        return fail(error, QStringLiteral("The timeline is too large to be made into one picture. "
+                                          "Save it as PDF or SVG, which have no such limit."));
+    const QString tooLarge = sizeProblem(format, image.size());
+    if (!tooLarge.isEmpty())
+        return fail(error, tooLarge);
+    return ExportFile::write(
+        fileName, [&](QIODevice &d, QString *why) { return writeRaster(image, format, d, why); }, error);
 }
 
 } // namespace qm

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace qm {
@@ -13,17 +13,40 @@ class CanvasModel;
 // The quality of exported JPEG pictures.
 inline constexpr int ExportJpegQuality = 85;
 
-// Turns the whole canvas into a picture file, in the format its file name asks for.
+// The kinds of file a timeline can be saved as, chosen by the file name's extension.
+enum class ExportFormat { None, Jpeg, Png, Bmp, Gif, Tiff, Pdf, Svg };
+
+// Turns the whole canvas, as it is shown but without the page grid, into a picture or drawing file.
 class PictureExport
 {
 public:
-    // The image format for a file name by its extension (letter case ignored): "png", "jpeg",
-    // "bmp" or "tiff"; empty for any other.
-    static QByteArray formatFor(const QString &fileName);
-    // The whole canvas at `pixelsPerTwip` (1/15: a 96 DPI screen at full size).
+    // The largest raster picture made in one piece, in bytes of 32-bit pixels.
+    static constexpr qint64 LargestImageBytes = qint64{1} << 30;
+    // The JPEG library refuses anything larger on either side.
+    static constexpr int JpegLargestSide = 65500;
+
+    // The format for a file name by the extension of its last part (letter case ignored): .jpg,
+    // .jpeg, .jpe, .jfif, .png, .bmp, .gif, .tif, .tiff, .pdf, .svg; None for any other or none.
+    static ExportFormat formatFor(const QString &fileName);
+    static bool isVector(ExportFormat format) { return format == ExportFormat::Pdf || format == ExportFormat::Svg; }
+    // What the user is told when a name has no format.
+    static QString formatsMessage();
+
+    // The size in pixels of the whole canvas at `pixelsPerTwip` (1/15: a 96 DPI screen at full size).
+    static QSize imageSize(const CanvasModel &model, double pixelsPerTwip = 1.0 / 15.0);
+    // Why a raster picture of this size cannot be written in the format (a message that points to
+    // PDF and SVG); empty when it can.
+    static QString sizeProblem(ExportFormat format, const QSize &pixels);
+    // The whole canvas at `pixelsPerTwip`, as one off-screen pass of the renderer; a null image when
+    // it is larger than LargestImageBytes or memory allows.
     static QImage render(const CanvasModel &model, double pixelsPerTwip = 1.0 / 15.0);
-    // Writes the image through a temporary file that replaces the target only when all went well;
-    // false, with the reason in `error`, when the format is unknown or the file cannot be written.
+
+    // Writes the whole canvas to the file in the format its name asks for: raster formats at
+    // `pixelsPerTwip`, PDF and SVG at the canvas's true size. False, with a message for the user in
+    // `error`, when the format is unknown, the picture too large, or the file cannot be written;
+    // nothing is written or left behind then.
+    static bool exportCanvas(const CanvasModel &model, const QString &fileName, double pixelsPerTwip, QString *error);
+    // Writes a picture already made, in the raster format the name asks for, under the same rules.
     static bool save(const QImage &image, const QString &fileName, QString *error);
 };
 

@@ -34,9 +34,9 @@ QString PlatformDialogs::openFileName(QWidget *parent, const QString &title, con
 }
 
 QString PlatformDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter,
-                                      const QString &defaultSuffix)
+                                      const QString &defaultSuffix, const QString &initialName)
 {
-    QFileDialog dialog(parent, title, QString(), filter);
+    QFileDialog dialog(parent, title, initialName, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     // Whether an existing name may be chosen is the caller's question to ask.

@@ -5,6 +5,9 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 namespace qm {
@@ -21,10 +24,18 @@ public:
     virtual bool question(QWidget *parent, const QString &text, const QString &title = {}) = 0;
     // "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // `initialName` is the name (or path) the dialog offers first.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
-                                 const QString &defaultSuffix) = 0;
+                                 const QString &defaultSuffix, const QString &initialName = {}) = 0;
     // An invalid colour when cancelled.
     virtual QColor color(QWidget *parent, const QColor &initial) = 0;
+
+    // Whether the system has a printer at all.
+    virtual bool hasPrinter() = 0;
+    // The print dialog over the printer; false when cancelled.
+    virtual bool printSetup(QWidget *parent, QPrinter &printer) = 0;
+    // Shows the pages `paint` draws on the printer until the user closes the preview (or prints from it).
+    virtual void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
 };
 
 // The platform's own dialogs, titled with the application's name.
@@ -34,9 +45,12 @@ public:
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool question(QWidget *parent, const QString &text, const QString &title) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
-                         const QString &defaultSuffix) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter, const QString &defaultSuffix,
+                         const QString &initialName = {}) override;
     QColor color(QWidget *parent, const QColor &initial) override;
+    bool hasPrinter() override;
+    bool printSetup(QWidget *parent, QPrinter &printer) override;
+    void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
 };
 
 } // namespace qm

@@ -4,6 +4,7 @@
 
 #include "layout/timelinecanvas.h"
 #include "render/canvasrenderer.h"
+#include "render/pagegrid.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -39,7 +40,10 @@ protected:
         p.fillRect(event->rect(), palette().color(QPalette::Dark));
         const double ppt = 1.0 / mView.twipsPerPixel();
         const QRectF area = mView.visibleTwips();
-        CanvasRenderer::paint(p, mView.mCanvas.model(), area, ppt);
+        const CanvasModel &model = mView.mCanvas.model();
+        CanvasRenderer::paint(p, model, area, ppt);
+        if (!mView.mPageGrid.isEmpty())
+            PageGrid(QSizeF(model.width, model.height), mView.mPageGrid).paint(p, area, ppt);
     }
     void mousePressEvent(QMouseEvent *event) override
     {
@@ -150,6 +154,12 @@ void CanvasView::refreshExtents()
     vscrol->setRange(0, e.vMaximum);
     vscrol->setPageStep(std::max(1, e.vPageStep));
     vscrol->setSingleStep(std::max(1, e.vLineStep));
+    Pic->update();
+}
+
+void CanvasView::setPageGrid(const QSize &page)
+{
+    mPageGrid = page;
     Pic->update();
 }
 

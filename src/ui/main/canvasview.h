@@ -35,6 +35,10 @@ public:
     QPoint toGlobal(const QPointF &twips) const;
     // The surface's pixels that show an area of the canvas.
     QRect toSurface(const QRectF &twips) const;
+    // Shows where pages of this size (twips) would cut the canvas; an empty size shows no grid. The
+    // grid is drawn over the canvas by the view only, so it never reaches an export.
+    void setPageGrid(const QSize &page);
+    QSize pageGrid() const { return mPageGrid; }
 
 signals:
     // The mouse on the canvas, in canvas twips.
@@ -54,6 +58,7 @@ protected:
 private:
     friend class CanvasSurface;
     TimelineCanvas &mCanvas;
+    QSize mPageGrid;
 };
 
 } // namespace qm

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QStyle>
@@ -76,9 +77,18 @@ void frmMain::buildMenus()
     mnuFileNew->setShortcut(QKeySequence::New);
     mnuFileOpen->setShortcut(QKeySequence::Open);
     mnuFile->addSeparator();
-    mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), nullptr);
-    mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), nullptr);
-    mnuFilePrint = entry(mnuFile, "mnuFilePrint", tr("&Print"), nullptr);
+    mnuFileExportEvents =
+        entry(mnuFile, "mnuFileExportEvents", tr("&Export events…"), &frmMain::mnuFileExportEvents_Click);
+    mnuFileImportEvents =
+        entry(mnuFile, "mnuFileImportEvents", tr("&Import events…"), &frmMain::mnuFileImportEvents_Click);
+    mnuFile->addSeparator();
+    mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), &frmMain::mnuFileSaveAs_Click);
+    mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), &frmMain::mnuFileShowPages_Click);
+    mnuFileShowPages->setCheckable(true);
+    mnuFilePrintPreview =
+        entry(mnuFile, "mnuFilePrintPreview", tr("Print pre&view"), &frmMain::mnuFilePrintPreview_Click);
+    mnuFilePrint = entry(mnuFile, "mnuFilePrint", tr("&Print"), &frmMain::mnuFilePrint_Click);
+    mnuFilePrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     for (int i = 0; i < 5; ++i) {
         QAction *a = mnuFile->addAction(QString());
@@ -178,7 +188,9 @@ void frmMain::buildToolBars()
     addButton(tbFile, QStringLiteral("Open"), tr("Open"), s->standardIcon(QStyle::SP_DialogOpenButton), mnuFileOpen);
     addButton(tbFile, QStringLiteral("SaveAs"), tr("Save as"), s->standardIcon(QStyle::SP_DialogSaveButton),
               mnuFileSaveAs);
-    addButton(tbFile, QStringLiteral("Print"), tr("Print"), s->standardIcon(QStyle::SP_ComputerIcon), mnuFilePrint);
+    addButton(tbFile, QStringLiteral("Print"), tr("Print"),
+              QIcon::fromTheme(QStringLiteral("document-print"), s->standardIcon(QStyle::SP_ComputerIcon)),
+              mnuFilePrint);
 
     tbTimeLines = bar("tbTimeLines", tr("Timelines"));
     cmbTimeLine0 = new QComboBox(tbTimeLines);
@@ -240,6 +252,8 @@ void frmMain::setTimelineState(int state)
 {
     mState.setTimelineState(state);
     applyState();
+    if (mnuFileShowPages->isChecked())
+        refreshPageGrid();
 }
 
 void frmMain::setEventMenuState(int state)
@@ -266,10 +280,18 @@ void frmMain::applyState()
     }
     cmbTimeLine0->setEnabled(mState.enabled(QStringLiteral("cmbTimeLine0")));
     sld->setEnabled(mState.timelineState() == MenuState::TimelineShown);
-    for (QAction *a : {mnuFileSaveAs, mnuFileShowPages, mnuFilePrint, mnuHelpTopics})
-        a->setEnabled(!mNotYet.count(a));
-    for (QAction *a : tbFile->actions())
-        a->setEnabled(!mNotYet.count(a));
+    for (QAction *a : {mnuFileSaveAs, mnuFileShowPages, mnuFilePrintPreview, mnuFilePrint})
+        set(a, a->objectName());
+    mnuHelpTopics->setEnabled(!mNotYet.count(mnuHelpTopics));
+    for (QAction *a : tbFile->actions()) {
+        const QString name = tbFile->objectName() + u'/' + a->objectName();
+        if (a->objectName() == u"SaveAs" || a->objectName() == u"Print")
+            set(a, name);
+        else
+            a->setEnabled(!mNotYet.count(a));
+    }
+    for (QAction *a : {mnuFileExportEvents, mnuFileImportEvents})
+        a->setEnabled(mState.timelineState() != MenuState::NoProject);
 
     if (mState.timelineState() == MenuState::NoProject)
         lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));

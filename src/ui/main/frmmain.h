@@ -17,6 +17,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QSlider;
 class QStackedWidget;
 class QTimer;
@@ -60,8 +61,11 @@ public:
     QAction *mnuFileNew = nullptr;
     QAction *mnuFileOpen = nullptr;
     std::array<QAction *, 5> mnuPath{};
+    QAction *mnuFileExportEvents = nullptr;
+    QAction *mnuFileImportEvents = nullptr;
     QAction *mnuFileSaveAs = nullptr;
     QAction *mnuFileShowPages = nullptr;
+    QAction *mnuFilePrintPreview = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuExit = nullptr;
 
@@ -120,6 +124,12 @@ public:
     // The changes made on the canvas, one step each; emptied when the project closes.
     QUndoStack &undoStack() { return *mUndo; }
     InPlaceEditor &editor() { return *mEditor; }
+    // The printer that printing, the preview and the page grid use; it keeps the choices of the
+    // last print dialog.
+    QPrinter &printer();
+    // Writes the whole canvas of the shown timeline to the file, in the format its extension names;
+    // false, after telling the user why, when it could not. The page grid is never part of it.
+    bool SaveAs(const QString &FileName);
     // The capture window while it is open.
     frmText *captureWindow() const;
     // Closes the capture window, which may ask about its text first; false when it stays open.
@@ -129,8 +139,14 @@ public:
 
 public slots:
     void mnuFileNew_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileShowPages_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
     void mnuFileOpen_Click();
     void mnuPath_Click(int index);
+    void mnuFileExportEvents_Click();
+    void mnuFileImportEvents_Click();
     void mnuToolsManage_Click();
     void mnuToolsCapture_Click();
     void mnuHelpAbout_Click();
@@ -182,6 +198,8 @@ private:
     void showTimeline(qint32 id);
     void buildCanvas();
     void editEvent(qint32 id);
+    // Shows the project as stored after an import was done, undone or done again.
+    void importChanged();
     void buildEditing();
     // The selected box's event and format become the current ones.
     void takeSelection();
@@ -203,6 +221,8 @@ private:
     void pastePicture(const std::vector<qint32> &ids, const QString &text);
     // Tool tips that say what each button does.
     void describeButtons();
+    // Draws the page grid for the printer's page while Show printer pages is checked, else none.
+    void refreshPageGrid();
     // Runs a command, reporting an unexpected failure instead of ending the program.
     void guarded(const std::function<void()> &command);
 
@@ -219,6 +239,7 @@ private:
     QUndoStack *mUndo = nullptr;
     InPlaceEditor *mEditor = nullptr;
     std::unique_ptr<CanvasMouse> mMouse;
+    std::unique_ptr<QPrinter> mPrinter;
 };
 
 } // namespace qm

@@ -63,6 +63,10 @@ void MenuState::setTimelineState(int state)
         mEnabled[QString::fromLatin1(n)] = shown;
     for (const char *n : ArrangeButtons)
         mEnabled[QString::fromLatin1(n)] = shown;
+    // Only a shown timeline has a canvas to save or print.
+    for (const char *n :
+         {"mnuFileSaveAs", "mnuFileShowPages", "mnuFilePrint", "mnuFilePrintPreview", "tbFile/SaveAs", "tbFile/Print"})
+        mEnabled[QString::fromLatin1(n)] = shown;
     if (project)
         setToolsState(1);
     else

@@ -7,11 +7,19 @@
 #include "store/sqlquery.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using qmtest::qmtool;
 using qmtest::ToolRun;
@@ -48,26 +56,49 @@ struct ExportFixture
         return tl.Save();
     }
 
+    // What the canvas shows right after loading "Reds", at full size on a 96 DPI screen.
+    qm::CanvasModel shownReds() const
+    {
+        qm::Globals g;
+        g.appFolder = QStringLiteral(QM_APP_DIR);
+        g.ProjectFolder = t.g.ProjectFolder;
+        g.ProjectDb.open(t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
+        g.MinDist = 300;
+        const qm::FontTextMeasurer measurer(96);
+        qm::TimelineCanvas canvas(g, measurer);
+        EXPECT_TRUE(canvas.LoadTimeLine(reds));
+        qm::CanvasModel model = canvas.model();
+        g.ProjectDb.close();
+        return model;
+    }
+
+    QStringList entries() const
+    {
+        return QDir(t.dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    }
+
     qmtest::TempProject t;
     qint32 reds = 0;
     qint32 greens = 0;
 };
 
-TEST(qmtoolExport, WritesEveryFormatByExtensionExactlyAsTheCanvasShowsTheTimeline)
+QByteArray jpegAt85(const QImage &image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(85);
+    writer.write(image);
+    return buffer.data();
+}
+
+TEST(qmtoolExport, WritesEveryRasterFormatByExtensionExactlyAsTheCanvasShowsTheTimeline)
 {
     ExportFixture f;
-    // What the canvas shows right after loading, at full size on a 96 DPI screen.
-    qm::Globals g;
-    g.appFolder = QStringLiteral(QM_APP_DIR);
-    g.ProjectFolder = f.t.g.ProjectFolder;
-    g.ProjectDb.open(f.t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
-    g.MinDist = 300;
-    const qm::FontTextMeasurer measurer(96);
-    qm::TimelineCanvas canvas(g, measurer);
-    ASSERT_TRUE(canvas.LoadTimeLine(f.reds));
-    const QImage shown = qm::PictureExport::render(canvas.model());
-    g.ProjectDb.close();
-    EXPECT_EQ(shown.height(), 7725 / 15);
+    const qm::CanvasModel model = f.shownReds();
+    const QImage shown = qm::PictureExport::render(model);
+    // The whole canvas and nothing beside it: no columns added to round the width.
+    EXPECT_EQ(shown.size(), QSize(std::lround(model.width / 15), 7725 / 15));
 
     const QByteArray projectBefore = qmtest::fileBytes(f.t.projectPath);
     const struct
@@ -76,8 +107,8 @@ TEST(qmtoolExport, WritesEveryFormatByExtensionExactlyAsTheCanvasShowsTheTimelin
         const char *format;
         bool lossless;
     } cases[] = {
-        {"out.png", "png", true}, {"out.JPG", "jpeg", false}, {"out.jpeg", "jpeg", false},
-        {"out.bmp", "bmp", true}, {"out.tif", "tiff", true},  {"out.tiff", "tiff", true},
+        {"out.png", "png", true},  {"out.JPG", "jpeg", false}, {"out.jpeg", "jpeg", false}, {"out.bmp", "bmp", true},
+        {"out.tif", "tiff", true}, {"out.tiff", "tiff", true}, {"out.Gif", "gif", false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,8 +126,48 @@ TEST(qmtoolExport, WritesEveryFormatByExtensionExactlyAsTheCanvasShowsTheTimelin
             EXPECT_GT(corner.red(), 240);
             EXPECT_LT(corner.green() + corner.blue(), 30);
         }
+        if (QByteArray(c.format) == "jpeg") {
+            EXPECT_EQ(qmtest::fileBytes(out), jpegAt85(shown)) << "not quality 85";
+        }
     }
     EXPECT_EQ(qmtest::fileBytes(f.t.projectPath), projectBefore);
+}
+
+TEST(qmtoolExport, WritesPdfAndSvgAtTheTrueSizeWithTextAsText)
+{
+    ExportFixture f;
+    const qm::CanvasModel model = f.shownReds();
+    const QString pdf = f.t.path("out.pdf");
+    const QString svg = f.t.path("out.SVG");
+    for (const QString &out : {pdf, svg}) {
+        const ToolRun run = qmtool({"export", f.t.projectPath, "--timeline", "Reds", out});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+
+    const ToolRun info = qmtest::runProgram("pdfinfo", {pdf});
+    ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
+    const QRegularExpressionMatch size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(info.out);
+    ASSERT_TRUE(size.hasMatch()) << info.out.toStdString();
+    EXPECT_EQ(size.captured(1).toDouble(), std::ceil(model.width / 20));
+    EXPECT_EQ(size.captured(2).toDouble(), std::ceil(model.height / 20));
+    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Pages:\s+1\n)")));
+    const ToolRun text = qmtest::runProgram("pdftotext", {pdf, "-"});
+    for (const char *word : {"Reds", "Alpha", "Beta"})
+        EXPECT_TRUE(text.out.contains(QString::fromUtf8(word))) << word << " in " << text.out.toStdString();
+
+    const QByteArray svgBytes = qmtest::fileBytes(svg);
+    EXPECT_TRUE(svgBytes.contains(">Alpha<") && svgBytes.contains(">Reds<"));
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    const QSize pixels = qm::PictureExport::imageSize(model);
+    EXPECT_EQ(renderer.viewBoxF().size(), QSizeF(std::ceil(model.width), std::ceil(model.height)));
+    QImage drawn(pixels, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter p(&drawn);
+    renderer.render(&p);
+    p.end();
+    EXPECT_EQ(drawn.pixelColor(3, 3), QColor(Qt::red));
+    EXPECT_EQ(drawn.pixelColor(pixels.width() - 3, pixels.height() - 3), QColor(Qt::red));
 }
 
 TEST(qmtoolExport, ChoosesTheRememberedTimelineWithoutANameAndRefusesAnUnknownOne)
@@ -114,10 +185,15 @@ TEST(qmtoolExport, ChoosesTheRememberedTimelineWithoutANameAndRefusesAnUnknownOn
     EXPECT_FALSE(QFileInfo::exists(none));
 }
 
-TEST(qmtoolExport, AFailedWriteLeavesNoFileAndSaysWhy)
+TEST(qmtoolExport, RefusesTargetsThatAreNoPlainFileAndLeavesNothing)
 {
     ExportFixture f;
-    ASSERT_TRUE(QDir(f.t.dir.path()).mkdir("taken.png"));
+    const QDir d(f.t.dir.path());
+    ASSERT_TRUE(d.mkdir("taken.png") && d.mkdir("a.b"));
+    ASSERT_TRUE(QFile::link("taken.png", f.t.path("folderlink.png")));
+    ASSERT_TRUE(QFile::link("loop2.png", f.t.path("loop1.png")) && QFile::link("loop1.png", f.t.path("loop2.png")));
+    ASSERT_TRUE(QFile::link("/dev/null", f.t.path("device.png")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(f.t.path("pipe.gif")).constData(), 0600), 0);
     const struct
     {
         QString out;
@@ -125,11 +201,15 @@ TEST(qmtoolExport, AFailedWriteLeavesNoFileAndSaysWhy)
     } cases[] = {
         {f.t.path("no such folder/out.png"), 1},
         {f.t.path("taken.png"), 1},
-        {f.t.path("out.gif"), 2},
+        {f.t.path("folderlink.png"), 1},
+        {f.t.path("loop1.png"), 1},
+        {f.t.path("device.png"), 1},
+        {f.t.path("pipe.gif"), 1},
         {f.t.path("out.txt"), 2},
         {f.t.path("out"), 2},
+        {f.t.path("a.b/name"), 2},
     };
-    const QStringList before = QDir(f.t.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList before = f.entries();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.out.toStdString());
         const ToolRun run = qmtool({"export", f.t.projectPath, c.out});
@@ -137,7 +217,29 @@ TEST(qmtoolExport, AFailedWriteLeavesNoFileAndSaysWhy)
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_FALSE(QFileInfo(c.out).isFile());
     }
-    EXPECT_EQ(QDir(f.t.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_EQ(f.entries(), before);
+    EXPECT_TRUE(QDir(f.t.path("a.b")).isEmpty());
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/null")).exists() && !QFileInfo(QStringLiteral("/dev/null")).isFile());
+    EXPECT_TRUE(QFileInfo(f.t.path("device.png")).isSymLink());
+}
+
+TEST(qmtoolExport, ASymbolicLinkWritesTheFileItPointsToAndStaysALink)
+{
+    ExportFixture f;
+    ASSERT_TRUE(QDir(f.t.dir.path()).mkdir("real"));
+    ASSERT_TRUE(qmtest::writeFile(f.t.path("real/old.png"), "old bytes"));
+    ASSERT_TRUE(QFile::link("real/old.png", f.t.path("link.png")));
+    ASSERT_TRUE(QFile::link("link.png", f.t.path("chain.png")));
+    ASSERT_TRUE(QFile::link("real/new.png", f.t.path("dangling.png")));
+    for (const char *name : {"link.png", "chain.png", "dangling.png"}) {
+        SCOPED_TRACE(name);
+        const ToolRun run = qmtool({"export", f.t.projectPath, f.t.path(QString::fromUtf8(name))});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(QFileInfo(f.t.path(QString::fromUtf8(name))).isSymLink());
+    }
+    EXPECT_EQ(QImageReader(f.t.path("real/old.png")).format(), "png");
+    EXPECT_EQ(QImageReader(f.t.path("real/new.png")).format(), "png");
+    EXPECT_EQ(QDir(f.t.path("real")).entryList(QDir::Files).size(), 2);
 }
 
 TEST(PictureExport, RefusesWhatItCannotWriteBeforeTouchingTheDisk)
@@ -145,9 +247,26 @@ TEST(PictureExport, RefusesWhatItCannotWriteBeforeTouchingTheDisk)
     QTemporaryDir dir;
     QString error;
     EXPECT_FALSE(qm::PictureExport::save(QImage(70000, 2, QImage::Format_RGB32), dir.filePath("w.jpg"), &error));
-    EXPECT_TRUE(error.contains("PNG"));
+    EXPECT_TRUE(error.contains("PDF or SVG"));
+    EXPECT_FALSE(qm::PictureExport::save(QImage(66000, 2, QImage::Format_RGB32), dir.filePath("w.gif"), &error));
+    EXPECT_TRUE(error.contains("PDF or SVG"));
     EXPECT_FALSE(qm::PictureExport::save(QImage(), dir.filePath("n.png"), &error));
+
+    // Twenty million twips: more than a million pixels wide, too much for one picture but not for a drawing.
+    qm::CanvasModel wide;
+    wide.width = 2.0e7;
+    wide.height = 7725;
+    wide.backColor = 0x0000FF;
+    for (const char *name : {"wide.png", "wide.bmp", "wide.tif"}) {
+        error.clear();
+        EXPECT_FALSE(qm::PictureExport::exportCanvas(wide, dir.filePath(QString::fromUtf8(name)), 1.0 / 15, &error));
+        EXPECT_TRUE(error.contains("PDF or SVG")) << error.toStdString();
+    }
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    ASSERT_TRUE(qm::PictureExport::exportCanvas(wide, dir.filePath("wide.pdf"), 1.0 / 15, &error))
+        << error.toStdString();
+    const ToolRun info = qmtest::runProgram("pdfinfo", {dir.filePath("wide.pdf")});
+    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Page size:\s+1e\+06 x 387 pts)"))) << info.out.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How long a timeline of many boxes takes to leave the program in each format, beside the encoder
+// alone, and how much memory the drawings of very long timelines need. Run one benchmark per process
+// (--benchmark_filter) to read a peak resident size that belongs to that format alone.
+#include "benchsupport.h"
+#include "boxedproject.h"
+
+#include "layout/textmeasurer.h"
+#include "layout/timelinecanvas.h"
+#include "render/pictureexport.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <sys/resource.h>
+
+namespace {
+
+using qmbench::BoxedProject;
+
+double peakResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// The timeline loaded on a canvas as the window shows it.
+struct LoadedBoxes
+{
+    explicit LoadedBoxes(int count) : project(count) { canvas.LoadTimeLine(project.timelineId); }
+    BoxedProject project;
+    const qm::FontTextMeasurer measurer;
+    qm::TimelineCanvas canvas{project.project.g, measurer};
+};
+
+void exportLoop(benchmark::State &state, LoadedBoxes &boxes, const QString &fileName)
+{
+    const QString path = boxes.project.project.dir.filePath(fileName);
+    for (auto _ : state) {
+        QString error;
+        if (!qm::PictureExport::exportCanvas(boxes.canvas.model(), path, 1.0 / 15, &error))
+            state.SkipWithError(error.toUtf8().constData());
+    }
+    state.counters["MiB_file"] = static_cast<double>(QFileInfo(path).size()) / (1024.0 * 1024.0);
+    state.counters["MiB_peak_rss"] = peakResidentMiB();
+}
+
+// Drawing the whole canvas and writing it in the format.
+void BM_Export1000Boxes(benchmark::State &state, const QString &fileName)
+{
+    LoadedBoxes boxes(1000);
+    const QSize size = qm::PictureExport::imageSize(boxes.canvas.model());
+    state.counters["pixels"] = static_cast<double>(size.width()) * size.height();
+    exportLoop(state, boxes, fileName);
+}
+BENCHMARK_CAPTURE(BM_Export1000Boxes, png, QStringLiteral("t.png"))->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_Export1000Boxes, jpeg, QStringLiteral("t.jpg"))->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_Export1000Boxes, gif, QStringLiteral("t.gif"))->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_Export1000Boxes, pdf, QStringLiteral("t.pdf"))->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_Export1000Boxes, svg, QStringLiteral("t.svg"))->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The encoder alone, from a picture already drawn: the floor of each raster export above.
+void BM_Encode1000Boxes(benchmark::State &state, const QString &fileName)
+{
+    LoadedBoxes boxes(1000);
+    const QImage image = qm::PictureExport::render(boxes.canvas.model());
+    const QString path = boxes.project.project.dir.filePath(fileName);
+    for (auto _ : state) {
+        QString error;
+        if (!qm::PictureExport::save(image, path, &error))
+            state.SkipWithError(error.toUtf8().constData());
+    }
+}
+BENCHMARK_CAPTURE(BM_Encode1000Boxes, png, QStringLiteral("t.png"))->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_Encode1000Boxes, jpeg, QStringLiteral("t.jpg"))->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_Encode1000Boxes, gif, QStringLiteral("t.gif"))->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Drawing the whole canvas into one picture, the other part of a raster export.
+void BM_Render1000Boxes(benchmark::State &state)
+{
+    LoadedBoxes boxes(1000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qm::PictureExport::render(boxes.canvas.model()).width());
+}
+BENCHMARK(BM_Render1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Ten thousand boxes: nine million twips, far too wide for one picture, as a drawing.
+void BM_Export10000Boxes(benchmark::State &state, const QString &fileName)
+{
+    LoadedBoxes boxes(10000);
+    exportLoop(state, boxes, fileName);
+}
+BENCHMARK_CAPTURE(BM_Export10000Boxes, pdf, QStringLiteral("t.pdf"))->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_Export10000Boxes, svg, QStringLiteral("t.svg"))->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+// Fonts and painting need a GUI application; it runs without a window.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

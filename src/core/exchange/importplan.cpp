@@ -1,0 +1,517 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "importplan.h"
+
+#include "csvdocument.h"
+#include "eventexport.h"
+#include "store/clevent.h"
+#include "store/datequeries.h"
+#include "store/elements.h"
+#include "store/sqlquery.h"
+#include "store/textrule.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace qm {
+
+namespace {
+
+namespace col = exchangecolumns;
+
+constexpr qsizetype MaxNameLength = 255;
+
+// An event as the file holds it, with what import compares a row against.
+struct StoredEvent
+{
+    ExtDate date;
+    QString dateStr;
+    QString name;
+    QString description;
+    std::array<QString, 4> lists;
+    QString imageName;
+    QString imageSource;
+    QSet<qint32> timelines;
+};
+
+struct StoredTimeline
+{
+    qint32 id = 0;
+    QString name;
+};
+
+// Dates are the same to the second, as the date clash check of saving has it.
+qint64 dateKey(const ExtDate &d)
+{
+    return std::llround(d.Value * 86400.0) * 4 + (d.Era + 2);
+}
+
+// The project as import sees it: events, timelines, and which event stands on which date.
+class ProjectState
+{
+public:
+    explicit ProjectState(ProjectDatabase &db)
+    {
+        TransactionGuard reading(db);
+        SqlQuery q(db, QStringLiteral("SELECT e.Id, %1 FROM Event e").arg(clEvent::storedColumns()));
+        q.exec();
+        while (q.next()) {
+            StoredEvent e;
+            e.date = storedDate(q.value(1), q.value(2));
+            e.dateStr = q.value(3).toString();
+            e.description = q.value(4).toString();
+            e.name = q.value(5).toString();
+            e.imageName = q.value(6).isNull() ? QStringLiteral("Im0.gif") : q.value(6).toString();
+            e.imageSource = q.value(7).isNull() ? QStringLiteral("S") : q.value(7).toString();
+            const qint32 id = q.value(0).toInt();
+            if (e.date.isValid())
+                occupy(e.date, id);
+            events.insert(id, e);
+        }
+        q.finish();
+
+        SqlQuery el(db, QStringLiteral("SELECT ee.EventId, ee.ElementType, e.ElementName FROM EventElement ee "
+                                       "JOIN Element e ON ee.ElementId = e.Id "
+                                       "ORDER BY ee.EventId, e.ElementName COLLATE QMNOCASE, e.Id"));
+        el.exec();
+        static const QString letters = QStringLiteral("APSK");
+        while (el.next()) {
+            const auto it = events.find(el.value(0).toInt());
+            const qsizetype slot = letters.indexOf(el.value(1).toString());
+            if (it == events.end() || slot < 0 || el.value(1).toString().size() != 1)
+                continue;
+            QString &list = it->lists[static_cast<size_t>(slot)];
+            list += (list.isEmpty() ? QString() : QStringLiteral(", ")) + el.value(2).toString();
+        }
+        el.finish();
+
+        SqlQuery tl(db, QStringLiteral("SELECT Id, Name FROM TimeLine ORDER BY Id"));
+        tl.exec();
+        while (tl.next())
+            timelines.push_back({tl.value(0).toInt(), tl.value(1).toString()});
+        tl.finish();
+
+        SqlQuery placed(db, QStringLiteral("SELECT EventId, TimeLineId FROM TimeLineEvent"));
+        placed.exec();
+        while (placed.next()) {
+            const auto it = events.find(placed.value(0).toInt());
+            if (it != events.end())
+                it->timelines.insert(placed.value(1).toInt());
+        }
+        placed.finish();
+        reading.commit();
+    }
+
+    // Whether someone other than `own` has the date.
+    bool taken(const ExtDate &d, qint32 own) const
+    {
+        const auto it = mDates.constFind(dateKey(d));
+        if (it == mDates.cend())
+            return false;
+        return std::any_of(it->cbegin(), it->cend(), [own](qint32 id) { return id != own; });
+    }
+    void occupy(const ExtDate &d, qint32 id) { mDates[dateKey(d)] << id; }
+    void release(const ExtDate &d, qint32 id)
+    {
+        const auto it = mDates.find(dateKey(d));
+        if (it != mDates.end())
+            it->removeOne(id);
+        // A day came free: the free days found so far may no longer be the first ones.
+        mFreeFrom.clear();
+    }
+
+    // The first day after `d` that nobody but `own` has; `d` itself when that is the last day there is.
+    // Many rows of one date would walk the same taken days again and again: the walk goes on from
+    // where the last one for that date ended, since days only fill up meanwhile.
+    ExtDate firstFreeAfter(const ExtDate &d, qint32 own)
+    {
+        const qint64 start = dateKey(d);
+        ExtDate probe = mFreeFrom.value(start, d);
+        for (;;) {
+            if (!taken(probe, own))
+                break;
+            const ExtDate before = probe;
+            probe.NextDay();
+            if (probe == before)
+                break;
+        }
+        mFreeFrom.insert(start, probe);
+        return probe;
+    }
+
+    QHash<qint32, StoredEvent> events;
+    std::vector<StoredTimeline> timelines;
+
+private:
+    QHash<qint64, QList<qint32>> mDates;
+    QHash<qint64, ExtDate> mFreeFrom;
+};
+
+// Element lists that link the same elements: the same names, letter case, order and stray commas aside.
+QStringList normalisedList(const QString &list)
+{
+    QStringList names;
+    for (const QString &name : SplitElements(list)) {
+        if (!name.isEmpty())
+            names << name.toCaseFolded();
+    }
+    names.sort();
+    return names;
+}
+
+QString unixLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// The timeline names of a cell. Known names are matched first, longest first, so that a name that
+// itself holds a comma comes back whole; anything else up to the next comma is a new name.
+QStringList timelineNames(const QString &cell, const QStringList &known)
+{
+    QStringList byLength = known;
+    std::sort(byLength.begin(), byLength.end(),
+              [](const QString &a, const QString &b) { return a.trimmed().size() > b.trimmed().size(); });
+    QStringList names;
+    qsizetype p = 0;
+    const qsizetype n = cell.size();
+    while (p < n) {
+        while (p < n && (cell[p].isSpace() || cell[p] == u','))
+            ++p;
+        if (p >= n)
+            break;
+        QString found;
+        for (const QString &name : byLength) {
+            const QString t = name.trimmed();
+            if (t.isEmpty() || !textrule::sameName(QStringView(cell).mid(p, t.size()), t))
+                continue;
+            qsizetype q = p + t.size();
+            while (q < n && cell[q].isSpace())
+                ++q;
+            if (q == n || cell[q] == u',') {
+                found = name;
+                p = q;
+                break;
+            }
+        }
+        if (found.isNull()) {
+            qsizetype q = cell.indexOf(u',', p);
+            if (q < 0)
+                q = n;
+            found = cell.mid(p, q - p).trimmed();
+            p = q;
+        }
+        if (!std::any_of(names.cbegin(), names.cend(), [&](const QString &s) { return textrule::sameName(s, found); }))
+            names << found;
+    }
+    return names;
+}
+
+class RowReader
+{
+public:
+    RowReader(const QHash<QString, int> &columns, const CsvRecord &record) : mColumns(columns), mRecord(record) {}
+
+    // The cell of a column; nothing when the file has no such column or the row stops short of it.
+    std::optional<QString> cell(const QString &column) const
+    {
+        const auto it = mColumns.constFind(column);
+        if (it == mColumns.cend() || *it >= mRecord.cells.size())
+            return std::nullopt;
+        return mRecord.cells[*it];
+    }
+
+private:
+    const QHash<QString, int> &mColumns;
+    const CsvRecord &mRecord;
+};
+
+} // namespace
+
+int ImportPlan::count(ImportAction action) const
+{
+    return static_cast<int>(
+        std::count_if(rows.cbegin(), rows.cend(), [action](const ImportRow &r) { return r.action == action; }));
+}
+
+bool ImportPlan::sameOutcome(const ImportPlan &other) const
+{
+    if (fileError != other.fileError || rows.size() != other.rows.size() || newTimelines != other.newTimelines)
+        return false;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const ImportRow &a = rows[i];
+        const ImportRow &b = other.rows[i];
+        if (a.row != b.row || a.action != b.action || a.eventId != b.eventId || !(a.date == b.date) ||
+            a.reason != b.reason || a.timelines != b.timelines)
+            return false;
+    }
+    return true;
+}
+
+ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &env,
+                            const ImportDefaults &defaults)
+{
+    ImportPlan plan;
+    if (doc.records.isEmpty()) {
+        plan.fileError = QStringLiteral("The file holds no rows.");
+        return plan;
+    }
+    const CsvRecord &header = doc.records.front();
+    QHash<QString, int> columns;
+    for (int i = 0; i < header.cells.size(); ++i) {
+        const QString name = header.cells[i].trimmed();
+        const auto known = std::find_if(col::all().cbegin(), col::all().cend(),
+                                        [&](const QString &c) { return textrule::sameName(c, name); });
+        if (known == col::all().cend()) {
+            if (!name.isEmpty())
+                plan.ignoredColumns << name;
+            continue;
+        }
+        if (columns.contains(*known)) {
+            plan.fileError = QStringLiteral("The column \"%1\" is named twice in the first row.").arg(*known);
+            return plan;
+        }
+        columns.insert(*known, i);
+    }
+    if (columns.isEmpty() || header.unclosedQuote) {
+        plan.fileError = QStringLiteral("The first row of the file must name its columns: %1.")
+                             .arg(col::all().join(QStringLiteral(", ")));
+        plan.ignoredColumns.clear();
+        return plan;
+    }
+
+    ProjectState state(db);
+    QStringList knownTimelines;
+    for (const StoredTimeline &t : state.timelines)
+        knownTimelines << t.name;
+    auto timelineId = [&state](const QString &name) {
+        for (const StoredTimeline &t : state.timelines) {
+            if (textrule::sameName(t.name.trimmed(), name.trimmed()))
+                return t.id;
+        }
+        return 0;
+    };
+    QHash<qint32, int> rowOfEvent;
+
+    for (qsizetype r = 1; r < doc.records.size(); ++r) {
+        const CsvRecord &record = doc.records[r];
+        const RowReader read(columns, record);
+        ImportRow row;
+        row.row = record.row;
+        auto refuse = [&](const QString &reason) {
+            row.action = ImportAction::Refused;
+            row.reason = reason;
+            plan.rows << row;
+        };
+        if (record.unclosedQuote) {
+            refuse(QStringLiteral("a quoted cell is not closed"));
+            continue;
+        }
+        if (record.cells.size() > header.cells.size()) {
+            refuse(QStringLiteral("%1 cells, but the first row names %2 columns")
+                       .arg(record.cells.size())
+                       .arg(header.cells.size()));
+            continue;
+        }
+
+        // Which event: none (a new one) or the one the Id names.
+        const QString idText = read.cell(col::Id).value_or(QString()).trimmed();
+        const StoredEvent *stored = nullptr;
+        if (!idText.isEmpty()) {
+            bool ok = false;
+            const qint64 id = idText.toLongLong(&ok);
+            if (!ok || id <= 0 || id > std::numeric_limits<qint32>::max()) {
+                refuse(QStringLiteral("the id \"%1\" is not an event number").arg(idText));
+                continue;
+            }
+            row.eventId = static_cast<qint32>(id);
+            const auto it = state.events.constFind(row.eventId);
+            if (it == state.events.cend()) {
+                refuse(QStringLiteral("there is no event %1").arg(id));
+                continue;
+            }
+            if (rowOfEvent.contains(row.eventId)) {
+                refuse(QStringLiteral("event %1 is already in row %2").arg(id).arg(rowOfEvent.value(row.eventId)));
+                continue;
+            }
+            stored = &*it;
+        }
+
+        // Start from the stored event, or from a new one; the cells the file has replace its values.
+        if (stored) {
+            row.date = stored->date;
+            row.dateStr = stored->dateStr;
+            row.name = stored->name;
+            row.description = stored->description;
+            row.actors = stored->lists[0];
+            row.places = stored->lists[1];
+            row.sources = stored->lists[2];
+            row.keywords = stored->lists[3];
+            row.imageName = stored->imageName;
+            row.imageSource = stored->imageSource;
+        } else {
+            row.imageName = defaults.imageName;
+            row.imageSource = defaults.imageSource;
+        }
+
+        const QString dateText = read.cell(col::Date).value_or(QString()).trimmed();
+        ExtDate typed = row.date;
+        if (!dateText.isEmpty()) {
+            typed = ExtDate();
+            typed.Assign(dateText, env);
+            if (!typed.isValid()) {
+                refuse(QStringLiteral("unreadable date \"%1\"").arg(dateText));
+                continue;
+            }
+        } else if (!stored) {
+            refuse(QStringLiteral("a new event needs a date"));
+            continue;
+        }
+        if (const auto name = read.cell(col::Name)) {
+            if (name->trimmed().isEmpty()) {
+                refuse(QStringLiteral("the name is empty"));
+                continue;
+            }
+            if (name->size() > MaxNameLength) {
+                refuse(QStringLiteral("the name is longer than %1 characters").arg(MaxNameLength));
+                continue;
+            }
+            row.name = *name;
+        } else if (!stored) {
+            refuse(QStringLiteral("the name is empty"));
+            continue;
+        }
+        if (const auto source = read.cell(col::PictureSource)) {
+            const QString s = source->trimmed().toUpper();
+            if (!s.isEmpty() && s != u"S" && s != u"C") {
+                refuse(QStringLiteral("unknown picture source \"%1\" (S or C)").arg(source->trimmed()));
+                continue;
+            }
+            row.imageSource = s.isEmpty() ? QStringLiteral("S") : s;
+        }
+        if (const auto picture = read.cell(col::Picture))
+            row.imageName = picture->trimmed().isEmpty() ? QStringLiteral("Im0.gif") : picture->trimmed();
+        if (const auto description = read.cell(col::Description)) {
+            // A spreadsheet may give back line breaks of another kind: that is no change.
+            if (!stored || unixLineBreaks(*description) != unixLineBreaks(stored->description))
+                row.description = *description;
+        }
+        const std::array<std::pair<const QString *, QString *>, 4> lists = {
+            std::pair{&col::Actors, &row.actors}, std::pair{&col::Places, &row.places},
+            std::pair{&col::Sources, &row.sources}, std::pair{&col::Keywords, &row.keywords}};
+        for (const auto &[column, member] : lists) {
+            const auto cell = read.cell(*column);
+            if (cell && normalisedList(*cell) != normalisedList(*member))
+                *member = *cell;
+        }
+
+        // The date: no two events share one, so a taken day moves on to the first free one.
+        const qint32 own = stored ? row.eventId : -static_cast<qint32>(r);
+        const bool dateChanged = !stored || !(typed == stored->date);
+        row.date = typed;
+        if (dateChanged && state.taken(row.date, own)) {
+            row.date = state.firstFreeAfter(row.date, own);
+            if (state.taken(row.date, own)) {
+                refuse(QStringLiteral("no free day after %1").arg(typed.Render()));
+                continue;
+            }
+            row.notes << QStringLiteral("date moved to %1: %2 is taken").arg(row.date.Render(), typed.Render());
+        }
+        // The text shown with the date: the sheet's own, unless it is empty or only the old date
+        // written out, which follows a date that changed or moved.
+        const auto shownCell = read.cell(col::DisplayedAs);
+        const QString shown = shownCell ? *shownCell : row.dateStr;
+        const bool moved = !(row.date == (stored ? stored->date : typed)) || !(row.date == typed);
+        if (shown.trimmed().isEmpty() || (moved && (shown == typed.Render() || (stored && shown == stored->dateStr))))
+            row.dateStr = row.date.Render();
+        else
+            row.dateStr = shown;
+
+        // Timelines: the event is put on each one named that does not hold it yet.
+        bool placesMore = false;
+        if (const auto cell = read.cell(col::Timelines)) {
+            for (const QString &name : timelineNames(*cell, knownTimelines + plan.newTimelines)) {
+                const qint32 tid = timelineId(name);
+                QString spelled = name;
+                if (tid == 0) {
+                    const auto planned = std::find_if(plan.newTimelines.cbegin(), plan.newTimelines.cend(),
+                                                      [&](const QString &s) { return textrule::sameName(s, name); });
+                    if (planned == plan.newTimelines.cend()) {
+                        plan.newTimelines << name;
+                        row.notes << QStringLiteral("new timeline \"%1\"").arg(name);
+                    } else {
+                        spelled = *planned;
+                    }
+                } else {
+                    for (const StoredTimeline &t : state.timelines) {
+                        if (t.id == tid)
+                            spelled = t.name;
+                    }
+                }
+                row.timelines << spelled;
+                if (!stored || tid == 0 || !stored->timelines.contains(tid))
+                    placesMore = true;
+            }
+        }
+
+        if (stored) {
+            row.changesEvent = dateChanged || row.dateStr != stored->dateStr || row.name != stored->name ||
+                               row.description != stored->description || row.actors != stored->lists[0] ||
+                               row.places != stored->lists[1] || row.sources != stored->lists[2] ||
+                               row.keywords != stored->lists[3] || row.imageName != stored->imageName ||
+                               row.imageSource != stored->imageSource;
+            // An event whose stored date nobody can read keeps it only as long as nothing is written.
+            if (row.changesEvent && !row.date.isValid()) {
+                refuse(QStringLiteral("event %1 has no readable date: the Date cell must give one").arg(row.eventId));
+                continue;
+            }
+            row.action = row.changesEvent || placesMore ? ImportAction::Update : ImportAction::Unchanged;
+            rowOfEvent.insert(row.eventId, row.row);
+            if (dateChanged) {
+                state.release(stored->date, row.eventId);
+                state.occupy(row.date, row.eventId);
+            }
+        } else {
+            row.changesEvent = true;
+            row.action = ImportAction::New;
+            state.occupy(row.date, own);
+        }
+        plan.rows << row;
+    }
+    return plan;
+}
+
+QString actionWord(ImportAction action)
+{
+    switch (action) {
+    case ImportAction::New:
+        return QStringLiteral("new");
+    case ImportAction::Update:
+        return QStringLiteral("update");
+    case ImportAction::Unchanged:
+        return QStringLiteral("unchanged");
+    case ImportAction::Refused:
+        break;
+    }
+    return QStringLiteral("refused");
+}
+
+QString previewLine(const ImportRow &row)
+{
+    QStringList fields = {QString::number(row.row), actionWord(row.action)};
+    if (row.action == ImportAction::Refused)
+        fields << row.reason;
+    else
+        fields << (row.eventId > 0 ? QString::number(row.eventId) : QStringLiteral("-"));
+    if (!row.notes.isEmpty())
+        fields << row.notes.join(QStringLiteral("; "));
+    return fields.join(u'\t');
+}
+
+} // namespace qm

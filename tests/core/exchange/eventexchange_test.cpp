@@ -1,0 +1,308 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/layout/layouttestsupport.h"
+#include "core/store/storetestsupport.h"
+#include "exchange/eventexport.h"
+#include "exchange/eventimport.h"
+#include "layout/timelinecanvas.h"
+#include "store/clevent.h"
+#include "store/cltimeline.h"
+#include "store/storeerror.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using qm::ImportAction;
+
+namespace {
+
+const QString Header = QStringLiteral("Id,Date,Displayed as,Name,Description,Actors,Places,Sources,Keywords,Picture,"
+                                      "Picture source,Timelines\r\n");
+
+struct Exchange : ::testing::Test
+{
+    qmtest::TempProject p;
+    qmtest::FakeMeasurer measurer;
+
+    QString exported(qint32 timeline = 0) { return QString::fromUtf8(qm::eventsCsv(p.g.ProjectDb, timeline)); }
+
+    std::unique_ptr<qm::EventImport> importing(const QString &text)
+    {
+        return std::make_unique<qm::EventImport>(p.g, measurer, qm::CsvDocument::parseText(text));
+    }
+
+    static QStringList actions(const qm::ImportPlan &plan)
+    {
+        QStringList list;
+        for (const qm::ImportRow &r : plan.rows)
+            list << qm::previewLine(r);
+        return list;
+    }
+
+    qm::clEvent stored(qint32 id)
+    {
+        qm::clEvent e(p.g);
+        e.EventDate = std::make_shared<qm::ExtDate>();
+        e.Id = id;
+        e.Load();
+        return e;
+    }
+
+    QVariant committedValue(const QString &sql, const QVariantList &values = {})
+    {
+        return qmtest::committedValue(p.projectPath, sql, values);
+    }
+
+    int committed(const QString &table, const QString &where = {}, const QVariantList &values = {})
+    {
+        return qmtest::committedRows(p.projectPath, table, where, values);
+    }
+};
+
+} // namespace
+
+TEST_F(Exchange, ExportWritesEveryEventAsTheProgramReadsItBack)
+{
+    const qint32 caesar = qmtest::storeEvent(p.g, "3/15/44 BC", "Caesar, \"the\" dictator", "Caesar, Brutus");
+    const qint32 early = qmtest::storeEvent(p.g, "6/1/33 AD", "Early\r\nline");
+    const qint32 timed = qmtest::storeEvent(p.g, "7/4/1776 14:30:05", "Declaration");
+    const QString csv = QString::fromUtf8(qm::eventsCsv(p.g.ProjectDb));
+    EXPECT_TRUE(qm::eventsCsv(p.g.ProjectDb).startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = csv.split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0] + "\r\n", Header);
+    EXPECT_EQ(lines[1], QStringLiteral("%1,\"3/15/44 BC\",\"3/15/44 BC\",\"Caesar, \"\"the\"\" dictator\",\"\","
+                                       "\"Brutus, Caesar\",\"\",\"\",\"\",\"Im0.gif\",\"S\",\"\"")
+                            .arg(caesar));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("%1,\"6/1/33 AD\"").arg(early)));
+    EXPECT_TRUE(csv.contains("\"Early\r\nline\""));
+    EXPECT_TRUE(csv.contains(QStringLiteral("%1,\"7/4/1776 2:30:05 PM\"").arg(timed)));
+
+    // Every one of them comes back unchanged: dates of every era and times read back exactly.
+    const auto import = importing(csv);
+    EXPECT_EQ(actions(import->plan()), (QStringList{QStringLiteral("2\tunchanged\t%1").arg(caesar),
+                                                    QStringLiteral("3\tunchanged\t%1").arg(early),
+                                                    QStringLiteral("4\tunchanged\t%1").arg(timed)}));
+    EXPECT_FALSE(import->plan().writesAnything());
+}
+
+TEST_F(Exchange, DatesOfEveryEraReadBackExactly)
+{
+    // The date column must hold the date itself, not a near one, for any date a project can hold.
+    for (const char *text :
+         {"1/1/9799 BC", "2/29/3 BC", "12/31/1 BC", "1/1/0 AD", "2/29/5 AD", "12/31/99 AD", "1/1/100", "3/1/999",
+          "12/31/9999", "2/29/2000", "7/4/1776 23:59:59", "3/15/44 6:00:01 AM BC", "10/10/10 0:00:01 AD"}) {
+        qm::ExtDate d;
+        d.Assign(QString::fromLatin1(text), p.g.dateEnv());
+        ASSERT_TRUE(d.isValid()) << text;
+        qm::ExtDate back;
+        back.Assign(d.Render(), p.g.dateEnv());
+        EXPECT_TRUE(back == d) << text << " -> " << d.Render().toStdString();
+    }
+}
+
+TEST_F(Exchange, EditedSheetUpdatesByIdAndAddsNewRows)
+{
+    QList<qint32> ids;
+    for (int i = 1; i <= 5; ++i)
+        ids << qmtest::storeEvent(p.g, QStringLiteral("1/%1/1900").arg(i), QStringLiteral("Event %1").arg(i));
+    QString csv = exported();
+    for (const int i : {1, 3, 5})
+        csv.replace(QStringLiteral("\"Event %1\"").arg(i), QStringLiteral("\"Renamed %1\"").arg(i));
+    csv += QStringLiteral(",\"2/1/1900\",,\"Added A\",,\"Foch\",,,,,,\r\n,\"2/2/1900\",,\"Added B\",,,,,,,,\r\n");
+
+    const auto import = importing(csv);
+    const qm::ImportPlan &plan = import->plan();
+    EXPECT_EQ(plan.count(ImportAction::Update), 3);
+    EXPECT_EQ(plan.count(ImportAction::New), 2);
+    EXPECT_EQ(plan.count(ImportAction::Unchanged), 2);
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(committed("Event"), 7);
+    EXPECT_EQ(committed("Event", "Name = 'Renamed 3' AND Id = ?", {ids[2]}), 1);
+    const qint32 added = import->plan().rows[5].eventId;
+    EXPECT_GT(added, ids.last());
+    EXPECT_EQ(stored(added).Actors, "Foch");
+
+    // Unchanged once more: nothing to write.
+    EXPECT_FALSE(importing(exported())->plan().writesAnything());
+}
+
+TEST_F(Exchange, SpreadsheetShapedFilesAreRead)
+{
+    const qint32 id = qmtest::storeEvent(p.g, "7/4/1776", "Declaration", "Jefferson");
+    // Columns in another order and spelled in another case, most of them missing, ";" between them.
+    const QString text = QStringLiteral("name;ID;keywords\r\n\"Declaration\";%1;\"independence\"\r\n"
+                                        "\"Without a date\";;\r\n")
+                             .arg(id);
+    const auto import = importing(text);
+    EXPECT_EQ(actions(import->plan()), (QStringList{QStringLiteral("2\tupdate\t%1").arg(id),
+                                                    QStringLiteral("3\trefused\ta new event needs a date")}));
+    ASSERT_TRUE(import->apply());
+    // Columns the sheet lacks keep what was stored.
+    const qm::clEvent e = stored(id);
+    EXPECT_EQ(e.Actors, "Jefferson");
+    EXPECT_EQ(e.Keywords, "independence");
+    EXPECT_EQ(e.EventDateStr, "7/4/1776");
+}
+
+TEST_F(Exchange, RefusedRowsSayWhyAndTheOthersGoIn)
+{
+    const qint32 id = qmtest::storeEvent(p.g, "1/1/1900", "Kept");
+    const QString text = Header + QStringLiteral(",\"3/1/1900\",,\"First\",,,,,,,,\r\n"
+                                                 ",\"31/2/1900\",,\"Bad date\",,,,,,,,\r\n"
+                                                 ",\"3/2/1900\",,\"\",,,,,,,,\r\n"
+                                                 ",\"3/3/1900\",,\"%1\",,,,,,,,\r\n"
+                                                 "999,\"3/4/1900\",,\"Ghost\",,,,,,,,\r\n"
+                                                 "x1,\"3/4/1900\",,\"Ghost\",,,,,,,,\r\n"
+                                                 ",\"3/5/1900\",,\"Wide\",,,,,,,,,extra\r\n"
+                                                 ",\"3/6/1900\",,\"Picture\",,,,,,,X,\r\n"
+                                                 "%2,,,\"Kept\",,,,,,,,\r\n"
+                                                 "%2,,,\"Again\",,,,,,,,\r\n"
+                                                 ",\"3/7/1900\",,\"Last\",,,,,,,,\r\n")
+                                      .arg(QString(256, u'n'))
+                                      .arg(id);
+    const auto import = importing(text);
+    EXPECT_EQ(
+        actions(import->plan()),
+        (QStringList{"2\tnew\t-", "3\trefused\tunreadable date \"31/2/1900\"", "4\trefused\tthe name is empty",
+                     "5\trefused\tthe name is longer than 255 characters", "6\trefused\tthere is no event 999",
+                     "7\trefused\tthe id \"x1\" is not an event number",
+                     "8\trefused\t13 cells, but the first row names 12 columns",
+                     "9\trefused\tunknown picture source \"X\" (S or C)", QStringLiteral("10\tunchanged\t%1").arg(id),
+                     QStringLiteral("11\trefused\tevent %1 is already in row 10").arg(id), "12\tnew\t-"}));
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(committed("Event"), 3);
+}
+
+TEST_F(Exchange, TakenDatesMoveToTheFirstFreeDay)
+{
+    qmtest::storeEvent(p.g, "7/4/1776", "Declaration");
+    qmtest::storeEvent(p.g, "7/5/1776", "Day after");
+    const auto import = importing(QStringLiteral("Date,Name\r\n7/4/1776,Copy\r\n7/4/1776,Second copy\r\n"));
+    EXPECT_EQ(actions(import->plan()), (QStringList{"2\tnew\t-\tdate moved to 7/6/1776: 7/4/1776 is taken",
+                                                    "3\tnew\t-\tdate moved to 7/7/1776: 7/4/1776 is taken"}));
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(committed("Event", "EventDateStr = '7/7/1776' AND Name = 'Second copy'"), 1);
+}
+
+TEST_F(Exchange, ImportIsOneStepThatUndoesAndRedoes)
+{
+    const qint32 kept = qmtest::storeEvent(p.g, "1/1/1900", "Old name", "Foch");
+    qm::clTimeLine t(p.g.ProjectDb);
+    t.Name = "Main, with comma";
+    const qint32 main = t.Save();
+    const QString text = QStringLiteral("Id,Date,Name,Actors,Timelines\r\n"
+                                        "%1,,New name,\"Foch, Joffre\",\"Main, with comma\"\r\n"
+                                        ",1/2/1900,Fresh,Pétain,\"main, with comma, Fronts\"\r\n")
+                             .arg(kept);
+    const auto import = importing(text);
+    EXPECT_EQ(import->plan().newTimelines, QStringList{"Fronts"});
+    const QByteArray before = qm::eventsCsv(p.g.ProjectDb);
+    const int elementsBefore = committed("Element");
+
+    ASSERT_TRUE(import->apply());
+    const qint32 fresh = import->plan().rows[1].eventId;
+    const qint32 fronts = committedValue("SELECT Id FROM TimeLine WHERE Name = 'Fronts'").toInt();
+    ASSERT_GT(fronts, 0);
+    EXPECT_EQ(committed("TimeLineEvent", "TimeLineId = ?", {main}), 2);
+    EXPECT_EQ(committed("TimeLineEvent", "TimeLineId = ? AND EventId = ?", {fronts, fresh}), 1);
+    EXPECT_EQ(committed("Format", "TimelineId = ?", {main}), 2);
+    // Placed in date order, as an insertion does: the earlier event stands left of the later one.
+    EXPECT_LT(committedValue("SELECT BoxLeft FROM TimeLineEvent WHERE EventId = ?", {kept}).toDouble(),
+              committedValue("SELECT BoxLeft FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?", {main, fresh})
+                  .toDouble());
+    const QByteArray after = qm::eventsCsv(p.g.ProjectDb);
+
+    import->revert();
+    EXPECT_EQ(qm::eventsCsv(p.g.ProjectDb), before);
+    EXPECT_EQ(committed("TimeLine"), 1);
+    EXPECT_EQ(committed("TimeLineEvent") + committed("Format") + committed("FormatTL", "TimelineId = ?", {fronts}), 0);
+    EXPECT_EQ(committed("Element"), elementsBefore);
+
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(qm::eventsCsv(p.g.ProjectDb), after);
+    EXPECT_EQ(committed("Event", "Id = ? AND Name = 'Fresh'", {fresh}), 1);
+}
+
+TEST_F(Exchange, StoppedOrStaleImportsKeepNothing)
+{
+    qmtest::storeEvent(p.g, "1/1/1900", "Old");
+    const QString text = QStringLiteral("Date,Name\r\n1/2/1900,A\r\n1/3/1900,B\r\n");
+    const auto stopped = importing(text);
+    EXPECT_FALSE(stopped->apply([](int done, int) { return done < 2; }));
+    EXPECT_EQ(committed("Event"), 1);
+
+    // Another writer took a date after the preview: the import would no longer do what it showed.
+    const auto stale = importing(text);
+    qmtest::storeEvent(p.g, "1/3/1900", "Meanwhile");
+    EXPECT_THROW(stale->apply(), qm::StoreError);
+    EXPECT_EQ(committed("Event"), 2);
+}
+
+TEST_F(Exchange, TenThousandRowsGoInAsOne)
+{
+    QString csv = QStringLiteral("Date,Name,Keywords\r\n");
+    for (int i = 0; i < 10000; ++i)
+        csv += QStringLiteral("%1/%2/%3,Row %4,\"k%5, shared\"\r\n")
+                   .arg(i % 336 / 28 + 1)
+                   .arg(i % 28 + 1)
+                   .arg(1000 + i / 336)
+                   .arg(i)
+                   .arg(i % 50);
+    const auto import = importing(csv);
+    ASSERT_EQ(import->plan().count(ImportAction::New), 10000);
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(committed("Event"), 10000);
+    EXPECT_EQ(committed("Element"), 51);
+    EXPECT_EQ(committed("Event", "EventDateStr = '10/4/1029' AND Name = 'Row 9999'"), 1);
+    EXPECT_EQ(qm::eventsCsv(p.g.ProjectDb).count("\r\n"), 10001);
+}
+
+TEST_F(Exchange, BoxesGoWhereOneInsertionAfterAnotherPutsThem)
+{
+    // The same timeline twice: one gets new events by import, the other by one insertion after another.
+    qmtest::TempProject other;
+    auto placeOneByOne = [this](qm::Globals &g, qint32 timeline, const QStringList &dates) {
+        qm::TimelineCanvas canvas(g, measurer);
+        canvas.LoadTimeLine(timeline);
+        for (const QString &date : dates) {
+            const qint32 id = qmtest::storeEvent(g, date, QStringLiteral("Event of ") + date);
+            g.CurEvent = std::make_unique<qm::clEvent>(g);
+            g.CurEvent->Id = id;
+            g.CurEvent->Load();
+            ASSERT_TRUE(canvas.InsertNewBox());
+        }
+        g.CurTimeLineId = 0;
+    };
+    const QStringList before = {"1/1/1900", "1/1/1910", "1/1/1920", "1/1/1925"};
+    const QStringList added = {"1/1/1890", "6/1/1905", "6/2/1905", "1/1/1915", "1/1/1930", "1/1/1940"};
+    for (qmtest::TempProject *project : {&p, &other}) {
+        qm::clTimeLine t(project->g.ProjectDb);
+        t.Name = "Main";
+        t.LabelCaption = "Main";
+        placeOneByOne(project->g, t.Save(), before);
+    }
+    placeOneByOne(other.g, 1, added);
+    QString csv = QStringLiteral("Date,Name,Timelines\r\n");
+    for (const int i : {4, 1, 5, 0, 3, 2})
+        csv += QStringLiteral("%1,Event of %1,Main\r\n").arg(added[i]);
+    ASSERT_TRUE(importing(csv)->apply());
+
+    auto boxes = [](const QString &path) {
+        qm::ProjectDatabase db;
+        db.open(path, qm::ProjectDatabase::Mode::ReadOnly);
+        qm::SqlQuery q(db, "SELECT e.Name, tle.BoxLeft, tle.BoxTop FROM TimeLineEvent tle JOIN Event e "
+                           "ON e.Id = tle.EventId WHERE tle.TimeLineId = 1 ORDER BY e.Name");
+        q.exec();
+        QStringList list;
+        while (q.next())
+            list << QStringLiteral("%1 at %2, %3")
+                        .arg(q.value(0).toString())
+                        .arg(q.value(1).toDouble())
+                        .arg(q.value(2).toDouble());
+        return list;
+    };
+    const QStringList imported = boxes(p.projectPath);
+    EXPECT_EQ(imported.size(), 10);
+    EXPECT_EQ(imported, boxes(other.projectPath));
+}

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/frmimportpreview.h"
+#include "layout/timelinecanvas.h"
+#include "store/clevent.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+using ExchangeCommands = qmtest::MainWindow;
+
+// The Action column and colour state of the preview, row by row.
+QStringList previewActions(QWidget *dialog)
+{
+    auto *rows = dialog->findChild<QTableWidget *>(QStringLiteral("lvRows"));
+    QStringList list;
+    for (int r = 0; rows && r < rows->rowCount(); ++r)
+        list << rows->item(r, 0)->text() + u' ' + rows->item(r, 1)->text();
+    return list;
+}
+
+} // namespace
+
+TEST_F(ExchangeCommands, ExportThenImportAnEditedSheetThroughThePreview)
+{
+    startWithNewProject();
+    ASSERT_TRUE(w->mnuFileImportEvents->isEnabled());
+    const qint32 ides = qmtest::storeEvent(g, "3/15/44 BC", "Ides");
+    const qint32 july = qmtest::storeEvent(g, "7/4/1776", "Declaration");
+    const QString sheet = path("events.csv");
+
+    // All events of the project, not only those of the timeline shown.
+    dialogs.answers.push_back(false);
+    dialogs.fileNames.push_back(sheet);
+    w->mnuFileExportEvents->trigger();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
+    QByteArray bytes = qmtest::fileBytes(sheet);
+    bytes.replace("\"Declaration\"", "\"Independence\"");
+    bytes += ",\"1/1/2000\",,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"31/2/2000\",,\"Bad\",,,,,,,,\r\n";
+    ASSERT_TRUE(qmtest::writeFile(sheet, bytes));
+
+    dialogs.fileNames.push_back(sheet);
+    QStringList seen;
+    bool importEnabled = false;
+    qmtest::onNextModal([&](QWidget *dialog) {
+        seen = previewActions(dialog);
+        auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        importEnabled = ok->isEnabled();
+        ok->click();
+    });
+    w->mnuFileImportEvents->trigger();
+    qmtest::settle();
+    EXPECT_EQ(seen, (QStringList{"2 Unchanged", QStringLiteral("3 Update of event %1").arg(july), "4 New event",
+                                 "5 Refused: unreadable date \"31/2/2000\""}));
+    EXPECT_TRUE(importEnabled);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
+
+    auto name = [this](qint32 id) {
+        qm::clEvent e(g);
+        e.EventDate = std::make_shared<qm::ExtDate>();
+        e.Id = id;
+        e.Load();
+        return e.Name;
+    };
+    EXPECT_EQ(name(july), "Independence");
+    // The new event went on the timeline shown, and the canvas shows it.
+    EXPECT_EQ(w->canvas().model().boxCount(), 1u);
+    EXPECT_FALSE(w->canvas().IsOnCanvas(ides));
+
+    // One step back takes the whole import back; one step forward brings it again.
+    ASSERT_TRUE(w->mnuEditUndo->isEnabled());
+    w->mnuEditUndo->trigger();
+    qmtest::settle();
+    EXPECT_EQ(name(july), "Declaration");
+    EXPECT_EQ(w->canvas().model().boxCount(), 0u);
+    w->mnuEditRedo->trigger();
+    qmtest::settle();
+    EXPECT_EQ(name(july), "Independence");
+    EXPECT_EQ(w->canvas().model().boxCount(), 1u);
+}
