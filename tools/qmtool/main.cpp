@@ -186,8 +186,8 @@ int main(int argc, char *argv[])
     using namespace qmtool;
     // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; it runs
     // without a window.
-    static const std::set<std::string_view> guiCommands = {"export", "pages", "make-sample", "add-event",
-                                                           "scan",   "boxes", "compress",    "import-events", "include"};
+    static const std::set<std::string_view> guiCommands = {"export", "pages",    "make-sample",   "add-event", "scan",
+                                                           "boxes",  "compress", "import-events", "include"};
     const bool needsGui = argc > 1 && guiCommands.count(argv[1]) != 0;
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
