@@ -5,6 +5,7 @@
 #include "benchsupport.h"
 
 #include "common/userdialogs.h"
+#include "dialogs/eventlistmodel.h"
 #include "dialogs/frmlistevents.h"
 #include "eventlistfill.h"
 #include "pictures/frmselectimage.h"
