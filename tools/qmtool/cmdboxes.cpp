@@ -53,6 +53,18 @@ void printBoxes(const qm::CanvasModel &model)
 
 } // namespace
 
+void zoomAsAsked(qm::TimelineCanvas &canvas, const Arguments &a)
+{
+    if (!a.has(QStringLiteral("zoom")))
+        return;
+    bool ok = false;
+    const double zoom = a.option(QStringLiteral("zoom")).toDouble(&ok);
+    if (!ok || !(zoom > 0.0) || zoom > 100.0)
+        throw UsageError(QStringLiteral("--zoom needs a number above 0 and at most 100"));
+    canvas.globals().Zoom = zoom;
+    canvas.ScaleCanvas(zoom);
+}
+
 int cmdBoxes(const QStringList &args)
 {
     const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
@@ -65,13 +77,14 @@ int cmdBoxes(const QStringList &args)
 
 int cmdCompress(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("zoom")});
     if (a.positional.size() != 2 || (a.positional[1] != u"1" && a.positional[1] != u"2"))
         throw UsageError(QStringLiteral("compress needs a project FILE and 1 or 2"));
     const bool store = a.positional[1] == u"2";
     // Compress 1 changes the screen only: the project is not even opened for writing.
     LoadedTimeline t(a.positional[0], a,
                      store ? qm::ProjectDatabase::Mode::ReadWrite : qm::ProjectDatabase::Mode::ReadOnly);
+    zoomAsAsked(t.canvas, a);
     if (store) {
         QUndoStack stack;
         qm::pushCommand(stack, std::make_unique<qm::Compress2Command>(t.canvas));

@@ -92,7 +92,7 @@ int cmdAddEvent(const QStringList &args)
     const Arguments a =
         Arguments::parse(args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"),
                                 QStringLiteral("actors"), QStringLiteral("places"), QStringLiteral("sources"),
-                                QStringLiteral("keywords"), QStringLiteral("timeline")});
+                                QStringLiteral("keywords"), QStringLiteral("timeline"), QStringLiteral("zoom")});
     const QString file = onlyFile(a, QStringLiteral("add-event"));
     if (!a.has(QStringLiteral("date")) || !a.has(QStringLiteral("name")))
         throw UsageError(QStringLiteral("add-event needs --date and --name"));
@@ -150,6 +150,7 @@ int cmdAddEvent(const QStringList &args)
         g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
         g.CurTimeLineId = timeline;
         canvas.LoadTimeLine(timeline);
+        zoomAsAsked(canvas, a);
         g.CurEvent = std::make_unique<qm::clEvent>(g);
         g.CurEvent->Id = id;
         g.CurEvent->Load();

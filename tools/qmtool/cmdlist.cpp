@@ -16,6 +16,7 @@
 #include "store/mdlparms.h"
 #include "store/picturefiles.h"
 #include "store/picturelibrary.h"
+#include "store/placements.h"
 #include "store/projectlifecycle.h"
 #include "store/sqlquery.h"
 #include "store/textrule.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 namespace qmtool {
@@ -116,7 +118,7 @@ int cmdSelect(const QStringList &args)
 
 int cmdInclude(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("zoom")});
     if (a.positional.size() < 2 || !a.has(QStringLiteral("timeline")))
         throw UsageError(QStringLiteral("include needs FILE, --timeline NAME and at least one ID"));
     qm::Globals g;
@@ -125,20 +127,26 @@ int cmdInclude(const QStringList &args)
     const qint32 timeline = timelineNamed(g.ProjectDb, a.option(QStringLiteral("timeline")));
     const std::vector<qint32> ids = eventsInListOrder(g.ProjectDb, a.positional.mid(1));
 
-    // Placed as Include & Exit places them: in date order, each right of the latest earlier box.
+    // Placed as Include & Exit places them: in date order, each right of the latest earlier box, in one pass.
     qm::FontTextMeasurer measurer(96.0);
     qm::TimelineCanvas canvas(g, measurer);
     g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
     g.CurTimeLineId = timeline;
     canvas.LoadTimeLine(timeline);
+    zoomAsAsked(canvas, a);
+    std::vector<std::unique_ptr<qm::clEvent>> owned;
+    std::vector<const qm::clEvent *> events;
     for (const qint32 id : ids) {
         if (canvas.IsOnCanvas(id))
             continue;
-        g.CurEvent = std::make_unique<qm::clEvent>(g);
-        g.CurEvent->Id = id;
-        g.CurEvent->Load();
-        canvas.InsertNewBox();
+        owned.push_back(std::make_unique<qm::clEvent>(g));
+        // A date of its own: new records share the working date, which each load would overwrite.
+        owned.back()->EventDate = std::make_shared<qm::ExtDate>();
+        owned.back()->Id = id;
+        owned.back()->Load();
+        events.push_back(owned.back().get());
     }
+    canvas.PlaceEvents(events);
     guard.commit();
     return ExitDone;
 }
@@ -152,9 +160,7 @@ int cmdExclude(const QStringList &args)
     g.ProjectDb.open(a.positional.front());
     qm::TransactionGuard guard(g.ProjectDb);
     const qint32 timeline = timelineNamed(g.ProjectDb, a.option(QStringLiteral("timeline")));
-    for (const qint32 id : eventsInListOrder(g.ProjectDb, a.positional.mid(1)))
-        qm::execSql(g.ProjectDb, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
-                    {timeline, id});
+    qm::removePlacements(g.ProjectDb, timeline, eventsInListOrder(g.ProjectDb, a.positional.mid(1)));
     guard.commit();
     return ExitDone;
 }

@@ -10,10 +10,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <functional>
-#include <map>
 #include <memory>
-#include <set>
 #include <string_view>
 
 namespace qmtool {
@@ -38,7 +35,7 @@ Commands:
         Lists the timelines by name: id and name, separated by a tab.
   add-event FILE --date TEXT --name TEXT [--description TEXT]
             [--actors LIST] [--places LIST] [--sources LIST] [--keywords LIST]
-            [--timeline NAME]
+            [--timeline NAME [--zoom Z]]
         Stores a new event as the event dialog does and prints its id. A date
         another event already has moves on to the first free day. LISTs are
         names separated by commas. With --timeline, the event is also placed
@@ -72,10 +69,12 @@ Commands:
         size after loading: picture right, picture bottom, connector x, name
         label left, top, right, bottom, date label left, right. Whole twips,
         separated by tabs. Timeline as for export.
-  compress FILE [--timeline NAME] 1|2
+  compress FILE [--timeline NAME] [--zoom Z] 1|2
         Compresses the timeline as Format > Compress 1 or 2 does and prints
         what boxes prints for the result. With 2 the new positions are
-        stored; with 1 nothing is written.
+        stored; with 1 nothing is written. --zoom Z (add-event, compress,
+        include) makes the change as the window makes it at that zoom: the
+        stored positions are the same at every zoom.
   export-events FILE [--timeline NAME] OUT.csv
         Writes every event of the project, or only those on the timeline
         NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
@@ -99,10 +98,10 @@ Commands:
         one of the names of every LIST given (letter case ignored) and dated
         from --from to --to (both included; by default the earliest and the
         latest event).
-  include FILE --timeline NAME ID...
+  include FILE --timeline NAME [--zoom Z] ID...
         Puts the events on the timeline as Include & Exit does: in date order,
-        each right of the latest earlier box, later boxes moved on. Events
-        already on it stay where they are.
+        each right of the latest earlier box, later boxes moved on, all in one
+        pass and one transaction. Events already on it stay where they are.
   exclude FILE --timeline NAME ID...
         Takes the events off the timeline; they stay in the project.
   delete-event FILE ID
@@ -184,11 +183,44 @@ void err(const QString &line)
 int main(int argc, char *argv[])
 {
     using namespace qmtool;
-    // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; it runs
-    // without a window.
-    static const std::set<std::string_view> guiCommands = {"export", "pages",    "make-sample",   "add-event", "scan",
-                                                           "boxes",  "compress", "import-events", "include"};
-    const bool needsGui = argc > 1 && guiCommands.count(argv[1]) != 0;
+    // Drawing a timeline and reading rich text need fonts, and fonts need a GUI application; those
+    // commands run with one, without a window.
+    struct Command
+    {
+        std::string_view name;
+        int (*run)(const QStringList &);
+        bool needsFonts;
+    };
+    static constexpr Command commands[] = {
+        {"date", cmdDate, false},
+        {"new", cmdNew, false},
+        {"make-template", cmdMakeTemplate, false},
+        {"events", cmdEvents, false},
+        {"timelines", cmdTimelines, false},
+        {"add-event", cmdAddEvent, true},
+        {"export", cmdExport, true},
+        {"pages", cmdPages, true},
+        {"make-sample", cmdMakeSample, true},
+        {"scan", cmdScan, true},
+        {"export-events", cmdExportEvents, false},
+        {"import-events", cmdImportEvents, true},
+        {"boxes", cmdBoxes, true},
+        {"compress", cmdCompress, true},
+        {"select", cmdSelect, false},
+        {"include", cmdInclude, true},
+        {"exclude", cmdExclude, false},
+        {"delete-event", cmdDeleteEvent, false},
+        {"set-picture", cmdSetPicture, false},
+        {"import-pictures", cmdImportPictures, false},
+    };
+    const Command *chosen = nullptr;
+    if (argc > 1) {
+        for (const Command &c : commands) {
+            if (c.name == argv[1])
+                chosen = &c;
+        }
+    }
+    const bool needsGui = chosen && chosen->needsFonts;
     if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -204,33 +236,10 @@ int main(int argc, char *argv[])
         return args.isEmpty() ? ExitUsage : ExitDone;
     }
     const QString command = args.takeFirst();
-    const std::map<QString, std::function<int(const QStringList &)>> commands = {
-        {QStringLiteral("date"), cmdDate},
-        {QStringLiteral("new"), cmdNew},
-        {QStringLiteral("make-template"), cmdMakeTemplate},
-        {QStringLiteral("events"), cmdEvents},
-        {QStringLiteral("timelines"), cmdTimelines},
-        {QStringLiteral("add-event"), cmdAddEvent},
-        {QStringLiteral("export"), cmdExport},
-        {QStringLiteral("pages"), cmdPages},
-        {QStringLiteral("make-sample"), cmdMakeSample},
-        {QStringLiteral("scan"), cmdScan},
-        {QStringLiteral("export-events"), cmdExportEvents},
-        {QStringLiteral("import-events"), cmdImportEvents},
-        {QStringLiteral("boxes"), cmdBoxes},
-        {QStringLiteral("compress"), cmdCompress},
-        {QStringLiteral("select"), cmdSelect},
-        {QStringLiteral("include"), cmdInclude},
-        {QStringLiteral("exclude"), cmdExclude},
-        {QStringLiteral("delete-event"), cmdDeleteEvent},
-        {QStringLiteral("set-picture"), cmdSetPicture},
-        {QStringLiteral("import-pictures"), cmdImportPictures},
-    };
-    const auto it = commands.find(command);
     try {
-        if (it == commands.end())
+        if (!chosen)
             throw UsageError(QStringLiteral("unknown command \"%1\"").arg(command));
-        const int rc = it->second(args);
+        const int rc = chosen->run(args);
         std::fflush(stdout);
         return rc;
     } catch (const UsageError &e) {

@@ -11,7 +11,8 @@
 
 namespace qm {
 class ProjectDatabase;
-}
+class TimelineCanvas;
+} // namespace qm
 
 namespace qmtool {
 
@@ -52,6 +53,9 @@ void out(const QString &line);
 void err(const QString &line);
 // The date given with --today, or an invalid date when there is none.
 QDate todayOption(const Arguments &a);
+// Shows the loaded canvas at the zoom given with --zoom (more than 0), as if the user had zoomed
+// there before the change; stored positions do not depend on it.
+void zoomAsAsked(qm::TimelineCanvas &canvas, const Arguments &a);
 
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);

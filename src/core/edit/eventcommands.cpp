@@ -3,9 +3,9 @@
 #include "eventcommands.h"
 
 #include "layout/timelinecanvas.h"
-#include "store/boxpositions.h"
 #include "store/clevent.h"
 #include "store/globals.h"
+#include "store/placements.h"
 #include "store/sqlquery.h"
 
 namespace qm {

@@ -11,21 +11,20 @@
 
 namespace qm {
 
-namespace {
-
-const QString FormatCondition = QStringLiteral("TimelineId = ? AND EventId = ?");
-
-} // namespace
-
 InsertBoxCommand::InsertBoxCommand(TimelineCanvas &canvas, bool newEvent)
     : CanvasCommand(canvas, canvas.globals().CurTimeLineId, QString()), mNewEvent(newEvent)
 {
     const Globals &gl = canvas.globals();
-    mEventId = gl.CurEvent ? gl.CurEvent->Id : 0;
+    if (gl.CurEvent)
+        mEventIds.push_back(gl.CurEvent->Id);
     const QString name = gl.CurEvent ? gl.CurEvent->Name : QString();
     setText(newEvent ? QCoreApplication::translate("InsertBoxCommand", "new event %1").arg(name)
                      : QCoreApplication::translate("InsertBoxCommand", "insertion of %1").arg(name));
 }
+
+InsertBoxCommand::InsertBoxCommand(TimelineCanvas &canvas, std::vector<qint32> eventIds, const QString &text)
+    : CanvasCommand(canvas, canvas.globals().CurTimeLineId, text), mEventIds(std::move(eventIds))
+{}
 
 void InsertBoxCommand::redo()
 {
@@ -39,9 +38,7 @@ void InsertBoxCommand::redo()
             mEventRow.restore(db());
             mElementRows.restore(db());
         }
-        execSql(db(),
-                QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, ?, ?)"),
-                {timelineId(), mEventId, storedTwips(mPlacedAt.x()), storedTwips(mPlacedAt.y())});
+        replacePlacements(db(), timelineId(), mPlacedAt);
         mFormatAfter.restore(db());
         std::vector<BoxPosition> positions;
         for (const BoxMove &m : mShifted)
@@ -53,38 +50,67 @@ void InsertBoxCommand::redo()
         return;
     TimelineCanvas &c = canvas();
     Globals &gl = g();
-    gl.CurEvent = loadEventAside(gl, mEventId);
-    c.LoadBox(roundTwips(mPlacedAt.x() * gl.Zoom), roundTwips(mPlacedAt.y() * gl.Zoom));
+    for (const Placement &p : mPlacedAt) {
+        gl.CurEvent = loadEventAside(gl, p.eventId);
+        c.LoadBox(roundTwips(p.BoxLeft * gl.Zoom), roundTwips(p.BoxTop * gl.Zoom));
+    }
     for (const BoxMove &m : mShifted)
         c.placeBoxAt(m.eventId, m.after);
     c.ClearSelection();
-    gl.SelectedId = mEventId;
+    gl.SelectedId = mPlacedAt.empty() ? -1 : mPlacedAt.back().eventId;
     layoutChanged();
 }
 
 void InsertBoxCommand::firstRedo()
 {
-    const std::map<qint32, QPointF> before = storedBoxPositions(db(), timelineId());
-    mFormatBefore = StoredRows::read(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), mEventId});
-    mPlaced = canvas().InsertNewBox();
     mFirst = false;
+    Globals &gl = g();
+    std::vector<std::unique_ptr<clEvent>> owned;
+    std::vector<const clEvent *> events;
+    if (mNewEvent || (mEventIds.size() == 1 && gl.CurEvent && gl.CurEvent->Id == mEventIds.front())) {
+        // The event as the caller holds it, which may be newer than the file's.
+        if (gl.CurEvent && gl.CurEvent->Id > 0)
+            events.push_back(gl.CurEvent.get());
+    } else {
+        for (const qint32 id : mEventIds) {
+            owned.push_back(loadEventAside(gl, id));
+            if (owned.back()->Id == id)
+                events.push_back(owned.back().get());
+        }
+    }
+    if (events.empty() || timelineId() <= 0) {
+        setObsolete(true);
+        return;
+    }
+    QList<QVariantList> keys;
+    for (const clEvent *e : events)
+        keys << QVariantList{timelineId(), e->Id};
+    const std::map<qint32, QPointF> before = storedBoxPositions(db(), timelineId());
+    mFormatBefore.read(db(), keys);
+    const std::vector<qint32> placed = canvas().PlaceEvents(events);
+    mPlaced = !placed.empty();
     if (!mPlaced) {
         setObsolete(true);
         return;
     }
+    mEventIds = placed;
+    const std::set<qint32> placedIds(placed.begin(), placed.end());
     const std::map<qint32, QPointF> after = storedBoxPositions(db(), timelineId());
+    std::map<qint32, QPointF> placedAt;
     for (const auto &[id, at] : after) {
         const auto it = before.find(id);
-        if (id == mEventId)
-            mPlacedAt = at;
+        if (placedIds.count(id))
+            placedAt[id] = at;
         else if (it != before.end() && it->second != at)
             mShifted.push_back({id, it->second, at});
     }
-    mFormatAfter = StoredRows::read(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), mEventId});
+    for (const qint32 id : placed)
+        mPlacedAt.push_back({id, placedAt[id].x(), placedAt[id].y()});
+    mFormatAfter.read(db(), keys);
     if (mNewEvent) {
-        mEventRow = StoredRows::read(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {mEventId});
-        mElementRows =
-            StoredRows::read(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {mEventId});
+        const qint32 id = mEventIds.front();
+        mEventRow = StoredRows::read(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {id});
+        mElementRows = StoredRows::read(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {id});
     }
 }
 
@@ -92,25 +118,26 @@ void InsertBoxCommand::undo()
 {
     {
         TransactionGuard guard(db());
-        execSql(db(), QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
-                {timelineId(), mEventId});
+        removePlacements(db(), timelineId(), mEventIds);
         mFormatBefore.restore(db());
         std::vector<BoxPosition> positions;
         for (const BoxMove &m : mShifted)
             positions.push_back({m.eventId, m.before});
         storeBoxPositions(db(), timelineId(), positions);
         if (mNewEvent)
-            DeleteEventRow(db(), mEventId);
+            DeleteEventRow(db(), mEventIds.front());
         guard.commit();
     }
     if (!shown())
         return;
     TimelineCanvas &c = canvas();
-    if (g().SelectedId == mEventId) {
-        c.ClearSelection();
-        g().SelectedId = -1;
+    for (const qint32 id : mEventIds) {
+        if (g().SelectedId == id) {
+            c.ClearSelection();
+            g().SelectedId = -1;
+        }
+        c.model().removeBox(id);
     }
-    c.model().removeBox(mEventId);
     for (const BoxMove &m : mShifted)
         c.placeBoxAt(m.eventId, m.before);
     layoutChanged();

@@ -3,39 +3,41 @@
 #pragma once
 
 #include "canvascommand.h"
-#include "store/boxpositions.h"
+#include "store/placements.h"
+#include "store/rowsnapshot.h"
 #include "storedrows.h"
 
 #include <vector>
 
 namespace qm {
 
-// A box placed for g.CurEvent on the shown timeline in date order (InsertNewBox), with the later
-// boxes moved out of its way. Undo takes the box off the timeline and puts the later boxes back;
-// when the event was made for this step (Events > New), undo takes it out of the project as well
-// and redo brings it back with the same id.
+// Boxes placed on the shown timeline in date order (PlaceEvents), with the later boxes moved out of
+// their way: the box of g.CurEvent, or those of stored events (Include). Undo takes the boxes off the
+// timeline and puts the later boxes back; when the event was made for this step (Events > New), undo
+// takes it out of the project as well and redo brings it back with the same id.
 class InsertBoxCommand : public CanvasCommand
 {
 public:
     InsertBoxCommand(TimelineCanvas &canvas, bool newEvent);
+    InsertBoxCommand(TimelineCanvas &canvas, std::vector<qint32> eventIds, const QString &text);
 
     void redo() override;
     void undo() override;
-    qint32 eventId() const { return mEventId; }
+    qint32 eventId() const { return mEventIds.empty() ? 0 : mEventIds.back(); }
     // False when nothing was placed (no timeline shown, no stored event).
     bool placed() const { return mPlaced; }
 
 private:
     void firstRedo();
 
-    qint32 mEventId = 0;
+    std::vector<qint32> mEventIds;
     bool mNewEvent = false;
     bool mFirst = true;
     bool mPlaced = false;
-    QPointF mPlacedAt;
+    std::vector<Placement> mPlacedAt;
     std::vector<BoxMove> mShifted;
-    StoredRows mFormatBefore;
-    StoredRows mFormatAfter;
+    RowSnapshot mFormatBefore{QStringLiteral("Format"), QStringLiteral("TimelineId = ? AND EventId = ?")};
+    RowSnapshot mFormatAfter{QStringLiteral("Format"), QStringLiteral("TimelineId = ? AND EventId = ?")};
     StoredRows mEventRow;
     StoredRows mElementRows;
 };

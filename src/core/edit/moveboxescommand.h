@@ -3,7 +3,7 @@
 #pragma once
 
 #include "canvascommand.h"
-#include "store/boxpositions.h"
+#include "store/placements.h"
 
 #include <vector>
 

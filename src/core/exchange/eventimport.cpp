@@ -3,13 +3,14 @@
 #include "eventimport.h"
 
 #include "layout/timelinecanvas.h"
-#include "preparedstatement.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/datequeries.h"
 #include "store/elements.h"
 #include "store/globals.h"
+#include "store/placements.h"
+#include "store/preparedstatement.h"
 #include "store/sqlquery.h"
 #include "store/storedvalues.h"
 #include "store/storeerror.h"
@@ -288,14 +289,8 @@ void EventImport::placeEvents(const Progress &progress, int total, int done)
     QList<QVariantList> formatKeys;
     QList<QVariantList> existingTimelines;
     for (auto &[timelineId, rows] : toPlace) {
-        QSet<qint32> there;
-        {
-            SqlQuery q(db, QStringLiteral("SELECT EventId FROM TimeLineEvent WHERE TimeLineId = ?"));
-            q.bind(timelineId).exec();
-            while (q.next())
-                there.insert(q.value(0).toInt());
-        }
-        std::erase_if(rows, [&there](const ImportRow *r) { return there.contains(r->eventId); });
+        const std::set<qint32> there = eventsOnTimeline(db, timelineId);
+        std::erase_if(rows, [&there](const ImportRow *r) { return there.count(r->eventId) != 0; });
         std::sort(rows.begin(), rows.end(),
                   [](const ImportRow *a, const ImportRow *b) { return a->date.Compare(b->date) == u'<'; });
         if (rows.empty() && !mNewTimelineIds.contains(timelineId))
@@ -329,57 +324,24 @@ void EventImport::placeOnTimeline(qint32 timelineId, const std::vector<const Imp
     TimelineCanvas canvas(g, mMeasurer);
     canvas.LoadTimeLine(timelineId);
 
-    // Each box goes in exactly as one insertion after another would put it, earliest first. An
-    // insertion reads every stored box of the timeline to find the one just before it and those
-    // after it; boxes before that one play no part, so their rows step aside (a negative timeline
-    // Id, inside this transaction) until the last box is in. Thousands of boxes then go in in a
-    // moment instead of in a time that grows with the square of their number.
-    struct Dated
-    {
-        qint32 id;
-        ExtDate date;
-    };
-    std::vector<Dated> existing;
-    {
-        SqlQuery q(db, QStringLiteral("SELECT tle.EventId, e.EventDate, e.EventEra FROM TimeLineEvent tle "
-                                      "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
-                                      "ORDER BY e.EventEra, e.EventDate, e.Id"));
-        q.bind(timelineId).exec();
-        while (q.next()) {
-            const ExtDate d = storedDate(q.value(1), q.value(2));
-            if (d.isValid())
-                existing.push_back({q.value(0).toInt(), d});
-        }
-    }
-    PreparedStatement stepAside(db, QStringLiteral("UPDATE TimeLineEvent SET TimeLineId = ? WHERE TimeLineId = ? "
-                                                   "AND EventId = ?"));
-    std::vector<qint32> earlier;
-    size_t next = 0;
+    // Each box goes in exactly as one insertion after another would put it, earliest first, in one pass.
+    std::vector<std::unique_ptr<clEvent>> owned;
+    std::vector<const clEvent *> events;
+    const QString sql = QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(clEvent::storedColumns());
     for (const ImportRow *r : rows) {
-        while (next < existing.size() && existing[next].date.Compare(r->date) == u'<')
-            earlier.push_back(existing[next++].id);
-        if (earlier.size() > 1) {
-            for (size_t i = 0; i + 1 < earlier.size(); ++i)
-                stepAside.run({-timelineId, timelineId, earlier[i]});
-            earlier.erase(earlier.begin(), earlier.end() - 1);
-        }
-
+        SqlQuery q(db, sql);
         auto e = std::make_unique<clEvent>(g);
         e->EventDate = std::make_shared<ExtDate>();
-        SqlQuery q(db, QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(clEvent::storedColumns()));
         q.bind(r->eventId).exec();
         if (!q.next())
             throw StoreError(QStringLiteral("The imported event %1 is missing").arg(r->eventId));
         e->fillFromRow(q, 0);
         q.finish();
         e->Id = r->eventId;
-        g.CurEvent = std::move(e);
-        canvas.InsertNewBox();
-        earlier.push_back(r->eventId);
-        placed();
+        events.push_back(e.get());
+        owned.push_back(std::move(e));
     }
-    execSql(db, QStringLiteral("UPDATE TimeLineEvent SET TimeLineId = ? WHERE TimeLineId = ?"),
-            {timelineId, -timelineId});
+    canvas.PlaceEvents(events, placed);
 }
 
 void EventImport::revert()

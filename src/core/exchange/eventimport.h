@@ -4,7 +4,7 @@
 
 #include "csvdocument.h"
 #include "importplan.h"
-#include "rowsnapshot.h"
+#include "store/rowsnapshot.h"
 
 #include <QList>
 

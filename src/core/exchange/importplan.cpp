@@ -7,6 +7,7 @@
 #include "store/clevent.h"
 #include "store/datequeries.h"
 #include "store/elements.h"
+#include "store/placements.h"
 #include "store/sqlquery.h"
 #include "store/textrule.h"
 
@@ -97,14 +98,11 @@ public:
             timelines.push_back({tl.value(0).toInt(), tl.value(1).toString()});
         tl.finish();
 
-        SqlQuery placed(db, QStringLiteral("SELECT EventId, TimeLineId FROM TimeLineEvent"));
-        placed.exec();
-        while (placed.next()) {
-            const auto it = events.find(placed.value(0).toInt());
+        for (const auto &[eventId, timelineId] : allPlacements(db)) {
+            const auto it = events.find(eventId);
             if (it != events.end())
-                it->timelines.insert(placed.value(1).toInt());
+                it->timelines.insert(timelineId);
         }
-        placed.finish();
         reading.commit();
     }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/boxpositions.h"
+#include "store/placements.h"
 
 #include <Qt>
 

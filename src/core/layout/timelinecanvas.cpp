@@ -13,6 +13,7 @@
 #include "textmeasurer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <set>
 
@@ -20,8 +21,6 @@ namespace qm {
 
 namespace {
 
-// The menu state of the main window for a selected box.
-constexpr int BoxSelectedMenuState = 2;
 constexpr double PartGap = 50.0;
 constexpr qint32 SelectedColor = 255;
 
@@ -52,98 +51,6 @@ void TimelineCanvas::changed()
         onChanged();
 }
 
-bool TimelineCanvas::InsertNewBox()
-{
-    if (!mG.CurEvent || mG.CurEvent->Id <= 0 || mG.CurTimeLineId <= 0)
-        return false;
-    const qint32 id = mG.CurEvent->Id;
-    const ExtDate date = mG.CurEvent->EventDate ? *mG.CurEvent->EventDate : ExtDate(0.0, EraInvalid);
-    const double minDist = canvasMinDist();
-
-    qint32 previous = -1;
-    std::vector<qint32> later;
-    std::set<qint32> seen;
-    for (const DatedPlacement &row : datedPlacements(mG.ProjectDb, mG.CurTimeLineId)) {
-        // Events without a box, the event's own old box and stray second rows play no part.
-        if (row.eventId == id || !IsOnCanvas(row.eventId) || !seen.insert(row.eventId).second)
-            continue;
-        const QChar order = row.date.Compare(date);
-        if (order == u'<')
-            previous = row.eventId;
-        else if (order == u'>')
-            later.push_back(row.eventId);
-    }
-
-    // What the canvas looked like, to put it back when storing fails half way.
-    std::vector<CanvasBox> before;
-    for (const qint32 l : later)
-        before.push_back(*mModel.box(l));
-    std::optional<CanvasBox> oldBox;
-    if (const CanvasBox *b = mModel.box(id))
-        oldBox = *b;
-    const CanvasMarker oldMarker = mModel.imPointer;
-    const qint32 oldSelected = mG.SelectedId;
-
-    const qint32 previousRight = previous < 0 ? 0 : LoadUple(previous).Right;
-    const double x = previous < 0 ? minDist : previousRight + minDist;
-    try {
-        LoadBox(roundTwips(x), roundTwips(minDist));
-        QRectF &pic = CurUple.Picture().rect;
-        // The date may stick out left of the picture: it too keeps MinDist from what lies left of it.
-        const double room = x - CurUple.Left;
-        if (room > 0) {
-            pic.translate(room, 0);
-            CurUple.Arrange();
-        }
-        const QRectF &title = mModel.lblLabel.rect;
-        if (title.left() + title.width() + minDist > pic.left() && title.top() + title.height() + minDist > pic.top()) {
-            pic.moveTop(title.top() + title.height() + minDist);
-            CurUple.Arrange();
-        }
-
-        // Later boxes make at least the usual room, and more for a wide box, so that none of them
-        // ends up left of the new one or closer to it than MinDist.
-        double shift = InsertShift * mG.Zoom;
-        for (const qint32 l : later)
-            shift = std::max(shift, CurUple.Right + minDist - LoadUple(l).Left);
-
-        TransactionGuard guard(mG.ProjectDb);
-        AddTimeLineEvent(id);
-        for (const qint32 l : later) {
-            mModel.box(l)->picture.rect.translate(shift, 0);
-            ArrangeBox(l);
-        }
-        // One statement moves every later box of the file, however long the timeline.
-        if (!later.empty() && date.isValid())
-            execSql(mG.ProjectDb,
-                    QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = BoxLeft + ? WHERE TimeLineId = ? AND EventId IN "
-                                   "(SELECT Id FROM Event WHERE Id <> ? AND typeof(EventDate) IN ('real', 'integer') "
-                                   "AND (coalesce(EventEra, 0) > ? OR (coalesce(EventEra, 0) = ? AND EventDate > ?)))"),
-                    {shift / mG.Zoom, mG.CurTimeLineId, id, date.Era, date.Era, date.Value});
-        UpdateScrollExtents();
-        ClearSelection();
-        mG.SelectedId = id;
-        mG.CurFormat->Save(mG.ProjectDb, id, mG.CurTimeLineId);
-        CurUple.ApplyFormat(*mG.CurFormat);
-        guard.commit();
-    } catch (...) {
-        mModel.removeBox(id);
-        if (oldBox)
-            mModel.restoreBox(*oldBox);
-        for (const CanvasBox &b : before)
-            mModel.restoreBox(b);
-        mModel.imPointer = oldMarker;
-        mG.SelectedId = oldSelected;
-        ShowSelection();
-        UpdateScrollExtents();
-        changed();
-        throw;
-    }
-    ShowSelection();
-    changed();
-    return true;
-}
-
 qint32 TimelineCanvas::LoadBox(qint32 left, qint32 top)
 {
     if (!mG.CurEvent)
@@ -151,18 +58,18 @@ qint32 TimelineCanvas::LoadBox(qint32 left, qint32 top)
     const qint32 id = mG.CurEvent->Id;
     // Read before the box exists, so that a failed read leaves no half-made box behind.
     mG.CurFormat->GetFormat(mG.ProjectDb, id, mG.CurTimeLineId);
-    placeBox(left, top);
+    placeBox(*mG.CurEvent, *mG.CurFormat, left, top);
     return id;
 }
 
-void TimelineCanvas::placeBox(qint32 left, qint32 top)
+void TimelineCanvas::placeBox(const clEvent &event, const clFormat &format, qint32 left, qint32 top)
 {
-    const qint32 id = mG.CurEvent->Id;
+    const qint32 id = event.Id;
     CanvasBox &b = mModel.addBox(id);
     b.picture.rect = QRectF(left, top, 0, 0);
     LoadUple(id, CurUple);
-    CurUple.ApplyFormat(*mG.CurFormat);
-    CurUple.ApplyEvent(*mG.CurEvent);
+    CurUple.ApplyFormat(format);
+    CurUple.ApplyEvent(event);
     // The date text changed its width after the format hung it under the connector: centre it again.
     CurUple.Arrange();
 }
@@ -173,8 +80,7 @@ void TimelineCanvas::RemoveBox(qint32 id, bool deleteEvent)
         return;
     {
         TransactionGuard guard(mG.ProjectDb);
-        execSql(mG.ProjectDb, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
-                {mG.CurTimeLineId, id});
+        removePlacements(mG.ProjectDb, mG.CurTimeLineId, {id});
         if (deleteEvent)
             DeleteEventRow(mG.ProjectDb, id);
         guard.commit();
@@ -234,24 +140,15 @@ void TimelineCanvas::AddTimeLineEvent(qint32 id)
     const CanvasBox *b = mModel.box(id);
     if (!b)
         return;
-    TransactionGuard guard(mG.ProjectDb);
-    // One row per event and timeline: a second one would bring the box back twice.
-    execSql(mG.ProjectDb, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
-            {mG.CurTimeLineId, id});
-    execSql(mG.ProjectDb,
-            QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, ?, ?)"),
-            {mG.CurTimeLineId, id, storedPositionOf(id).x(), storedPositionOf(id).y()});
-    guard.commit();
+    const QPointF at = storedPositionOf(id);
+    replacePlacements(mG.ProjectDb, mG.CurTimeLineId, {{id, at.x(), at.y()}});
 }
 
 void TimelineCanvas::SaveBoxPosition(qint32 id)
 {
     if (!IsOnCanvas(id))
         return;
-    const QPointF at = storedPositionOf(id);
-    execSql(mG.ProjectDb,
-            QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = ?, BoxTop = ? WHERE TimeLineId = ? AND EventId = ?"),
-            {at.x(), at.y(), mG.CurTimeLineId, id});
+    storeBoxPositions(mG.ProjectDb, mG.CurTimeLineId, {{id, storedPositionOf(id)}});
 }
 
 double TimelineCanvas::canvasMinDist() const
@@ -265,7 +162,10 @@ QPointF TimelineCanvas::storedPositionOf(qint32 id) const
     if (!b)
         return {};
     const double zoom = mG.Zoom > 0 ? mG.Zoom : 1.0;
-    return QPointF(storedTwips(b->picture.rect.left() / zoom), storedTwips(b->picture.rect.top() / zoom));
+    if (zoom == 1.0)
+        return QPointF(storedTwips(b->picture.rect.left()), storedTwips(b->picture.rect.top()));
+    // A box moved at another zoom lands on whole twips, as it would at full size.
+    return QPointF(std::round(b->picture.rect.left() / zoom), std::round(b->picture.rect.top() / zoom));
 }
 
 void TimelineCanvas::placeBoxAt(qint32 id, const QPointF &stored)
@@ -295,22 +195,38 @@ qint32 TimelineCanvas::neighbourInDateOrder(qint32 id, int step)
                                                                            : shown[static_cast<std::size_t>(index)];
 }
 
+TimelineCanvas::PartHit TimelineCanvas::partAt(double x, double y) const
+{
+    PartHit top;
+    quint64 topZ = 0;
+    for (const auto &[id, box] : mModel.boxes()) {
+        if (top.id >= 0 && box.z < topZ)
+            continue;
+        BoxPart part = BoxPart::None;
+        if (box.date.visible && holds(box.date.rect, x, y))
+            part = BoxPart::Date;
+        else if (holds(box.picture.rect, x, y))
+            part = BoxPart::Picture;
+        else if (box.name.visible && holds(box.name.rect, x, y))
+            part = BoxPart::Name;
+        if (part != BoxPart::None) {
+            top = {id, part};
+            topZ = box.z;
+        }
+    }
+    return top;
+}
+
 qint32 TimelineCanvas::HitTest(double x, double y) const
 {
-    for (const auto &[id, box] : mModel.boxes()) {
-        if (holds(box.picture.rect, x, y))
-            return id;
-    }
-    return -1;
+    const PartHit hit = partAt(x, y);
+    return hit.part == BoxPart::Picture ? hit.id : -1;
 }
 
 qint32 TimelineCanvas::nameLabelAt(double x, double y) const
 {
-    for (const auto &[id, box] : mModel.boxes()) {
-        if (box.name.visible && holds(box.name.rect, x, y))
-            return id;
-    }
-    return -1;
+    const PartHit hit = partAt(x, y);
+    return hit.part == BoxPart::Name ? hit.id : -1;
 }
 
 void TimelineCanvas::BringToFront(qint32 id)
@@ -329,7 +245,7 @@ void TimelineCanvas::ShowSelection()
     b->picture.border = true;
     placeMarker();
     if (onSelectionChanged)
-        onSelectionChanged(BoxSelectedMenuState);
+        onSelectionChanged(mG.SelectedId);
     changed();
 }
 

@@ -7,7 +7,7 @@
 #include "dates/extdate.h"
 #include "picturecache.h"
 #include "scrollextents.h"
-#include "store/boxpositions.h"
+#include "store/placements.h"
 
 #include <QString>
 
@@ -18,6 +18,8 @@ namespace qm {
 
 class Globals;
 class TextMeasurer;
+class clEvent;
+class clFormat;
 
 // The canvas engine of the main window: loads a timeline's boxes, places new ones in date order,
 // stores their positions, removes them, and keeps selection, zoom and scroll extents; headless, so
@@ -52,8 +54,8 @@ public:
 
     // The model changed: repaint.
     std::function<void()> onChanged;
-    // A box was selected: set the menus for that state (MenuState::BoxSelected).
-    std::function<void(int eventMenuState)> onSelectionChanged;
+    // The selection changed: the id of the selected box, -1 for none.
+    std::function<void(qint32 selectedId)> onSelectionChanged;
     // Canvas size or scroll bar settings were computed again.
     std::function<void(const ScrollExtents &)> onScrollExtentsChanged;
     // ArrangeBox moved the box's name label: an open in-place editor follows it.
@@ -64,6 +66,15 @@ public:
     // and MinDist hold), stores every changed position (one transaction), and selects it. False (nothing done) without
     // a shown timeline or a stored event. An event that already had a box is placed again, never twice.
     bool InsertNewBox();
+    // Places boxes for stored events on the shown timeline exactly as one InsertNewBox after another
+    // in date order would (events of one date in the order given), reading the stored boxes once and
+    // writing every row in one transaction; the last one placed is selected. The layout is made at
+    // full size whatever the zoom. `placedOne` runs after each box (for progress; it may throw to stop,
+    // which leaves the file and the canvas as they were). Returns the ids placed, in placing order.
+    std::vector<qint32> PlaceEvents(const std::vector<const clEvent *> &events,
+                                    const std::function<void()> &placedOne = {});
+    // Runs a change that stores positions on the full-size canvas, then shows it at the zoom again.
+    void atZoomOne(const std::function<void()> &change);
     // Makes the box of g.CurEvent with its picture at (left, top), formatted and filled, with its
     // unit in CurUple; returns the event id. An existing box of the event is made again.
     qint32 LoadBox(qint32 left, qint32 top);
@@ -80,9 +91,18 @@ public:
     void AddTimeLineEvent(qint32 id);
     // Writes the box's position to its row of the shown timeline; nothing when there is none.
     void SaveBoxPosition(qint32 id);
-    // The first box in enumeration order whose picture holds the point, edges included; -1 for none.
+    // The part of a box painted on top at the point (edges included): boxes front to back, within a
+    // box the date label over the picture over the name label; hidden labels play no part.
+    enum class BoxPart { None, Picture, Name, Date };
+    struct PartHit
+    {
+        qint32 id = -1;
+        BoxPart part = BoxPart::None;
+    };
+    PartHit partAt(double x, double y) const;
+    // The box whose picture is on top at the point; -1 where none is, or where a label covers it.
     qint32 HitTest(double x, double y) const;
-    // The same for name labels, which the pictures' hit test does not see.
+    // The box whose name label is on top at the point; -1 for none.
     qint32 nameLabelAt(double x, double y) const;
     void BringToFront(qint32 id);
     // Marks g.SelectedId (red dashed connector, picture border, pointer under the date).
@@ -144,8 +164,10 @@ public:
     static int sliderValueFor(int minDist);
 
 private:
-    // LoadBox after the format of the box is in g.CurFormat.
-    void placeBox(qint32 left, qint32 top);
+    // Makes the event's box with its picture at (left, top) in the format given, as LoadBox does.
+    void placeBox(const clEvent &event, const clFormat &format, qint32 left, qint32 top);
+    std::vector<qint32> placeInDateOrder(const std::vector<const clEvent *> &events,
+                                         const std::function<void()> &placedOne);
     void changed();
     void placeMarker();
     // Moves of the boxes whose stored position differs from the one the canvas shows.

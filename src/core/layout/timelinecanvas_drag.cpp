@@ -12,13 +12,6 @@
 
 namespace qm {
 
-namespace {
-
-// Menu state of the main window with nothing selected.
-constexpr int NoSelectionMenuState = 1;
-
-} // namespace
-
 qint32 TimelineCanvas::pressAt(double x, double y, bool startDrag)
 {
     ClearSelection();
@@ -27,7 +20,7 @@ qint32 TimelineCanvas::pressAt(double x, double y, bool startDrag)
     mDragBoxes.clear();
     if (mG.SelectedId < 0) {
         if (onSelectionChanged)
-            onSelectionChanged(NoSelectionMenuState);
+            onSelectionChanged(-1);
         changed();
         return -1;
     }
@@ -169,9 +162,12 @@ bool TimelineCanvas::Compress()
 
 std::vector<BoxMove> TimelineCanvas::Compress2()
 {
-    if (!compressAll(true))
-        return {};
-    return movesOf(SortBoxes());
+    std::vector<BoxMove> moves;
+    atZoomOne([this, &moves] {
+        if (compressAll(true))
+            moves = movesOf(SortBoxes());
+    });
+    return moves;
 }
 
 bool TimelineCanvas::compressAll(bool cascades)

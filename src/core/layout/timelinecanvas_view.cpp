@@ -111,7 +111,7 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
                 mG.CurFormat->Eq(f->second);
             else
                 mG.CurFormat->GetDefault();
-            placeBox(roundTwips(q.value(1).toDouble()), roundTwips(q.value(2).toDouble()));
+            placeBox(*mG.CurEvent, *mG.CurFormat, roundTwips(q.value(1).toDouble()), roundTwips(q.value(2).toDouble()));
         }
         q.finish();
         reading.commit();

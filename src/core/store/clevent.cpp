@@ -5,6 +5,7 @@
 #include "datequeries.h"
 #include "elements.h"
 #include "globals.h"
+#include "placements.h"
 #include "sqlquery.h"
 #include "storedvalues.h"
 #include "storeerror.h"
@@ -157,7 +158,7 @@ void DeleteEventRow(ProjectDatabase &db, qint32 id)
     TransactionGuard guard(db);
     execSql(db, QStringLiteral("DELETE FROM Event WHERE Id = ?"), {id});
     execSql(db, QStringLiteral("DELETE FROM EventElement WHERE EventId = ?"), {id});
-    execSql(db, QStringLiteral("DELETE FROM TimeLineEvent WHERE EventId = ?"), {id});
+    removeEventFromTimelines(db, id);
     execSql(db, QStringLiteral("DELETE FROM Format WHERE EventId = ?"), {id});
     guard.commit();
 }

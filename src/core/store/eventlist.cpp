@@ -3,6 +3,7 @@
 #include "eventlist.h"
 
 #include "datequeries.h"
+#include "placements.h"
 #include "sqlquery.h"
 #include "textrule.h"
 
@@ -84,13 +85,9 @@ std::vector<EventListRow> loadEventList(ProjectDatabase &db, qint32 timelineId)
             list += q.value(2).toString();
         }
     }
-    {
-        SqlQuery q(db, QStringLiteral("SELECT EventId FROM TimeLineEvent WHERE TimeLineId = ?"));
-        q.bind(timelineId).exec();
-        while (q.next()) {
-            if (const auto it = index.find(q.value(0).toInt()); it != index.end())
-                rows[it->second].onTimeline = true;
-        }
+    for (const qint32 id : eventsOnTimeline(db, timelineId)) {
+        if (const auto it = index.find(id); it != index.end())
+            rows[it->second].onTimeline = true;
     }
     reading.commit();
     return rows;

@@ -2,9 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "placements.h"
 
+#include "datequeries.h"
+#include "preparedstatement.h"
+#include "projectdatabase.h"
 #include "sqlquery.h"
+#include "storeerror.h"
 
 namespace qm {
+
+double storedTwips(double value)
+{
+    return static_cast<double>(static_cast<float>(value));
+}
 
 std::vector<Placement> timelinePlacements(ProjectDatabase &db, qint32 timelineId)
 {
@@ -16,6 +25,108 @@ std::vector<Placement> timelinePlacements(ProjectDatabase &db, qint32 timelineId
     while (q.next())
         list.push_back({q.value(0).toInt(), q.value(1).toDouble(), q.value(2).toDouble()});
     return list;
+}
+
+std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timelineId)
+{
+    SqlQuery q(db, QStringLiteral("SELECT tle.EventId, e.EventDate, e.EventEra FROM TimeLineEvent tle "
+                                  "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
+                                  "ORDER BY e.EventEra, e.EventDate, e.Id"));
+    q.bind(timelineId).exec();
+    std::vector<DatedPlacement> list;
+    while (q.next())
+        list.push_back({q.value(0).toInt(), storedDate(q.value(1), q.value(2))});
+    return list;
+}
+
+std::map<qint32, QPointF> storedBoxPositions(ProjectDatabase &db, qint32 timelineId)
+{
+    SqlQuery q(db, QStringLiteral("SELECT EventId, BoxLeft, BoxTop FROM TimeLineEvent WHERE TimeLineId = ? "
+                                  "ORDER BY rowid"));
+    q.bind(timelineId).exec();
+    std::map<qint32, QPointF> positions;
+    while (q.next())
+        positions.emplace(q.value(0).toInt(), QPointF(q.value(1).toDouble(), q.value(2).toDouble()));
+    return positions;
+}
+
+std::set<qint32> eventsOnTimeline(ProjectDatabase &db, qint32 timelineId)
+{
+    SqlQuery q(db, QStringLiteral("SELECT EventId FROM TimeLineEvent WHERE TimeLineId = ?"));
+    q.bind(timelineId).exec();
+    std::set<qint32> ids;
+    while (q.next())
+        ids.insert(q.value(0).toInt());
+    return ids;
+}
+
+std::vector<std::pair<qint32, qint32>> allPlacements(ProjectDatabase &db)
+{
+    SqlQuery q(db, QStringLiteral("SELECT EventId, TimeLineId FROM TimeLineEvent"));
+    q.exec();
+    std::vector<std::pair<qint32, qint32>> list;
+    while (q.next())
+        list.emplace_back(q.value(0).toInt(), q.value(1).toInt());
+    return list;
+}
+
+void storeBoxPositions(ProjectDatabase &db, qint32 timelineId, const std::vector<BoxPosition> &positions)
+{
+    if (positions.empty())
+        return;
+    if (!db.isOpen())
+        throw StoreError(QStringLiteral("No project is open"));
+    TransactionGuard guard(db);
+    // Prepared once: a drop or a compression writes a thousand rows and must not parse a thousand statements.
+    PreparedStatement update(
+        db, QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = ?, BoxTop = ? WHERE TimeLineId = ? AND EventId = ?"));
+    for (const BoxPosition &p : positions)
+        update.run({storedTwips(p.at.x()), storedTwips(p.at.y()), timelineId, p.eventId});
+    guard.commit();
+}
+
+void replacePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<Placement> &rows)
+{
+    if (rows.empty())
+        return;
+    TransactionGuard guard(db);
+    PreparedStatement remove(db, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"));
+    PreparedStatement insert(
+        db, QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) VALUES (?, ?, ?, ?)"));
+    for (const Placement &p : rows) {
+        // One row per event and timeline: a second one would bring the box back twice.
+        remove.run({timelineId, p.eventId});
+        insert.run({timelineId, p.eventId, storedTwips(p.BoxLeft), storedTwips(p.BoxTop)});
+    }
+    guard.commit();
+}
+
+void shiftPlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<std::pair<qint32, double>> &shifts)
+{
+    if (shifts.empty())
+        return;
+    TransactionGuard guard(db);
+    PreparedStatement shift(
+        db, QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = BoxLeft + ? WHERE TimeLineId = ? AND EventId = ?"));
+    for (const auto &[id, dx] : shifts)
+        shift.run({dx, timelineId, id});
+    guard.commit();
+}
+
+void removeEventFromTimelines(ProjectDatabase &db, qint32 eventId)
+{
+    execSql(db, QStringLiteral("DELETE FROM TimeLineEvent WHERE EventId = ?"), {eventId});
+}
+
+void removePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<qint32> &eventIds)
+{
+    if (eventIds.empty())
+        return;
+    TransactionGuard guard(db);
+    PreparedStatement remove(db, QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"));
+    for (const qint32 id : eventIds)
+        remove.run({timelineId, id});
+    guard.commit();
 }
 
 } // namespace qm

@@ -2,10 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dates/extdate.h"
+
+#include <QPointF>
 #include <QtGlobal>
 
+#include <map>
+#include <set>
+#include <utility>
 #include <vector>
 
+// Every statement on the boxes of timelines (table TimeLineEvent) lives here.
 namespace qm {
 
 class ProjectDatabase;
@@ -18,8 +25,53 @@ struct Placement
     double BoxTop = 0.0;
 };
 
+// Where a box stands on a timeline as the file keeps it: its picture's top-left corner at zoom 1.
+struct BoxPosition
+{
+    qint32 eventId = 0;
+    QPointF at;
+};
+
+// A box moved from one stored position to another; what an undo puts back.
+struct BoxMove
+{
+    qint32 eventId = 0;
+    QPointF before;
+    QPointF after;
+};
+
+// A box of a timeline with the date of its event.
+struct DatedPlacement
+{
+    qint32 eventId = 0;
+    ExtDate date;
+};
+
 // The boxes of a timeline in chronological order of their events (era, then date). Rows naming an
 // event that no longer exists are left out: there is nothing to show for them.
 std::vector<Placement> timelinePlacements(ProjectDatabase &db, qint32 timelineId);
+// The boxes stored for the timeline with the dates of their events, in chronological order.
+std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timelineId);
+// The stored position of every box of the timeline (the first row where an event has several).
+std::map<qint32, QPointF> storedBoxPositions(ProjectDatabase &db, qint32 timelineId);
+// The events with a box on the timeline.
+std::set<qint32> eventsOnTimeline(ProjectDatabase &db, qint32 timelineId);
+// Every (event, timeline) pair that has a box.
+std::vector<std::pair<qint32, qint32>> allPlacements(ProjectDatabase &db);
+
+// Writes the positions of boxes already on the timeline in one transaction; boxes without a row are
+// left alone. Positions go in as single-precision values, as they always were.
+void storeBoxPositions(ProjectDatabase &db, qint32 timelineId, const std::vector<BoxPosition> &positions);
+// Gives each event exactly one row on the timeline, at the position given (one transaction).
+void replacePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<Placement> &rows);
+// Moves the boxes of the events right by their amounts, every row of each (one transaction).
+void shiftPlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<std::pair<qint32, double>> &shifts);
+// Takes the event's boxes off every timeline.
+void removeEventFromTimelines(ProjectDatabase &db, qint32 eventId);
+// Takes the events' boxes off the timeline (one transaction).
+void removePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<qint32> &eventIds);
+
+// The same value in single precision: what the file keeps of a position.
+double storedTwips(double value);
 
 } // namespace qm

@@ -49,8 +49,8 @@ void frmMain::buildCanvas()
     connect(tmrUnload, &QTimer::timeout, this, &frmMain::tmrUnload_Timer);
 
     mCanvas->onChanged = [this] { mView->Pic->update(); };
-    mCanvas->onSelectionChanged = [this](int state) {
-        setEventMenuState(state);
+    mCanvas->onSelectionChanged = [this](qint32 id) {
+        setEventMenuState(id >= 0 ? MenuState::BoxSelected : MenuState::NoSelection);
         followSelection();
     };
 }

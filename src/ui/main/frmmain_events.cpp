@@ -130,10 +130,8 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
     try {
         if (!off.empty())
             pushCommand(*mUndo, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, off, QString()));
-        for (const qint32 id : on) {
-            g.CurEvent = loadEventAside(g, id);
-            pushCommand(*mUndo, std::make_unique<InsertBoxCommand>(*mCanvas, false));
-        }
+        if (!on.empty())
+            pushCommand(*mUndo, std::make_unique<InsertBoxCommand>(*mCanvas, on, QString()));
     } catch (...) {
         mUndo->endMacro();
         mView->refreshExtents();

@@ -221,8 +221,8 @@ TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
     f.insert(a);
     // Well right of the subtitle, which the pointer keeps clear of.
     f.canvas.placeBoxAt(a, QPointF(5000, 1000));
-    int menuState = -1;
-    f.canvas.onSelectionChanged = [&menuState](int state) { menuState = state; };
+    qint32 reported = -1;
+    f.canvas.onSelectionChanged = [&reported](qint32 id) { reported = id; };
     f.t.g.Zoom = 2; // the gap under the date follows the zoom
     f.canvas.ShowSelection();
     const qm::CanvasBox &b = *f.canvas.model().box(a);
@@ -233,7 +233,7 @@ TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
     EXPECT_TRUE(marker.visible);
     EXPECT_DOUBLE_EQ(marker.rect.center().x(), b.connector.p1.x());
     EXPECT_DOUBLE_EQ(marker.rect.top(), b.date.rect.bottom() + 100);
-    EXPECT_EQ(menuState, 2);
+    EXPECT_EQ(reported, a);
 
     f.canvas.ClearSelection();
     EXPECT_EQ(b.connector.color, 0);

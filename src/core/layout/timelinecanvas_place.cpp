@@ -1,0 +1,240 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Placing boxes in date order: one pass for any number of events, as one insertion after another would.
+#include "timelinecanvas.h"
+
+#include "store/clevent.h"
+#include "store/clformat.h"
+#include "store/globals.h"
+#include "store/placements.h"
+#include "store/sqlquery.h"
+
+#include <algorithm>
+#include <limits>
+#include <set>
+
+namespace qm {
+
+namespace {
+
+// Chronological order as the file sorts boxes: era, date, then id.
+bool chronologicallyBefore(const ExtDate &a, qint32 aId, const ExtDate &b, qint32 bId)
+{
+    const QChar order = a.Compare(b);
+    if (order == u'<')
+        return true;
+    if (order == u'>')
+        return false;
+    return aId < bId;
+}
+
+} // namespace
+
+void TimelineCanvas::atZoomOne(const std::function<void()> &change)
+{
+    const double zoom = mG.Zoom;
+    if (zoom == 1.0 || zoom <= 0.0) {
+        change();
+        return;
+    }
+    // Stored layouts are what the timeline looks like at full size: labels wrap and measure there, so
+    // the change is made on the full-size canvas and then shown at the zoom again.
+    ScaleCanvas(1.0 / zoom);
+    mG.Zoom = 1.0;
+    auto back = [this, zoom] {
+        mG.Zoom = zoom;
+        ScaleCanvas(zoom);
+        if (mG.SelectedId >= 0 && mModel.imPointer.visible)
+            placeMarker();
+    };
+    try {
+        change();
+    } catch (...) {
+        back();
+        throw;
+    }
+    back();
+}
+
+bool TimelineCanvas::InsertNewBox()
+{
+    if (!mG.CurEvent || mG.CurEvent->Id <= 0 || mG.CurTimeLineId <= 0)
+        return false;
+    std::vector<const clEvent *> one{mG.CurEvent.get()};
+    return !PlaceEvents(one).empty();
+}
+
+std::vector<qint32> TimelineCanvas::PlaceEvents(const std::vector<const clEvent *> &events,
+                                                const std::function<void()> &placedOne)
+{
+    std::vector<qint32> placed;
+    if (mG.CurTimeLineId <= 0 || events.empty())
+        return placed;
+    atZoomOne([&] { placed = placeInDateOrder(events, placedOne); });
+    return placed;
+}
+
+std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clEvent *> &events,
+                                                     const std::function<void()> &placedOne)
+{
+    struct New
+    {
+        const clEvent *event;
+        qint32 id;
+        ExtDate date;
+    };
+    std::vector<New> news;
+    std::set<qint32> newIds;
+    for (const clEvent *e : events) {
+        if (!e || e->Id <= 0 || !newIds.insert(e->Id).second)
+            continue;
+        news.push_back({e, e->Id, e->EventDate ? *e->EventDate : ExtDate(0.0, EraInvalid)});
+    }
+    // One insertion after another in date order, events of the same date in the order given; those
+    // without a date stand apart from the others and go last.
+    std::stable_sort(news.begin(), news.end(), [](const New &a, const New &b) {
+        if (a.date.isValid() != b.date.isValid())
+            return a.date.isValid();
+        return a.date.Compare(b.date) == u'<';
+    });
+
+    // The boxes already there, read once. Events placed again and boxes without a date play no part,
+    // nor does a stray second row of an event.
+    struct Existing
+    {
+        qint32 id;
+        ExtDate date;
+        double left; // leftmost extent before this pass
+    };
+    std::vector<Existing> existing;
+    {
+        std::set<qint32> seen;
+        for (const DatedPlacement &row : datedPlacements(mG.ProjectDb, mG.CurTimeLineId)) {
+            if (newIds.count(row.eventId) || !IsOnCanvas(row.eventId) || !row.date.isValid() ||
+                !seen.insert(row.eventId).second)
+                continue;
+            existing.push_back({row.eventId, row.date, static_cast<double>(LoadUple(row.eventId).Left)});
+        }
+    }
+    // The left edge nearest the start among the boxes from each one on: what a new box must keep clear of.
+    std::vector<double> leftFrom(existing.size() + 1, std::numeric_limits<double>::infinity());
+    for (std::size_t i = existing.size(); i-- > 0;)
+        leftFrom[i] = std::min(leftFrom[i + 1], existing[i].left);
+
+    // What the canvas looked like, to put it back when storing fails half way.
+    std::vector<CanvasBox> before;
+    for (const Existing &e : existing)
+        before.push_back(*mModel.box(e.id));
+    for (const New &n : news) {
+        if (const CanvasBox *b = mModel.box(n.id))
+            before.push_back(*b);
+    }
+    const CanvasMarker oldMarker = mModel.imPointer;
+    const qint32 oldSelected = mG.SelectedId;
+
+    const double minDist = mG.MinDist;
+    // Boxes from `next` on have not been passed yet: every insertion before them moved them by
+    // `pending` more, which the canvas learns once they are passed or at the end.
+    std::size_t next = 0;
+    double pending = 0.0;
+    std::vector<double> shiftOf(existing.size(), 0.0);
+    auto pass = [&](std::size_t i) {
+        shiftOf[i] = pending;
+        if (pending != 0.0) {
+            mModel.box(existing[i].id)->picture.rect.translate(pending, 0);
+            ArrangeBox(existing[i].id);
+        }
+    };
+    std::vector<qint32> placed;
+    std::vector<Placement> rows;
+    clFormat format;
+    std::vector<std::pair<qint32, clFormat>> formats;
+    try {
+        ClearSelection();
+        for (std::size_t k = 0; k < news.size(); ++k) {
+            const New &n = news[k];
+            if (n.date.isValid()) {
+                while (next < existing.size() && existing[next].date.Compare(n.date) != u'>')
+                    pass(next++);
+            }
+            // The latest box of an earlier date, old or new.
+            qint32 previous = -1;
+            if (n.date.isValid()) {
+                std::size_t e = next;
+                while (e > 0 && existing[e - 1].date.Compare(n.date) != u'<')
+                    --e;
+                if (e > 0)
+                    previous = existing[e - 1].id;
+                for (std::size_t j = k; j-- > 0;) {
+                    if (news[j].date.Compare(n.date) != u'<')
+                        continue;
+                    if (previous < 0 || chronologicallyBefore(existing[e - 1].date, previous, news[j].date, news[j].id))
+                        previous = news[j].id;
+                    break;
+                }
+            }
+            const double x = previous < 0 ? minDist : LoadUple(previous).Right + minDist;
+
+            mModel.removeBox(n.id);
+            format.GetFormat(mG.ProjectDb, n.id, mG.CurTimeLineId);
+            placeBox(*n.event, format, roundTwips(x), roundTwips(minDist));
+            QRectF &pic = CurUple.Picture().rect;
+            // The date may stick out left of the picture: it too keeps MinDist from what lies left of it.
+            const double room = x - CurUple.Left;
+            if (room > 0) {
+                pic.translate(room, 0);
+                CurUple.Arrange();
+            }
+            const QRectF &title = mModel.lblLabel.rect;
+            if (title.left() + title.width() + minDist > pic.left() &&
+                title.top() + title.height() + minDist > pic.top()) {
+                pic.moveTop(title.top() + title.height() + minDist);
+                CurUple.Arrange();
+            }
+            // Later boxes make at least the usual room, and more for a wide box, so that none of them
+            // ends up left of the new one or closer to it than MinDist.
+            if (n.date.isValid() && next < existing.size())
+                pending += std::max(InsertShift, CurUple.Right + minDist - (leftFrom[next] + pending));
+            rows.push_back({n.id, storedPositionOf(n.id).x(), storedPositionOf(n.id).y()});
+            placed.push_back(n.id);
+            formats.emplace_back(n.id, format);
+            if (placedOne)
+                placedOne();
+        }
+        while (next < existing.size())
+            pass(next++);
+
+        std::vector<std::pair<qint32, double>> shifts;
+        for (std::size_t i = 0; i < existing.size(); ++i) {
+            if (shiftOf[i] != 0.0)
+                shifts.emplace_back(existing[i].id, shiftOf[i]);
+        }
+        TransactionGuard guard(mG.ProjectDb);
+        replacePlacements(mG.ProjectDb, mG.CurTimeLineId, rows);
+        shiftPlacements(mG.ProjectDb, mG.CurTimeLineId, shifts);
+        for (const auto &[id, f] : formats)
+            f.Save(mG.ProjectDb, id, mG.CurTimeLineId);
+        if (!formats.empty())
+            mG.CurFormat->Eq(formats.back().second);
+        UpdateScrollExtents();
+        if (!placed.empty())
+            mG.SelectedId = placed.back();
+        guard.commit();
+    } catch (...) {
+        for (const qint32 id : placed)
+            mModel.removeBox(id);
+        for (const CanvasBox &b : before)
+            mModel.restoreBox(b);
+        mModel.imPointer = oldMarker;
+        mG.SelectedId = oldSelected;
+        ShowSelection();
+        UpdateScrollExtents();
+        changed();
+        throw;
+    }
+    ShowSelection();
+    changed();
+    return placed;
+}
+
+} // namespace qm
