@@ -147,34 +147,6 @@ TEST(InsertNewBox, AFailedWriteLeavesCanvasAndFileAsTheyWere)
     }
 }
 
-TEST(InsertNewBox, AZoomedInsertStoresWhatAFullSizeOneWould)
-{
-    std::map<qint32, QPointF> full;
-    for (const bool zoomed : {false, true}) {
-        SCOPED_TRACE(zoomed);
-        PlacementFixture f;
-        const qint32 a = f.insert(qmtest::addEvent(f.t.g, "Alpha", 2001, 1, 1));
-        f.insert(qmtest::addEvent(f.t.g, "Gamma", 2001, 3, 3));
-        if (zoomed) {
-            f.canvas.zoomIn();
-            f.canvas.zoomIn();
-        }
-        f.insert(qmtest::addEvent(f.t.g, "Betas", 2001, 2, 2));
-        const auto stored = f.storedPositions();
-        if (!zoomed) {
-            full = stored;
-            continue;
-        }
-        ASSERT_EQ(stored.size(), full.size());
-        // Zoomed edges are whole twips of the zoomed canvas: under a twip apart at full size.
-        for (const auto &[id, at] : full) {
-            EXPECT_NEAR(stored.at(id).x(), at.x(), 1.0) << id;
-            EXPECT_NEAR(stored.at(id).y(), at.y(), 1.0) << id;
-        }
-        EXPECT_NEAR(f.pictureAt(a).x(), 320 * 1.44, 0.01);
-    }
-}
-
 TEST(InsertNewBox, LaterBoxesMakeRoomForAWideBoxSoThatDateOrderAndMinDistHold)
 {
     PlacementFixture f;
@@ -268,7 +240,7 @@ TEST(SortBoxes, OrdersByConnectorXWithLaterBoxesFirstAmongEquals)
     }
 }
 
-TEST(HitTest, FindsThePictureEdgesIncludedAndTheFirstBoxWhereTheyOverlap)
+TEST(HitTest, FindsThePartPaintedOnTop)
 {
     qm::Globals g;
     FakeMeasurer m;
@@ -281,16 +253,120 @@ TEST(HitTest, FindsThePictureEdgesIncludedAndTheFirstBoxWhereTheyOverlap)
         qint32 id;
     } cases[] = {
         {1000, 500, 5},    {1100, 600, 5}, {999.9, 600, -1},  {1100, 499.9, -1}, {1200, 600, 5},
-        {1200.1, 600, -1}, {1350, 900, 3}, {1350.1, 900, -1}, {1175, 750, 3}, // the overlap: enumeration order
+        {1200.1, 600, -1}, {1350, 900, 3}, {1350.1, 900, -1}, {1175, 750, 3}, // the overlap: 3 is painted last
         {0, 0, -1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(canvas.HitTest(c.x, c.y), c.id) << c.x << ", " << c.y;
+    // A box brought to the front is the one under the pointer, whatever its id.
+    canvas.BringToFront(5);
+    EXPECT_EQ(canvas.HitTest(1175, 750), 5);
 
+    // A name label painted over another box's picture hides it from the pointer.
+    canvas.model().box(3)->name.rect = QRectF(1000, 500, 100, 100);
+    EXPECT_EQ(canvas.HitTest(1050, 550), 5);
+    canvas.BringToFront(3);
+    EXPECT_EQ(canvas.HitTest(1050, 550), -1);
+    EXPECT_EQ(canvas.nameLabelAt(1050, 550), 3);
     canvas.model().box(5)->name.rect = QRectF(1250, 500, 400, 200);
     EXPECT_EQ(canvas.nameLabelAt(1650, 700), 5);
     EXPECT_EQ(canvas.nameLabelAt(1249, 600), -1);
-    EXPECT_EQ(canvas.HitTest(1400, 600), -1);
+}
+
+// A timeline of boxes old and new, some names long enough to wrap, dated before, between and
+// after each other.
+struct MixedTimeline : qmtest::PlacementFixture
+{
+    MixedTimeline()
+    {
+        for (const auto &[name, year] : std::vector<std::pair<QString, int>>{
+                 {"Founding", 1100}, {"A war that has a name long enough to wrap", 1300}, {"Peace", 1500}})
+            insert(qmtest::addEvent(t.g, name, year, 5, 1));
+        for (const auto &[name, year] : std::vector<std::pair<QString, int>>{{"Late", 1800},
+                                                                             {"Before all of them", 1000},
+                                                                             {"Between", 1200},
+                                                                             {"Also between, but wider", 1250},
+                                                                             {"Just after", 1501}})
+            added.push_back(qmtest::addEvent(t.g, name, year, 3, 3));
+    }
+    std::vector<qint32> added;
+};
+
+TEST(PlaceEvents, EqualsOneInsertionAfterAnotherBoxForBox)
+{
+    MixedTimeline one;
+    const std::vector<qint32> &a = one.added;
+    const std::vector<qint32> byDate{a[1], a[2], a[3], a[4], a[0]};
+    for (const qint32 id : byDate)
+        one.insert(id);
+
+    MixedTimeline batch;
+    std::vector<std::unique_ptr<qm::clEvent>> owned;
+    std::vector<const qm::clEvent *> events;
+    for (const qint32 id : batch.added) {
+        owned.push_back(std::make_unique<qm::clEvent>(batch.t.g));
+        owned.back()->EventDate = std::make_shared<qm::ExtDate>();
+        owned.back()->Id = id;
+        owned.back()->Load();
+        events.push_back(owned.back().get());
+    }
+    int progress = 0;
+    EXPECT_EQ(batch.canvas.PlaceEvents(events, [&progress] { ++progress; }), byDate);
+    EXPECT_EQ(progress, 5);
+    EXPECT_EQ(batch.storedPositions(), one.storedPositions());
+    for (const auto &[id, box] : one.canvas.model().boxes())
+        EXPECT_EQ(batch.pictureAt(id), box.picture.rect.topLeft()) << id;
+    EXPECT_EQ(batch.t.g.SelectedId, byDate.back());
+
+    // A pass stopped half way leaves the file and the canvas as they were.
+    MixedTimeline stopped;
+    const auto before = stopped.storedPositions();
+    events.clear();
+    for (const qint32 id : stopped.added) {
+        owned.push_back(std::make_unique<qm::clEvent>(stopped.t.g));
+        owned.back()->EventDate = std::make_shared<qm::ExtDate>();
+        owned.back()->Id = id;
+        owned.back()->Load();
+        events.push_back(owned.back().get());
+    }
+    int placed = 0;
+    EXPECT_THROW(stopped.canvas.PlaceEvents(events,
+                                            [&placed] {
+                                                if (++placed == 3)
+                                                    throw std::runtime_error("stop");
+                                            }),
+                 std::runtime_error);
+    EXPECT_EQ(stopped.storedPositions(), before);
+    EXPECT_EQ(stopped.canvas.model().boxCount(), 3u);
+}
+
+TEST(StoredChanges, AreTheSameAtEveryZoom)
+{
+    std::map<double, std::map<qint32, QPointF>> inserted, compressed;
+    for (const double zoom : {0.5, 1.0, 1.7}) {
+        MixedTimeline f;
+        f.t.g.Zoom = zoom;
+        f.canvas.ScaleCanvas(zoom);
+        for (const qint32 id : f.added)
+            f.insert(id);
+        inserted[zoom] = f.storedPositions();
+        std::vector<qm::BoxPosition> positions;
+        for (const qm::BoxMove &m : f.canvas.Compress2())
+            positions.push_back({m.eventId, m.after});
+        qm::storeBoxPositions(f.t.g.ProjectDb, f.timelineId, positions);
+        compressed[zoom] = f.storedPositions();
+        // The canvas still shows the zoom it had.
+        EXPECT_DOUBLE_EQ(f.t.g.Zoom, zoom);
+        const qint32 last = f.added.back();
+        EXPECT_NEAR(f.pictureAt(last).x(), compressed[zoom][last].x() * zoom, 1e-6);
+    }
+    for (const double zoom : {0.5, 1.7}) {
+        EXPECT_EQ(inserted[zoom], inserted[1.0]) << zoom;
+        EXPECT_EQ(compressed[zoom], compressed[1.0]) << zoom;
+    }
+    // Whole twips, as a full-size layout makes them.
+    for (const auto &[id, at] : inserted[1.7])
+        EXPECT_EQ(at.x(), std::round(at.x())) << id;
 }
 
 } // namespace
