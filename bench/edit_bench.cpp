@@ -3,6 +3,7 @@
 // How fast boxes follow the mouse, how fast a drop and a compression are stored and undone.
 #include "benchsupport.h"
 
+#include "edit/insertboxcommand.h"
 #include "edit/moveboxescommand.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
@@ -108,6 +109,35 @@ void BM_Compress2Of1000Boxes(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Compress2Of1000Boxes)->ArgName("undo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Include & Exit of 1,000 events of the same years that are not on the timeline yet, as one step
+// (goal: under 300 ms); undone untimed.
+void BM_Include1000Events(benchmark::State &state)
+{
+    LoadedBoxes b;
+    qm::Globals &g = b.project.g;
+    std::vector<qint32> ids;
+    {
+        qm::TransactionGuard guard(g.ProjectDb);
+        for (int i = 0; i < 1000; ++i) {
+            qm::clEvent e(g);
+            e.EventDate = std::make_shared<qm::ExtDate>(10000.5 + i, qm::EraPlain);
+            e.EventDateStr = e.EventDate->Render();
+            e.Name = QStringLiteral("Included event %1").arg(i);
+            ids.push_back(e.Save());
+        }
+        guard.commit();
+    }
+    QUndoStack stack;
+    for (auto _ : state) {
+        qm::pushCommand(stack, std::make_unique<qm::InsertBoxCommand>(b.canvas, ids, QStringLiteral("choice")));
+        state.PauseTiming();
+        state.counters["boxes"] = static_cast<double>(b.canvas.model().boxCount());
+        stack.undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Include1000Events)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
