@@ -17,32 +17,6 @@ namespace qmtool {
 
 namespace {
 
-// One value of a tab-separated line: what would split the line or the value is written as an escape.
-QString field(const QString &value)
-{
-    QString s;
-    s.reserve(value.size());
-    for (QChar c : value) {
-        switch (c.unicode()) {
-        case u'\\':
-            s += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            s += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            s += QStringLiteral("\\r");
-            break;
-        case u'\n':
-            s += QStringLiteral("\\n");
-            break;
-        default:
-            s += c;
-        }
-    }
-    return s;
-}
-
 QString onlyFile(const Arguments &a, const QString &command)
 {
     if (a.positional.size() != 1)

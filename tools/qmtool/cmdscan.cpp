@@ -13,36 +13,6 @@
 
 namespace qmtool {
 
-namespace {
-
-// One field of a tab-separated line: what would break the line or the field is written as an escape.
-QString field(const QString &value)
-{
-    QString s;
-    s.reserve(value.size());
-    for (QChar c : value) {
-        switch (c.unicode()) {
-        case u'\\':
-            s += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            s += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            s += QStringLiteral("\\r");
-            break;
-        case u'\n':
-            s += QStringLiteral("\\n");
-            break;
-        default:
-            s += c;
-        }
-    }
-    return s;
-}
-
-} // namespace
-
 int cmdScan(const QStringList &args)
 {
     const Arguments a = Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today")});

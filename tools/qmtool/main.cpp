@@ -168,6 +168,31 @@ void writeLine(const QString &line, std::FILE *stream)
 
 } // namespace
 
+QString field(const QString &value)
+{
+    QString s;
+    s.reserve(value.size());
+    for (QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            s += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            s += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            s += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            s += QStringLiteral("\\n");
+            break;
+        default:
+            s += c;
+        }
+    }
+    return s;
+}
+
 void out(const QString &line)
 {
     writeLine(line, stdout);

@@ -49,6 +49,8 @@ struct Arguments
 // The timeline named with --timeline, else the one the project shows on opening, else the first by name.
 qint32 chooseTimeline(qm::ProjectDatabase &db, const Arguments &a);
 
+// One field of a tab-separated line: what would break the line or the field is written as an escape.
+QString field(const QString &value);
 void out(const QString &line);
 void err(const QString &line);
 // The date given with --today, or an invalid date when there is none.
