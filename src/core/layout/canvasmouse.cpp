@@ -28,19 +28,15 @@ bool CanvasMouse::labelAt(double x, double y, LabelHit &hit) const
         hit = {LabelKind::Subtitle, -2};
         return true;
     }
-    for (const auto &[id, box] : m.boxes()) {
-        if (holds(box.date, x, y)) {
-            hit = {LabelKind::Date, id};
-            return true;
-        }
-    }
-    for (const auto &[id, box] : m.boxes()) {
-        if (holds(box.name, x, y)) {
-            hit = {LabelKind::Name, id};
-            return true;
-        }
-    }
-    return false;
+    // The label the user sees there: the one painted on top, not one hidden under another box.
+    const TimelineCanvas::PartHit top = mCanvas.partAt(x, y);
+    if (top.part == TimelineCanvas::BoxPart::Date)
+        hit = {LabelKind::Date, top.id};
+    else if (top.part == TimelineCanvas::BoxPart::Name)
+        hit = {LabelKind::Name, top.id};
+    else
+        return false;
+    return true;
 }
 
 void CanvasMouse::press(double x, double y, Qt::MouseButton button)
