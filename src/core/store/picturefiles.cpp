@@ -63,7 +63,9 @@ QStringList libraryFiles(const Globals &g, const QString &source, const QString 
     folder.setNameFilters(patterns);
     QStringList names = folder.entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     // Names a project could not refer to would only give empty pictures.
-    names.removeIf([](const QString &n) { return !isLibraryFileName(n); });
+    const QString root = libraryRoot(g, source);
+    names.removeIf(
+        [&folder, &root](const QString &n) { return !isLibraryFileName(n) || !staysInside(folder.filePath(n), root); });
     return names;
 }
 
@@ -127,6 +129,13 @@ ImportResult importPictures(const Globals &g, const QString &kind, const QString
             result.failures << QStringLiteral("%1: the project's picture folder cannot be made").arg(p);
         return result;
     }
+    // Pictures are written only inside the project: never through a link that leads elsewhere.
+    if (!staysInside(folder, g.ProjectFolder)) {
+        for (const QString &p : paths)
+            result.failures << QStringLiteral("%1: the project's picture folder leads outside the project")
+                                   .arg(QDir::toNativeSeparators(p));
+        return result;
+    }
     const int total = static_cast<int>(paths.size());
     for (int i = 0; i < total; ++i) {
         const QFileInfo info(paths[i]);
@@ -134,6 +143,9 @@ ImportResult importPictures(const Globals &g, const QString &kind, const QString
         QString error;
         if (!info.isFile())
             error = QStringLiteral("there is no such file");
+        else if (QFileInfo(target).isSymLink())
+            error = QStringLiteral("the picture of that name in the project is a link to a file elsewhere; it is "
+                                   "not replaced");
         else if (QFileInfo(target).exists() && QFileInfo(target).canonicalFilePath() == info.canonicalFilePath())
             error.clear(); // already in the library: nothing to copy
         else

@@ -39,11 +39,30 @@ bool isLibraryFileName(const QString &fileName)
            !fileName.contains(u'\\') && !fileName.contains(QChar(u'\0'));
 }
 
+QString libraryRoot(const Globals &g, const QString &source)
+{
+    return source == u"C" ? g.ProjectFolder : g.appFolder;
+}
+
+bool staysInside(const QString &path, const QString &root)
+{
+    // Links are followed to where they lead: a picture or folder that leads out of its library is refused.
+    const QString real = QFileInfo(path).canonicalFilePath();
+    const QString realRoot = QFileInfo(root).canonicalFilePath();
+    if (real.isEmpty() || realRoot.isEmpty())
+        return false;
+    return real == realRoot || real.startsWith(realRoot + u'/');
+}
+
 QString libraryPicturePath(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
 {
     if (!isLibraryFileName(fileName))
         return {};
-    return PictureFolder(g, source, kind) + fileName;
+    const QString path = PictureFolder(g, source, kind) + fileName;
+    const QString root = libraryRoot(g, source);
+    if (root.isEmpty() || !staysInside(path, root))
+        return {};
+    return path;
 }
 
 QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)

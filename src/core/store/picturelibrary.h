@@ -20,6 +20,12 @@ QString PictureFolder(const Globals &g, const QString &source, const QString &ki
 // True for a plain file name: a name from a project file must not lead out of its library.
 bool isLibraryFileName(const QString &fileName);
 // The path of a picture in its library; empty when the name is not a plain file name.
+// The folder a library's pictures must stay inside: the project's folder (source "C") or the
+// application's (the stock library).
+QString libraryRoot(const Globals &g, const QString &source);
+// True when the file or folder, links followed, lies inside the root.
+bool staysInside(const QString &path, const QString &root);
+// The picture's file, or "" when the name could not be in a library or the file leads out of it.
 QString libraryPicturePath(const Globals &g, const QString &source, const QString &kind, const QString &fileName);
 QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName);
 // Reads one picture file with the same limits.

@@ -6,7 +6,9 @@
 #include "storeerror.h"
 #include "textrule.h"
 
+#include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -14,6 +16,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -172,6 +175,11 @@ void ProjectDatabase::connect(const QString &path, bool readOnly)
     }
     mPath = path;
     mReadOnly = readOnly;
+    // A project file comes from anywhere: what its schema holds (triggers, views, defaults) never
+    // runs functions with side effects, and nothing may write the schema behind the engine's back.
+    sqlite3 *sqlite = sqliteHandle(mDb);
+    sqlite3_db_config(sqlite, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(sqlite, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     registerCollation();
 }
 
@@ -195,6 +203,10 @@ void ProjectDatabase::open(const QString &path, Mode mode)
     if (!hasSqliteHeader(path))
         throw NotAProjectError(NotAProject, QStringLiteral("not an SQLite database"));
 
+    // A journal beside the file is either a live writer's (another program is changing the project)
+    // or a crashed one's; only a journal whose writer is gone may be rolled back or copied.
+    if (hasJournal(path))
+        waitForWriter(path);
     try {
         checkProject(path);
     } catch (const NotAProjectError &) {
@@ -272,6 +284,83 @@ void ProjectDatabase::checkProject(const QString &path)
     if (!missing.isEmpty()) {
         close();
         throw NotAProjectError(NotAProject, QStringLiteral("missing ") + missing.join(QStringLiteral(", ")));
+    }
+    checkOrigin();
+}
+
+void ProjectDatabase::checkOrigin()
+{
+    int version = 0;
+    int application = 0;
+    QStringList planted;
+    try {
+        SqlQuery v(*this, QStringLiteral("PRAGMA user_version"));
+        v.exec();
+        version = v.next() ? v.value(0).toInt() : 0;
+        v.finish();
+        SqlQuery a(*this, QStringLiteral("PRAGMA application_id"));
+        a.exec();
+        application = a.next() ? a.value(0).toInt() : 0;
+        a.finish();
+        // This program makes tables and indexes only: anything else would run on its writes.
+        SqlQuery q(*this, QStringLiteral("SELECT type, name FROM sqlite_master WHERE type NOT IN ('table', 'index') "
+                                         "ORDER BY type, name"));
+        q.exec();
+        while (q.next())
+            planted << q.value(0).toString() + u' ' + q.value(1).toString();
+    } catch (const StoreError &e) {
+        close();
+        throw NotAProjectError(NotAProject, e.engineText());
+    }
+    if (application == 0 || application == ApplicationId) {
+        if (version <= SchemaVersion && planted.isEmpty())
+            return;
+    }
+    close();
+    if (application != 0 && application != ApplicationId)
+        throw NotAProjectError(NotAProject, QStringLiteral("the file belongs to another program"));
+    if (version > SchemaVersion)
+        throw StoreError(QStringLiteral("This project was made by a newer version of Quillmarsh and cannot be opened "
+                                        "by this one"),
+                         QStringLiteral("version %1").arg(version));
+    if (!planted.isEmpty())
+        throw StoreError(QStringLiteral("This project holds database code that Quillmarsh does not make, so it is not "
+                                        "opened (nothing in it was changed)"),
+                         planted.join(QStringLiteral(", ")));
+}
+
+bool ProjectDatabase::isBeingWritten(const QString &path)
+{
+    // The engine's own test for a live writer: someone holds the reserved lock of the file. Asked
+    // through the engine so that the locks of this process's other connections stay as they are.
+    sqlite3 *raw = nullptr;
+    bool held = false;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_file *file = nullptr;
+        if (sqlite3_file_control(raw, "main", SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK && file &&
+            file->pMethods) {
+            int reserved = 0;
+            held = file->pMethods->xCheckReservedLock(file, &reserved) == SQLITE_OK && reserved != 0;
+        }
+    }
+    sqlite3_close(raw);
+    return held;
+}
+
+void ProjectDatabase::waitForWriter(const QString &path)
+{
+    QElapsedTimer waited;
+    waited.start();
+    bool told = false;
+    while (isBeingWritten(path)) {
+        if (!whileWaiting && !told) {
+            qInfo().noquote() << QStringLiteral("Waiting for another program that is changing this project…");
+            told = true;
+        }
+        if (whileWaiting ? !whileWaiting() : waited.elapsed() > DefaultWriterWaitMs)
+            throw StoreError(QStringLiteral("Another program is changing this project; it was not opened. Try again "
+                                            "when that program has finished"));
+        QThread::msleep(100);
     }
 }
 

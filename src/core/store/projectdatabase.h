@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace qm {
 
 // The one connection to an open project file, with the checks that keep non-projects untouched.
@@ -23,6 +25,13 @@ public:
     ~ProjectDatabase();
     ProjectDatabase(const ProjectDatabase &) = delete;
     ProjectDatabase &operator=(const ProjectDatabase &) = delete;
+
+    // While another process is changing the project open() waits for it, calling this every 100 ms;
+    // false gives up (StoreError). Unset, it waits up to DefaultWriterWaitMs.
+    std::function<bool()> whileWaiting;
+    static constexpr qint64 DefaultWriterWaitMs = 120000;
+    // True while another connection holds the file's write lock: a live writer, not a crashed one.
+    static bool isBeingWritten(const QString &path);
 
     // Opens an existing project; throws NotAProjectError, without writing a byte, when the file is
     // missing, is not an SQLite database or lacks the project tables or columns. A project left with
@@ -50,6 +59,10 @@ private:
     void connect(const QString &path, bool readOnly);
     // Opens the file read-only and checks its tables and columns; throws NotAProjectError.
     void checkProject(const QString &path);
+    // Refuses, closed, a file made by a newer version or another program, or holding triggers or
+    // views; the connection checkProject made stays open for a file that passes.
+    void checkOrigin();
+    void waitForWriter(const QString &path);
     static bool isProjectOnceRecovered(const QString &path);
     static void removeWalFiles(const QString &path);
     bool eventHasEras();

@@ -16,9 +16,11 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -56,9 +58,26 @@ bool frmMain::OpenProject(bool isNew)
     if (g.ProjectDb.isOpen())
         CloseProject();
     OpenOutcome outcome;
+    // Another program may be changing the project (a long import): the user sees that and may give up.
+    std::unique_ptr<QProgressDialog> waiting;
+    g.ProjectDb.whileWaiting = [this, &waiting] {
+        if (!waiting) {
+            waiting = std::make_unique<QProgressDialog>(tr("Waiting for another program that is changing this "
+                                                           "project…"),
+                                                        tr("Cancel"), 0, 0, this);
+            waiting->setObjectName(QStringLiteral("dlgWaitForWriter"));
+            waiting->setWindowTitle(QStringLiteral("Quillmarsh"));
+            waiting->setMinimumDuration(0);
+            waiting->show();
+        }
+        QCoreApplication::processEvents();
+        return !waiting->wasCanceled();
+    };
     try {
         outcome = openProjectStore(g, isNew);
+        g.ProjectDb.whileWaiting = nullptr;
     } catch (const StoreError &e) {
+        g.ProjectDb.whileWaiting = nullptr;
         // The file is not usable as a project; nothing was written to it.
         g.ProjectDb.close();
         g.ProjectPath.clear();
