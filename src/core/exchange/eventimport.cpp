@@ -327,9 +327,8 @@ void EventImport::placeOnTimeline(qint32 timelineId, const std::vector<const Imp
     // Each box goes in exactly as one insertion after another would put it, earliest first, in one pass.
     std::vector<std::unique_ptr<clEvent>> owned;
     std::vector<const clEvent *> events;
-    const QString sql = QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(clEvent::storedColumns());
+    SqlQuery q(db, QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(clEvent::storedColumns()));
     for (const ImportRow *r : rows) {
-        SqlQuery q(db, sql);
         auto e = std::make_unique<clEvent>(g);
         e->EventDate = std::make_shared<ExtDate>();
         q.bind(r->eventId).exec();

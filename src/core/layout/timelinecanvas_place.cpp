@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <set>
+#include <unordered_map>
 
 namespace qm {
 
@@ -147,6 +148,10 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
     };
     std::vector<qint32> placed;
     std::vector<Placement> rows;
+    // The formats the boxes already have on this timeline, read at once; the others start from the default.
+    const std::unordered_map<qint32, clFormat> stored = news.size() > 1
+                                                            ? clFormat::GetEventFormats(mG.ProjectDb, mG.CurTimeLineId)
+                                                            : std::unordered_map<qint32, clFormat>{};
     clFormat format;
     std::vector<std::pair<qint32, clFormat>> formats;
     try {
@@ -176,7 +181,12 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
             const double x = previous < 0 ? minDist : LoadUple(previous).Right + minDist;
 
             mModel.removeBox(n.id);
-            format.GetFormat(mG.ProjectDb, n.id, mG.CurTimeLineId);
+            if (news.size() == 1)
+                format.GetFormat(mG.ProjectDb, n.id, mG.CurTimeLineId);
+            else if (const auto f = stored.find(n.id); f != stored.end())
+                format.Eq(f->second);
+            else
+                format.GetDefault();
             placeBox(*n.event, format, roundTwips(x), roundTwips(minDist));
             QRectF &pic = CurUple.Picture().rect;
             // The date may stick out left of the picture: it too keeps MinDist from what lies left of it.
@@ -212,8 +222,7 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
         TransactionGuard guard(mG.ProjectDb);
         replacePlacements(mG.ProjectDb, mG.CurTimeLineId, rows);
         shiftPlacements(mG.ProjectDb, mG.CurTimeLineId, shifts);
-        for (const auto &[id, f] : formats)
-            f.Save(mG.ProjectDb, id, mG.CurTimeLineId);
+        clFormat::SaveEventFormats(mG.ProjectDb, mG.CurTimeLineId, formats);
         if (!formats.empty())
             mG.CurFormat->Eq(formats.back().second);
         UpdateScrollExtents();

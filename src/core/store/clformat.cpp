@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clformat.h"
 
+#include "preparedstatement.h"
 #include "projectdatabase.h"
 #include "sqlquery.h"
 #include "storedvalues.h"
@@ -123,6 +124,35 @@ void clFormat::Save(ProjectDatabase &db, qint32 eventId, qint32 timelineId) cons
             db,
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(key.table, names.join(QStringLiteral(", ")), marks),
             values);
+    }
+    guard.commit();
+}
+
+void clFormat::SaveEventFormats(ProjectDatabase &db, qint32 timelineId,
+                                const std::vector<std::pair<qint32, clFormat>> &formats)
+{
+    if (formats.empty())
+        return;
+    // Save for many boxes at once: three statements prepared once instead of two per box.
+    TransactionGuard guard(db);
+    const QStringList &columns = formatColumns();
+    PreparedStatement find(
+        db, QStringLiteral("SELECT rowid FROM Format WHERE TimelineId = ? AND EventId = ? ORDER BY rowid LIMIT 1"));
+    PreparedStatement update(
+        db, QStringLiteral("UPDATE Format SET %1 = ? WHERE rowid = ?").arg(columns.join(QStringLiteral(" = ?, "))));
+    const QStringList names = columns + QStringList{QStringLiteral("TimelineId"), QStringLiteral("EventId")};
+    PreparedStatement insert(db, QStringLiteral("INSERT INTO Format (%1) VALUES (%2)")
+                                     .arg(names.join(QStringLiteral(", ")),
+                                          QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+    for (const auto &[eventId, format] : formats) {
+        QSqlQuery &q = find.run({timelineId, eventId});
+        const bool exists = q.next();
+        const qint64 row = exists ? q.value(0).toLongLong() : 0;
+        q.finish();
+        if (exists)
+            update.run(format.columnValues() + QVariantList{row});
+        else
+            insert.run(format.columnValues() + QVariantList{timelineId, eventId});
     }
     guard.commit();
 }

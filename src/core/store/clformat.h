@@ -6,6 +6,8 @@
 #include <QVariantList>
 
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace qm {
 
@@ -51,6 +53,9 @@ public:
     static std::unordered_map<qint32, clFormat> GetEventFormats(ProjectDatabase &db, qint32 timelineId);
     // Stores the format under the same key as GetFormat reads it, creating its row when needed.
     void Save(ProjectDatabase &db, qint32 eventId, qint32 timelineId) const;
+    // Save of many events' formats on one timeline, in one transaction.
+    static void SaveEventFormats(ProjectDatabase &db, qint32 timelineId,
+                                 const std::vector<std::pair<qint32, clFormat>> &formats);
 
     friend bool operator==(const clFormat &, const clFormat &) = default;
 

@@ -143,6 +143,9 @@ TEST(InsertNewBox, AFailedWriteLeavesCanvasAndFileAsTheyWere)
         EXPECT_EQ(f.pictureAt(late), lateBefore);
         EXPECT_EQ(f.t.g.SelectedId, late);
         EXPECT_TRUE(f.canvas.model().box(late)->picture.border);
+        // A file holding a trigger is refused by every later opening: the check needs it gone.
+        if (lastWriteFails)
+            qm::execSql(f.t.g.ProjectDb, "DROP TRIGGER refuse");
         EXPECT_EQ(f.storedPositions(), storedBefore);
     }
 }

@@ -244,10 +244,11 @@ TEST(clEvent, AFailedSaveStoresNothingAndKeepsNoId)
                                "BEGIN SELECT RAISE(ABORT, 'no links'); END");
     EXPECT_THROW(e.Save(), qm::StoreError);
     EXPECT_EQ(e.Id, 0);
+    // Gone before the file is read again: a file holding a trigger is not opened.
+    qm::execSql(t.g.ProjectDb, "DROP TRIGGER NoLinks");
     EXPECT_EQ(rows(t, "Event"), 0);
     EXPECT_EQ(rows(t, "Element"), 0);
 
-    qm::execSql(t.g.ProjectDb, "DROP TRIGGER NoLinks");
     const qint32 id = e.Save();
     ASSERT_GT(id, 0);
     EXPECT_EQ(rows(t, "EventElement", "EventId = ?", {id}), 1);
