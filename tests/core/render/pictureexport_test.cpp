@@ -177,6 +177,11 @@ TEST(qmtoolExport, ChoosesTheRememberedTimelineWithoutANameAndRefusesAnUnknownOn
     const ToolRun run = qmtool({"export", f.t.projectPath, out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(out).pixelColor(2, 2), QColor(Qt::green));
+    // Pictures are made for printing unless told otherwise: 300 dpi.
+    const ToolRun screen = qmtool({"export", f.t.projectPath, "--dpi", "96", f.t.path("screen.png")});
+    ASSERT_EQ(screen.exitCode, 0) << screen.err.toStdString();
+    EXPECT_NEAR(QImage(out).height(), QImage(f.t.path("screen.png")).height() * 300.0 / 96.0, 2);
+    EXPECT_EQ(qmtool({"export", f.t.projectPath, "--dpi", "0", f.t.path("bad.png")}).exitCode, 2);
 
     const QString none = f.t.path("none.png");
     const ToolRun unknown = qmtool({"export", f.t.projectPath, "--timeline", "Blues", none});

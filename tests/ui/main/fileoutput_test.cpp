@@ -11,6 +11,7 @@
 #include "ui/mainwindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
@@ -99,6 +100,13 @@ TEST_F(OutputFixture, SaveAsWritesTheTypeChosenUnlessTheNameSaysAnother)
         EXPECT_TRUE(qmtest::fileBytes(path(QString::fromUtf8(c.written))).startsWith(c.magic));
         EXPECT_FALSE(QFileInfo::exists(path(QString::fromUtf8(c.typed) + ".jpg")));
     }
+    // A name the file system refuses is reported, and nothing is written.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.png"));
+    saveAs("taken.png", "PNG picture (*.png)");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().contains("is a folder"));
+    dialogs.messages.clear();
+
     const QStringList &asked = dialogs.saveDialogs.front();
     EXPECT_EQ(asked[0], "Save as Image file");
     EXPECT_EQ(asked[3], path("Timeline0"));
