@@ -121,6 +121,8 @@ int cmdPages(const QStringList &args)
     const qm::PageSetup setup = pageSetupOption(t, a);
     const qm::CanvasModel model = t.canvas.outputModel();
     const qm::PrintPages pages(model, 1.0, setup, qm::PrintPages::areaOf(setup.pageLayout()));
+    if (pages.tooMany())
+        throw ToolFailure(qm::PrintPages::tooManyMessage());
     out(QString::number(pages.pageCount()));
     out(QStringLiteral("setup\t") + setup.toText());
     out(QStringLiteral("scale\t%1%").arg(pages.scale() * 100, 0, 'f', 1));

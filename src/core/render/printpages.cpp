@@ -62,7 +62,8 @@ std::vector<Block> stretches(double start, double end, double capacity, double o
 {
     std::vector<Block> result;
     double pos = start;
-    while (result.size() < 10000) {
+    // One past the most pages, so that the caller sees that there are too many.
+    while (result.size() <= static_cast<size_t>(PrintPages::MostPages)) {
         const double limit = pos + capacity;
         if (limit >= end - Eps) {
             result.push_back({pos, end});
@@ -98,6 +99,13 @@ bool holdsSomething(const CanvasModel &model, const QRectF &r)
 }
 
 } // namespace
+
+QString PrintPages::tooManyMessage()
+{
+    return QStringLiteral("At this scale the timeline would need more than %1 pages. Choose a smaller scale in "
+                          "File ▸ Page setup.")
+        .arg(MostPages);
+}
 
 QSizeF PrintPages::areaOf(const QPageLayout &layout)
 {
@@ -151,6 +159,9 @@ void PrintPages::cut(const CanvasModel &model, double scale, const QSizeF &area,
         stretches(0.0, std::max(1.0, model.height), area.height() / scale, overlap / scale, blocksOf(model, false));
     mColumns = static_cast<int>(columns.size());
     mRows = static_cast<int>(rows.size());
+    mTooMany = columns.size() * rows.size() > static_cast<size_t>(MostPages);
+    if (mTooMany)
+        return;
     const bool header = columns.size() * rows.size() > 1;
     for (size_t r = 0; r < rows.size(); ++r) {
         for (size_t c = 0; c < columns.size(); ++c) {

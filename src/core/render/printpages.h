@@ -42,6 +42,10 @@ public:
     static constexpr double HeaderTwips = 400.0;
     // Poster sheets repeat this much of their neighbour's edge, so that they can be glued.
     static constexpr double OverlapTwips = 400.0;
+    // No printout is longer: a scale that needs more makes none.
+    static constexpr int MostPages = 1000;
+    // What the user is told then.
+    static QString tooManyMessage();
 
     // `model` is the canvas at `zoom`; `area` the printable area of one sheet in twips.
     PrintPages(const CanvasModel &model, double zoom, const PageSetup &setup, const QSizeF &area);
@@ -54,6 +58,8 @@ public:
     // Twips of paper per twip of the canvas.
     double scale() const { return mScale; }
     bool hasHeader() const { return mPages.size() > 1; }
+    // The scale asked for would need more than MostPages pages; there are none.
+    bool tooMany() const { return mTooMany; }
 
     // Paints page `index` with the painter's origin at the printable area's top-left corner,
     // `pixelsPerTwip` device pixels to the twip of paper. `title` heads the pages.
@@ -67,6 +73,7 @@ private:
     double mScale = 1.0;
     int mColumns = 1;
     int mRows = 1;
+    bool mTooMany = false;
     PageSetup::Fit mFit;
 };
 

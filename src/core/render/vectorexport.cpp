@@ -82,6 +82,8 @@ bool VectorExport::writePdfPages(const CanvasModel &model, double zoom, const Pa
     if (!pdf.setPageLayout(layout))
         return fail(error, QStringLiteral("a PDF page of this size cannot be made"));
     const PrintPages pages(model, validZoom(zoom), setup, PrintPages::areaOf(layout));
+    if (pages.tooMany())
+        return fail(error, PrintPages::tooManyMessage());
     QPainter p;
     if (!p.begin(&pdf))
         return fail(error, QStringLiteral("the PDF could not be started"));

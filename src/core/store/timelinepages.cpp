@@ -3,6 +3,7 @@
 #include "timelinepages.h"
 
 #include "sqlquery.h"
+#include "storeerror.h"
 
 namespace qm {
 
@@ -12,9 +13,14 @@ QString storedPageSetup(ProjectDatabase &db, qint32 timelineId)
     if (!has.exec().next())
         return {};
     has.finish();
-    SqlQuery q(db, QStringLiteral("SELECT Setup FROM TimeLinePage WHERE TimeLineId = ?"));
-    q.bind(timelineId).exec();
-    return q.next() ? q.value(0).toString() : QString();
+    try {
+        SqlQuery q(db, QStringLiteral("SELECT Setup FROM TimeLinePage WHERE TimeLineId = ?"));
+        q.bind(timelineId).exec();
+        return q.next() ? q.value(0).toString() : QString();
+    } catch (const StoreError &) {
+        // A table of that name that is not ours: the timeline prints with the defaults.
+        return {};
+    }
 }
 
 void storePageSetup(ProjectDatabase &db, qint32 timelineId, const QString &text)

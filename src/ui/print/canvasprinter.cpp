@@ -48,6 +48,8 @@ bool CanvasPrinter::printPages(QPrinter &printer, const CanvasModel &model, doub
     };
     // The printer's own printable area: a driver may keep wider margins than the setup asks for.
     const PrintPages pages(model, zoom, setup, PrintPages::areaOf(printer.pageLayout()));
+    if (pages.tooMany())
+        return fail(PrintPages::tooManyMessage());
     const double pixelsPerTwip = printer.resolution() / 1440.0;
 
     QPainter p;

@@ -76,6 +76,10 @@ TEST(PrintPages, FitsCutsBeforeBoxesAndLeavesNoPageEmpty)
     tall.axis.p2.setY(300);
     const qm::PrintPages sparse(tall, 1.0, fit("100%"), QSizeF(20000, 2000));
     EXPECT_EQ(sparse.pageCount(), 1);
+    // A scale that would need thousands of sheets makes none.
+    const qm::PrintPages huge(boxesAt({}), 1.0, fit("1000%"), QSizeF(100, 100));
+    EXPECT_TRUE(huge.tooMany());
+    EXPECT_EQ(huge.pageCount(), 0);
 
     // Sheets wide: the canvas spreads over at most that many, overlapping for gluing.
     for (int wide : {1, 2, 3}) {
