@@ -9,9 +9,13 @@
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "render/pictureexport.h"
+#include "store/globals.h"
+#include "store/mdlparms.h"
+#include "store/projectlifecycle.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
@@ -35,12 +39,19 @@ struct LoadedBoxes
     qm::TimelineCanvas canvas{project.project.g, measurer};
 };
 
-void exportLoop(benchmark::State &state, LoadedBoxes &boxes, const QString &fileName)
+qm::ExportOptions screen()
 {
-    const QString path = boxes.project.project.dir.filePath(fileName);
+    qm::ExportOptions options;
+    options.dpi = qm::ExportOptions::ScreenDpi;
+    return options;
+}
+
+void exportLoop(benchmark::State &state, const qm::CanvasModel &model, const QString &path,
+                const qm::ExportOptions &options = screen())
+{
     for (auto _ : state) {
         QString error;
-        if (!qm::PictureExport::exportCanvas(boxes.canvas.model(), path, 1.0 / 15, &error))
+        if (!qm::PictureExport::exportCanvas(model, path, options, &error))
             state.SkipWithError(error.toUtf8().constData());
     }
     state.counters["MiB_file"] = static_cast<double>(QFileInfo(path).size()) / (1024.0 * 1024.0);
@@ -53,7 +64,7 @@ void BM_Export1000Boxes(benchmark::State &state, const QString &fileName)
     LoadedBoxes boxes(1000);
     const QSize size = qm::PictureExport::imageSize(boxes.canvas.model());
     state.counters["pixels"] = static_cast<double>(size.width()) * size.height();
-    exportLoop(state, boxes, fileName);
+    exportLoop(state, boxes.canvas.outputModel(), boxes.project.project.dir.filePath(fileName));
 }
 BENCHMARK_CAPTURE(BM_Export1000Boxes, png, QStringLiteral("t.png"))->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK_CAPTURE(BM_Export1000Boxes, jpeg, QStringLiteral("t.jpg"))->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -90,10 +101,46 @@ BENCHMARK(BM_Render1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(2);
 void BM_Export10000Boxes(benchmark::State &state, const QString &fileName)
 {
     LoadedBoxes boxes(10000);
-    exportLoop(state, boxes, fileName);
+    exportLoop(state, boxes.canvas.outputModel(), boxes.project.project.dir.filePath(fileName));
 }
 BENCHMARK_CAPTURE(BM_Export10000Boxes, pdf, QStringLiteral("t.pdf"))->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_CAPTURE(BM_Export10000Boxes, svg, QStringLiteral("t.svg"))->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A handout: the 1,000 boxes fitted to one landscape page of PDF, as printed (goal: under 1 s).
+void BM_PdfFitToPage1000Boxes(benchmark::State &state)
+{
+    LoadedBoxes boxes(1000);
+    qm::ExportOptions options;
+    options.asPrinted = true;
+    options.pages.fit = qm::PageSetup::Fit::OnePage;
+    exportLoop(state, boxes.canvas.outputModel(), boxes.project.project.dir.filePath("fit.pdf"), options);
+}
+BENCHMARK(BM_PdfFitToPage1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The sample timeline as a picture to print: PNG at 300 dpi (goal: under 2 s).
+void BM_SamplePng300Dpi(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    qm::Globals g;
+    g.appFolder = QStringLiteral(QM_APP_DIR);
+    qm::setProjectPath(g, QStringLiteral(QM_SAMPLE_PROJECT));
+    g.ProjectDb.open(g.ProjectPath, qm::ProjectDatabase::Mode::ReadOnly);
+    g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
+    const qm::FontTextMeasurer measurer;
+    qm::TimelineCanvas canvas(g, measurer);
+    if (!canvas.LoadTimeLine(qm::mdlParms::readParameters(g.ProjectDb).timeLineId)) {
+        state.SkipWithError("the sample project could not be loaded");
+        return;
+    }
+    const qm::CanvasModel model = canvas.outputModel();
+    state.counters["boxes"] = static_cast<double>(model.boxCount());
+    qm::ExportOptions options;
+    options.dpi = 300;
+    exportLoop(state, model, dir.filePath("sample.png"), options);
+    state.counters["pixels"] =
+        static_cast<double>(QImage(dir.filePath("sample.png")).width()) * QImage(dir.filePath("sample.png")).height();
+}
+BENCHMARK(BM_SamplePng300Dpi)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -19,6 +19,8 @@ class ScriptedDialogs : public qm::UserDialogs
 public:
     std::deque<bool> answers;       // for question(); an empty script answers No
     std::deque<QString> fileNames;  // for the file dialogs; an empty script cancels
+    std::deque<QString> filters;    // the filter entry chosen in save dialogs; none leaves it unsaid
+    std::deque<int> choices;        // for choice(); an empty script takes the proposed item
     std::deque<QColor> colors;      // for color(); an empty script cancels
     std::deque<QString> printFiles; // for the print dialog and preview: a PDF file; empty cancels
     bool printers = true;           // whether the system has a printer
@@ -35,10 +37,16 @@ public:
     }
     QString openFileName(QWidget *, const QString &, const QString &) override { return pop(fileNames, QString()); }
     QString saveFileName(QWidget *, const QString &title, const QString &filter, const QString &suffix,
-                         const QString &initialName = {}) override
+                         const QString &initialName = {}, QString *chosenFilter = nullptr) override
     {
         saveDialogs.push_back(QStringList{title, filter, suffix, initialName});
+        if (chosenFilter)
+            *chosenFilter = pop(filters, QString());
         return pop(fileNames, QString());
+    }
+    int choice(QWidget *, const QString &, const QString &, const QStringList &, int current) override
+    {
+        return pop(choices, current);
     }
     QColor color(QWidget *, const QColor &) override { return pop(colors, QColor()); }
     bool hasPrinter() override { return printers; }

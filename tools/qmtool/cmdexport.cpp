@@ -4,13 +4,14 @@
 
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
-#include "render/pagegrid.h"
 #include "render/pictureexport.h"
+#include "render/printpages.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
 #include "store/projectlifecycle.h"
 #include "store/textrule.h"
+#include "store/timelinepages.h"
 
 #include <QFileInfo>
 
@@ -58,53 +59,81 @@ struct LoadedTimeline
     qm::TimelineCanvas canvas{g, measurer};
 };
 
-// WIDTHxHEIGHT in twips, both positive.
-QSize pageOption(const QString &text)
+// The stored page setup of the timeline, with what --paper, --orientation and --fit say instead.
+qm::PageSetup pageSetupOption(LoadedTimeline &t, const Arguments &a)
 {
-    const QStringList parts = text.toLower().split(u'x');
-    bool okW = false;
-    bool okH = false;
-    const int w = parts.size() == 2 ? parts[0].toInt(&okW) : 0;
-    const int h = parts.size() == 2 ? parts[1].toInt(&okH) : 0;
-    if (!okW || !okH || w <= 0 || h <= 0)
-        throw UsageError(QStringLiteral("--page needs WIDTHxHEIGHT in twips, such as 16440x11500"));
-    return {w, h};
+    qm::PageSetup setup = qm::PageSetup::fromText(qm::storedPageSetup(t.g.ProjectDb, t.g.CurTimeLineId));
+    QString error;
+    if ((a.has(QStringLiteral("paper")) && !setup.setPaper(a.option(QStringLiteral("paper")), &error)) ||
+        (a.has(QStringLiteral("orientation")) &&
+         !setup.setOrientation(a.option(QStringLiteral("orientation")), &error)) ||
+        (a.has(QStringLiteral("fit")) && !setup.setFit(a.option(QStringLiteral("fit")), &error)))
+        throw UsageError(error);
+    return setup;
 }
+
+const QStringList PageOptions = {QStringLiteral("timeline"), QStringLiteral("paper"), QStringLiteral("orientation"),
+                                 QStringLiteral("fit")};
 
 } // namespace
 
 int cmdExport(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    const Arguments a =
+        Arguments::parse(args, PageOptions + QStringList{QStringLiteral("dpi")}, {QStringLiteral("as-printed")});
     if (a.positional.size() != 2)
         throw UsageError(QStringLiteral("export needs a project FILE and the OUT picture file"));
     const QString out = a.positional[1];
     // Refused before any work: the extension alone decides the format.
-    if (qm::PictureExport::formatFor(out) == qm::ExportFormat::None)
+    const qm::ExportFormat format = qm::PictureExport::formatFor(out);
+    if (format == qm::ExportFormat::None)
         throw UsageError(qm::PictureExport::formatsMessage());
+    qm::ExportOptions options;
+    if (a.has(QStringLiteral("dpi"))) {
+        bool ok = false;
+        options.dpi = a.option(QStringLiteral("dpi")).toDouble(&ok);
+        if (!ok || options.dpi < 10 || options.dpi > 2400)
+            throw UsageError(QStringLiteral("--dpi needs a resolution from 10 to 2400 dots per inch"));
+    }
+    options.asPrinted = a.has(QStringLiteral("as-printed"));
+    const bool pageOptions = a.has(QStringLiteral("paper")) || a.has(QStringLiteral("orientation")) ||
+                             a.has(QStringLiteral("fit")) || options.asPrinted;
+    if (pageOptions && format != qm::ExportFormat::Pdf)
+        throw UsageError(QStringLiteral("--as-printed, --paper, --orientation and --fit are for PDF files only"));
+    if (pageOptions && !options.asPrinted)
+        throw UsageError(QStringLiteral("--paper, --orientation and --fit go with --as-printed"));
 
     LoadedTimeline t(a);
+    options.pages = pageSetupOption(t, a);
+    options.title = t.g.CurTimeLine ? t.g.CurTimeLine->LabelCaption : QString();
     QString error;
-    if (!qm::PictureExport::exportCanvas(t.canvas.model(), out, 1.0 / t.measurer.twipsPerPixel(), &error))
+    if (!qm::PictureExport::exportCanvas(t.canvas.outputModel(), out, options, &error))
         throw ToolFailure(error);
     return ExitDone;
 }
 
 int cmdPages(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("page")});
+    const Arguments a = Arguments::parse(args, PageOptions);
     if (a.positional.size() != 1)
         throw UsageError(QStringLiteral("pages needs a project FILE"));
-    const QSize page =
-        a.has(QStringLiteral("page")) ? pageOption(a.option(QStringLiteral("page"))) : qm::PageGrid::defaultPage();
     LoadedTimeline t(a);
-    const qm::CanvasModel &model = t.canvas.model();
-    const qm::PageGrid grid(QSizeF(model.width, model.height), page);
-    out(QString::number(grid.pageCount()));
-    for (double x : grid.verticalLines())
-        out(QStringLiteral("vertical\t%1").arg(x));
-    for (double y : grid.horizontalLines())
-        out(QStringLiteral("horizontal\t%1").arg(y));
+    const qm::PageSetup setup = pageSetupOption(t, a);
+    const qm::CanvasModel model = t.canvas.outputModel();
+    const qm::PrintPages pages(model, 1.0, setup, qm::PrintPages::areaOf(setup.pageLayout()));
+    if (pages.tooMany())
+        throw ToolFailure(qm::PrintPages::tooManyMessage());
+    out(QString::number(pages.pageCount()));
+    out(QStringLiteral("setup\t") + setup.toText());
+    out(QStringLiteral("scale\t%1%").arg(pages.scale() * 100, 0, 'f', 1));
+    int number = 0;
+    for (const qm::PrintedPage &p : pages.pages())
+        out(QStringLiteral("page\t%1\t%2\t%3\t%4\t%5")
+                .arg(++number)
+                .arg(p.source.left())
+                .arg(p.source.top())
+                .arg(p.source.right())
+                .arg(p.source.bottom()));
     return ExitDone;
 }
 

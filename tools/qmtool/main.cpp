@@ -40,21 +40,28 @@ Commands:
         another event already has moves on to the first free day. LISTs are
         names separated by commas. With --timeline, the event is also placed
         on that timeline in date order, as the window places a new event.
-  export FILE [--timeline NAME] OUT
-        Saves a timeline as a picture, exactly as the canvas shows it after
-        loading at full size on a 96 DPI screen, or as a drawing at its true
-        size. OUT's extension chooses the format: .png, .jpg or .jpeg (quality
-        85), .bmp, .gif, .tif or .tiff, or .pdf and .svg (text stays text; no
+  export FILE [--timeline NAME] [--dpi N] OUT
+        Saves a timeline as a picture or a drawing, without the selection,
+        at full size whatever the zoom: pictures at N dots per inch (default
+        300; 96 is the screen's), PDF and SVG at the true size. OUT's
+        extension chooses the format: .png, .jpg or .jpeg (quality 85),
+        .bmp, .gif, .tif or .tiff, or .pdf and .svg (text stays text; no
         limit of size). Without --timeline: the timeline the project opens
         with, else the first by name. The project is only read. A failed
         write leaves no file behind; a symbolic link OUT writes the file it
         points to.
-  pages FILE [--timeline NAME] [--page WIDTHxHEIGHT]
-        Shows how the timeline is cut into printed pages: the number of
-        pages, then one line per page boundary, "vertical" and its x or
-        "horizontal" and its y in twips, separated by a tab. The page is the
-        printable area of a landscape page in twips (1440 to the inch); the
-        default is A4 less margins of 10 points, 16440x11500.
+  export FILE [--timeline NAME] OUT.pdf --as-printed [--paper P]
+            [--orientation O] [--fit F]
+        Writes the pages printing makes: the timeline's page setup, or
+        --paper A4|Letter|A3, --orientation landscape|portrait and --fit
+        one (the whole timeline on one sheet), N-wide (a poster N sheets
+        wide), NxM (N sheets wide by M high) or a percentage of true size.
+  pages FILE [--timeline NAME] [--paper P] [--orientation O] [--fit F]
+        Shows the printed pages as export --as-printed makes them: their
+        number, the page setup, the scale (percent of true size), then one
+        line per page: "page", its number and the left, top, right and
+        bottom of the part of the canvas it shows, in twips (1440 to the
+        inch), separated by tabs.
   scan [--project FILE] [--today YYYY-MM-DD] TEXTFILE
         Finds the dates in a text file as the capture window does and prints
         one line per date, fields separated by tabs: number, offset and
@@ -124,7 +131,7 @@ Exit codes: 0 done, 1 failure (with a message), 2 bad usage.
 
 } // namespace
 
-Arguments Arguments::parse(const QStringList &args, const QStringList &valueOptions)
+Arguments Arguments::parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flags)
 {
     Arguments a;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -135,6 +142,10 @@ Arguments Arguments::parse(const QStringList &args, const QStringList &valueOpti
         }
         if (arg.startsWith(u"--") && arg.size() > 2) {
             const QString name = arg.mid(2);
+            if (flags.contains(name)) {
+                a.options[name] = QString();
+                continue;
+            }
             if (!valueOptions.contains(name))
                 throw UsageError(QStringLiteral("unknown option %1").arg(arg));
             if (i + 1 >= args.size())

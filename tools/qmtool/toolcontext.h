@@ -40,8 +40,8 @@ struct Arguments
     std::map<QString, QString> options;
     QStringList positional;
 
-    // Splits the arguments; only the named options are allowed.
-    static Arguments parse(const QStringList &args, const QStringList &valueOptions);
+    // Splits the arguments; only the named options (with a value) and flags (without) are allowed.
+    static Arguments parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flags = {});
     QString option(const QString &name) const;
     bool has(const QString &name) const { return options.count(name) != 0; }
 };

@@ -3,6 +3,7 @@
 #include "textmeasurer.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,40 @@ namespace {
 
 // Zooming out without end makes fonts ever smaller; the font engines want a positive size.
 constexpr double SmallestPointSize = 0.05;
+// One pixel of the measuring device is one twip.
+constexpr double MeasuringDpi = 1440.0;
+
+QFont measuringFont(const LabelFont &font)
+{
+    QFont f = makeLabelFont(font, font.size);
+    // Hinting snaps each glyph to the device's pixels, and so makes text wider or narrower on each
+    // device; the outlines' own sizes are the same everywhere.
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+// The lines of one paragraph broken at words no wider than `width` device pixels.
+void breakParagraph(const QFont &font, const QPaintDevice *device, const QString &paragraph, double width,
+                    QStringList &out)
+{
+    QTextLayout layout(paragraph, font, const_cast<QPaintDevice *>(device));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        // The spaces a line was broken at take no room at its end.
+        QString text = paragraph.mid(line.textStart(), line.textLength());
+        while (!text.isEmpty() && text.back().isSpace())
+            text.chop(1);
+        out << text;
+    }
+    layout.endLayout();
+    if (paragraph.isEmpty())
+        out << QString();
+}
 
 } // namespace
 
@@ -34,26 +69,48 @@ void AutoSizeLabel(CanvasLabel &label, const TextMeasurer &measurer)
 FontTextMeasurer::FontTextMeasurer(double logicalDpi)
     : mDpi(logicalDpi > 0 ? logicalDpi : 96.0), mDevice(1, 1, QImage::Format_ARGB32_Premultiplied)
 {
-    const int dotsPerMeter = static_cast<int>(std::lround(mDpi / 0.0254));
+    const int dotsPerMeter = static_cast<int>(std::lround(MeasuringDpi / 0.0254));
     mDevice.setDotsPerMeterX(dotsPerMeter);
     mDevice.setDotsPerMeterY(dotsPerMeter);
 }
 
 QSizeF FontTextMeasurer::naturalSize(const LabelFont &font, const QString &text) const
 {
-    const QFontMetricsF fm(makeLabelFont(font, font.size), &mDevice);
-    const QSizeF px = fm.size(0, text);
+    const QFont f = measuringFont(font);
+    const QFontMetricsF fm(f, &mDevice);
+    double width = 0.0;
+    const QStringList paragraphs = text.split(u'\n');
+    for (const QString &line : paragraphs)
+        width = std::max(width, fm.horizontalAdvance(line));
     // An empty label still keeps the height of one line, as a label does.
-    const double height = text.isEmpty() ? fm.height() : px.height();
-    return QSizeF(px.width(), height) * twipsPerPixel();
+    return {width, paragraphs.size() * fm.height()};
 }
 
 double FontTextMeasurer::wrappedHeight(const LabelFont &font, const QString &text, double width) const
 {
-    const QFontMetricsF fm(makeLabelFont(font, font.size), &mDevice);
-    const double widthPx = std::max(0.0, width / twipsPerPixel());
-    const QRectF r = fm.boundingRect(QRectF(0, 0, widthPx, 1e7), Qt::TextWordWrap, text);
-    return std::max(r.height(), fm.height()) * twipsPerPixel();
+    return std::max<qsizetype>(1, lines(font, text, width).size()) * lineHeight(font);
+}
+
+QStringList FontTextMeasurer::lines(const LabelFont &font, const QString &text, double width) const
+{
+    const QStringList paragraphs = text.split(u'\n');
+    if (width <= 0.0)
+        return paragraphs;
+    const QFont f = measuringFont(font);
+    QStringList result;
+    for (const QString &paragraph : paragraphs)
+        breakParagraph(f, &mDevice, paragraph, width, result);
+    return result;
+}
+
+double FontTextMeasurer::lineHeight(const LabelFont &font) const
+{
+    return QFontMetricsF(measuringFont(font), &mDevice).height();
+}
+
+double FontTextMeasurer::ascent(const LabelFont &font) const
+{
+    return QFontMetricsF(measuringFont(font), &mDevice).ascent();
 }
 
 } // namespace qm

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 namespace qm {
 
@@ -22,19 +23,29 @@ public:
     virtual double wrappedHeight(const LabelFont &font, const QString &text, double width) const = 0;
 };
 
-// Text measured with the real fonts at a given logical resolution.
+// Text measured with the real fonts, unhinted and at a resolution where one pixel is one twip, so
+// that a label takes the same room, and breaks into the same lines, on the screen at any zoom, in
+// pictures, SVG, PDF and on the printer. Devices that hint their glyphs differ from these sizes by
+// a fraction of a pixel at most, which the renderer allows for by never clipping text to its box.
 class FontTextMeasurer : public TextMeasurer
 {
 public:
+    // `logicalDpi` is the screen's: it sets twipsPerPixel() and nothing about the sizes.
     explicit FontTextMeasurer(double logicalDpi = 96.0);
 
     double twipsPerPixel() const { return 1440.0 / mDpi; }
     QSizeF naturalSize(const LabelFont &font, const QString &text) const override;
     double wrappedHeight(const LabelFont &font, const QString &text, double width) const override;
+    // The lines the text is drawn on: its own line breaks and, with `width` > 0, breaks at words so
+    // that no line is wider than `width` twips (a single word wider than that keeps its line).
+    QStringList lines(const LabelFont &font, const QString &text, double width) const;
+    // The height of one line and the distance from its top to the baseline, in twips.
+    double lineHeight(const LabelFont &font) const;
+    double ascent(const LabelFont &font) const;
 
 private:
     double mDpi;
-    // Fonts are resolved against this device so that its resolution, not the screen's, counts.
+    // Fonts are resolved against this device of 1440 DPI, so that no screen's resolution counts.
     QImage mDevice;
 };
 

@@ -277,13 +277,32 @@ void TimelineCanvas::placeMarker()
 
 void TimelineCanvas::ClearSelection()
 {
-    if (CanvasBox *b = mG.SelectedId < 0 ? nullptr : mModel.box(mG.SelectedId)) {
+    unmark(mModel, mG.SelectedId);
+    changed();
+}
+
+void TimelineCanvas::unmark(CanvasModel &model, qint32 id)
+{
+    if (CanvasBox *b = id < 0 ? nullptr : model.box(id)) {
         b->connector.color = 0;
         b->connector.dashed = false;
         b->picture.border = false;
     }
-    mModel.imPointer.visible = false;
-    changed();
+    model.imPointer.visible = false;
+}
+
+CanvasModel TimelineCanvas::outputModel() const
+{
+    CanvasModel out = mModel;
+    unmark(out, mG.SelectedId);
+    double rightmost = 0.0;
+    for (const auto &entry : out.boxes())
+        rightmost = std::max(rightmost, entry.second.name.rect.right());
+    const double minDist = canvasMinDist();
+    out.width =
+        std::min(out.width, std::max({out.lblLabel.rect.right(), out.lblSub.rect.right(), rightmost}) + 4.0 * minDist);
+    out.axis.p2.setX(out.width - minDist);
+    return out;
 }
 
 } // namespace qm

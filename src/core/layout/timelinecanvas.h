@@ -109,6 +109,9 @@ public:
     void ShowSelection();
     // Unmarks g.SelectedId and hides the pointer; g.SelectedId stays.
     void ClearSelection();
+    // The canvas as exports and printing show it: without the selection, and only as wide as the
+    // boxes need whatever the window's width, with the margins of the zoom shown.
+    CanvasModel outputModel() const;
 
     // Shows the timeline with all its stored boxes at zoom 1; false (canvas left empty) when there
     // is no such timeline.
@@ -164,6 +167,8 @@ public:
     static int sliderValueFor(int minDist);
 
 private:
+    // Takes the marks of the selection off the box and hides the pointer.
+    static void unmark(CanvasModel &model, qint32 id);
     // Makes the event's box with its picture at (left, top) in the format given, as LoadBox does.
     void placeBox(const clEvent &event, const clFormat &format, qint32 left, qint32 top);
     std::vector<qint32> placeInDateOrder(const std::vector<const clEvent *> &events,

@@ -69,7 +69,14 @@ void drawLine(QPainter &p, const Mapping &map, const CanvasLine &line, double tw
     p.drawLine(map.point(line.p1), map.point(line.p2));
 }
 
-void drawLabel(QPainter &p, const Mapping &map, const CanvasLabel &label, double deviceDpi)
+// Text drawn on the lines the layout measured, whatever this device's own metrics would make of it.
+struct TextDrawing
+{
+    FontTextMeasurer measurer;
+    double deviceDpi = 96.0;
+};
+
+void drawLabel(QPainter &p, const Mapping &map, const CanvasLabel &label, const TextDrawing &text)
 {
     if (!label.visible)
         return;
@@ -77,11 +84,24 @@ void drawLabel(QPainter &p, const Mapping &map, const CanvasLabel &label, double
     if (label.solid)
         p.fillRect(r, colorFromLong(label.backColor));
     if (!label.caption.isEmpty()) {
-        // A point is 20 twips; the device turns points into pixels at its own resolution.
-        p.setFont(makeLabelFont(label.font, label.font.size * 20.0 * map.scale() * 72.0 / deviceDpi));
         p.setPen(colorFromLong(label.foreColor));
-        const int flags = Qt::AlignLeft | Qt::AlignTop | (label.wordWrap ? Qt::TextWordWrap : 0);
-        p.drawText(map.rect(label.rect), flags, label.caption);
+        const FontTextMeasurer &m = text.measurer;
+        const QStringList lines = m.lines(label.font, label.caption, label.wordWrap ? label.rect.width() : 0.0);
+        const double lineHeight = m.lineHeight(label.font);
+        // Set in twips with the font as it was measured, then scaled to the device: every device
+        // then puts each glyph where the layout measured it, so the words stay inside their box.
+        p.save();
+        const QPointF origin = map.point(label.rect.topLeft());
+        p.setTransform(QTransform(map.scale(), 0, 0, map.scale(), origin.x(), origin.y()), true);
+        p.setFont(CanvasRenderer::deviceFont(label.font, 1.0, text.deviceDpi));
+        double baseline = m.ascent(label.font);
+        // Line by line at a point, never clipped to the box: a device that sets the text a hair
+        // wider than measured must not lose the last letter.
+        for (const QString &line : lines) {
+            p.drawText(QPointF(0, baseline), line);
+            baseline += lineHeight;
+        }
+        p.restore();
     }
     if (label.border)
         frame(p, r, Qt::black, static_cast<int>(map.width(LineTwips)));
@@ -126,7 +146,7 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
     if (visible.isEmpty() || pixelsPerTwip <= 0)
         return;
     const Mapping map(twipsArea, pixelsPerTwip);
-    const double dpi = p.device() ? p.device()->logicalDpiY() : 96.0;
+    const TextDrawing text{FontTextMeasurer(), p.device() ? p.device()->logicalDpiY() : 96.0};
 
     p.save();
     p.setClipRect(map.rect(visible), Qt::IntersectClip);
@@ -143,15 +163,24 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
     // picture and the date stay above the name and the connector.
     for (const CanvasBox *b : model.boxesInZOrder(visible)) {
         drawLine(p, map, b->connector, LineTwips);
-        drawLabel(p, map, b->name, dpi);
+        drawLabel(p, map, b->name, text);
         drawPicture(p, map, b->picture);
-        drawLabel(p, map, b->date, dpi);
+        drawLabel(p, map, b->date, text);
     }
 
-    drawLabel(p, map, model.lblLabel, dpi);
-    drawLabel(p, map, model.lblSub, dpi);
+    drawLabel(p, map, model.lblLabel, text);
+    drawLabel(p, map, model.lblSub, text);
     drawMarker(p, map, model.imPointer);
     p.restore();
+}
+
+QFont CanvasRenderer::deviceFont(const LabelFont &font, double pixelsPerTwip, double deviceDpi)
+{
+    // A point is 20 twips; the device turns points into pixels at its own resolution.
+    QFont f = makeLabelFont(font, font.size * 20.0 * pixelsPerTwip * 72.0 / deviceDpi);
+    // Unhinted, as the layout measured it: hinting changes the width of every word on each device.
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
 }
 
 void CanvasRenderer::TileWallpaper(QPainter &p, const QImage &picture, double canvasWidth, double canvasHeight,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 
@@ -10,6 +11,7 @@ class QPainter;
 namespace qm {
 
 class CanvasModel;
+struct LabelFont;
 
 // Paints the canvas model, one layer over the other: background, axis, connectors, name labels,
 // pictures, date labels, titles, pointer. The screen, exported pictures and printed pages all use it.
@@ -20,6 +22,9 @@ public:
     // `pixelsPerTwip` device pixels to the twip (1/15 on a 96 DPI screen at full size). Only what
     // reaches into the area is drawn; nothing is drawn outside the canvas.
     static void paint(QPainter &painter, const CanvasModel &model, const QRectF &twipsArea, double pixelsPerTwip);
+
+    // The font a label is drawn with on a device of `deviceDpi`, `pixelsPerTwip` pixels to the twip.
+    static QFont deviceFont(const LabelFont &font, double pixelsPerTwip, double deviceDpi);
 
     // Repeats the picture from the canvas origin over the whole canvas (canvasWidth x canvasHeight
     // twips), one picture pixel per screen pixel at full size; a null picture paints nothing.

@@ -153,9 +153,24 @@ QImage PictureExport::render(const CanvasModel &model, double pixelsPerTwip)
     return image;
 }
 
-bool PictureExport::exportCanvas(const CanvasModel &model, const QString &fileName, double pixelsPerTwip,
+double ExportOptions::pixelsPerTwip() const
+{
+    const double z = zoom > 0 && std::isfinite(zoom) ? zoom : 1.0;
+    const double d = dpi > 0 && std::isfinite(dpi) ? dpi : DefaultDpi;
+    return d / 1440.0 / z;
+}
+
+QString PictureExport::withChosenType(const QString &fileName, const QString &chosenExtension)
+{
+    if (fileName.isEmpty() || chosenExtension.isEmpty() || formatFor(fileName) != ExportFormat::None)
+        return fileName;
+    return fileName + u'.' + chosenExtension;
+}
+
+bool PictureExport::exportCanvas(const CanvasModel &model, const QString &fileName, const ExportOptions &options,
                                  QString *error)
 {
+    const double pixelsPerTwip = options.pixelsPerTwip();
     const ExportFormat format = formatFor(fileName);
     if (format == ExportFormat::None)
         return fail(error, formatsMessage());
@@ -164,10 +179,18 @@ bool PictureExport::exportCanvas(const CanvasModel &model, const QString &fileNa
         return false;
     if (format == ExportFormat::Pdf)
         return ExportFile::write(
-            fileName, [&](QIODevice &d, QString *why) { return VectorExport::writePdf(model, d, why); }, error);
+            fileName,
+            [&](QIODevice &d, QString *why) {
+                return options.asPrinted ? VectorExport::writePdfPages(model, options.zoom, options.pages,
+                                                                       options.pages.pageLayout(options.printerPaper),
+                                                                       options.title, d, why)
+                                         : VectorExport::writePdf(model, options.zoom, d, why);
+            },
+            error);
     if (format == ExportFormat::Svg)
         return ExportFile::write(
-            fileName, [&](QIODevice &d, QString *why) { return VectorExport::writeSvg(model, d, why); }, error);
+            fileName, [&](QIODevice &d, QString *why) { return VectorExport::writeSvg(model, options.zoom, d, why); },
+            error);
 
     const QString tooLarge = sizeProblem(format, imageSize(model, pixelsPerTwip));
     if (!tooLarge.isEmpty())

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pagesetup.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -15,6 +17,29 @@ inline constexpr int ExportJpegQuality = 85;
 
 // The kinds of file a timeline can be saved as, chosen by the file name's extension.
 enum class ExportFormat { None, Jpeg, Png, Bmp, Gif, Tiff, Pdf, Svg };
+
+// How a file is made from the canvas.
+struct ExportOptions
+{
+    // The screen's resolution at full size, and what pictures are made at unless told otherwise.
+    static constexpr double ScreenDpi = 96.0;
+    static constexpr double DefaultDpi = 300.0;
+
+    // The zoom the model is shown at: files are made at full size whatever it is.
+    double zoom = 1.0;
+    // The resolution of raster pictures, in dots per inch of the timeline at full size.
+    double dpi = DefaultDpi;
+    // PDF: the pages as printed instead of one page at true size.
+    bool asPrinted = false;
+    PageSetup pages = PageSetup::defaults();
+    // The paper of the printer, for a page setup that asks for the printer's own.
+    QPageSize printerPaper;
+    // Heads printed pages when there are several.
+    QString title;
+
+    // Device pixels per twip of the model.
+    double pixelsPerTwip() const;
+};
 
 // Turns the whole canvas, as it is shown but without the page grid, into a picture or drawing file.
 class PictureExport
@@ -41,11 +66,16 @@ public:
     // it is larger than LargestImageBytes or memory allows.
     static QImage render(const CanvasModel &model, double pixelsPerTwip = 1.0 / 15.0);
 
-    // Writes the whole canvas to the file in the format its name asks for: raster formats at
-    // `pixelsPerTwip`, PDF and SVG at the canvas's true size. False, with a message for the user in
-    // `error`, when the format is unknown, the picture too large, or the file cannot be written;
-    // nothing is written or left behind then.
-    static bool exportCanvas(const CanvasModel &model, const QString &fileName, double pixelsPerTwip, QString *error);
+    // Writes the whole canvas to the file in the format its name asks for: raster formats at the
+    // options' resolution, PDF and SVG at the canvas's true size or (PDF) as printed. False, with a
+    // message for the user in `error`, when the format is unknown, the picture too large, or the file
+    // cannot be written; nothing is written or left behind then.
+    static bool exportCanvas(const CanvasModel &model, const QString &fileName, const ExportOptions &options,
+                             QString *error);
+    // The name a file of the type chosen in a file dialog gets: a name without the extension of any
+    // format gains `chosenExtension`; one with the extension of another format keeps it, and with it
+    // that format.
+    static QString withChosenType(const QString &fileName, const QString &chosenExtension);
     // Writes a picture already made, in the raster format the name asks for, under the same rules.
     static bool save(const QImage &image, const QString &fileName, QString *error);
 };

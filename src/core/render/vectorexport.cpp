@@ -4,6 +4,8 @@
 
 #include "canvasrenderer.h"
 #include "layout/canvasmodel.h"
+#include "pagesetup.h"
+#include "printpages.h"
 #include "svgstandins.h"
 
 #include <QBuffer>
@@ -35,16 +37,23 @@ QString titleOf(const CanvasModel &model)
     return model.lblLabel.caption.isEmpty() ? QStringLiteral("Timeline") : model.lblLabel.caption;
 }
 
-QSizeF canvasSize(const CanvasModel &model)
+// The canvas at full size, in twips.
+QSizeF canvasSize(const CanvasModel &model, double zoom)
 {
-    return {std::max(1.0, model.width), std::max(1.0, model.height)};
+    return {std::max(1.0, model.width / zoom), std::max(1.0, model.height / zoom)};
+}
+
+double validZoom(double zoom)
+{
+    return zoom > 0 && std::isfinite(zoom) ? zoom : 1.0;
 }
 
 } // namespace
 
-bool VectorExport::writePdf(const CanvasModel &model, QIODevice &device, QString *error)
+bool VectorExport::writePdf(const CanvasModel &model, double zoom, QIODevice &device, QString *error)
 {
-    const QSizeF twips = canvasSize(model);
+    zoom = validZoom(zoom);
+    const QSizeF twips = canvasSize(model, zoom);
     QPdfWriter pdf(&device);
     pdf.setCreator(QStringLiteral("Quillmarsh"));
     pdf.setTitle(titleOf(model));
@@ -59,12 +68,38 @@ bool VectorExport::writePdf(const CanvasModel &model, QIODevice &device, QString
     if (!p.begin(&pdf))
         return fail(error, QStringLiteral("the PDF could not be started"));
     p.fillRect(QRectF(QPointF(0, 0), points * TwipsPerPoint), colorFromLong(model.backColor));
-    CanvasRenderer::paint(p, model, QRectF(QPointF(0, 0), twips), 1.0);
+    CanvasRenderer::paint(p, model, QRectF(0, 0, model.width, model.height), 1.0 / zoom);
     return p.end() || fail(error, QStringLiteral("the PDF could not be finished"));
 }
 
-bool VectorExport::writeSvg(const CanvasModel &model, QIODevice &device, QString *error)
+bool VectorExport::writePdfPages(const CanvasModel &model, double zoom, const PageSetup &setup,
+                                 const QPageLayout &layout, const QString &title, QIODevice &device, QString *error)
 {
+    QPdfWriter pdf(&device);
+    pdf.setCreator(QStringLiteral("Quillmarsh"));
+    pdf.setTitle(title.isEmpty() ? titleOf(model) : title);
+    pdf.setResolution(TwipsPerInch);
+    if (!pdf.setPageLayout(layout))
+        return fail(error, QStringLiteral("a PDF page of this size cannot be made"));
+    const PrintPages pages(model, validZoom(zoom), setup, PrintPages::areaOf(layout));
+    if (pages.tooMany())
+        return fail(error, PrintPages::tooManyMessage());
+    QPainter p;
+    if (!p.begin(&pdf))
+        return fail(error, QStringLiteral("the PDF could not be started"));
+    for (int i = 0; i < pages.pageCount(); ++i) {
+        if (i > 0 && !pdf.newPage()) {
+            p.end();
+            return fail(error, QStringLiteral("the PDF could not take page %1").arg(i + 1));
+        }
+        pages.paintPage(p, model, i, 1.0, title);
+    }
+    return p.end() || fail(error, QStringLiteral("the PDF could not be finished"));
+}
+
+bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error)
+{
+    zoom = validZoom(zoom);
     // Qt's SVG generator embeds a picture anew each time it is drawn and has no tiled fill. So the
     // canvas is drawn with stand-ins, a one-pixel picture for each distinct picture and a marker
     // colour for a wallpapered background, which the output then swaps for one definition of each
@@ -82,7 +117,7 @@ bool VectorExport::writeSvg(const CanvasModel &model, QIODevice &device, QString
         drawn.backColor = longFromColor(SvgStandIns::MarkerColor);
     }
 
-    const QSizeF twips = canvasSize(model);
+    const QSizeF twips = canvasSize(model, zoom);
     const QSize units(static_cast<int>(std::ceil(twips.width())), static_cast<int>(std::ceil(twips.height())));
     QBuffer generated;
     generated.open(QIODevice::WriteOnly);
@@ -98,7 +133,7 @@ bool VectorExport::writeSvg(const CanvasModel &model, QIODevice &device, QString
         QPainter p;
         if (!p.begin(&svg))
             return fail(error, QStringLiteral("the SVG could not be started"));
-        CanvasRenderer::paint(p, drawn, QRectF(QPointF(0, 0), twips), 1.0);
+        CanvasRenderer::paint(p, drawn, QRectF(0, 0, model.width, model.height), 1.0 / zoom);
         if (!p.end())
             return fail(error, QStringLiteral("the SVG could not be finished"));
     }

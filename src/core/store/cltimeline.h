@@ -32,7 +32,7 @@ public:
     bool LabelShowBorder = false;
     bool LabelBold = false;
     bool LabelItalic = false;
-    QString SubCaption = QStringLiteral("Made with Quillmarsh");
+    QString SubCaption;
     qint32 SubBackColor = 0xFFFFFF;
     qint32 SubForeColor = 0;
     QString SubFont = QStringLiteral("Georgia");

@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace qm {
@@ -34,16 +35,28 @@ QString PlatformDialogs::openFileName(QWidget *parent, const QString &title, con
 }
 
 QString PlatformDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter,
-                                      const QString &defaultSuffix, const QString &initialName)
+                                      const QString &defaultSuffix, const QString &initialName, QString *chosenFilter)
 {
     QFileDialog dialog(parent, title, initialName, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
+    // The dialog's own suffix would follow its first filter, not the one chosen.
+    if (!chosenFilter)
+        dialog.setDefaultSuffix(defaultSuffix);
     // Whether an existing name may be chosen is the caller's question to ask.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (chosenFilter)
+        *chosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().front();
+}
+
+int PlatformDialogs::choice(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                            int current)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, titled(title), label, items, current, false, &ok);
+    return ok ? static_cast<int>(items.indexOf(chosen)) : -1;
 }
 
 QColor PlatformDialogs::color(QWidget *parent, const QColor &initial)

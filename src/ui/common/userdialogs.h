@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -24,9 +25,15 @@ public:
     virtual bool question(QWidget *parent, const QString &text, const QString &title = {}) = 0;
     // "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
-    // `initialName` is the name (or path) the dialog offers first.
+    // `initialName` is the name (or path) the dialog offers first. With `chosenFilter`, the entry of
+    // the filter the user chose is told there, and a name typed without an extension comes back
+    // without one (the caller gives it the chosen type's).
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
-                                 const QString &defaultSuffix, const QString &initialName = {}) = 0;
+                                 const QString &defaultSuffix, const QString &initialName = {},
+                                 QString *chosenFilter = nullptr) = 0;
+    // One of `items`, `current` chosen at first; -1 when cancelled.
+    virtual int choice(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                       int current) = 0;
     // An invalid colour when cancelled.
     virtual QColor color(QWidget *parent, const QColor &initial) = 0;
 
@@ -46,7 +53,9 @@ public:
     bool question(QWidget *parent, const QString &text, const QString &title) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter, const QString &defaultSuffix,
-                         const QString &initialName = {}) override;
+                         const QString &initialName = {}, QString *chosenFilter = nullptr) override;
+    int choice(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+               int current) override;
     QColor color(QWidget *parent, const QColor &initial) override;
     bool hasPrinter() override;
     bool printSetup(QWidget *parent, QPrinter &printer) override;

@@ -28,6 +28,11 @@ frmTimeLine::frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent
     txtDescription = new QPlainTextEdit(g.CurTimeLine->Description, this);
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
     txtDescription->setTabChangesFocus(true);
+    // The texts printed over the timeline, found here as well as on the canvas.
+    txtTitle = new QLineEdit(g.CurTimeLine->LabelCaption, this);
+    txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    txtSubtitle = new QLineEdit(g.CurTimeLine->SubCaption, this);
+    txtSubtitle->setObjectName(QStringLiteral("txtSubtitle"));
 
     auto *buttons = new QDialogButtonBox(this);
     cmdOK = buttons->addButton(QDialogButtonBox::Ok);
@@ -41,10 +46,12 @@ frmTimeLine::frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent
     auto *form = new QFormLayout;
     form->addRow(tr("&Name:"), txtName);
     form->addRow(tr("&Description:"), txtDescription);
+    form->addRow(tr("&Title:"), txtTitle);
+    form->addRow(tr("&Subtitle:"), txtSubtitle);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    resize(440, 260);
+    resize(440, 320);
     txtName->selectAll();
     txtName->setFocus();
 }
@@ -62,6 +69,8 @@ void frmTimeLine::cmdOK_Click()
         }
         g.CurTimeLine->Name = name;
         g.CurTimeLine->Description = txtDescription->toPlainText();
+        g.CurTimeLine->LabelCaption = txtTitle->text();
+        g.CurTimeLine->SubCaption = txtSubtitle->text();
         g.CurTimeLine->Save();
     } catch (const StoreError &e) {
         mDialogs.message(this, e.text());

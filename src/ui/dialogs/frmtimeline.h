@@ -13,7 +13,7 @@ namespace qm {
 class Globals;
 class UserDialogs;
 
-// Names and describes the current timeline; refuses a name another timeline already has.
+// Names, describes and titles the current timeline; refuses a name another timeline already has.
 class frmTimeLine : public QDialog
 {
     Q_OBJECT
@@ -22,6 +22,8 @@ public:
 
     QLineEdit *txtName = nullptr;
     QPlainTextEdit *txtDescription = nullptr;
+    QLineEdit *txtTitle = nullptr;
+    QLineEdit *txtSubtitle = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 

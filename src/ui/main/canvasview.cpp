@@ -4,7 +4,6 @@
 
 #include "layout/timelinecanvas.h"
 #include "render/canvasrenderer.h"
-#include "render/pagegrid.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -21,6 +20,29 @@
 namespace qm {
 
 // The drawing surface inside the view.
+namespace {
+
+const QColor PageOutlineColor(96, 96, 96);
+
+// The outlines of the printed pages over the canvas; nothing for a timeline on one page.
+void paintPageOutlines(QPainter &p, const std::vector<QRectF> &pages, const QRectF &area, double pixelsPerTwip)
+{
+    if (pages.size() <= 1)
+        return;
+    p.save();
+    QPen pen(PageOutlineColor, 1, Qt::DashLine, Qt::FlatCap);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    for (const QRectF &page : pages) {
+        if (page.intersects(area))
+            p.drawRect(QRectF((page.topLeft() - area.topLeft()) * pixelsPerTwip, page.size() * pixelsPerTwip));
+    }
+    p.restore();
+}
+
+} // namespace
+
 class CanvasSurface : public QWidget
 {
 public:
@@ -42,8 +64,8 @@ protected:
         const QRectF area = mView.visibleTwips();
         const CanvasModel &model = mView.mCanvas.model();
         CanvasRenderer::paint(p, model, area, ppt);
-        if (!mView.mPageGrid.isEmpty())
-            PageGrid(QSizeF(model.width, model.height), mView.mPageGrid).paint(p, area, ppt);
+        if (mView.mPageGrid)
+            paintPageOutlines(p, mView.mPageGrid(), area, ppt);
     }
     void mousePressEvent(QMouseEvent *event) override
     {
@@ -157,9 +179,9 @@ void CanvasView::refreshExtents()
     Pic->update();
 }
 
-void CanvasView::setPageGrid(const QSize &page)
+void CanvasView::setPageGrid(const std::function<std::vector<QRectF>()> &pages)
 {
-    mPageGrid = page;
+    mPageGrid = pages;
     Pic->update();
 }
 

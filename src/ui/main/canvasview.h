@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRectF>
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QScrollBar;
 
@@ -35,10 +39,11 @@ public:
     QPoint toGlobal(const QPointF &twips) const;
     // The surface's pixels that show an area of the canvas.
     QRect toSurface(const QRectF &twips) const;
-    // Shows where pages of this size (twips) would cut the canvas; an empty size shows no grid. The
-    // grid is drawn over the canvas by the view only, so it never reaches an export.
-    void setPageGrid(const QSize &page);
-    QSize pageGrid() const { return mPageGrid; }
+    // Shows the outlines of the printed pages (canvas twips) that `pages` gives each time the canvas
+    // is painted, so that they follow the boxes; an empty function shows none. The outlines are drawn
+    // over the canvas by the view only, so they never reach an export.
+    void setPageGrid(const std::function<std::vector<QRectF>()> &pages);
+    bool showsPageGrid() const { return static_cast<bool>(mPageGrid); }
 
 signals:
     // The mouse on the canvas, in canvas twips.
@@ -58,7 +63,7 @@ protected:
 private:
     friend class CanvasSurface;
     TimelineCanvas &mCanvas;
-    QSize mPageGrid;
+    std::function<std::vector<QRectF>()> mPageGrid;
 };
 
 } // namespace qm

@@ -83,6 +83,7 @@ void frmMain::buildMenus()
         entry(mnuFile, "mnuFileImportEvents", tr("&Import events…"), &frmMain::mnuFileImportEvents_Click);
     mnuFile->addSeparator();
     mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), &frmMain::mnuFileSaveAs_Click);
+    mnuFilePageSetup = entry(mnuFile, "mnuFilePageSetup", tr("Page set&up…"), &frmMain::mnuFilePageSetup_Click);
     mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), &frmMain::mnuFileShowPages_Click);
     mnuFileShowPages->setCheckable(true);
     mnuFilePrintPreview =
@@ -280,7 +281,7 @@ void frmMain::applyState()
     }
     cmbTimeLine0->setEnabled(mState.enabled(QStringLiteral("cmbTimeLine0")));
     sld->setEnabled(mState.timelineState() == MenuState::TimelineShown);
-    for (QAction *a : {mnuFileSaveAs, mnuFileShowPages, mnuFilePrintPreview, mnuFilePrint})
+    for (QAction *a : {mnuFileSaveAs, mnuFilePageSetup, mnuFileShowPages, mnuFilePrintPreview, mnuFilePrint})
         set(a, a->objectName());
     mnuHelpTopics->setEnabled(!mNotYet.count(mnuHelpTopics));
     for (QAction *a : tbFile->actions()) {

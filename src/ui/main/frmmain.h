@@ -29,6 +29,8 @@ namespace qm {
 class CanvasMouse;
 class CanvasView;
 class FontTextMeasurer;
+struct ExportOptions;
+struct PageSetup;
 class InPlaceEditor;
 class Globals;
 class TimelineCanvas;
@@ -64,6 +66,7 @@ public:
     QAction *mnuFileExportEvents = nullptr;
     QAction *mnuFileImportEvents = nullptr;
     QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFilePageSetup = nullptr;
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrintPreview = nullptr;
     QAction *mnuFilePrint = nullptr;
@@ -130,6 +133,12 @@ public:
     // Writes the whole canvas of the shown timeline to the file, in the format its extension names;
     // false, after telling the user why, when it could not. The page grid is never part of it.
     bool SaveAs(const QString &FileName);
+    bool SaveAs(const QString &FileName, const ExportOptions &options);
+    // How files and printouts of the shown timeline are made: its page setup, the zoom shown, the
+    // picture resolution chosen last.
+    ExportOptions exportOptions();
+    // The shown timeline's page setup, the defaults when it has none.
+    PageSetup pageSetup();
     // The capture window while it is open.
     frmText *captureWindow() const;
     // Closes the capture window, which may ask about its text first; false when it stays open.
@@ -141,6 +150,7 @@ public slots:
     void mnuFileNew_Click();
     void mnuFileSaveAs_Click();
     void mnuFileShowPages_Click();
+    void mnuFilePageSetup_Click();
     void mnuFilePrintPreview_Click();
     void mnuFilePrint_Click();
     void mnuFileOpen_Click();
@@ -240,6 +250,8 @@ private:
     InPlaceEditor *mEditor = nullptr;
     std::unique_ptr<CanvasMouse> mMouse;
     std::unique_ptr<QPrinter> mPrinter;
+    // The resolution of the last picture saved, offered for the next (dots per inch).
+    double mExportDpi = 300.0;
 };
 
 } // namespace qm

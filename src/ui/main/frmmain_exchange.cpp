@@ -12,6 +12,7 @@
 #include "store/cltimeline.h"
 #include "store/globals.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -35,7 +36,14 @@ void frmMain::mnuFileExportEvents_Click()
                                        "Yes: only those on this timeline. No: every event of the project.")
                                         .arg(g.CurTimeLine->Name)))
             timeline = g.CurTimeLineId;
-        const QString path = mDialogs.saveFileName(this, tr("Export events"), SheetFilter, QStringLiteral("csv"));
+        // Beside the project, not wherever the program happened to be started from.
+        const QString proposed =
+            QDir(QFileInfo(g.ProjectPath).absolutePath())
+                .filePath(
+                    (timeline ? g.CurTimeLine->Name : QFileInfo(g.ProjectPath).completeBaseName()).replace(u'/', u'-') +
+                    QStringLiteral(".csv"));
+        const QString path =
+            mDialogs.saveFileName(this, tr("Export events"), SheetFilter, QStringLiteral("csv"), proposed);
         if (path.isEmpty())
             return;
         const ExportResult result = exportEvents(g.ProjectDb, timeline, path);

@@ -29,6 +29,7 @@ void frmMain::mnuTimeLineNew_Click()
         auto fresh = std::make_unique<clTimeLine>(g.ProjectDb);
         fresh->Name = NewTimelineName(g.ProjectDb);
         fresh->LabelCaption = fresh->Name;
+        const QString proposed = fresh->Name;
         auto remembered = std::move(g.CurTimeLine);
         g.CurTimeLine = std::move(fresh);
         g.DialogResult = -1;
@@ -43,8 +44,9 @@ void frmMain::mnuTimeLineNew_Click()
             g.CurTimeLine = std::move(remembered);
             return;
         }
-        // A new timeline is titled with the name the user gave it, not the one proposed.
-        if (g.CurTimeLine->LabelCaption != g.CurTimeLine->Name) {
+        // A new timeline is titled with the name the user gave it, not the one proposed, unless the
+        // title was given too.
+        if (g.CurTimeLine->LabelCaption == proposed && g.CurTimeLine->LabelCaption != g.CurTimeLine->Name) {
             g.CurTimeLine->LabelCaption = g.CurTimeLine->Name;
             g.CurTimeLine->Save();
         }
@@ -59,11 +61,14 @@ void frmMain::mnuTimelineEdit_Click()
     guarded([this] {
         if (g.CurTimeLineId == 0)
             return;
+        const QStringList captions{g.CurTimeLine->LabelCaption, g.CurTimeLine->SubCaption};
         frmTimeLine dialog(g, mDialogs, this);
         dialog.exec();
         // The list is filled again so that the new name takes its place in name order.
         if (g.DialogResult == 0)
             FillTimelineList();
+        if (g.DialogResult == 0 && captions != QStringList{g.CurTimeLine->LabelCaption, g.CurTimeLine->SubCaption})
+            showTimeline(g.CurTimeLineId);
     });
 }
 

@@ -3,60 +3,60 @@
 #include "canvasprinter.h"
 
 #include "layout/canvasmodel.h"
-#include "render/canvasrenderer.h"
-#include "render/pagegrid.h"
+#include "render/printpages.h"
 
 #include <QPainter>
 #include <QPrinter>
 
-#include <cmath>
-
 namespace qm {
 
-LandscapeWhileAlive::LandscapeWhileAlive(QPrinter &printer)
-    : mPrinter(printer), mOrientation(printer.pageLayout().orientation())
+PageLayoutWhileAlive::PageLayoutWhileAlive(QPrinter &printer, const QPageLayout &layout)
+    : mPrinter(printer), mBefore(printer.pageLayout())
 {
-    mPrinter.setPageOrientation(QPageLayout::Landscape);
+    mPrinter.setPageLayout(layout);
 }
 
-LandscapeWhileAlive::~LandscapeWhileAlive()
+PageLayoutWhileAlive::~PageLayoutWhileAlive()
 {
-    mPrinter.setPageOrientation(static_cast<QPageLayout::Orientation>(mOrientation));
+    mPrinter.setPageLayout(mBefore);
 }
 
-QSize CanvasPrinter::pageTwips(QPrinter &printer)
+QPageLayout CanvasPrinter::layoutFor(QPrinter &printer, const PageSetup &setup)
 {
-    const LandscapeWhileAlive landscape(printer);
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    return {static_cast<int>(std::lround(area.width() * 20)), static_cast<int>(std::lround(area.height() * 20))};
+    return setup.pageLayout(printer.pageLayout().pageSize());
 }
 
-bool CanvasPrinter::print(QPrinter &printer, const CanvasModel &model, QString *error, const Progress &progress)
+PrintPages CanvasPrinter::pagesFor(QPrinter &printer, const CanvasModel &model, double zoom, const PageSetup &setup)
 {
-    const LandscapeWhileAlive landscape(printer);
-    return printPages(printer, model, error, progress);
+    return {model, zoom, setup, PrintPages::areaOf(layoutFor(printer, setup))};
 }
 
-bool CanvasPrinter::printPages(QPrinter &printer, const CanvasModel &model, QString *error, const Progress &progress)
+bool CanvasPrinter::print(QPrinter &printer, const CanvasModel &model, double zoom, const PageSetup &setup,
+                          const QString &title, QString *error, const Progress &progress)
+{
+    const PageLayoutWhileAlive sheet(printer, layoutFor(printer, setup));
+    return printPages(printer, model, zoom, setup, title, error, progress);
+}
+
+bool CanvasPrinter::printPages(QPrinter &printer, const CanvasModel &model, double zoom, const PageSetup &setup,
+                               const QString &title, QString *error, const Progress &progress)
 {
     auto fail = [error](const QString &why) {
         if (error)
             *error = why;
         return false;
     };
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    const QSize page(static_cast<int>(std::lround(area.width() * 20)),
-                     static_cast<int>(std::lround(area.height() * 20)));
-    const PageGrid grid(QSizeF(model.width, model.height), page);
-    const std::vector<QRectF> pages = grid.pages();
-    // One twip of canvas is one twip of paper.
+    // The printer's own printable area: a driver may keep wider margins than the setup asks for.
+    const PrintPages pages(model, zoom, setup, PrintPages::areaOf(printer.pageLayout()));
+    if (pages.tooMany())
+        return fail(PrintPages::tooManyMessage());
     const double pixelsPerTwip = printer.resolution() / 1440.0;
 
     QPainter p;
     if (!p.begin(&printer))
         return fail(QStringLiteral("The printer could not be started."));
-    for (size_t i = 0; i < pages.size(); ++i) {
-        if (progress && !progress(static_cast<int>(i) + 1, grid.pageCount())) {
+    for (int i = 0; i < pages.pageCount(); ++i) {
+        if (progress && !progress(i + 1, pages.pageCount())) {
             printer.abort();
             p.end();
             return fail(QStringLiteral("Printing was stopped."));
@@ -65,7 +65,7 @@ bool CanvasPrinter::printPages(QPrinter &printer, const CanvasModel &model, QStr
             p.end();
             return fail(QStringLiteral("The printer refused page %1.").arg(i + 1));
         }
-        CanvasRenderer::paint(p, model, pages[i], pixelsPerTwip);
+        pages.paintPage(p, model, i, pixelsPerTwip, title);
     }
     if (!p.end())
         return fail(QStringLiteral("The printer could not finish the document."));

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSize>
+#include "render/pagesetup.h"
+
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -12,39 +14,42 @@ class QPrinter;
 namespace qm {
 
 class CanvasModel;
+class PrintPages;
 
-// Prints the whole canvas at its true size on landscape pages of a printer, cut as the page grid
-// shows, drawn by the same renderer as the screen (so it is as sharp as the printer, not a copy of
-// the screen's pixels).
+// Prints the canvas on the pages its page setup makes, drawn by the same renderer as the screen
+// (so it is as sharp as the printer, not a copy of the screen's pixels).
 class CanvasPrinter
 {
 public:
     // Told before each page (counting from 1); false stops the printing.
     using Progress = std::function<bool(int page, int pageCount)>;
 
-    // The printable area of the printer's page in landscape, in whole twips; the printer's
-    // orientation is left as it was.
-    static QSize pageTwips(QPrinter &printer);
-    // Prints every page, down each strip of the canvas and strip after strip, with no empty sheet at
-    // the end; the printer is in landscape while it prints and has its own orientation back after.
-    // False, with the reason in `error`, when printing could not start or was stopped.
-    static bool print(QPrinter &printer, const CanvasModel &model, QString *error, const Progress &progress = {});
-    // The same onto a printer already set to landscape, as the print preview hands it over.
-    static bool printPages(QPrinter &printer, const CanvasModel &model, QString *error, const Progress &progress = {});
+    // The sheet the setup asks for on this printer: its own paper when the setup says so.
+    static QPageLayout layoutFor(QPrinter &printer, const PageSetup &setup);
+    // The pages of the canvas (at `zoom`) on that sheet.
+    static PrintPages pagesFor(QPrinter &printer, const CanvasModel &model, double zoom, const PageSetup &setup);
+    // Prints every page with the setup's sheet, with no empty sheet at the end; the printer has its
+    // own page layout back after. False, with the reason in `error`, when printing could not start
+    // or was stopped.
+    static bool print(QPrinter &printer, const CanvasModel &model, double zoom, const PageSetup &setup,
+                      const QString &title, QString *error, const Progress &progress = {});
+    // The same onto a printer already given the setup's sheet, as the print preview hands it over.
+    static bool printPages(QPrinter &printer, const CanvasModel &model, double zoom, const PageSetup &setup,
+                           const QString &title, QString *error, const Progress &progress = {});
 };
 
-// Puts a printer in landscape for as long as it lives, then back as it was.
-class LandscapeWhileAlive
+// Gives a printer a page layout for as long as it lives, then its own back.
+class PageLayoutWhileAlive
 {
 public:
-    explicit LandscapeWhileAlive(QPrinter &printer);
-    ~LandscapeWhileAlive();
-    LandscapeWhileAlive(const LandscapeWhileAlive &) = delete;
-    LandscapeWhileAlive &operator=(const LandscapeWhileAlive &) = delete;
+    PageLayoutWhileAlive(QPrinter &printer, const QPageLayout &layout);
+    ~PageLayoutWhileAlive();
+    PageLayoutWhileAlive(const PageLayoutWhileAlive &) = delete;
+    PageLayoutWhileAlive &operator=(const PageLayoutWhileAlive &) = delete;
 
 private:
     QPrinter &mPrinter;
-    int mOrientation;
+    QPageLayout mBefore;
 };
 
 } // namespace qm

@@ -4,6 +4,7 @@
 #include "layout/timelinecanvas.h"
 #include "layouttestsupport.h"
 #include "store/clformat.h"
+#include "store/cltimeline.h"
 #include "store/sqlquery.h"
 #include "store/storeerror.h"
 #include "testsupport.h"
@@ -377,6 +378,9 @@ TEST(StoredChanges, AreTheSameAtEveryZoom)
 TEST(Selection, PointerKeepsClearOfTheSubtitle)
 {
     PlacementFixture f;
+    f.t.g.CurTimeLine->SubCaption = QStringLiteral("For the class");
+    f.t.g.CurTimeLine->Save();
+    f.canvas.LoadTimeLine(f.timelineId);
     const qint32 a = f.insert(qmtest::addEvent(f.t.g, "A", 2001, 1, 1));
     const qm::CanvasModel &m = f.canvas.model();
     const qm::CanvasMarker &marker = m.imPointer;

@@ -67,7 +67,7 @@ struct ExportFixture
         const qm::FontTextMeasurer measurer(96);
         qm::TimelineCanvas canvas(g, measurer);
         EXPECT_TRUE(canvas.LoadTimeLine(reds));
-        qm::CanvasModel model = canvas.model();
+        qm::CanvasModel model = canvas.outputModel();
         g.ProjectDb.close();
         return model;
     }
@@ -113,7 +113,7 @@ TEST(qmtoolExport, WritesEveryRasterFormatByExtensionExactlyAsTheCanvasShowsTheT
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString out = f.t.path(QString::fromUtf8(c.name));
-        const ToolRun run = qmtool({"export", f.t.projectPath, "--timeline", "rEDS", out});
+        const ToolRun run = qmtool({"export", f.t.projectPath, "--timeline", "rEDS", "--dpi", "96", out});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         QImageReader reader(out);
         EXPECT_EQ(reader.format(), QByteArray(c.format));
@@ -177,6 +177,11 @@ TEST(qmtoolExport, ChoosesTheRememberedTimelineWithoutANameAndRefusesAnUnknownOn
     const ToolRun run = qmtool({"export", f.t.projectPath, out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(out).pixelColor(2, 2), QColor(Qt::green));
+    // Pictures are made for printing unless told otherwise: 300 dpi.
+    const ToolRun screen = qmtool({"export", f.t.projectPath, "--dpi", "96", f.t.path("screen.png")});
+    ASSERT_EQ(screen.exitCode, 0) << screen.err.toStdString();
+    EXPECT_NEAR(QImage(out).height(), QImage(f.t.path("screen.png")).height() * 300.0 / 96.0, 2);
+    EXPECT_EQ(qmtool({"export", f.t.projectPath, "--dpi", "0", f.t.path("bad.png")}).exitCode, 2);
 
     const QString none = f.t.path("none.png");
     const ToolRun unknown = qmtool({"export", f.t.projectPath, "--timeline", "Blues", none});
@@ -246,6 +251,8 @@ TEST(PictureExport, RefusesWhatItCannotWriteBeforeTouchingTheDisk)
 {
     QTemporaryDir dir;
     QString error;
+    qm::ExportOptions screen;
+    screen.dpi = qm::ExportOptions::ScreenDpi;
     EXPECT_FALSE(qm::PictureExport::save(QImage(70000, 2, QImage::Format_RGB32), dir.filePath("w.jpg"), &error));
     EXPECT_TRUE(error.contains("PDF or SVG"));
     EXPECT_FALSE(qm::PictureExport::save(QImage(66000, 2, QImage::Format_RGB32), dir.filePath("w.gif"), &error));
@@ -259,12 +266,11 @@ TEST(PictureExport, RefusesWhatItCannotWriteBeforeTouchingTheDisk)
     wide.backColor = 0x0000FF;
     for (const char *name : {"wide.png", "wide.bmp", "wide.tif"}) {
         error.clear();
-        EXPECT_FALSE(qm::PictureExport::exportCanvas(wide, dir.filePath(QString::fromUtf8(name)), 1.0 / 15, &error));
+        EXPECT_FALSE(qm::PictureExport::exportCanvas(wide, dir.filePath(QString::fromUtf8(name)), screen, &error));
         EXPECT_TRUE(error.contains("PDF or SVG")) << error.toStdString();
     }
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    ASSERT_TRUE(qm::PictureExport::exportCanvas(wide, dir.filePath("wide.pdf"), 1.0 / 15, &error))
-        << error.toStdString();
+    ASSERT_TRUE(qm::PictureExport::exportCanvas(wide, dir.filePath("wide.pdf"), screen, &error)) << error.toStdString();
     const ToolRun info = qmtest::runProgram("pdfinfo", {dir.filePath("wide.pdf")});
     EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Page size:\s+1e\+06 x 387 pts)"))) << info.out.toStdString();
 }

@@ -86,7 +86,7 @@ TEST(clTimeLine, GetDefaultKeepsTheIdentityAndTitle)
     tl.GetDefault();
     EXPECT_EQ(std::tuple(tl.Id, tl.Name, tl.Description, tl.LabelCaption),
               std::tuple(4, QString("Wars"), QString("All of them"), QString("Wars of Rome")));
-    EXPECT_EQ(tl.SubCaption, "Made with Quillmarsh");
+    EXPECT_EQ(tl.SubCaption, ""); // nothing printed that a user did not write
     EXPECT_EQ(tl.BackColor, 0xFFC0C0);
     EXPECT_EQ(tl.DefaultFormat.Scheme, 1);
     EXPECT_EQ(tl.DefaultFormat.PictureName, "kept.png");

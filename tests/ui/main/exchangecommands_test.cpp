@@ -39,6 +39,8 @@ TEST_F(ExchangeCommands, ExportThenImportAnEditedSheetThroughThePreview)
     dialogs.fileNames.push_back(sheet);
     w->mnuFileExportEvents->trigger();
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
+    // Proposed beside the project, wherever the program was started from.
+    EXPECT_EQ(dialogs.saveDialogs.back().value(3), path("Rome.csv"));
     QByteArray bytes = qmtest::fileBytes(sheet);
     bytes.replace("\"Declaration\"", "\"Independence\"");
     bytes += ",\"1/1/2000\",,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"31/2/2000\",,\"Bad\",,,,,,,,\r\n";

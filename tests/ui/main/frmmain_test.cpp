@@ -213,10 +213,20 @@ TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
         EXPECT_EQ(dialogs.messages.value(0), "Another Timeline with the same name already exists.\n"
                                              "Please specify another name.");
         d->txtName->setText("Caesar");
+        // New timelines have no subtitle; both texts are edited here, not only on the canvas.
+        EXPECT_EQ(d->txtSubtitle->text(), "");
+        d->txtTitle->setText("The Dictator");
+        d->txtSubtitle->setText("For class 4B");
         QTest::mouseClick(d->cmdOK, Qt::LeftButton);
     });
     w->mnuTimelineEdit_Click();
+    settle();
     EXPECT_EQ(timelineNames(), (QStringList{"Caesar", "Timeline0"}));
+    EXPECT_EQ(w->canvas().model().lblLabel.caption, "The Dictator");
+    EXPECT_EQ(w->canvas().model().lblSub.caption, "For class 4B");
+    qm::clTimeLine stored(g.ProjectDb);
+    stored.Load(caesar);
+    EXPECT_EQ(stored.SubCaption, "For class 4B");
 
     dialogs.answers = {false};
     w->mnuTimeLineDelete_Click();
