@@ -3,11 +3,8 @@
 // How long a timeline of many boxes takes to leave the program in each format, beside the encoder
 // alone, and how much memory the drawings of very long timelines need. Run one benchmark per process
 // (--benchmark_filter) to read a peak resident size that belongs to that format alone.
-#include "benchsupport.h"
-#include "boxedproject.h"
-
-#include "layout/textmeasurer.h"
-#include "layout/timelinecanvas.h"
+#include "kit/benchmain.h"
+#include "kit/boxedproject.h"
 #include "render/pictureexport.h"
 
 #include <QFileInfo>
@@ -17,8 +14,6 @@
 
 namespace {
 
-using qmbench::BoxedProject;
-
 double peakResidentMiB()
 {
     rusage usage{};
@@ -26,18 +21,15 @@ double peakResidentMiB()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// The timeline loaded on a canvas as the window shows it.
-struct LoadedBoxes
+// The timeline loaded on a canvas as the window shows it, its boxes showing pictures.
+struct LoadedBoxes : qmtest::LoadedBoxes
 {
-    explicit LoadedBoxes(int count) : project(count) { canvas.LoadTimeLine(project.timelineId); }
-    BoxedProject project;
-    const qm::FontTextMeasurer measurer;
-    qm::TimelineCanvas canvas{project.project.g, measurer};
+    explicit LoadedBoxes(int count) : qmtest::LoadedBoxes(count, Pictures::Library) {}
 };
 
 void exportLoop(benchmark::State &state, LoadedBoxes &boxes, const QString &fileName)
 {
-    const QString path = boxes.project.project.dir.filePath(fileName);
+    const QString path = boxes.dir.filePath(fileName);
     for (auto _ : state) {
         QString error;
         if (!qm::PictureExport::exportCanvas(boxes.canvas.model(), path, 1.0 / 15, &error))
@@ -66,7 +58,7 @@ void BM_Encode1000Boxes(benchmark::State &state, const QString &fileName)
 {
     LoadedBoxes boxes(1000);
     const QImage image = qm::PictureExport::render(boxes.canvas.model());
-    const QString path = boxes.project.project.dir.filePath(fileName);
+    const QString path = boxes.dir.filePath(fileName);
     for (auto _ : state) {
         QString error;
         if (!qm::PictureExport::save(image, path, &error))
@@ -97,16 +89,4 @@ BENCHMARK_CAPTURE(BM_Export10000Boxes, svg, QStringLiteral("t.svg"))->Unit(bench
 
 } // namespace
 
-// Fonts and painting need a GUI application; it runs without a window.
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QGuiApplication)

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvasfixture.h"
+#include "kit/fakemeasurer.h"
 #include "layout/timelinecanvas.h"
-#include "layouttestsupport.h"
 #include "store/clformat.h"
 #include "store/sqlquery.h"
 #include "store/storeerror.h"

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "kit/fakemeasurer.h"
 #include "layout/scrollextents.h"
 #include "layout/timelinecanvas.h"
-#include "layouttestsupport.h"
 #include "store/clformat.h"
 #include "store/mdlparms.h"
 #include "store/sqlquery.h"

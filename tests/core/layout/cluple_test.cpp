@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "kit/fakemeasurer.h"
+#include "kit/project.h"
 #include "layout/cluple.h"
-#include "layouttestsupport.h"
 #include "store/clformat.h"
 
 #include "../store/storetestsupport.h"
