@@ -198,9 +198,7 @@ TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
     f.t.g.Zoom = 2; // the gap under the date follows the zoom
     f.canvas.ShowSelection();
     const qm::CanvasBox &b = *f.canvas.model().box(a);
-    EXPECT_EQ(b.connector.color, 255);
-    EXPECT_TRUE(b.connector.dashed);
-    EXPECT_TRUE(b.picture.border);
+    EXPECT_TRUE(b.connector.color == 255 && b.connector.dashed && b.picture.border);
     const qm::CanvasMarker &marker = f.canvas.model().imPointer;
     EXPECT_TRUE(marker.visible);
     EXPECT_DOUBLE_EQ(marker.rect.center().x(), b.connector.p1.x());
@@ -208,36 +206,12 @@ TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
     EXPECT_EQ(reported, a);
 
     f.canvas.ClearSelection();
-    EXPECT_EQ(b.connector.color, 0);
-    EXPECT_FALSE(b.connector.dashed);
-    EXPECT_FALSE(b.picture.border);
-    EXPECT_FALSE(marker.visible);
+    EXPECT_FALSE(b.connector.color != 0 || b.connector.dashed || b.picture.border || marker.visible);
     EXPECT_EQ(f.t.g.SelectedId, a);
     // A selection whose box is gone is ignored both ways.
     f.t.g.SelectedId = 999;
     f.canvas.ShowSelection();
     f.canvas.ClearSelection();
-}
-
-TEST(SortBoxes, OrdersByConnectorXWithLaterBoxesFirstAmongEquals)
-{
-    const struct
-    {
-        std::vector<double> xs; // of boxes 1, 2, 3...
-        std::vector<qint32> sorted;
-    } cases[] = {
-        {{300, 100, 200}, {2, 3, 1}},
-        {{100, 100, 50}, {3, 2, 1}},
-        {{}, {}},
-    };
-    for (const auto &c : cases) {
-        qm::Globals g;
-        FakeMeasurer m;
-        qm::TimelineCanvas canvas(g, m);
-        for (std::size_t i = 0; i < c.xs.size(); ++i)
-            canvas.model().addBox(static_cast<qint32>(i + 1)).connector.p1 = QPointF(c.xs[i], 0);
-        EXPECT_EQ(canvas.SortBoxes(), c.sorted);
-    }
 }
 
 TEST(HitTest, FindsThePartPaintedOnTop)
@@ -289,7 +263,21 @@ struct MixedTimeline : qmtest::PlacementFixture
                                                                              {"Just after", 1501}})
             added.push_back(qmtest::addEvent(t.g, name, year, 3, 3));
     }
+    // The added events loaded as the event list hands them over.
+    std::vector<const qm::clEvent *> loaded()
+    {
+        std::vector<const qm::clEvent *> events;
+        for (const qint32 id : added) {
+            owned.push_back(std::make_unique<qm::clEvent>(t.g));
+            owned.back()->EventDate = std::make_shared<qm::ExtDate>();
+            owned.back()->Id = id;
+            owned.back()->Load();
+            events.push_back(owned.back().get());
+        }
+        return events;
+    }
     std::vector<qint32> added;
+    std::vector<std::unique_ptr<qm::clEvent>> owned;
 };
 
 TEST(PlaceEvents, EqualsOneInsertionAfterAnotherBoxForBox)
@@ -301,17 +289,8 @@ TEST(PlaceEvents, EqualsOneInsertionAfterAnotherBoxForBox)
         one.insert(id);
 
     MixedTimeline batch;
-    std::vector<std::unique_ptr<qm::clEvent>> owned;
-    std::vector<const qm::clEvent *> events;
-    for (const qint32 id : batch.added) {
-        owned.push_back(std::make_unique<qm::clEvent>(batch.t.g));
-        owned.back()->EventDate = std::make_shared<qm::ExtDate>();
-        owned.back()->Id = id;
-        owned.back()->Load();
-        events.push_back(owned.back().get());
-    }
     int progress = 0;
-    EXPECT_EQ(batch.canvas.PlaceEvents(events, [&progress] { ++progress; }), byDate);
+    EXPECT_EQ(batch.canvas.PlaceEvents(batch.loaded(), [&progress] { ++progress; }), byDate);
     EXPECT_EQ(progress, 5);
     EXPECT_EQ(batch.storedPositions(), one.storedPositions());
     for (const auto &[id, box] : one.canvas.model().boxes())
@@ -321,16 +300,8 @@ TEST(PlaceEvents, EqualsOneInsertionAfterAnotherBoxForBox)
     // A pass stopped half way leaves the file and the canvas as they were.
     MixedTimeline stopped;
     const auto before = stopped.storedPositions();
-    events.clear();
-    for (const qint32 id : stopped.added) {
-        owned.push_back(std::make_unique<qm::clEvent>(stopped.t.g));
-        owned.back()->EventDate = std::make_shared<qm::ExtDate>();
-        owned.back()->Id = id;
-        owned.back()->Load();
-        events.push_back(owned.back().get());
-    }
     int placed = 0;
-    EXPECT_THROW(stopped.canvas.PlaceEvents(events,
+    EXPECT_THROW(stopped.canvas.PlaceEvents(stopped.loaded(),
                                             [&placed] {
                                                 if (++placed == 3)
                                                     throw std::runtime_error("stop");
