@@ -21,7 +21,8 @@ TempProject::TempProject()
     g.ProjectDb.create(projectPath);
 }
 
-qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors)
+qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors,
+                  const QString &places)
 {
     qm::clEvent e(g);
     auto d = std::make_shared<qm::ExtDate>();
@@ -30,6 +31,7 @@ qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, cons
     e.EventDateStr = d->Render();
     e.Name = name;
     e.Actors = actors;
+    e.Places = places;
     return e.Save();
 }
 

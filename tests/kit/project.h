@@ -29,7 +29,8 @@ struct TempProject
 
 // Stores an event as the event dialog does, dated by a text read as the dialog reads it; returns
 // its Id (-1 when a clash with another event's date was not resolved).
-qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors = {});
+qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors = {},
+                  const QString &places = {});
 
 // The stored value of a day of the plain era.
 double dateValue(int year, int month, int day);

@@ -52,23 +52,23 @@ TEST(Dragging, StepsThatBreakALimitAreRefusedAlongThatAxisOnly)
     const struct
     {
         const char *what;
-        int box; // 0 Alpha, 1 Betas
+        qint32 DragFixture::*box;
         double dx, dy;
         QPointF expected; // where the dragged picture ends
     } cases[] = {
-        {"left edge: the unit already reaches MinDist", 0, -1, 0, {320, 820}},
-        {"date label exactly MinDist after Alpha's", 1, -330, 0, {1060, 100}},
-        {"date label one twip closer", 1, -331, 0, {1390, 100}},
-        {"jumping past a later date", 0, 2000, 0, {320, 820}},
-        {"down until MinDist above the axis", 1, 0, 6600, {1390, 6700}},
-        {"down one twip further", 1, 0, 6601, {1390, 100}},
-        {"up to MinDist from the top", 0, 0, -720, {320, 100}},
-        {"up one twip further, sideways still allowed", 0, 50, -721, {370, 820}},
+        {"left edge: the unit already reaches MinDist", &DragFixture::a, -1, 0, {320, 820}},
+        {"date label exactly MinDist after Alpha's", &DragFixture::b, -330, 0, {1060, 100}},
+        {"date label one twip closer", &DragFixture::b, -331, 0, {1390, 100}},
+        {"jumping past a later date", &DragFixture::a, 2000, 0, {320, 820}},
+        {"down until MinDist above the axis", &DragFixture::b, 0, 6600, {1390, 6700}},
+        {"down one twip further", &DragFixture::b, 0, 6601, {1390, 100}},
+        {"up to MinDist from the top", &DragFixture::a, 0, -720, {320, 100}},
+        {"up one twip further, sideways still allowed", &DragFixture::a, 50, -721, {370, 820}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         DragFixture f;
-        const qint32 id = c.box == 0 ? f.a : f.b;
+        const qint32 id = f.*c.box;
         f.drag(id, c.dx, c.dy);
         EXPECT_EQ(f.pictureAt(id), c.expected);
         // The pointer follows the box.
