@@ -1,36 +1,30 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the canvas loads, places and paints timelines of many boxes.
-#include "benchsupport.h"
-#include "boxedproject.h"
-
+#include "kit/benchmain.h"
+#include "kit/boxedproject.h"
 #include "layout/cluple.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "render/canvasrenderer.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
-#include "store/cltimeline.h"
-#include "store/sqlquery.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
 
 namespace {
 
-using qmbench::BoxedProject;
-using qmbench::PictureCount;
-using qmbench::writePictures;
+using qmtest::BoxedProject;
 
 void BM_LoadTimeline(benchmark::State &state)
 {
-    BoxedProject p(static_cast<int>(state.range(0)));
+    BoxedProject p(static_cast<int>(state.range(0)), BoxedProject::Pictures::Library);
     const qm::FontTextMeasurer measurer;
     for (auto _ : state) {
         // A new canvas each time: its picture cache starts empty, as after opening a project.
-        qm::TimelineCanvas canvas(p.project.g, measurer);
+        qm::TimelineCanvas canvas(p.g, measurer);
         canvas.LoadTimeLine(p.timelineId);
         benchmark::DoNotOptimize(canvas.model().boxCount());
     }
@@ -39,8 +33,8 @@ BENCHMARK(BM_LoadTimeline)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond)
 
 void BM_InsertEarliest(benchmark::State &state)
 {
-    BoxedProject p(static_cast<int>(state.range(0)));
-    qm::Globals &g = p.project.g;
+    BoxedProject p(static_cast<int>(state.range(0)), BoxedProject::Pictures::Library);
+    qm::Globals &g = p.g;
     const qm::FontTextMeasurer measurer;
     qm::TimelineCanvas canvas(g, measurer);
     canvas.LoadTimeLine(p.timelineId);
@@ -64,10 +58,10 @@ BENCHMARK(BM_InsertEarliest)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecon
 // 100 boxes in ten rows over a 1600 x 1000 pixel area, drawn as the canvas widget draws them.
 void BM_Repaint100BoxesOn1600x1000(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     qm::Globals &g = project.g;
     g.ProjectFolder = project.dir.filePath(QStringLiteral("Bench")) + QDir::separator();
-    writePictures(g);
+    qmtest::writePictures(g);
     const qm::FontTextMeasurer measurer;
     qm::PictureCache pictures;
     qm::CanvasModel model;
@@ -92,7 +86,7 @@ void BM_Repaint100BoxesOn1600x1000(benchmark::State &state)
         qm::clEvent e(g);
         e.Name = QStringLiteral("Event number %1 of the grid").arg(i);
         e.ImageSource = QStringLiteral("C");
-        e.ImageName = QStringLiteral("pic%1.png").arg(i % PictureCount);
+        e.ImageName = QStringLiteral("pic%1.png").arg(i % qmtest::PictureCount);
         unit.ApplyFormat(format);
         unit.ApplyEvent(e);
         unit.Arrange();
@@ -107,16 +101,4 @@ BENCHMARK(BM_Repaint100BoxesOn1600x1000)->Arg(0)->Arg(1)->Unit(benchmark::kMilli
 
 } // namespace
 
-// Fonts and painting need a GUI application; it runs without a window.
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QGuiApplication)

@@ -7,14 +7,12 @@
 #include "capture/datescanner.h"
 #include "capture/textfile.h"
 #include "dates/platformdate.h"
-#include "store/globals.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 #include "store/sqlquery.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 
@@ -61,7 +59,7 @@ BENCHMARK(BM_DatePatternPass)->Unit(benchmark::kMillisecond);
 void BM_ScanDates(benchmark::State &state)
 {
     const QString &text = historyText();
-    const qm::DateEnv env{[] { return QDate(2026, 6, 15); }, nullptr};
+    const qm::DateEnv env{[] { return qmtest::testToday(); }, nullptr};
     qsizetype found = 0;
     for (auto _ : state) {
         found = qm::ScanDates(text, env).size();
@@ -75,10 +73,8 @@ BENCHMARK(BM_ScanDates)->Unit(benchmark::kMillisecond);
 void BM_ScanDatesWithProject(benchmark::State &state)
 {
     const QString &text = historyText();
-    QTemporaryDir dir;
-    qm::Globals g;
-    g.clock = [] { return QDate(2026, 6, 15); };
-    g.ProjectDb.create(dir.filePath(QStringLiteral("Bench.qmp")));
+    qmtest::TempProject project;
+    qm::Globals &g = project.g;
     for (int year = 1900; year < 2000; ++year) {
         qm::execSql(g.ProjectDb, QStringLiteral("INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, ?)"),
                     {*qm::platformdate::makeValue(year, 3, 1), qm::EraPlain, QStringLiteral("e")});
@@ -99,11 +95,8 @@ BENCHMARK(BM_ScanDatesWithProject)->Unit(benchmark::kMillisecond);
 void BM_AssignEveryMatchWithProject(benchmark::State &state)
 {
     const QString &text = historyText();
-    QTemporaryDir dir;
-    qm::Globals g;
-    g.clock = [] { return QDate(2026, 6, 15); };
-    g.ProjectDb.create(dir.filePath(QStringLiteral("Bench.qmp")));
-    const qm::DateEnv env = g.dateEnv();
+    qmtest::TempProject project;
+    const qm::DateEnv env = project.g.dateEnv();
     qsizetype found = 0;
     for (auto _ : state) {
         found = 0;
@@ -124,7 +117,7 @@ BENCHMARK(BM_AssignEveryMatchWithProject)->Unit(benchmark::kMillisecond);
 void BM_ScanAgainstPattern(benchmark::State &state)
 {
     const QString &text = historyText();
-    const qm::DateEnv env{[] { return QDate(2026, 6, 15); }, nullptr};
+    const qm::DateEnv env{[] { return qmtest::testToday(); }, nullptr};
     const qm::DatePattern &pattern = qm::DatePattern::shared();
     std::chrono::duration<double> patternTime{};
     std::chrono::duration<double> scanTime{};
@@ -156,7 +149,7 @@ void BM_HugeLineScanAndDescribe(benchmark::State &state)
     QString text;
     for (int i = 0; i < 100000; ++i)
         text += QStringLiteral("On %1 May 1%2 x; ").arg(i % 28 + 1).arg(i % 900 + 100);
-    const qm::DateEnv env{[] { return QDate(2026, 6, 15); }, nullptr};
+    const qm::DateEnv env{[] { return qmtest::testToday(); }, nullptr};
     qsizetype described = 0;
     for (auto _ : state) {
         described = 0;
@@ -171,13 +164,4 @@ BENCHMARK(BM_HugeLineScanAndDescribe)->Unit(benchmark::kMillisecond)->Iterations
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QCoreApplication)

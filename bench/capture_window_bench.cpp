@@ -3,15 +3,14 @@
 // Accept all of 500 dates found in a text, each event placed on the shown timeline, as the capture
 // window does it: in text order (each box lands right of the others) and in reverse (each box lands
 // first and moves all the others).
-#include "benchsupport.h"
-
 #include "capture/capturesession.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace {
@@ -38,17 +37,12 @@ void BM_AcceptAllIntoTimeline(benchmark::State &state)
     int accepted = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        qmbench::BenchProject project;
+        qmtest::TempProject project;
         qm::Globals &g = project.g;
-        // The stock pictures of the build tree, when they are there; without them boxes are empty.
-        const QString appFolder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"));
-        if (QFileInfo::exists(appFolder + QStringLiteral("/Images")))
-            g.appFolder = appFolder;
         g.ProjectFolder = project.dir.path() + QDir::separator();
-        qm::clTimeLine timeline(g.ProjectDb);
-        timeline.Name = QStringLiteral("Rome");
-        g.CurTimeLineId = timeline.Save();
-        g.CurTimeLine = std::make_unique<qm::clTimeLine>(timeline);
+        g.CurTimeLineId = qmtest::addTimeline(g, QStringLiteral("Rome"), {});
+        g.CurTimeLine = std::make_unique<qm::clTimeLine>(g.ProjectDb);
+        g.CurTimeLine->Load(g.CurTimeLineId);
         qm::TimelineCanvas canvas(g, measurer);
         canvas.LoadTimeLine(g.CurTimeLineId);
         qm::CaptureSession session(g);
@@ -70,16 +64,4 @@ BENCHMARK(BM_AcceptAllIntoTimeline)->Arg(0)->Arg(1)->ArgName("reversed")->Unit(b
 
 } // namespace
 
-// Fonts need a GUI application; it runs without a window.
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QGuiApplication)

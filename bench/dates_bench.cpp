@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast typed dates are read, and how fast a batch of dated events goes into a project.
-#include "benchsupport.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 
 #include "dates/extdate.h"
 #include "store/datequeries.h"
@@ -44,7 +45,7 @@ void BM_Insert10000EventsInOneTransaction(benchmark::State &state)
     constexpr int Count = 10000;
     for (auto _ : state) {
         state.PauseTiming();
-        auto project = std::make_unique<qmbench::BenchProject>();
+        auto project = std::make_unique<qmtest::TempProject>();
         qm::ProjectDatabase &db = project->g.ProjectDb;
         const qm::DateEnv env = project->g.dateEnv();
         state.ResumeTiming();
@@ -71,4 +72,4 @@ BENCHMARK(BM_Insert10000EventsInOneTransaction)->Unit(benchmark::kMillisecond)->
 
 } // namespace
 
-QM_BENCHMARK_MAIN()
+QM_BENCHMARK_MAIN(QCoreApplication)

@@ -1,56 +1,23 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast boxes follow the mouse, how fast a drop and a compression are stored and undone.
-#include "benchsupport.h"
-
 #include "edit/insertboxcommand.h"
 #include "edit/moveboxescommand.h"
-#include "layout/textmeasurer.h"
-#include "layout/timelinecanvas.h"
 #include "store/clevent.h"
-#include "store/cltimeline.h"
 #include "store/sqlquery.h"
+#include "kit/benchmain.h"
+#include "kit/boxedproject.h"
 
 #include <QGuiApplication>
 #include <QUndoStack>
 
 namespace {
 
-// A project whose one timeline shows 1,000 boxes a day apart in five rows, loaded on a canvas.
-struct LoadedBoxes
+// 1,000 boxes a day apart in five rows, loaded on a canvas; `first` is the leftmost.
+struct LoadedBoxes : qmtest::LoadedBoxes
 {
-    LoadedBoxes()
-    {
-        qm::Globals &g = project.g;
-        g.MinDist = 100;
-        qm::clTimeLine t(g.ProjectDb);
-        t.Name = QStringLiteral("Bench");
-        t.LabelCaption = QStringLiteral("A thousand years");
-        timelineId = t.Save();
-        qm::TransactionGuard guard(g.ProjectDb);
-        for (int i = 0; i < 1000; ++i) {
-            qm::clEvent e(g);
-            e.EventDate = std::make_shared<qm::ExtDate>(static_cast<double>(10000 + i), qm::EraPlain);
-            e.EventDateStr = e.EventDate->Render();
-            e.Name = QStringLiteral("Event number %1 of the long timeline").arg(i);
-            const qint32 id = e.Save();
-            qm::execSql(g.ProjectDb,
-                        QStringLiteral("INSERT INTO TimeLineEvent (TimeLineId, EventId, BoxLeft, BoxTop) "
-                                       "VALUES (?, ?, ?, ?)"),
-                        {timelineId, id, 1500 + i * 900, 900 + (i % 5) * 1200});
-        }
-        guard.commit();
-        canvas.LoadTimeLine(timelineId);
-        first = canvas.SortBoxes().front();
-    }
-
-    QPointF centreOf(qint32 id) const { return canvas.model().box(id)->picture.rect.center(); }
-
-    qmbench::BenchProject project;
-    qm::FontTextMeasurer measurer;
-    qm::TimelineCanvas canvas{project.g, measurer};
-    qint32 timelineId = 0;
-    qint32 first = 0;
+    LoadedBoxes() : qmtest::LoadedBoxes(1000) {}
+    const qint32 first = canvas.SortBoxes().front();
 };
 
 // One mouse step of the leftmost box, carrying the 999 others: a pixel right, then back left (the
@@ -115,7 +82,7 @@ BENCHMARK(BM_Compress2Of1000Boxes)->ArgName("undo")->Arg(0)->Arg(1)->Unit(benchm
 void BM_Include1000Events(benchmark::State &state)
 {
     LoadedBoxes b;
-    qm::Globals &g = b.project.g;
+    qm::Globals &g = b.g;
     std::vector<qint32> ids;
     {
         qm::TransactionGuard guard(g.ProjectDb);
@@ -141,16 +108,4 @@ BENCHMARK(BM_Include1000Events)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
-// Fonts need a GUI application; it runs without a window.
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QGuiApplication)

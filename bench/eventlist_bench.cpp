@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event list of a large project: reading it, and Select Events with filters and dates.
-#include "benchsupport.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 
 #include "eventlistfill.h"
 #include "store/eventlist.h"
@@ -10,7 +11,7 @@ namespace {
 
 void BM_LoadEventList(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     qmbench::fillEventList(project.g, static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(qm::loadEventList(project.g.ProjectDb, 1));
@@ -19,7 +20,7 @@ BENCHMARK(BM_LoadEventList)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond
 
 void BM_SelectEvents(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     qmbench::fillEventList(project.g, static_cast<int>(state.range(0)));
     const std::vector<qm::EventListRow> rows = qm::loadEventList(project.g.ProjectDb, 1);
     qm::EventFilter filter;
@@ -35,4 +36,4 @@ BENCHMARK(BM_SelectEvents)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-QM_BENCHMARK_MAIN();
+QM_BENCHMARK_MAIN(QCoreApplication)

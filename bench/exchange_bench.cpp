@@ -2,29 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the events of a project go to a spreadsheet file and come back (goal: 10,000 events each
 // way in under 2 s, the import in one transaction).
-#include "benchsupport.h"
-
 #include "exchange/eventexport.h"
 #include "exchange/eventimport.h"
-#include "layout/textmeasurer.h"
-#include "store/clevent.h"
-#include "store/cltimeline.h"
-#include "store/sqlquery.h"
+#include "kit/benchmain.h"
+#include "kit/fakemeasurer.h"
+#include "kit/project.h"
 
 namespace {
 
 constexpr int Count = 10000;
-
-// Sizes every text as so many twips a character, so that no font is needed.
-class FixedMeasurer : public qm::TextMeasurer
-{
-public:
-    QSizeF naturalSize(const qm::LabelFont &font, const QString &text) const override
-    {
-        return {text.size() * font.size * 10.0, font.size * 20.0};
-    }
-    double wrappedHeight(const qm::LabelFont &font, const QString &, double) const override { return font.size * 20.0; }
-};
 
 // A sheet of `count` new events on distinct days, each with a few element names from small pools,
 // all to go on the timeline `timeline` when it is not empty.
@@ -50,7 +36,7 @@ QString newEventsSheet(int count, const QString &timeline = {})
 
 void importSheet(qm::Globals &g, const QString &csv)
 {
-    const FixedMeasurer measurer;
+    const qmtest::FakeMeasurer measurer;
     qm::EventImport import(g, measurer, qm::CsvDocument::parseText(csv));
     if (import.plan().writesAnything())
         import.apply();
@@ -62,7 +48,7 @@ void BM_ImportNewEvents(benchmark::State &state)
     const QString csv = newEventsSheet(count);
     for (auto _ : state) {
         state.PauseTiming();
-        auto project = std::make_unique<qmbench::BenchProject>();
+        auto project = std::make_unique<qmtest::TempProject>();
         state.ResumeTiming();
         importSheet(project->g, csv);
         state.PauseTiming();
@@ -75,7 +61,7 @@ BENCHMARK(BM_ImportNewEvents)->Arg(Count)->Unit(benchmark::kMillisecond)->Iterat
 
 void BM_ExportEvents(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     importSheet(project.g, newEventsSheet(Count));
     for (auto _ : state)
         benchmark::DoNotOptimize(qm::eventsCsv(project.g.ProjectDb));
@@ -86,7 +72,7 @@ BENCHMARK(BM_ExportEvents)->Unit(benchmark::kMillisecond)->Iterations(3);
 // Every row of an exported file read back and compared: the preview of an unchanged round trip.
 void BM_ImportUnchangedRoundTrip(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     importSheet(project.g, newEventsSheet(Count));
     const QString csv = QString::fromUtf8(qm::eventsCsv(project.g.ProjectDb));
     for (auto _ : state)
@@ -98,11 +84,11 @@ BENCHMARK(BM_ImportUnchangedRoundTrip)->Unit(benchmark::kMillisecond)->Iteration
 // Every event renamed in the sheet: 10,000 updates in one transaction (timed), then undone (not timed).
 void BM_ImportUpdates(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     importSheet(project.g, newEventsSheet(Count));
     QString csv = QString::fromUtf8(qm::eventsCsv(project.g.ProjectDb));
     csv.replace(QStringLiteral("\"Event "), QStringLiteral("\"Renamed "));
-    const FixedMeasurer measurer;
+    const qmtest::FakeMeasurer measurer;
     for (auto _ : state) {
         qm::EventImport import(project.g, measurer, qm::CsvDocument::parseText(csv));
         import.apply();
@@ -123,7 +109,7 @@ void BM_ImportOntoTimeline(benchmark::State &state)
     const QString csv = newEventsSheet(count, QStringLiteral("Main"));
     for (auto _ : state) {
         state.PauseTiming();
-        auto project = std::make_unique<qmbench::BenchProject>();
+        auto project = std::make_unique<qmtest::TempProject>();
         if (laterBox)
             importSheet(project->g, QStringLiteral("Date,Name,Timelines\r\n1/1/1900,The end,Main\r\n"));
         state.ResumeTiming();
@@ -145,4 +131,4 @@ BENCHMARK(BM_ImportOntoTimeline)
 
 } // namespace
 
-QM_BENCHMARK_MAIN()
+QM_BENCHMARK_MAIN(QCoreApplication)

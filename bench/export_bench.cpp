@@ -3,11 +3,8 @@
 // How long a timeline of many boxes takes to leave the program in each format, beside the encoder
 // alone, and how much memory the drawings of very long timelines need. Run one benchmark per process
 // (--benchmark_filter) to read a peak resident size that belongs to that format alone.
-#include "benchsupport.h"
-#include "boxedproject.h"
-
-#include "layout/textmeasurer.h"
-#include "layout/timelinecanvas.h"
+#include "kit/benchmain.h"
+#include "kit/boxedproject.h"
 #include "render/pictureexport.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
@@ -21,8 +18,6 @@
 
 namespace {
 
-using qmbench::BoxedProject;
-
 double peakResidentMiB()
 {
     rusage usage{};
@@ -30,13 +25,10 @@ double peakResidentMiB()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// The timeline loaded on a canvas as the window shows it.
-struct LoadedBoxes
+// The timeline loaded on a canvas as the window shows it, its boxes showing pictures.
+struct LoadedBoxes : qmtest::LoadedBoxes
 {
-    explicit LoadedBoxes(int count) : project(count) { canvas.LoadTimeLine(project.timelineId); }
-    BoxedProject project;
-    const qm::FontTextMeasurer measurer;
-    qm::TimelineCanvas canvas{project.project.g, measurer};
+    explicit LoadedBoxes(int count) : qmtest::LoadedBoxes(count, Pictures::Library) {}
 };
 
 qm::ExportOptions screen()
@@ -64,7 +56,7 @@ void BM_Export1000Boxes(benchmark::State &state, const QString &fileName)
     LoadedBoxes boxes(1000);
     const QSize size = qm::PictureExport::imageSize(boxes.canvas.model());
     state.counters["pixels"] = static_cast<double>(size.width()) * size.height();
-    exportLoop(state, boxes.canvas.outputModel(), boxes.project.project.dir.filePath(fileName));
+    exportLoop(state, boxes.canvas.outputModel(), boxes.dir.filePath(fileName));
 }
 BENCHMARK_CAPTURE(BM_Export1000Boxes, png, QStringLiteral("t.png"))->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK_CAPTURE(BM_Export1000Boxes, jpeg, QStringLiteral("t.jpg"))->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -77,7 +69,7 @@ void BM_Encode1000Boxes(benchmark::State &state, const QString &fileName)
 {
     LoadedBoxes boxes(1000);
     const QImage image = qm::PictureExport::render(boxes.canvas.model());
-    const QString path = boxes.project.project.dir.filePath(fileName);
+    const QString path = boxes.dir.filePath(fileName);
     for (auto _ : state) {
         QString error;
         if (!qm::PictureExport::save(image, path, &error))
@@ -101,7 +93,7 @@ BENCHMARK(BM_Render1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(2);
 void BM_Export10000Boxes(benchmark::State &state, const QString &fileName)
 {
     LoadedBoxes boxes(10000);
-    exportLoop(state, boxes.canvas.outputModel(), boxes.project.project.dir.filePath(fileName));
+    exportLoop(state, boxes.canvas.outputModel(), boxes.dir.filePath(fileName));
 }
 BENCHMARK_CAPTURE(BM_Export10000Boxes, pdf, QStringLiteral("t.pdf"))->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_CAPTURE(BM_Export10000Boxes, svg, QStringLiteral("t.svg"))->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -113,7 +105,7 @@ void BM_PdfFitToPage1000Boxes(benchmark::State &state)
     qm::ExportOptions options;
     options.asPrinted = true;
     options.pages.fit = qm::PageSetup::Fit::OnePage;
-    exportLoop(state, boxes.canvas.outputModel(), boxes.project.project.dir.filePath("fit.pdf"), options);
+    exportLoop(state, boxes.canvas.outputModel(), boxes.dir.filePath("fit.pdf"), options);
 }
 BENCHMARK(BM_PdfFitToPage1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -144,16 +136,4 @@ BENCHMARK(BM_SamplePng300Dpi)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-// Fonts and painting need a GUI application; it runs without a window.
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QGuiApplication)

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a large project, and saving one event with many elements into it.
-#include "benchsupport.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 
 #include "store/clevent.h"
 #include "store/cltimeline.h"
@@ -36,7 +37,7 @@ void fillLargeProject(qm::Globals &g)
 
 void BM_OpenLargeProjectAndListTimelines(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     fillLargeProject(project.g);
     const QString path = project.g.ProjectDb.path();
     project.g.ProjectDb.close();
@@ -55,7 +56,7 @@ BENCHMARK(BM_OpenLargeProjectAndListTimelines)->Unit(benchmark::kMillisecond);
 
 void BM_SaveEventWithFortyElements(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     fillLargeProject(project.g);
     auto lists = [](const QString &type, int offset) {
         QStringList names;
@@ -81,4 +82,4 @@ BENCHMARK(BM_SaveEventWithFortyElements)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-QM_BENCHMARK_MAIN();
+QM_BENCHMARK_MAIN(QCoreApplication)

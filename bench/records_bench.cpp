@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast event records with their element lists are saved and loaded in bulk.
-#include "benchsupport.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 
 #include "store/clevent.h"
 #include "store/sqlquery.h"
@@ -33,7 +34,7 @@ void BM_Save10000EventsWithElements(benchmark::State &state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto project = std::make_unique<qmbench::BenchProject>();
+        auto project = std::make_unique<qmtest::TempProject>();
         state.ResumeTiming();
         saveEvents(project->g);
         state.PauseTiming();
@@ -46,7 +47,7 @@ BENCHMARK(BM_Save10000EventsWithElements)->Unit(benchmark::kMillisecond)->Iterat
 
 void BM_Load10000EventsWithElements(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     saveEvents(project.g);
     const QList<qint32> ids = qm::eventIdsByDate(project.g.ProjectDb);
     for (auto _ : state) {
@@ -64,4 +65,4 @@ BENCHMARK(BM_Load10000EventsWithElements)->Unit(benchmark::kMillisecond)->Iterat
 
 } // namespace
 
-QM_BENCHMARK_MAIN()
+QM_BENCHMARK_MAIN(QCoreApplication)

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows over large projects: the event list of 10,000 events, the picture chooser over a library
 // of 500 pictures until its first thumbnails are shown.
-#include "benchsupport.h"
+#include "kit/benchmain.h"
+#include "kit/project.h"
 
 #include "common/userdialogs.h"
 #include "dialogs/eventlistmodel.h"
@@ -21,7 +22,7 @@ namespace {
 
 void BM_OpenEventList(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     qmbench::fillEventList(project.g, static_cast<int>(state.range(0)));
     project.g.CurTimeLineId = 1;
     qm::PlatformDialogs dialogs;
@@ -36,7 +37,7 @@ BENCHMARK(BM_OpenEventList)->Arg(10000)->Unit(benchmark::kMillisecond)->Iteratio
 
 void BM_OpenPictureChooser(benchmark::State &state)
 {
-    qmbench::BenchProject project;
+    qmtest::TempProject project;
     qm::Globals &g = project.g;
     g.ProjectFolder = qm::projectFolderOf(g.ProjectDb.path());
     qm::makeProjectFolders(g.ProjectFolder);
@@ -65,13 +66,4 @@ BENCHMARK(BM_OpenPictureChooser)->Arg(500)->UseManualTime()->Unit(benchmark::kMi
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QM_BENCHMARK_MAIN(QApplication)

@@ -2,37 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
-#include "store/clevent.h"
-
 #include <QFile>
 #include <QProcess>
 
 namespace qmtest {
-
-QDate testToday()
-{
-    return {2026, 6, 15};
-}
-
-TempProject::TempProject()
-{
-    projectPath = dir.filePath(QStringLiteral("Test.qmp"));
-    g.appFolder = QStringLiteral(QM_APP_DIR);
-    g.clock = testToday;
-    g.ProjectDb.create(projectPath);
-}
-
-qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors)
-{
-    qm::clEvent e(g);
-    auto d = std::make_shared<qm::ExtDate>();
-    d->Assign(date, g.dateEnv());
-    e.EventDate = d;
-    e.EventDateStr = d->Render();
-    e.Name = name;
-    e.Actors = actors;
-    return e.Save();
-}
 
 QByteArray fileBytes(const QString &path)
 {

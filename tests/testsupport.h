@@ -2,34 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/project.h"
 #include "qtprinters.h"
-#include "store/globals.h"
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace qmtest {
 
-// A fresh project in a temporary folder, opened in its own Globals with a fixed "today".
-struct TempProject
-{
-    TempProject();
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
-    QString projectPath;
-    qm::Globals g;
-};
-
-// Stores an event as the event dialog does, dated by a text read as the dialog reads it; returns
-// its Id (-1 when a clash with another event's date was not resolved).
-qint32 storeEvent(qm::Globals &g, const QString &date, const QString &name, const QString &actors = {});
-
-// A fixed clock: 15 June 2026.
-QDate testToday();
 // The bytes of a file, for proving that something left it alone.
 QByteArray fileBytes(const QString &path);
 // Writes a whole file; false when it cannot.

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/layout/layouttestsupport.h"
 #include "core/store/storetestsupport.h"
 #include "exchange/eventexport.h"
 #include "exchange/eventimport.h"
+#include "kit/fakemeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/fakemeasurer.h"
 #include "layout/timelinecanvas.h"
-#include "layouttestsupport.h"
 #include "store/sqlquery.h"
 #include "testsupport.h"
 

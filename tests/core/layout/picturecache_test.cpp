@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layout/picturecache.h"
-#include "store/globals.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QTemporaryDir>
@@ -59,19 +57,6 @@ TEST(PictureCache, AFileChangedOnDiskIsReadAgainAndAMissingOneGivesAnEmptyPictur
     EXPECT_TRUE(cache.file(QString()).isNull());
     ASSERT_TRUE(qmtest::writeFile(dir.filePath("broken.png"), "not a picture"));
     EXPECT_TRUE(cache.file(dir.filePath("broken.png")).isNull());
-}
-
-TEST(PictureCache, FindsLibraryPicturesInTheProjectFolder)
-{
-    QTemporaryDir dir;
-    qm::Globals g;
-    g.ProjectFolder = dir.path() + QDir::separator();
-    ASSERT_TRUE(QDir(dir.path()).mkpath("Images"));
-    writePicture(dir, "Images/own.png", Qt::blue, 4);
-    qm::PictureCache cache;
-    EXPECT_FALSE(cache.picture(g, "C", "I", "own.png").isNull());
-    EXPECT_TRUE(cache.picture(g, "C", "W", "own.png").isNull());
-    EXPECT_TRUE(cache.picture(g, "C", "I", QString()).isNull());
 }
 
 } // namespace

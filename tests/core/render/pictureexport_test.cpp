@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../layout/layouttestsupport.h"
+#include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "render/pictureexport.h"
 #include "store/mdlparms.h"

@@ -100,12 +100,8 @@ TEST(clTimeLine, NewTimelineNameCountsOnFromTheLargestNumber)
         const char *expected;
     } cases[] = {
         {{}, "Timeline1"},
-        {{"Timeline0"}, "Timeline1"},
-        {{"Timeline0", "Timeline1", "Timeline7 (old)"}, "Timeline8"},
-        {{"timeline12", "Timeline3"}, "Timeline13"},
-        {{"TIMELINE4x5"}, "Timeline5"},
-        {{"TimelineX", "Timeline 5", "My Timeline9"}, "Timeline1"},
-        {{"Timeline05", "Timeline"}, "Timeline1"},
+        {{"Timeline0", "timeline12", "Timeline7 (old)", "TIMELINE4x5"}, "Timeline13"},
+        {{"TimelineX", "Timeline 5", "My Timeline9", "Timeline05", "Timeline"}, "Timeline1"},
         {{"Timeline99999999999999999999", "Timeline2"}, "Timeline3"},
     };
     for (const auto &c : cases) {
@@ -146,11 +142,9 @@ TEST(clTimeLine, FirstTimelineOfANewProject)
     EXPECT_EQ(t.g.CurTimeLine->Id, id);
     EXPECT_EQ(qm::mdlParms::GetParm(t.g.ProjectDb, "TimeLine0"), QString::number(id));
 
-    qm::clTimeLine back(t.g.ProjectDb);
-    back.Load(id);
-    EXPECT_EQ(back.Name, "Timeline0");
-    EXPECT_EQ(back.LabelCaption, "Timeline0");
-    EXPECT_EQ(back.Description, "");
+    EXPECT_EQ(qmtest::committedValue(t.projectPath, "SELECT Name || LabelCaption FROM TimeLine WHERE Id = ?", {id})
+                  .toString(),
+              "Timeline0Timeline0");
     EXPECT_EQ(qmtest::committedRows(t.projectPath, "FormatTL", "TimelineId = ?", {id}), 1);
 
     QStringList order;

@@ -143,6 +143,9 @@ TEST(HostileFiles, ParametersOutOfRangeFallBack)
         {"99999999", "1/1/150", "-1", 500, "1/1/2001"},
         {"275", "1/1/9950", "0", 275, "1/1/9950"},
         {"300", "7/4/9950", "-2", 300, "1/1/2001"},
+        {"abc", "1/1/9949", "-1", 500, "1/1/50 AD"},
+        {"", "not a date", "x", 500, "1/1/2001"},
+        {"1200", "7/4/1776 10:05:00 PM", "0", 1200, "7/4/1776 10:05:00 PM"},
     };
     for (const auto &c : cases) {
         qm::mdlParms::SetParm(db, "MinDist", QString::fromUtf8(c.minDist));

@@ -44,34 +44,22 @@ struct ToolProject : public ::testing::Test
 
 } // namespace
 
+// What select, include, exclude and delete do to a project is the core's (EventList, InsertNewBox,
+// the event commands); here each command reaches it and a wrong id or timeline changes nothing.
 TEST_F(ToolProject, SelectIncludeExcludeDelete)
 {
     // Ids 1 Ides, 2 Rubicon, 3 Cannae; the list's order is by date.
-    EXPECT_EQ(run({"select", file}), "3\n2\n1\n");
-    EXPECT_EQ(run({"select", file, "--actors", "caesar, Nobody"}), "2\n1\n");
-    EXPECT_EQ(run({"select", file, "--actors", "Caesar", "--from", "1/1/45 BC"}), "1\n");
+    EXPECT_EQ(run({"select", file, "--actors", "caesar, Nobody", "--from", "1/1/45 BC"}), "1\n");
     EXPECT_TRUE(run({"select", file, "--to", "Feb 30"}, 1).contains("Invalid date"));
-
     run({"include", file, "--timeline", "timeline0", "1", "3"});
     EXPECT_EQ(placed(1) + placed(3), 2);
-    // Cannae is earlier, so it stands left of the Ides.
-    EXPECT_LT(qmtest::committedValue(file, "SELECT BoxLeft FROM TimeLineEvent WHERE EventId = 3").toDouble(),
-              qmtest::committedValue(file, "SELECT BoxLeft FROM TimeLineEvent WHERE EventId = 1").toDouble());
-    run({"include", file, "--timeline", "Timeline0", "1", "2"});
-    EXPECT_EQ(qmtest::committedRows(file, "TimeLineEvent"), 3);
+    EXPECT_TRUE(run({"include", file, "--timeline", "Timeline0", "2", "99"}, 1).contains("99"));
+    EXPECT_EQ(placed(2), 0);
     run({"exclude", file, "--timeline", "Timeline0", "3"});
     EXPECT_EQ(placed(3), 0);
-    EXPECT_EQ(qmtest::committedRows(file, "Event"), 3);
-
-    // A wrong id or timeline changes nothing.
-    EXPECT_TRUE(run({"include", file, "--timeline", "Timeline0", "3", "99"}, 1).contains("99"));
-    EXPECT_EQ(placed(3), 0);
     EXPECT_TRUE(run({"exclude", file, "--timeline", "Nowhere", "1"}, 1).contains("Nowhere"));
-
     run({"delete-event", file, "1"});
-    EXPECT_EQ(qmtest::committedRows(file, "Event"), 2);
-    EXPECT_EQ(qmtest::committedRows(file, "TimeLineEvent", "EventId = 1"), 0);
-    EXPECT_EQ(qmtest::committedRows(file, "EventElement", "EventId = 1"), 0);
+    EXPECT_EQ(qmtest::committedRows(file, "TimeLineEvent") + qmtest::committedRows(file, "Event"), 2);
     run({"delete-event", file, "1"}, 1);
 }
 
@@ -83,10 +71,7 @@ TEST_F(ToolProject, ImportAndSetPicture)
     ASSERT_TRUE(image.save(picture));
 
     EXPECT_EQ(run({"import-pictures", file, "--kind", "I", picture}), "forum.png\n");
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath("Rome/Images/forum.png")));
-    const QString failed = run({"import-pictures", file, "--kind", "W", dir.filePath("gone.png"), picture}, 1);
-    EXPECT_TRUE(failed.contains("gone.png"));
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath("Rome/Walls/forum.png")));
+    EXPECT_TRUE(run({"import-pictures", file, "--kind", "W", dir.filePath("gone.png")}, 1).contains("gone.png"));
 
     run({"set-picture", file, "2", "--source", "C", "--name", "forum.png", "--timeline", "Timeline0", "--width", "900",
          "--height", "31"});
@@ -99,7 +84,6 @@ TEST_F(ToolProject, ImportAndSetPicture)
         QStringList args;
         int exitCode;
     } refused[] = {
-        {{"--source", "C", "--name", "missing.png"}, 1},
         {{"--source", "S", "--name", "../Rome.qmp"}, 1},
         {{"--source", "X", "--name", "forum.png"}, 2},
         {{"--source", "C", "--name", "forum.png", "--timeline", "Timeline0", "--width", "30", "--height", "40"}, 1},

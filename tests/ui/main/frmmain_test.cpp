@@ -197,7 +197,6 @@ TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
     const qint32 caesar = g.CurTimeLineId;
     // Its title is the name given, not the one proposed.
     EXPECT_EQ(w->canvas().model().lblLabel.caption, "Caesar \"the dictator\"");
-    EXPECT_EQ(qm::timelinesByName(g.ProjectDb).size(), 2u);
 
     // Cancelling a new timeline brings back the one shown before.
     fillTimelineDialog("Never", false);
@@ -236,20 +235,4 @@ TEST_F(MainFixture, TimelinesAreCreatedRenamedAndDeleted)
     EXPECT_EQ(timelineNames(), QStringList{"Timeline0"});
     EXPECT_EQ(g.CurTimeLineId, 0);
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::ProjectOpen);
-}
-
-TEST_F(MainFixture, ColourChoiceIsStoredAndCancelChangesNothing)
-{
-    startWithNewProject();
-    const qint32 before = g.CurTimeLine->BackColor;
-    w->mnuTimelineColor_Click();
-    EXPECT_EQ(g.CurTimeLine->BackColor, before);
-
-    dialogs.colors = {QColor(10, 20, 30)};
-    w->mnuTimelineColor_Click();
-    qm::clTimeLine stored(g.ProjectDb);
-    stored.Load(g.CurTimeLineId);
-    EXPECT_EQ(stored.BackColor, 10 + 256 * 20 + 65536 * 30);
-    EXPECT_FALSE(stored.UseWallpaper);
-    EXPECT_TRUE(w->mnuTimelineColor->isChecked());
 }

@@ -2,19 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/frmimportimages.h"
 #include "pictures/frmselectimage.h"
-#include "pictures/frmselectwall.h"
 #include "pictures/picturegrid.h"
-#include "pictures/picturehandles.h"
 #include "pictures/picturepreview.h"
 #include "store/clformat.h"
-#include "store/cltimeline.h"
 #include "store/projectfiles.h"
 #include "store/sqlquery.h"
 #include "testsupport.h"
 #include "ui/scripteddialogs.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,35 +42,6 @@ struct Pictures : public ::testing::Test
 };
 
 } // namespace
-
-TEST(PictureHandles, DragsStopAbove30TwipsAndAtTheEdgeOfTheRoom)
-{
-    const struct
-    {
-        qm::PictureHandles::Handle handle;
-        double to;
-        double expectedSize;
-    } cases[] = {
-        // Preview at (150, 150), 600 x 400; room 1500 x 1200; handles 120 wide.
-        {qm::PictureHandles::Width, -10000, 31},             // inward: stops above 30
-        {qm::PictureHandles::Width, 10000, 1500 - 60 - 150}, // outward: the handle's far edge at the room's edge
-        {qm::PictureHandles::Width, 100, 700},
-        {qm::PictureHandles::Height, -10000, 31},
-        {qm::PictureHandles::Height, 10000, 1200 - 60 - 150},
-    };
-    for (const auto &c : cases) {
-        qm::PictureHandles h(QRectF(150, 150, 600, 400), 120, 1500, 1200);
-        h.press(c.handle, 0);
-        h.move(c.to / 2);
-        h.move(c.to);
-        h.release();
-        const double size = c.handle == qm::PictureHandles::Width ? h.preview().width() : h.preview().height();
-        EXPECT_DOUBLE_EQ(size, c.expectedSize) << c.to;
-        // The other handle follows the new edge's middle.
-        EXPECT_DOUBLE_EQ(h.heightHandle().center().x(), h.preview().center().x());
-        EXPECT_DOUBLE_EQ(h.widthHandle().center().y(), h.preview().center().y());
-    }
-}
 
 TEST_F(Pictures, PictureChooserShowsTheEventAndHandsBackTheChoice)
 {
@@ -114,50 +81,6 @@ TEST_F(Pictures, PictureChooserShowsTheEventAndHandsBackTheChoice)
     EXPECT_TRUE(chosen.lineVisible);
     EXPECT_EQ(g.DialogResult, 0);
     EXPECT_FALSE(g.PictureChooserOpen);
-}
-
-TEST_F(Pictures, WallpaperChooserOffersImportOnlyForTheProjectsLibrary)
-{
-    g.CurTimeLine = std::make_unique<qm::clTimeLine>(g.ProjectDb);
-    qm::frmSelectWall d(g, dialogs);
-    EXPECT_TRUE(d.optStandard->isChecked());
-    EXPECT_FALSE(d.cmdImport->isEnabled());
-    EXPECT_EQ(d.lstFiles->currentFileName(), "WallPaper0.jpg");
-    d.optCustom->click();
-    EXPECT_TRUE(d.cmdImport->isEnabled());
-    EXPECT_EQ(d.lstFiles->library().names().size(), 0);
-    d.optStandard->click();
-    EXPECT_FALSE(d.cmdImport->isEnabled());
-
-    QString source, name;
-    d.onSelect = [&](const QString &s, const QString &n) {
-        source = s;
-        name = n;
-    };
-    ASSERT_TRUE(d.lstFiles->selectFile("WallPaper0.jpg"));
-    d.cmdSelect_Click();
-    EXPECT_EQ(source + name, "SWallPaper0.jpg");
-}
-
-TEST_F(Pictures, ThumbnailsArriveForWhatTheGridShows)
-{
-    QDir folder(t.path("many"));
-    ASSERT_TRUE(folder.mkpath("."));
-    QStringList names;
-    for (int i = 0; i < 60; ++i)
-        names << QString::asprintf("p%02d.png", i);
-    for (const QString &n : names)
-        picture(folder.filePath(n), Qt::blue);
-    qm::PictureGrid grid;
-    grid.resize(400, 300);
-    grid.setFolder(folder.path(), names);
-    grid.show();
-    QTest::qWait(20);
-    grid.library().waitForThumbnails();
-    const int loaded = grid.library().thumbnailsLoaded();
-    EXPECT_GT(loaded, 0);
-    // Only what was seen is decoded.
-    EXPECT_LT(loaded, 60);
 }
 
 TEST_F(Pictures, ImportListsEachFileOnceMarksBadOnesAndCopies)
