@@ -45,11 +45,13 @@ QString field(const QString &value)
 
 int cmdScan(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today")});
+    const Arguments a =
+        Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today"), QStringLiteral("order")});
     if (a.positional.size() != 1)
         throw UsageError(QStringLiteral("scan needs exactly one TEXTFILE"));
 
     qm::Globals g;
+    g.dateOrder = orderOption(a);
     if (const QDate today = todayOption(a); today.isValid())
         g.clock = [today] { return today; };
     if (a.has(QStringLiteral("project")))
@@ -72,13 +74,15 @@ int cmdScan(const QStringList &args)
     const qm::FoundDates found = qm::ScanDates(text, env);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const qm::FoundDate &d = found[i];
-        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, text, d, true);
-        const QStringList line = {QString::number(i + 1),      QString::number(d.FirstIndex),
-                                  QString::number(d.Length),   field(f.txtDateLabel),
-                                  QString::number(f.date.Era), field(f.txtDate),
-                                  field(f.context.txtShort),   field(f.context.txtLong),
-                                  field(f.txtActors),          field(f.txtWhere),
-                                  field(f.txtSource),          field(f.txtKeyword)};
+        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, text, d, true, g.dateOrder);
+        const QStringList line = {
+            QString::number(i + 1),      QString::number(d.FirstIndex),
+            QString::number(d.Length),   field(d.Value),
+            QString::number(f.date.Era), field(f.txtDate),
+            field(f.txtShort),           field(f.context.txtLong),
+            field(f.txtActors),          field(f.txtWhere),
+            field(f.txtSource),          field(f.txtKeyword),
+            field(f.txtDateLabel),       f.inProject ? QStringLiteral("in the project") : QString()};
         out(line.join(u'\t'));
     }
     return ExitDone;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dates/platformdate.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -52,6 +54,9 @@ void out(const QString &line);
 void err(const QString &line);
 // The date given with --today, or an invalid date when there is none.
 QDate todayOption(const Arguments &a);
+// The order of numeric dates read and printed: month first unless --order dmy, whatever the
+// machine's locale, so that a script never changes meaning from one machine to the next.
+qm::DateOrder orderOption(const Arguments &a);
 
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);

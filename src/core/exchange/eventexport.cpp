@@ -3,6 +3,7 @@
 #include "eventexport.h"
 
 #include "csvdocument.h"
+#include "sheetdateorder.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
 #include "store/sqlquery.h"
@@ -72,7 +73,7 @@ QHash<qint32, QStringList> allTimelineNames(ProjectDatabase &db)
 
 } // namespace
 
-QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
+QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count, DateOrder order)
 {
     // One read transaction: the rows, their elements and timelines all come from the same state.
     TransactionGuard reading(db);
@@ -82,7 +83,7 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
     QString text;
     QStringList header;
     for (const QString &column : exchangecolumns::all())
-        header << csvCell(column);
+        header << csvCell(column == exchangecolumns::Date ? dateHeader(order) : column);
     text += header.join(u',') + QStringLiteral("\r\n");
 
     QString sql = QStringLiteral("SELECT e.Id, %1 FROM Event e").arg(clEvent::storedColumns());
@@ -105,7 +106,9 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
         cells.clear();
         cells << QString::number(id)
               // A date a file made elsewhere holds unreadably stays empty: importing keeps the stored one.
-              << csvCell(date.isValid() ? date.Render() : QString(), u',', true)
+              // The minute that orders a shared day is nobody's business; reading back keeps it.
+              << csvCell(date.isValid() ? date.Render(order, textHasTimeOfDay(q.value(3).toString())) : QString(), u',',
+                         true)
               << csvCell(q.value(3).toString(), u',', true) << csvCell(q.value(5).toString(), u',', true)
               << csvCell(q.value(4).toString(), u',', true);
         for (const QStringList &list : lists)
@@ -123,10 +126,10 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path)
+ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path, DateOrder order)
 {
     ExportResult result;
-    const QByteArray bytes = eventsCsv(db, timelineId, &result.count);
+    const QByteArray bytes = eventsCsv(db, timelineId, &result.count, order);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         result.error = file.errorString();

@@ -128,6 +128,14 @@ EventImport::EventImport(Globals &globals, const TextMeasurer &measurer, CsvDocu
     mPlan = ImportPlan::make(g.ProjectDb, mDoc, g.dateEnv(), mDefaults);
 }
 
+void EventImport::chooseDateOrder(DateOrder order)
+{
+    if (mDoneOnce)
+        return;
+    mChosenOrder = order;
+    mPlan = ImportPlan::make(g.ProjectDb, mDoc, g.dateEnv(), mDefaults, mChosenOrder);
+}
+
 bool EventImport::apply(const Progress &progress)
 {
     if (mApplied)
@@ -167,7 +175,7 @@ void EventImport::firstApply(const Progress &progress)
     ProjectDatabase &db = g.ProjectDb;
     TransactionGuard guard(db);
     // The preview was made before the write lock was taken; what it promised must still hold.
-    const ImportPlan now = ImportPlan::make(db, mDoc, g.dateEnv(), mDefaults);
+    const ImportPlan now = ImportPlan::make(db, mDoc, g.dateEnv(), mDefaults, mChosenOrder);
     if (!now.sameOutcome(mPlan))
         throw StoreError(QStringLiteral("The project changed since the preview. Import the file again to see "
                                         "what it would do now."));

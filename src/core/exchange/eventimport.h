@@ -9,6 +9,7 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -28,6 +29,8 @@ public:
 
     // The preview; after the first apply, new rows carry the Ids of their events.
     const ImportPlan &plan() const { return mPlan; }
+    // Reads the sheet's numeric dates in this order, which the preview offers when the header names none.
+    void chooseDateOrder(DateOrder order);
 
     // Called with the rows and boxes done and their total; false stops the import, which keeps nothing.
     using Progress = std::function<bool(int done, int total)>;
@@ -53,6 +56,7 @@ private:
     CsvDocument mDoc;
     ImportDefaults mDefaults;
     ImportPlan mPlan;
+    std::optional<DateOrder> mChosenOrder;
     bool mApplied = false;
     bool mDoneOnce = false;
 

@@ -122,27 +122,43 @@ public:
         const auto it = mDates.find(dateKey(d));
         if (it != mDates.end())
             it->removeOne(id);
-        // A day came free: the free days found so far may no longer be the first ones.
-        mFreeFrom.clear();
     }
 
-    // The first day after `d` that nobody but `own` has; `d` itself when that is the last day there is.
-    // Many rows of one date would walk the same taken days again and again: the walk goes on from
-    // where the last one for that date ended, since days only fill up meanwhile.
-    ExtDate firstFreeAfter(const ExtDate &d, qint32 own)
+    // Keeps a taken day as saving does: after the day's other events at a minute nobody sees, or,
+    // for a typed time of day, a minute or more later.
+    ExtDate fitOnDay(const ExtDate &d, qint32 own, bool typedTime, DateMove &move) const
     {
-        const qint64 start = dateKey(d);
-        ExtDate probe = mFreeFrom.value(start, d);
-        for (;;) {
-            if (!taken(probe, own))
-                break;
-            const ExtDate before = probe;
-            probe.NextDay();
-            if (probe == before)
-                break;
+        move = DateMove::Unchanged;
+        if (!taken(d, own))
+            return d;
+        constexpr int Minutes = 24 * 60;
+        const double day = std::floor(d.Value + 0.5 / 86400.0);
+        ExtDate probe = d;
+        const auto at = [&](int minute) -> const ExtDate & {
+            probe.Value = day + minute / static_cast<double>(Minutes);
+            return probe;
+        };
+        int after = static_cast<int>(std::lround((d.Value - day) * Minutes)) + 1;
+        if (!typedTime) {
+            for (int m = 1; m < Minutes; ++m) {
+                if (taken(at(m), own))
+                    after = m + 1;
+            }
         }
-        mFreeFrom.insert(start, probe);
-        return probe;
+        for (int m = after; m < Minutes; ++m) {
+            if (!taken(at(m), own)) {
+                move = typedTime ? DateMove::NextMinute : DateMove::AfterDayEvents;
+                return probe;
+            }
+        }
+        for (int m = 1; !typedTime && m < after && m < Minutes; ++m) {
+            if (!taken(at(m), own)) {
+                move = DateMove::AfterDayEvents;
+                return probe;
+            }
+        }
+        move = DateMove::NoRoom;
+        return d;
     }
 
     QHash<qint32, StoredEvent> events;
@@ -150,7 +166,6 @@ public:
 
 private:
     QHash<qint64, QList<qint32>> mDates;
-    QHash<qint64, ExtDate> mFreeFrom;
 };
 
 // Element lists that link the same elements: the same names, letter case, order and stray commas aside.
@@ -254,8 +269,8 @@ bool ImportPlan::sameOutcome(const ImportPlan &other) const
     return true;
 }
 
-ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &env,
-                            const ImportDefaults &defaults)
+ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &userEnv,
+                            const ImportDefaults &defaults, std::optional<DateOrder> chosenOrder)
 {
     ImportPlan plan;
     if (doc.records.isEmpty()) {
@@ -266,8 +281,13 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
     QHash<QString, int> columns;
     for (int i = 0; i < header.cells.size(); ++i) {
         const QString name = header.cells[i].trimmed();
-        const auto known = std::find_if(col::all().cbegin(), col::all().cend(),
-                                        [&](const QString &c) { return textrule::sameName(c, name); });
+        auto known = std::find_if(col::all().cbegin(), col::all().cend(),
+                                  [&](const QString &c) { return textrule::sameName(c, name); });
+        if (const auto order = headerDateOrder(name)) {
+            known = std::find(col::all().cbegin(), col::all().cend(), col::Date);
+            plan.dateOrder = *order;
+            plan.dateOrderSource = SheetOrderSource::Header;
+        }
         if (known == col::all().cend()) {
             if (!name.isEmpty())
                 plan.ignoredColumns << name;
@@ -285,6 +305,25 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         plan.ignoredColumns.clear();
         return plan;
     }
+
+    // A sheet means the same whoever reads it: its header's order first, then the user's choice, then
+    // what its own cells show.
+    if (plan.dateOrderSource != SheetOrderSource::Header) {
+        QList<QStringView> cells;
+        if (const auto it = columns.constFind(col::Date); it != columns.cend()) {
+            for (qsizetype r = 1; r < doc.records.size(); ++r) {
+                if (*it < doc.records[r].cells.size())
+                    cells << QStringView(doc.records[r].cells[*it]);
+            }
+        }
+        const auto detected = detectDateOrder(cells);
+        plan.dateOrder = chosenOrder ? *chosenOrder : detected ? *detected : userEnv.order;
+        plan.dateOrderSource = chosenOrder ? SheetOrderSource::Chosen
+                               : detected  ? SheetOrderSource::Detected
+                                           : SheetOrderSource::Unknown;
+    }
+    DateEnv env = userEnv;
+    env.order = plan.dateOrder;
 
     ProjectState state(db);
     QStringList knownTimelines;
@@ -363,8 +402,16 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         const QString dateText = read.cell(col::Date).value_or(QString()).trimmed();
         ExtDate typed = row.date;
         if (!dateText.isEmpty()) {
+            if (plan.dateOrderSource == SheetOrderSource::Unknown && readsTwoWays(dateText)) {
+                refuse(QStringLiteral("the date \"%1\" reads two ways: choose the order of the sheet's dates")
+                           .arg(dateText));
+                continue;
+            }
+            DateEnv cellEnv = env;
+            if (plan.dateOrderSource == SheetOrderSource::Unknown)
+                cellEnv.order = cellDateOrder(dateText).value_or(env.order);
             typed = ExtDate();
-            typed.Assign(dateText, env);
+            typed.Assign(dateText, cellEnv);
             if (!typed.isValid()) {
                 refuse(QStringLiteral("unreadable date \"%1\"").arg(dateText));
                 continue;
@@ -411,27 +458,34 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                 *member = *cell;
         }
 
-        // The date: no two events share one, so a taken day moves on to the first free one.
+        // The date: no two events share one, but a taken day is kept. A stored event's day written
+        // without the minute that orders it within that day is its own stored date.
         const qint32 own = stored ? row.eventId : -static_cast<qint32>(r);
+        const bool typedTime = textHasTimeOfDay(dateText);
+        if (stored && !typedTime && typed.Era == stored->date.Era &&
+            std::floor(typed.Value) == std::floor(stored->date.Value + 0.5 / 86400.0))
+            typed = stored->date;
         const bool dateChanged = !stored || !(typed == stored->date);
         row.date = typed;
-        if (dateChanged && state.taken(row.date, own)) {
-            row.date = state.firstFreeAfter(row.date, own);
-            if (state.taken(row.date, own)) {
-                refuse(QStringLiteral("no free day after %1").arg(typed.Render()));
+        if (dateChanged) {
+            DateMove move = DateMove::Unchanged;
+            row.date = state.fitOnDay(typed, own, typedTime, move);
+            if (move == DateMove::NoRoom) {
+                refuse(QStringLiteral("every minute of %1 is taken").arg(typed.Render(env.order, false)));
                 continue;
             }
-            row.notes << QStringLiteral("date moved to %1: %2 is taken").arg(row.date.Render(), typed.Render());
+            if (move == DateMove::NextMinute)
+                row.notes << QStringLiteral("time moved to %1: %2 is taken")
+                                 .arg(row.date.Render(env.order), typed.Render(env.order));
         }
-        // The text shown with the date: the sheet's own, unless it is empty or only the old date
-        // written out, which follows a date that changed or moved.
+        // The text shown with the date: the sheet's own; when it has none, the Date cell as written.
+        // A changed date no longer shows the stored text of the old one.
         const auto shownCell = read.cell(col::DisplayedAs);
-        const QString shown = shownCell ? *shownCell : row.dateStr;
-        const bool moved = !(row.date == (stored ? stored->date : typed)) || !(row.date == typed);
-        if (shown.trimmed().isEmpty() || (moved && (shown == typed.Render() || (stored && shown == stored->dateStr))))
-            row.dateStr = row.date.Render();
-        else
-            row.dateStr = shown;
+        QString shown = shownCell ? *shownCell : row.dateStr;
+        if (dateChanged && stored && !dateText.isEmpty() && shown == stored->dateStr)
+            shown = dateText;
+        row.dateStr =
+            shown.trimmed().isEmpty() ? (dateText.isEmpty() ? row.date.Render(env.order, false) : dateText) : shown;
 
         // Timelines: the event is put on each one named that does not hold it yet.
         bool placesMore = false;

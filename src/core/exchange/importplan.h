@@ -3,10 +3,13 @@
 #pragma once
 
 #include "dates/extdate.h"
+#include "sheetdateorder.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace qm {
 
@@ -58,8 +61,10 @@ class ImportPlan
 public:
     // Reads the rows against the project as it is stored now. A file that cannot be an events file
     // (no header naming a known column, a column named twice) gives a plan with `fileError` set.
+    // Numeric dates are read in the order the Date header names, else `chosenOrder`, else the one
+    // the column shows; when nothing tells, a date that reads two ways is refused.
     static ImportPlan make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &env,
-                           const ImportDefaults &defaults = {});
+                           const ImportDefaults &defaults = {}, std::optional<DateOrder> chosenOrder = {});
 
     QList<ImportRow> rows;
     // The file as a whole is refused, for this reason; rows is then empty.
@@ -68,6 +73,9 @@ public:
     QStringList ignoredColumns;
     // Timelines that rows name and that do not exist yet: the import makes them.
     QStringList newTimelines;
+    // The order the numeric dates were read in, and what said so.
+    DateOrder dateOrder = DateOrder::MonthFirst;
+    SheetOrderSource dateOrderSource = SheetOrderSource::Unknown;
 
     int count(ImportAction action) const;
     // True when confirming would write something.

@@ -38,7 +38,7 @@ void frmMain::mnuFileExportEvents_Click()
         const QString path = mDialogs.saveFileName(this, tr("Export events"), SheetFilter, QStringLiteral("csv"));
         if (path.isEmpty())
             return;
-        const ExportResult result = exportEvents(g.ProjectDb, timeline, path);
+        const ExportResult result = exportEvents(g.ProjectDb, timeline, path, g.dateOrder);
         if (!result.ok)
             mDialogs.message(this, tr("The events could not be written to %1:\n%2").arg(path, result.error));
     });
@@ -69,7 +69,11 @@ void frmMain::mnuFileImportEvents_Click()
             mDialogs.message(this, tr("%1 is not a file of events:\n%2").arg(path, import->plan().fileError));
             return;
         }
-        frmImportPreview preview(import->plan(), QFileInfo(path).fileName(), this);
+        frmImportPreview preview(import->plan(), QFileInfo(path).fileName(), this,
+                                 [&import](DateOrder order) -> const ImportPlan & {
+                                     import->chooseDateOrder(order);
+                                     return import->plan();
+                                 });
         if (preview.exec() != QDialog::Accepted)
             return;
 
