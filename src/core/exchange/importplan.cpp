@@ -270,8 +270,9 @@ bool ImportPlan::sameOutcome(const ImportPlan &other) const
 }
 
 ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &userEnv,
-                            const ImportDefaults &defaults, std::optional<DateOrder> chosenOrder)
+                            const ImportDefaults &defaults, const ImportChoices &choices)
 {
+    const std::optional<DateOrder> &chosenOrder = choices.order;
     ImportPlan plan;
     if (doc.records.isEmpty()) {
         plan.fileError = QStringLiteral("The file holds no rows.");
@@ -281,23 +282,30 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
     QHash<QString, int> columns;
     for (int i = 0; i < header.cells.size(); ++i) {
         const QString name = header.cells[i].trimmed();
-        auto known = std::find_if(col::all().cbegin(), col::all().cend(),
-                                  [&](const QString &c) { return textrule::sameName(c, name); });
-        if (const auto order = headerDateOrder(name)) {
-            known = std::find(col::all().cbegin(), col::all().cend(), col::Date);
-            plan.dateOrder = *order;
-            plan.dateOrderSource = SheetOrderSource::Header;
-        }
-        if (known == col::all().cend()) {
+        const QString field = choices.columns.contains(i) ? choices.columns.value(i) : choices.mapping.propose(name);
+        plan.columns << SheetColumn{name, field};
+        if (field.isEmpty()) {
             if (!name.isEmpty())
                 plan.ignoredColumns << name;
             continue;
         }
-        if (columns.contains(*known)) {
-            plan.fileError = QStringLiteral("The column \"%1\" is named twice in the first row.").arg(*known);
-            return plan;
+        if (columns.contains(field)) {
+            // Named so twice, the sheet is ambiguous; a second column only proposed for it is left out.
+            const bool named = textrule::sameName(name, field) || (field == col::Date && headerDateOrder(name));
+            const QString first = header.cells[columns.value(field)].trimmed();
+            if (named && (textrule::sameName(first, field) || (field == col::Date && headerDateOrder(first)))) {
+                plan.fileError = QStringLiteral("The column \"%1\" is named twice in the first row.").arg(field);
+                return plan;
+            }
+            plan.columns.last().field.clear();
+            plan.ignoredColumns << name;
+            continue;
         }
-        columns.insert(*known, i);
+        if (const auto order = headerDateOrder(name); order && field == col::Date) {
+            plan.dateOrder = *order;
+            plan.dateOrderSource = SheetOrderSource::Header;
+        }
+        columns.insert(field, i);
     }
     if (columns.isEmpty() || header.unclosedQuote) {
         plan.fileError = QStringLiteral("The first row of the file must name its columns: %1.")

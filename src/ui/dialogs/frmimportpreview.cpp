@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmimportpreview.h"
 
+#include "exchange/eventexport.h"
 #include "exchange/importplan.h"
 
 #include <QComboBox>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -51,8 +54,9 @@ QString frmImportPreview::actionText(const ImportRow &row)
     return tr("Refused: %1").arg(row.reason);
 }
 
-frmImportPreview::frmImportPreview(const ImportPlan &plan, const QString &fileName, QWidget *parent, Reread reread)
-    : QDialog(parent), mFileName(fileName), rereadInOrder(std::move(reread))
+frmImportPreview::frmImportPreview(const ImportPlan &plan, const QString &fileName, QWidget *parent, Reread reread,
+                                   RereadColumn column)
+    : QDialog(parent), mFileName(fileName), rereadInOrder(std::move(reread)), rereadColumn(std::move(column))
 {
     setObjectName(QStringLiteral("frmImportPreview"));
     setWindowTitle(tr("Import events"));
@@ -67,6 +71,12 @@ frmImportPreview::frmImportPreview(const ImportPlan &plan, const QString &fileNa
     cmbDateOrder->setObjectName(QStringLiteral("cmbDateOrder"));
     cmbDateOrder->addItem(tr("Day first (day/month/year)"), static_cast<int>(DateOrder::DayFirst));
     cmbDateOrder->addItem(tr("Month first (month/day/year)"), static_cast<int>(DateOrder::MonthFirst));
+
+    lvColumns = new QTableWidget(1, 0, this);
+    lvColumns->setObjectName(QStringLiteral("lvColumns"));
+    lvColumns->verticalHeader()->hide();
+    lvColumns->setSelectionMode(QAbstractItemView::NoSelection);
+    lvColumns->setToolTip(tr("The field each column of the sheet fills"));
 
     const QStringList headers = {tr("Row"), tr("Action"), tr("Date"), tr("Name"), tr("Notes")};
     lvRows = new QTableWidget(0, static_cast<int>(headers.size()), this);
@@ -91,6 +101,8 @@ frmImportPreview::frmImportPreview(const ImportPlan &plan, const QString &fileNa
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblSummary);
     layout->addLayout(order);
+    layout->addWidget(new QLabel(tr("Columns of the sheet and the fields they fill:"), this));
+    layout->addWidget(lvColumns);
     layout->addWidget(lvRows, 1);
     layout->addWidget(buttons);
     resize(820, 480);
@@ -106,8 +118,39 @@ void frmImportPreview::cmbDateOrder_Click(int index)
     fill(rereadInOrder(static_cast<DateOrder>(cmbDateOrder->itemData(index).toInt())));
 }
 
+void frmImportPreview::fillColumns(const ImportPlan &plan)
+{
+    // The combo boxes are made again for the new plan; a signal from an old one must not come back.
+    lvColumns->clear();
+    lvColumns->setColumnCount(static_cast<int>(plan.columns.size()));
+    QStringList headers;
+    for (const SheetColumn &c : plan.columns)
+        headers << (c.header.isEmpty() ? tr("(no name)") : c.header);
+    lvColumns->setHorizontalHeaderLabels(headers);
+    for (int i = 0; i < plan.columns.size(); ++i) {
+        auto *box = new QComboBox(lvColumns);
+        box->setObjectName(QStringLiteral("cmbColumn%1").arg(i));
+        box->addItem(tr("(not read)"), QString());
+        for (const QString &field : exchangecolumns::all())
+            box->addItem(field, field);
+        box->setCurrentIndex(std::max(0, box->findData(plan.columns[i].field)));
+        box->setEnabled(static_cast<bool>(rereadColumn));
+        connect(box, &QComboBox::activated, this, [this, i, box](int index) {
+            const QString field = box->itemData(index).toString();
+            // The plan is made again after this slot returns: the box asking is replaced then.
+            QMetaObject::invokeMethod(
+                this, [this, i, field] { fill(rereadColumn(i, field)); }, Qt::QueuedConnection);
+        });
+        lvColumns->setCellWidget(0, i, box);
+    }
+    lvColumns->resizeColumnsToContents();
+    lvColumns->setFixedHeight(lvColumns->horizontalHeader()->sizeHint().height() + lvColumns->rowHeight(0) +
+                              2 * lvColumns->frameWidth() + 4);
+}
+
 void frmImportPreview::fill(const ImportPlan &plan)
 {
+    fillColumns(plan);
     QStringList summary;
     summary << tr("%1: %n row(s).", nullptr, static_cast<int>(plan.rows.size())).arg(mFileName);
     summary << tr("New events: %1. Updates: %2. Unchanged: %3. Refused: %4.")

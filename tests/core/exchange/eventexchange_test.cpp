@@ -226,6 +226,34 @@ TEST_F(Exchange, ASheetMeansTheSameToEveryReader)
     EXPECT_EQ(unknown->plan().rows[0].dateStr, "4/8/1790");
 }
 
+TEST_F(Exchange, ColumnsAreProposedFromTheirNamesAndChosenInThePreview)
+{
+    const QString text = QStringLiteral("Title,When,Who,Colour\r\nLodi,5/10/1796,Bonaparte,red\r\n");
+    qm::ColumnMapping earlier;
+    earlier.choices.insert("colour", "Keywords");
+    auto import = std::make_unique<qm::EventImport>(p.g, measurer, qm::CsvDocument::parseText(text),
+                                                    qm::ImportDefaults{}, earlier);
+    import->chooseDateOrder(qm::DateOrder::MonthFirst);
+    QStringList fields;
+    for (const qm::SheetColumn &c : import->plan().columns)
+        fields << c.header + u'=' + c.field;
+    EXPECT_EQ(fields, (QStringList{"Title=Name", "When=Date", "Who=Actors", "Colour=Keywords"}));
+    EXPECT_EQ(import->plan().rows[0].actors, "Bonaparte");
+
+    // The user reads "Who" as places instead, and leaves "Colour" out.
+    import->chooseColumn(2, "Places");
+    import->chooseColumn(3, QString());
+    EXPECT_EQ(import->plan().rows[0].places, "Bonaparte");
+    EXPECT_EQ(import->plan().rows[0].actors, QString());
+    EXPECT_EQ(import->plan().ignoredColumns, QStringList{"Colour"});
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(committed("Event", "Name = 'Lodi'"), 1);
+
+    // A column only proposed for a field another one names is left out; one named twice is an error.
+    EXPECT_EQ(importing("Name,Title,Date\r\nA,B,1/1/1800\r\n")->plan().ignoredColumns, QStringList{"Title"});
+    EXPECT_FALSE(importing("Name,name,Date\r\nA,B,1/1/1800\r\n")->plan().fileError.isEmpty());
+}
+
 TEST_F(Exchange, ImportIsOneStepThatUndoesAndRedoes)
 {
     const qint32 kept = qmtest::storeEvent(p.g, "1/1/1900", "Old name", "Foch");
