@@ -183,7 +183,10 @@ void frmImportPreview::fill(const ImportPlan &plan)
                                  "dates that read both ways are refused until you choose."));
         break;
     }
-    cmbDateOrder->setCurrentIndex(plan.dateOrder == DateOrder::DayFirst ? 0 : 1);
+    // Nothing told: the box shows no order until the user picks one.
+    cmbDateOrder->setCurrentIndex(plan.dateOrderSource == SheetOrderSource::Unknown ? -1
+                                  : plan.dateOrder == DateOrder::DayFirst           ? 0
+                                                                                    : 1);
     cmbDateOrder->setEnabled(rereadInOrder && plan.dateOrderSource != SheetOrderSource::Header);
 
     lvRows->setRowCount(static_cast<int>(plan.rows.size()));
