@@ -9,7 +9,6 @@
 #include "store/globals.h"
 
 #include <QFile>
-#include <QTextDocument>
 
 namespace qmtool {
 
@@ -63,12 +62,12 @@ int cmdScan(const QStringList &args)
         return ExitFailed;
     }
     // The text the capture window would scan after opening the same file.
-    QTextDocument document;
-    if (!qm::readTextDocument(document, file.readAll(), qm::textKindOf(a.positional.front()))) {
+    const std::optional<QString> opened = qm::fileDocumentText(file.readAll(), qm::textKindOf(a.positional.front()));
+    if (!opened) {
         err(QStringLiteral("%1 holds no text").arg(a.positional.front()));
         return ExitFailed;
     }
-    const QString text = qm::toPaneLineBreaks(qm::documentText(document));
+    const QString text = qm::toPaneLineBreaks(*opened);
 
     const qm::DateEnv env = g.dateEnv();
     const qm::FoundDates found = qm::ScanDates(text, env);

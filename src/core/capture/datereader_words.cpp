@@ -7,15 +7,26 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace qm {
 
 namespace dw = datewords;
 
+using namespace std::string_view_literals;
+
 namespace {
 
-bool isWord(QStringView word, const char16_t *lower)
+// The lengths of the words compared with are known when compiled: every word of a text comes by here.
+bool isWord(QStringView word, std::u16string_view lower)
 {
-    return word.compare(QStringView(lower), Qt::CaseInsensitive) == 0;
+    return word.size() == static_cast<qsizetype>(lower.size()) && dw::sameWord(word, QStringView(lower));
+}
+
+char16_t initialOf(QStringView word)
+{
+    const char16_t u = word.isEmpty() ? u'\0' : word.front().unicode();
+    return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u + (u'a' - u'A')) : u;
 }
 
 bool isBlankOrDash(QChar c)
@@ -26,15 +37,20 @@ bool isBlankOrDash(QChar c)
 
 bool isPartOfDay(QStringView word)
 {
-    return isWord(word, u"morning") || isWord(word, u"evening") || isWord(word, u"night") || isWord(word, u"afternoon");
+    return isWord(word, u"morning"sv) || isWord(word, u"evening"sv) || isWord(word, u"night"sv) ||
+           isWord(word, u"afternoon"sv);
 }
 
 } // namespace
 
 std::optional<DatePhrase> DateReader::relative(qsizetype start, QStringView first)
 {
-    const bool article = isWord(first, u"the") || isWord(first, u"that") || isWord(first, u"a") ||
-                         isWord(first, u"this") || isWord(first, u"in") || isWord(first, u"hours");
+    // Every word of the text comes here: most are let go on their first letter.
+    const char16_t initial = initialOf(first);
+    if (initial != u't' && initial != u'a' && initial != u'i' && initial != u'h' && dw::countWord(first) == 0)
+        return std::nullopt;
+    const bool article = isWord(first, u"the"sv) || isWord(first, u"that"sv) || isWord(first, u"a"sv) ||
+                         isWord(first, u"this"sv) || isWord(first, u"in"sv) || isWord(first, u"hours"sv);
     if (!article && dw::countWord(first) == 0)
         return std::nullopt;
     QStringView words[3];
@@ -48,67 +64,67 @@ std::optional<DatePhrase> DateReader::relative(qsizetype start, QStringView firs
         if (words[i].isEmpty())
             break;
     }
-    const auto is = [&](int i, const char16_t *w) { return isWord(words[i], w); };
+    const auto is = [&](int i, std::u16string_view w) { return isWord(words[i], w); };
     const auto unit = [&](int i) {
-        return is(i, u"day") || is(i, u"days")     ? dw::Step::Days
-               : is(i, u"year") || is(i, u"years") ? dw::Step::Years
-                                                   : dw::Step::None;
+        return is(i, u"day"sv) || is(i, u"days"sv)     ? dw::Step::Days
+               : is(i, u"year"sv) || is(i, u"years"sv) ? dw::Step::Years
+                                                       : dw::Step::None;
     };
     DatePhrase d;
     d.start = start;
-    const bool opens = opensSentence(start);
-    if ((is(0, u"the") || is(0, u"that")) &&
-        (is(1, u"next") || is(1, u"following") || is(1, u"same") || is(1, u"previous"))) {
+    if ((is(0, u"the"sv) || is(0, u"that"sv)) &&
+        (is(1, u"next"sv) || is(1, u"following"sv) || is(1, u"same"sv) || is(1, u"previous"sv))) {
         d.step = unit(2);
-        d.stepCount = is(1, u"same") ? 0 : is(1, u"previous") ? -1 : 1;
+        d.stepCount = is(1, u"same"sv) ? 0 : is(1, u"previous"sv) ? -1 : 1;
         d.end = ends[2];
         // "the following morning": the next day; "at the same time": the day the text is at.
-        if (d.step == dw::Step::None && !is(1, u"same") && isPartOfDay(words[2]))
+        if (d.step == dw::Step::None && !is(1, u"same"sv) && isPartOfDay(words[2]))
             d.step = dw::Step::Days;
         const QStringView before = wordBefore(start);
         // "At the same time, ..." opens a sentence; "output at the same time" is no date.
-        if (d.step == dw::Step::None && is(1, u"same") && is(2, u"time") &&
-            ((isWord(before, u"at") && opensSentence(start, 1)) || isWord(before, u"around") ||
-             isWord(before, u"about")))
+        if (d.step == dw::Step::None && is(1, u"same"sv) && is(2, u"time"sv) &&
+            ((isWord(before, u"at"sv) && opensSentence(start, 1)) || isWord(before, u"around"sv) ||
+             isWord(before, u"about"sv)))
             d.step = dw::Step::Days;
-    } else if (is(0, u"the") && is(1, u"day") && (is(2, u"before") || is(2, u"after"))) {
+    } else if (is(0, u"the"sv) && is(1, u"day"sv) && (is(2, u"before"sv) || is(2, u"after"sv))) {
         // "the day before", "the day after the battle"; right after a date it restates that date:
         // "On 2 October 1950 - the day after the crossing".
         d.step = dw::Step::Days;
-        d.stepCount = inAppositionToLastDate(start) ? 0 : is(2, u"before") ? -1 : 1;
+        d.stepCount = inAppositionToLastDate(start) ? 0 : is(2, u"before"sv) ? -1 : 1;
         d.end = ends[2];
     } else if (const int days = dw::countWord(words[0]);
-               days > 0 && unit(1) == dw::Step::Days && (is(2, u"after") || is(2, u"before"))) {
+               days > 0 && unit(1) == dw::Step::Days && (is(2, u"after"sv) || is(2, u"before"sv))) {
         // "Five days after the fall of Girona": counted from the last day the text named.
         d.step = dw::Step::Days;
-        d.stepCount = inAppositionToLastDate(start) ? 0 : is(2, u"before") ? -days : days;
+        d.stepCount = inAppositionToLastDate(start) ? 0 : is(2, u"before"sv) ? -days : days;
         d.end = ends[2];
-    } else if ((is(0, u"hours") && is(1, u"later")) || (is(0, u"in") && is(1, u"the") && isPartOfDay(words[2]))) {
+    } else if ((is(0, u"hours"sv) && is(1, u"later"sv)) ||
+               (is(0, u"in"sv) && is(1, u"the"sv) && isPartOfDay(words[2]))) {
         // "Hours later", "In the morning": the day the text is at.
         d.step = dw::Step::Days;
-        d.end = is(0, u"hours") ? ends[1] : ends[2];
-    } else if (is(0, u"this") && (is(1, u"day") || is(1, u"date"))) {
+        d.end = is(0, u"hours"sv) ? ends[1] : ends[2];
+    } else if (is(0, u"this"sv) && (is(1, u"day"sv) || is(1, u"date"sv))) {
         // "this day", but not "to this day", which is now.
         const QStringView before = wordBefore(start);
-        if (!isWord(before, u"to") && !isWord(before, u"until") && !isWord(before, u"till")) {
+        if (!isWord(before, u"to"sv) && !isWord(before, u"until"sv) && !isWord(before, u"till"sv)) {
             d.step = dw::Step::Days;
             d.end = ends[1];
         }
-    } else if (is(0, u"that") && isPartOfDay(words[1])) {
+    } else if (is(0, u"that"sv) && isPartOfDay(words[1])) {
         d.step = dw::Step::Days;
         d.end = ends[1];
-    } else if (is(0, u"that") && is(1, u"year")) {
+    } else if (is(0, u"that"sv) && is(1, u"year"sv)) {
         d.step = dw::Step::Years;
         d.end = ends[1];
-    } else if (is(0, u"the") && is(1, u"year") && !isDigit(blanksEnd(ends[1], false))) {
+    } else if (is(0, u"the"sv) && is(1, u"year"sv) && !isDigit(blanksEnd(ends[1], false))) {
         // "the end of the year", "late in the year"
         d.step = dw::Step::Years;
         d.end = ends[1];
-    } else if (const int n = is(0, u"a") ? 1 : dw::countWord(words[0]); n > 0 && is(2, u"later")) {
+    } else if (const int n = is(0, u"a"sv) ? 1 : dw::countWord(words[0]); n > 0 && is(2, u"later"sv)) {
         d.step = unit(1);
         d.stepCount = n;
         d.end = ends[2];
-    } else if (n > 0 && unit(1) == dw::Step::Years && (is(2, u"earlier") || is(2, u"before"))) {
+    } else if (n > 0 && unit(1) == dw::Step::Years && (is(2, u"earlier"sv) || is(2, u"before"sv))) {
         d.step = dw::Step::Years;
         d.stepCount = -n;
         d.end = ends[2];
@@ -116,16 +132,19 @@ std::optional<DatePhrase> DateReader::relative(qsizetype start, QStringView firs
     if (d.step == dw::Step::None)
         return std::nullopt;
     // "as in Korea a year earlier": a year counted in a side clause is a date, not where the story is.
-    d.opens = d.step == dw::Step::Days || opens;
+    d.opens = d.step == dw::Step::Days || opensSentence(start);
     return d;
 }
 
 std::optional<DatePhrase> DateReader::feast(qsizetype start, QStringView word)
 {
+    const char16_t initial = initialOf(word);
+    if (initial != u'c' && initial != u'e' && initial != u'n')
+        return std::nullopt;
     DatePhrase d;
     d.start = start;
     qsizetype end = start + word.size();
-    if (isWord(word, u"christmas")) {
+    if (isWord(word, u"christmas"sv)) {
         d.feast = Feast::Christmas;
         const QStringView next = wordAt(blanksEnd(end, false));
         if (next == u"Eve") {
@@ -134,7 +153,7 @@ std::optional<DatePhrase> DateReader::feast(qsizetype start, QStringView word)
         } else if (next == u"Day") {
             end = blanksEnd(end, false) + next.size();
         }
-    } else if (isWord(word, u"easter")) {
+    } else if (isWord(word, u"easter"sv)) {
         d.feast = Feast::Easter;
         const QStringView next = wordAt(blanksEnd(end, false));
         if (next == u"Sunday")
