@@ -133,10 +133,10 @@ TEST(ScanDates, TheNarrativeMovesOnlyOnItsOwnYears)
          "the same time=7 June 1944|4 June 1944=4 June 1944|the day before=3 June 1944"},
         {"The war ended in 1918. On June 5 of that year nothing.", "1918=1918|June 5 of that year=5 June 1918"},
         // Feasts with a year, or in a narrative that has one; a comma between month and year; a month alone.
-        {"Home by Christmas 1914, they said; the rising came at Easter 1916, and by Easter 1583 and "
-         "on New Year's Day 1915 too.",
+        {"Home by Christmas 1914, they said; the rising came at Easter 1916, and by Easter 1583, at Easter "
+         "1066 and on New Year's Day 1915 too.",
          "Christmas 1914=25 December 1914|Easter 1916=23 April 1916|Easter 1583=10 April 1583|"
-         "New Year's Day 1915=1 January 1915"},
+         "Easter 1066=16 April 1066|New Year's Day 1915=1 January 1915"},
         {"It fell in October, 1917. Early in 1918 they waited; in August they struck, and by Christmas it "
          "was over. In May 1,200 men left.",
          "October, 1917=October, 1917|1918=1918|August=August 1918|Christmas=25 December 1918"},
