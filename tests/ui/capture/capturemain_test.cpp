@@ -13,6 +13,7 @@
 #include <QProgressDialog>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -97,8 +98,10 @@ TEST_F(CaptureFromMain, AcceptedEventsLandOnTheTimelineInDateOrder)
     // A second scan finds every event in the project already, and Accept all says so.
     capture->btnScan->trigger();
     EXPECT_EQ(capture->lblInProject->text(), "in the project");
+    const int steps = w->undoStack().count();
     capture->btnAcceptAll->trigger();
     EXPECT_EQ(capture->lblStatus->text(), "0 events saved, one date passed over, 3 already in the project.");
+    EXPECT_EQ(w->undoStack().count(), steps) << "a run that stores nothing leaves no step to undo";
     EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 3);
 
     // Without the tick the events are only saved.
