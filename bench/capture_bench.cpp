@@ -13,6 +13,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
 
 #include <chrono>
 
@@ -141,6 +145,41 @@ void BM_ScanAgainstPattern(benchmark::State &state)
     state.counters["found"] = static_cast<double>(found);
 }
 BENCHMARK(BM_ScanAgainstPattern)->Unit(benchmark::kMillisecond);
+
+// The whole command-line scan of the 5 MiB text against the one pattern run by grep -oiP, each writing
+// its output to a file, timed in the same run; "ratio" is scan time over grep time.
+void BM_QmtoolScanAgainstGrep(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString textPath = dir.filePath(QStringLiteral("history.txt"));
+    {
+        QFile out(textPath);
+        if (!out.open(QIODevice::WriteOnly) || out.write(historyText().toUtf8()) < 0)
+            qFatal("cannot write the history text");
+    }
+    const auto run = [&](const QString &program, const QStringList &args, const QString &outPath) {
+        QProcess p;
+        p.setStandardOutputFile(outPath);
+        const auto t0 = std::chrono::steady_clock::now();
+        p.start(program, args);
+        if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit)
+            qFatal("%s did not finish", qPrintable(program));
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0);
+    };
+    std::chrono::duration<double> grepTime{};
+    std::chrono::duration<double> scanTime{};
+    for (auto _ : state) {
+        grepTime += run(QStringLiteral("grep"), {QStringLiteral("-oiP"), qm::DatePattern::patternText(), textPath},
+                        dir.filePath(QStringLiteral("grep.out")));
+        scanTime += run(QStringLiteral(QM_QMTOOL), {QStringLiteral("scan"), textPath},
+                        dir.filePath(QStringLiteral("scan.out")));
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["grep_ms"] = grepTime.count() * 1000 / n;
+    state.counters["scan_ms"] = scanTime.count() * 1000 / n;
+    state.counters["ratio"] = scanTime.count() / grepTime.count();
+}
+BENCHMARK(BM_QmtoolScanAgainstGrep)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A megabyte on one line holding 100,000 dates: the scan and the descriptions of every date, as qmtool
 // scan makes them.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "main/frmmain.h"
+#include "store/preferences.h"
 #include "store/recentpaths.h"
 #include "testsupport.h"
 #include "ui/scripteddialogs.h"
@@ -45,6 +46,8 @@ struct MainWindow : public ::testing::Test
     MainWindow()
     {
         qm::SavePaths({});
+        // The window follows the user's date order; these tests write month first.
+        qm::SaveDateOrder(qm::DateOrder::MonthFirst);
         g.appFolder = QStringLiteral(QM_APP_DIR);
         g.clock = testToday;
         w = std::make_unique<qm::frmMain>(g, dialogs);

@@ -24,13 +24,27 @@ QDate todayOption(const Arguments &a)
     return d;
 }
 
+qm::DateOrder orderOption(const Arguments &a)
+{
+    if (!a.has(QStringLiteral("order")))
+        return qm::DateOrder::MonthFirst;
+    const QString order = a.option(QStringLiteral("order"));
+    if (order == QStringLiteral("dmy"))
+        return qm::DateOrder::DayFirst;
+    if (order == QStringLiteral("mdy"))
+        return qm::DateOrder::MonthFirst;
+    throw UsageError(QStringLiteral("--order wants dmy or mdy"));
+}
+
 int cmdDate(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today")});
+    const Arguments a =
+        Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today"), QStringLiteral("order")});
     if (a.positional.isEmpty())
         throw UsageError(QStringLiteral("date needs at least one TEXT"));
 
     qm::Globals g;
+    g.dateOrder = orderOption(a);
     if (const QDate today = todayOption(a); today.isValid())
         g.clock = [today] { return today; };
     if (a.has(QStringLiteral("project")))
@@ -43,7 +57,9 @@ int cmdDate(const QStringList &args)
         if (!d.isValid())
             out(QStringLiteral("9999\t"));
         else
-            out(QStringLiteral("%1\t%2\t%3").arg(d.Era).arg(qm::platformdate::toIsoText(d.Value), d.Render()));
+            out(QStringLiteral("%1\t%2\t%3")
+                    .arg(d.Era)
+                    .arg(qm::platformdate::toIsoText(d.Value), d.Render(g.dateOrder)));
     }
     return ExitDone;
 }

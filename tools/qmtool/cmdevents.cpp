@@ -63,10 +63,11 @@ int cmdTimelines(const QStringList &args)
 
 int cmdAddEvent(const QStringList &args)
 {
-    const Arguments a =
-        Arguments::parse(args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"),
-                                QStringLiteral("actors"), QStringLiteral("places"), QStringLiteral("sources"),
-                                QStringLiteral("keywords"), QStringLiteral("timeline"), QStringLiteral("zoom")});
+    const Arguments a = Arguments::parse(
+        args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("actors"),
+               QStringLiteral("places"), QStringLiteral("sources"), QStringLiteral("keywords"),
+               QStringLiteral("timeline"), QStringLiteral("shown"), QStringLiteral("order"),
+               QStringLiteral("zoom")});
     const QString file = onlyFile(a, QStringLiteral("add-event"));
     if (!a.has(QStringLiteral("date")) || !a.has(QStringLiteral("name")))
         throw UsageError(QStringLiteral("add-event needs --date and --name"));
@@ -80,16 +81,22 @@ int cmdAddEvent(const QStringList &args)
             QStringLiteral("Short description is too long. Please shorten it to no more than 255 characters."));
 
     qm::Globals g;
+    g.dateOrder = orderOption(a);
     g.ProjectDb.open(file);
     qm::ExtDate date;
     date.Assign(a.option(QStringLiteral("date")), g.dateEnv());
     if (!date.isValid())
         throw ToolFailure(QStringLiteral("Incorrect date"));
-    // Stored and placed together, or not at all; the free day is found under the write lock, so a
+    // Stored and placed together, or not at all; the free minute is found under the write lock, so a
     // second writer cannot take it in between.
     qm::TransactionGuard guard(g.ProjectDb);
-    if (qm::SameDateExists(g.ProjectDb, date, 0))
-        qm::FirstFreeDate(g.ProjectDb, date);
+    const qm::ExtDate typed = date;
+    const bool typedTime = qm::textHasTimeOfDay(a.option(QStringLiteral("date")));
+    const qm::DateMove move = qm::FitDateOnDay(g.ProjectDb, date, typedTime);
+    if (move == qm::DateMove::NoRoom)
+        throw ToolFailure(qm::dateMoveNote(move, typed, date, g.dateOrder));
+    if (move == qm::DateMove::NextMinute)
+        err(qm::dateMoveNote(move, typed, date, g.dateOrder));
     // The timeline is looked up first, so that a wrong name stores nothing.
     qint32 timeline = 0;
     if (a.has(QStringLiteral("timeline"))) {
@@ -106,7 +113,9 @@ int cmdAddEvent(const QStringList &args)
 
     qm::clEvent e(g);
     e.EventDate = std::make_shared<qm::ExtDate>(date);
-    e.EventDateStr = date.Render();
+    // Shown as typed unless told otherwise: the stored day only orders the events.
+    e.EventDateStr =
+        a.has(QStringLiteral("shown")) ? a.option(QStringLiteral("shown")) : a.option(QStringLiteral("date")).trimmed();
     e.Name = name;
     e.Description = a.option(QStringLiteral("description"));
     e.Actors = a.option(QStringLiteral("actors"));

@@ -18,7 +18,7 @@ namespace qmtool {
 
 int cmdExportEvents(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("order")});
     if (a.positional.size() != 2)
         throw UsageError(QStringLiteral("export-events needs a project FILE and the OUT.csv file"));
     qm::Globals g;
@@ -33,7 +33,7 @@ int cmdExportEvents(const QStringList &args)
         if (timeline == 0)
             throw ToolFailure(QStringLiteral("The project has no timeline named \"%1\"").arg(name));
     }
-    const qm::ExportResult result = qm::exportEvents(g.ProjectDb, timeline, a.positional[1]);
+    const qm::ExportResult result = qm::exportEvents(g.ProjectDb, timeline, a.positional[1], orderOption(a));
     if (!result.ok)
         throw ToolFailure(QStringLiteral("Cannot write %1: %2").arg(a.positional[1], result.error));
     return ExitDone;
@@ -43,7 +43,7 @@ int cmdImportEvents(const QStringList &args)
 {
     QStringList rest = args;
     const bool dryRun = rest.removeAll(QStringLiteral("--dry-run")) > 0;
-    const Arguments a = Arguments::parse(rest, {});
+    const Arguments a = Arguments::parse(rest, {QStringLiteral("order")});
     if (a.positional.size() != 2)
         throw UsageError(QStringLiteral("import-events needs a project FILE and the IN.csv file"));
 
@@ -61,6 +61,9 @@ int cmdImportEvents(const QStringList &args)
     // Boxes are placed as the window places them: measured as on a 96 DPI screen.
     const qm::FontTextMeasurer measurer(96.0);
     qm::EventImport import(g, measurer, std::move(doc));
+    // A header that names its order wins; otherwise the tool reads as it writes, month first unless told.
+    if (import.plan().dateOrderSource != qm::SheetOrderSource::Header)
+        import.chooseDateOrder(orderOption(a));
     const qm::ImportPlan &plan = import.plan();
     if (!plan.fileError.isEmpty())
         throw ToolFailure(plan.fileError);

@@ -9,17 +9,18 @@
 #include "store/globals.h"
 
 #include <QFile>
-#include <QTextDocument>
 
 namespace qmtool {
 
 int cmdScan(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today")});
+    const Arguments a =
+        Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today"), QStringLiteral("order")});
     if (a.positional.size() != 1)
         throw UsageError(QStringLiteral("scan needs exactly one TEXTFILE"));
 
     qm::Globals g;
+    g.dateOrder = orderOption(a);
     if (const QDate today = todayOption(a); today.isValid())
         g.clock = [today] { return today; };
     if (a.has(QStringLiteral("project")))
@@ -31,24 +32,26 @@ int cmdScan(const QStringList &args)
         return ExitFailed;
     }
     // The text the capture window would scan after opening the same file.
-    QTextDocument document;
-    if (!qm::readTextDocument(document, file.readAll(), qm::textKindOf(a.positional.front()))) {
+    const std::optional<QString> opened = qm::fileDocumentText(file.readAll(), qm::textKindOf(a.positional.front()));
+    if (!opened) {
         err(QStringLiteral("%1 holds no text").arg(a.positional.front()));
         return ExitFailed;
     }
-    const QString text = qm::toPaneLineBreaks(qm::documentText(document));
+    const QString text = qm::toPaneLineBreaks(*opened);
 
     const qm::DateEnv env = g.dateEnv();
     const qm::FoundDates found = qm::ScanDates(text, env);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const qm::FoundDate &d = found[i];
-        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, text, d, true);
-        const QStringList line = {QString::number(i + 1),      QString::number(d.FirstIndex),
-                                  QString::number(d.Length),   field(f.txtDateLabel),
-                                  QString::number(f.date.Era), field(f.txtDate),
-                                  field(f.context.txtShort),   field(f.context.txtLong),
-                                  field(f.txtActors),          field(f.txtWhere),
-                                  field(f.txtSource),          field(f.txtKeyword)};
+        const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, text, d, true, g.dateOrder);
+        const QStringList line = {
+            QString::number(i + 1),      QString::number(d.FirstIndex),
+            QString::number(d.Length),   field(d.Value),
+            QString::number(f.date.Era), field(f.txtDate),
+            field(f.txtShort),           field(f.context.txtLong),
+            field(f.txtActors),          field(f.txtWhere),
+            field(f.txtSource),          field(f.txtKeyword),
+            field(f.txtDateLabel),       f.inProject ? QStringLiteral("in the project") : QString()};
         out(line.join(u'\t'));
     }
     return ExitDone;

@@ -20,9 +20,11 @@ namespace {
 const char *const Usage = R"(Usage: qmtool COMMAND [OPTIONS] ARGUMENTS
 
 Commands:
-  date [--project FILE] [--today YYYY-MM-DD] TEXT...
+  date [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXT...
         Shows how the program reads each TEXT as a date: era code, stored
         calendar date, and the date as shown. An unreadable text gives 9999.
+        Numeric dates are read and printed month first unless --order dmy,
+        whatever the machine's locale.
   new FILE.qmp
         Creates a new project from the template, with its picture folders and
         its first timeline, "Timeline0".
@@ -35,9 +37,11 @@ Commands:
         Lists the timelines by name: id and name, separated by a tab.
   add-event FILE --date TEXT --name TEXT [--description TEXT]
             [--actors LIST] [--places LIST] [--sources LIST] [--keywords LIST]
-            [--timeline NAME [--zoom Z]]
-        Stores a new event as the event dialog does and prints its id. A date
-        another event already has moves on to the first free day. LISTs are
+            [--timeline NAME [--zoom Z]] [--shown TEXT] [--order dmy|mdy]
+        Stores a new event as the event dialog does and prints its id. The
+        event shows the date as typed, or TEXT. A day other events have keeps
+        the new one after them; a typed time of day that is taken moves on by
+        a minute, which is said on stderr. LISTs are
         names separated by commas. With --timeline, the event is also placed
         on that timeline in date order, as the window places a new event.
   export FILE [--timeline NAME] [--dpi N] OUT
@@ -62,14 +66,16 @@ Commands:
         line per page: "page", its number and the left, top, right and
         bottom of the part of the canvas it shows, in twips (1440 to the
         inch), separated by tabs.
-  scan [--project FILE] [--today YYYY-MM-DD] TEXTFILE
+  scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXTFILE
         Finds the dates in a text file as the capture window does and prints
         one line per date, fields separated by tabs: number, offset and
         length (UTF-16 units, line breaks counted as CR LF), phrase, era
-        code, date as shown, short and detailed description, then the
-        actors, places, sources and keywords of the project found in them.
-        Tabs, line breaks and backslashes in fields are written \t, \r,
-        \n and \\.
+        code, date (month first unless --order dmy), proposed name and
+        detailed description, then the
+        actors, places, sources and keywords of the project found in them,
+        the text the event would show, and "in the project" when the
+        project holds the date's event already. Tabs, line breaks and
+        backslashes in fields are written \t, \r, \n and \\.
   boxes FILE [--timeline NAME]
         Lists the stored boxes of a timeline in canvas order, one per line:
         event id, BoxLeft, BoxTop, then as the canvas lays them out at full
@@ -82,20 +88,23 @@ Commands:
         stored; with 1 nothing is written. --zoom Z (add-event, compress,
         include) makes the change as the window makes it at that zoom: the
         stored positions are the same at every zoom.
-  export-events FILE [--timeline NAME] OUT.csv
+  export-events FILE [--timeline NAME] [--order dmy|mdy] OUT.csv
         Writes every event of the project, or only those on the timeline
         NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
         ends) with the columns Id, Date, Displayed as, Name, Description,
         Actors, Places, Sources, Keywords, Picture, Picture source,
-        Timelines. The project is only read.
-  import-events FILE IN.csv [--dry-run]
+        Timelines. The Date column is written month first unless --order
+        dmy, and its header names the order, as in Date (day/month/year).
+        The project is only read.
+  import-events FILE IN.csv [--dry-run] [--order dmy|mdy]
         Reads such a file (any column order, missing columns, ";" or tab as
         separator, UTF-8 or Windows-1252) and prints one line per row, fields
         separated by tabs: row number, action (new, update, unchanged,
         refused), then the event id ("-" for an event not stored yet) or the
-        reason for refusing, then any notes (a date moved to a free day, a
-        timeline made). A row with an Id updates that event; one without
-        makes a new event. All accepted rows are written in one
+        reason for refusing, then any notes (a typed time of day moved on, a
+        timeline made). Numeric dates are read in the order the Date header
+        names, else month first unless --order dmy. A row with an Id updates
+        that event; one without makes a new event. All accepted rows are written in one
         transaction. --dry-run writes nothing. Exit code 1 when any row was
         refused (the accepted rows are written all the same).
   select FILE [--actors LIST] [--places LIST] [--sources LIST]

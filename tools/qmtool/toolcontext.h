@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dates/platformdate.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -58,6 +60,9 @@ QDate todayOption(const Arguments &a);
 // Shows the loaded canvas at the zoom given with --zoom (more than 0), as if the user had zoomed
 // there before the change; stored positions do not depend on it.
 void zoomAsAsked(qm::TimelineCanvas &canvas, const Arguments &a);
+// The order of numeric dates read and printed: month first unless --order dmy, whatever the
+// machine's locale, so that a script never changes meaning from one machine to the next.
+qm::DateOrder orderOption(const Arguments &a);
 
 int cmdDate(const QStringList &args);
 int cmdNew(const QStringList &args);

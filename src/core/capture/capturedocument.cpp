@@ -61,4 +61,25 @@ QString documentText(const QTextDocument &document)
     return text;
 }
 
+std::optional<QString> fileDocumentText(const QByteArray &bytes, TextKind kind)
+{
+    if (kind != TextKind::Plain) {
+        QTextDocument document;
+        if (!readTextDocument(document, bytes, kind))
+            return std::nullopt;
+        return documentText(document);
+    }
+    QString text = decodeTextFile(bytes);
+    if (text.contains(QChar(u'\0')))
+        return std::nullopt;
+    // What a document makes of a plain text: every break one "\n", the separators it reads as breaks too.
+    text = oneCharacterBreaks(text);
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1)
+            c = u'\n';
+    }
+    return text;
+}
+
 } // namespace qm

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QTextDocument;
 
 namespace qm {
@@ -26,5 +28,10 @@ bool readTextDocument(QTextDocument &document, const QByteArray &bytes, TextKind
 // every other character as it is, non-breaking spaces too; position i of the text is position i of
 // the document.
 QString documentText(const QTextDocument &document);
+
+// documentText of a document readTextDocument filled from the bytes, without building the document
+// where it is not needed (a plain text, whose megabytes a document takes long to lay into blocks);
+// nullopt for bytes that hold no text.
+std::optional<QString> fileDocumentText(const QByteArray &bytes, TextKind kind);
 
 } // namespace qm

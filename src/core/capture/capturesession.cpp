@@ -29,7 +29,8 @@ QString eventName(const QString &text)
 
 CaptureFields captureFields(const FoundDateFields &f)
 {
-    return {f.txtDate, f.context.txtShort, f.context.txtLong, f.txtActors, f.txtWhere, f.txtSource, f.txtKeyword};
+    return {f.txtDate,  f.txtShort,  f.context.txtLong, f.txtActors,
+            f.txtWhere, f.txtSource, f.txtKeyword,      f.txtDateLabel};
 }
 
 } // namespace
@@ -59,7 +60,7 @@ FoundDateFields CaptureSession::fieldsOf(int index, bool advance) const
 {
     if (index < 1 || index > count())
         return {};
-    return foundDateFields(g.ProjectDb, mScanned.text(), mFound[index - 1], advance);
+    return foundDateFields(g.ProjectDb, mScanned.text(), mFound[index - 1], advance, g.dateOrder);
 }
 
 AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool include)
@@ -73,14 +74,21 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
         out.result = AcceptResult::InvalidDate;
         return out;
     }
-    // The field shows the date as typed, read and written back; an advanced date only goes to the event.
-    out.txtDate = CaptureDate.Render();
+    // The field shows the date as typed, read and written back; a fitted time only goes to the event.
+    const bool typedTime = textHasTimeOfDay(fields.txtDate);
+    out.txtDate = CaptureDate.Render(g.dateOrder, typedTime);
     if (SameDateExists(g.ProjectDb, CaptureDate, 0)) {
         if (!g.AdvanceDate) {
             out.result = AcceptResult::DateTaken;
             return out;
         }
-        FirstFreeDate(g.ProjectDb, CaptureDate);
+        const ExtDate typed = CaptureDate;
+        const DateMove move = FitDateOnDay(g.ProjectDb, CaptureDate, typedTime);
+        if (move == DateMove::NoRoom) {
+            out.result = AcceptResult::DateTaken;
+            return out;
+        }
+        out.note = dateMoveNote(move, typed, CaptureDate, g.dateOrder);
     }
 
     auto e = std::make_unique<clEvent>(g);
@@ -88,7 +96,7 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
     e->Description = fields.txtLong;
     // A date of its own: writing into the shared working date would move the next new event's date too.
     e->EventDate = std::make_shared<ExtDate>(CaptureDate);
-    e->EventDateStr = CaptureDate.Render();
+    e->EventDateStr = fields.txtDateLabel.trimmed().isEmpty() ? fields.txtDate.trimmed() : fields.txtDateLabel;
     e->Sources = fields.txtSource;
     e->Places = fields.txtWhere;
     e->Actors = fields.txtActors;
@@ -111,6 +119,8 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
         if (out.placed && !AcceptingAll && timeline.placed)
             timeline.placed();
     }
+    if (!out.placed && timeline.eventMade)
+        timeline.eventMade(out.id, g.CurEvent->Name);
     return out;
 }
 
@@ -124,16 +134,20 @@ AcceptAllSummary CaptureSession::acceptAll(const CaptureFields &shown, bool show
     const QSet<int> acceptedBefore = mAccepted;
     bool anyPlaced = false;
     AcceptingAll = true;
+    if (timeline.beginGroup)
+        timeline.beginGroup(QStringLiteral("events captured from the text"));
     try {
         // One transaction: a thousand dates are stored in a moment, and a failure half way keeps nothing.
         TransactionGuard guard(g.ProjectDb);
         for (int i = 1; i <= count(); ++i) {
             CurrentDateIndex = i;
-            if (!wasAccepted(i)) {
+            const FoundDateFields found = wasAccepted(i) ? FoundDateFields{} : fieldsOf(i, advance);
+            if (found.inProject) {
+                ++summary.inProject;
+            } else if (!wasAccepted(i)) {
                 CaptureFields fields = shown;
                 bool enabled = shownAcceptEnabled;
                 if (i != shownIndex) {
-                    const FoundDateFields found = fieldsOf(i, advance);
                     fields = captureFields(found);
                     enabled = found.acceptEnabled;
                 }
@@ -142,6 +156,7 @@ AcceptAllSummary CaptureSession::acceptAll(const CaptureFields &shown, bool show
                 if (out.result == AcceptResult::Saved) {
                     markAccepted(i);
                     ++summary.accepted;
+                    summary.movedOn += out.note.isEmpty() ? 0 : 1;
                     anyPlaced = anyPlaced || out.placed;
                 } else {
                     ++summary.skipped;
@@ -160,11 +175,15 @@ AcceptAllSummary CaptureSession::acceptAll(const CaptureFields &shown, bool show
         // The rolled-back events' ids will be handed out again; nothing may keep pointing at them.
         if (g.CurEvent)
             g.CurEvent->Id = 0;
+        if (timeline.endGroup)
+            timeline.endGroup(false);
         if (anyPlaced && timeline.reload)
             timeline.reload();
         throw;
     }
     AcceptingAll = false;
+    if (timeline.endGroup)
+        timeline.endGroup(summary.accepted > 0);
     if (anyPlaced && timeline.placed)
         timeline.placed();
     return summary;

@@ -27,6 +27,12 @@ struct CaptureTimeline
     std::function<void()> placed;
     // Called when the store was rolled back after boxes were placed: show the timeline as stored.
     std::function<void()> reload;
+    // Called for an event stored but not placed, so that undoing takes it out of the project.
+    std::function<void(qint32 id, const QString &name)> eventMade;
+    // Called around an Accept all run so that what it stores is one undoable step; `keep` is false
+    // when the run stored nothing or was rolled back.
+    std::function<void(const QString &text)> beginGroup;
+    std::function<void(bool keep)> endGroup;
 };
 
 // The event fields of the capture window as plain texts.
@@ -39,6 +45,8 @@ struct CaptureFields
     QString txtWhere;
     QString txtSource;
     QString txtKeyword;
+    // What the event shows ("Display as"); empty: the date field's text.
+    QString txtDateLabel;
 };
 
 enum class AcceptResult {
@@ -55,6 +63,8 @@ struct AcceptOutcome
     QString txtDate;
     qint32 id = 0;
     bool placed = false;
+    // Said when the typed time of day was taken and the event moved on by a minute.
+    QString note;
 };
 
 // What one AcceptAll run did.
@@ -62,6 +72,10 @@ struct AcceptAllSummary
 {
     int accepted = 0;
     int skipped = 0;
+    // Dates whose event the project holds already.
+    int inProject = 0;
+    // Dates whose own time of day was taken, saved a minute or more later.
+    int movedOn = 0;
     bool cancelled = false;
 };
 
@@ -109,9 +123,10 @@ public:
     // Called after each found date with the number done and the total; false stops the run.
     using Progress = std::function<bool(int done, int total)>;
     // Accepts every found date not yet accepted, in text order, in one transaction; a date that is
-    // invalid or already taken is skipped. The date the window shows (`shown`, whose Accept state is
-    // `shownAcceptEnabled`) is taken as the user left it. Ends with CurrentDateIndex on the last date
-    // looked at. A stop keeps what was accepted; a StoreError keeps nothing of the run and is rethrown.
+    // invalid or already taken is skipped, and so is one whose event is in the project already. The date the window
+    // shows (`shown`, whose Accept state is `shownAcceptEnabled`) is taken as the user left it. Ends with
+    // CurrentDateIndex on the last date looked at. A stop keeps what was accepted; a StoreError keeps nothing of the
+    // run and is rethrown.
     AcceptAllSummary acceptAll(const CaptureFields &shown, bool shownAcceptEnabled, bool advance, bool include,
                                const Progress &progress = {});
 

@@ -77,6 +77,7 @@ std::optional<DatePhrase> DateReader::next()
 
 DatePhrase DateReader::remember(DatePhrase d)
 {
+    mLastDateEnd = d.end;
     if (d.era != dw::Era::None)
         mNarrativeEra = d.era;
     if (d.year != 0 && d.day == 0)
@@ -200,7 +201,7 @@ bool DateReader::countFollows(qsizetype from, bool strict) const
 {
     // "70-mile", "540-Soldier"
     if (from < t.size() && isDash(t[from]) && isLetter(from + 1))
-        return true;
+        return !dw::isFunctionWord(wordAt(from + 1).toString()); // but "1950-the day after"
     return dw::countsNumber(wordAt(blanksEnd(from, false)), strict);
 }
 
@@ -243,18 +244,36 @@ std::optional<DatePhrase> DateReader::fromWord(qsizetype start, qsizetype wordEn
         return d;
     }
     const int month = dw::monthNumber(word);
-    if (month == 0)
+    if (month == 0) {
+        if (auto d = feast(start, word))
+            return d;
         return relative(start, word);
+    }
     qsizetype after = wordEnd;
     if (isAbbreviation(word) && after < t.size() && t[after] == u'.')
         ++after;
-    return monthFirst(start, after, month);
+    if (auto d = monthFirst(start, after, month))
+        return d;
+    return monthAlone(start, wordEnd, month);
 }
 
 std::optional<DatePhrase> DateReader::monthFirst(qsizetype start, qsizetype afterMonth, int month)
 {
     // A capital is wanted where the month is read with a year alone: "may 1940" is not a date.
     const bool capital = t[start].isUpper();
+    if (capital && afterMonth < t.size() && t[afterMonth] == u',') {
+        // "October, 1917"
+        const Number y = numberAt(blanksEnd(afterMonth + 1, false));
+        if (y.digits == 4 && standsAlone(y, false) && !countFollows(y.end, false)) {
+            DatePhrase d;
+            d.start = start;
+            d.month = month;
+            d.year = y.value;
+            d.yearDigits = y.digits;
+            d.end = y.end;
+            return d;
+        }
+    }
     qsizetype q = blanksEnd(afterMonth);
     if (q == afterMonth && t[afterMonth - 1] != u'.')
         return std::nullopt;
@@ -296,10 +315,21 @@ std::optional<DatePhrase> DateReader::monthFirst(qsizetype start, qsizetype afte
 void DateReader::readYearAfter(DatePhrase &d, qsizetype from) const
 {
     qsizetype q = blanksEnd(from, false);
-    if (q < t.size() && t[q] == u',')
+    if (q < t.size() && t[q] == u',') {
         q = blanksEnd(q + 1, false);
-    else if (q > from && wordAt(q) == u"of")
+    } else if (q > from && wordAt(q) == u"of") {
         q = blanksEnd(q + 2, false);
+        // "June 5 of that year": the narrative's year, the phrase running to its end.
+        const QStringView which = wordAt(q);
+        if (which == u"that" || which == u"the") {
+            qsizetype r = blanksEnd(q + which.size(), false);
+            if (wordAt(r) == u"same")
+                r = blanksEnd(r + 4, false);
+            if (wordAt(r) == u"year")
+                d.end = r + 4;
+            return;
+        }
+    }
     if (q == from)
         return;
     const Number y = numberAt(q);
@@ -339,6 +369,20 @@ std::optional<DatePhrase> DateReader::fromNumber(qsizetype start)
     const qsizetype e = n.end;
     const auto at = [this](qsizetype i, char16_t c) { return i < t.size() && t[i] == c; };
 
+    // "the Club of '89", "the '99 Boys": a year of the narrative's century, or of the one before.
+    if (n.digits == 2 && n.start >= 1 && (t[n.start - 1] == u'\'' || t[n.start - 1] == QChar(0x2019)) &&
+        (n.start == 1 || !t[n.start - 2].isLetterOrNumber()) && !isLetter(e) && !isDigit(e)) {
+        DatePhrase d;
+        d.start = n.start - 1;
+        d.end = e;
+        d.year = n.value;
+        d.yearDigits = 2;
+        d.shortYear = true;
+        d.needsNarrative = true;
+        d.narrates = false;
+        return d;
+    }
+
     // ISO: 1961-08-13
     if (n.digits == 4 && at(e, u'-')) {
         const Number m = numberAt(e + 1);
@@ -368,6 +412,7 @@ std::optional<DatePhrase> DateReader::fromNumber(qsizetype start)
         d.month = n.value;
         d.day = dd.value;
         d.end = dd.end;
+        d.numeric = true;
         if (at(dd.end, u'/')) {
             const Number y = numberAt(dd.end + 1);
             if ((y.digits != 2 && y.digits != 4) || at(y.end, u'/'))
@@ -500,11 +545,16 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
         qsizetype wordStart = 0;
         const QString word = wordBefore(year.start, &wordStart).toString().toLower();
         if (word == u"of") {
-            if (dw::namesPeriod(wordBefore(wordStart).toString().toLower()))
+            if (dw::namesPeriod(wordBefore(wordStart).toString().toLower())) {
                 why = Why::Introduced;
+                d.opens = opensSentence(year.start) || isHeading(year);
+            }
         } else if (dw::introducesYear(word)) {
             why = Why::Introduced;
+            // "found in 2004", "had met, in 1614": a year in the middle of a sentence is an aside; the
+            // narrative moves on a year that opens its sentence ("In 1940, ...") or heads a section.
             d.narrates = dw::narrates(word);
+            d.opens = opensSentence(year.start) || isHeading(year);
         } else if (!word.isEmpty() && dw::labelsNumber(word)) {
             return std::nullopt;
         }
@@ -512,7 +562,8 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
     if (why == Why::None && year.digits == 4 && year.value >= 1000 && year.value < 2100 && !amongNumbers(year)) {
         // "(1790)", "the 1917 Battle of Arras": a year, but not one that moves the narrative; a heading does.
         why = Why::Likely;
-        d.narrates = isHeading(year);
+        d.narrates = isHeading(year) || opensSentence(year.start, 0);
+        d.opens = d.narrates;
     }
     if (why == Why::None)
         return std::nullopt;
@@ -530,61 +581,6 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
     d.yearDigits = year.digits;
     d.era = narrativeEra(mNarrativeEra);
     d.bareYear = true;
-    return d;
-}
-
-std::optional<DatePhrase> DateReader::relative(qsizetype start, QStringView first)
-{
-    // "the next day", "two days later", "that same year": counted from the date the text was at.
-    const bool article = first.compare(u"the", Qt::CaseInsensitive) == 0 ||
-                         first.compare(u"that", Qt::CaseInsensitive) == 0 ||
-                         first.compare(u"a", Qt::CaseInsensitive) == 0;
-    if (!article && dw::countWord(first) == 0)
-        return std::nullopt;
-    QStringView words[3];
-    qsizetype ends[3] = {};
-    qsizetype q = start;
-    for (int i = 0; i < 3; ++i) {
-        q = blanksEnd(q, false);
-        words[i] = i == 0 ? first : wordAt(q);
-        q += words[i].size();
-        ends[i] = q;
-        if (words[i].isEmpty())
-            break;
-    }
-    const auto is = [&](int i, const char16_t *w) {
-        return words[i].compare(QStringView(w), Qt::CaseInsensitive) == 0;
-    };
-    const auto unit = [&](int i) {
-        return is(i, u"day") || is(i, u"days")     ? dw::Step::Days
-               : is(i, u"year") || is(i, u"years") ? dw::Step::Years
-                                                   : dw::Step::None;
-    };
-    DatePhrase d;
-    d.start = start;
-    if ((is(0, u"the") || is(0, u"that")) &&
-        (is(1, u"next") || is(1, u"following") || is(1, u"same") || is(1, u"previous"))) {
-        d.step = unit(2);
-        d.stepCount = is(1, u"same") ? 0 : is(1, u"previous") ? -1 : 1;
-        d.end = ends[2];
-    } else if (is(0, u"that") && is(1, u"year")) {
-        d.step = dw::Step::Years;
-        d.end = ends[1];
-    } else if (is(0, u"the") && is(1, u"year") && !isDigit(blanksEnd(ends[1], false))) {
-        // "the end of the year", "late in the year"
-        d.step = dw::Step::Years;
-        d.end = ends[1];
-    } else if (const int n = is(0, u"a") ? 1 : dw::countWord(words[0]); n > 0 && is(2, u"later")) {
-        d.step = unit(1);
-        d.stepCount = n;
-        d.end = ends[2];
-    } else if (n > 0 && unit(1) == dw::Step::Years && (is(2, u"earlier") || is(2, u"before"))) {
-        d.step = dw::Step::Years;
-        d.stepCount = -n;
-        d.end = ends[2];
-    }
-    if (d.step == dw::Step::None)
-        return std::nullopt;
     return d;
 }
 

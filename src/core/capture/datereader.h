@@ -10,6 +10,9 @@
 
 namespace qm {
 
+// A feast whose day a year gives: fixed ones, and Easter by the calendar of its time.
+enum class Feast : quint8 { None, Christmas, ChristmasEve, NewYearsDay, NewYearsEve, Easter };
+
 // One date as a text writes it: where it stands and the parts it names. A part the text leaves out is 0.
 struct DatePhrase
 {
@@ -28,6 +31,16 @@ struct DatePhrase
     int stepCount = 0;
     // The year is the time the text tells of ("in 1940"), not one it looks to ("since 1813", "(1790)").
     bool narrates = true;
+    // The year opens its sentence or heads a section: the narrative moves on to it. One in the middle
+    // of a sentence may be an aside ("found in 2004"), and only gives a narrative that has no year yet one.
+    bool opens = true;
+    // Written with numbers only ("7/4/1776"): which number is the month is the reader's date order.
+    bool numeric = false;
+    Feast feast = Feast::None;
+    // "'89": a two-digit year of the narrative's century.
+    bool shortYear = false;
+    // A month alone or a feast without its year: a date only in a narrative that has named its year.
+    bool needsNarrative = false;
 };
 
 // Reads the dates of a history text in text order: "22 June 1941", "June 22, 1941", "the 22nd of June",
@@ -61,6 +74,12 @@ private:
     std::optional<DatePhrase> bareYear(const Number &year);
     std::optional<DatePhrase> dayOfMonth(const Number &day);
     std::optional<DatePhrase> relative(qsizetype start, QStringView firstWord);
+    std::optional<DatePhrase> feast(qsizetype start, QStringView word);
+    std::optional<DatePhrase> monthAlone(qsizetype start, qsizetype afterMonth, int month);
+    // Only a few words stand between the sentence's start and `start` ("In the summer of 1940").
+    bool opensSentence(qsizetype start, int maxWords = 4) const;
+    // Only a comma or a dash stands between the last date and `start`: the phrase restates that date.
+    bool inAppositionToLastDate(qsizetype start) const;
     // "26 June - 4 August 1952", "from May 15 to August 16, 1988": the year written after the range.
     void borrowYear(DatePhrase &d);
     // A year after a day and month: "4 June 1941", "June 4, 1941", "March 15, 44 BC".
@@ -89,6 +108,8 @@ private:
     datewords::Era mNarrativeEra = datewords::Era::None;
     // The latest date that is a year, for "from 1939 to 1945" and "1782 and 1783".
     qsizetype mLastYearEnd = -1;
+    // Where the last date read ends, for "On 27 June 1950, two days after the invasion".
+    qsizetype mLastDateEnd = -1;
     bool mLookingAhead = false;
 };
 

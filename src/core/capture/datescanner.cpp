@@ -6,12 +6,18 @@
 #include "store/storeerror.h"
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace qm {
 
 namespace {
 
 using datewords::Era;
+namespace pd = platformdate;
+
+// How far a year in the middle of a sentence may take the narrative on.
+constexpr int MidSentenceStep = 2;
 
 // Progress is told at most this often, in characters.
 constexpr qsizetype ProgressStep = 256 * 1024;
@@ -68,15 +74,99 @@ QString dateText(DatePhrase d, const std::optional<Narrative> &narrative, int na
     return monthDay + eraSuffix(d.era);
 }
 
+// Easter Sunday of a year as its calendar had it: the Julian reckoning up to 1582, the Gregorian after.
+std::pair<int, int> easterOf(int year)
+{
+    if (year <= 1582) {
+        const int a = year % 4;
+        const int b = year % 7;
+        const int c = year % 19;
+        const int d = (19 * c + 15) % 30;
+        const int e = (2 * a + 4 * b - d + 34) % 7;
+        const int f = d + e + 114;
+        return {f / 31, f % 31 + 1};
+    }
+    const int a = year % 19;
+    const int b = year / 100;
+    const int c = year % 100;
+    const int d = (19 * a + b - b / 4 - (8 * b + 13) / 25 + 15) % 30;
+    const int e = (32 + 2 * (b % 4) + 2 * (c / 4) - d - c % 4) % 7;
+    const int f = d + e - 7 * ((a + 11 * d + 22 * e) / 451) + 114;
+    return {f / 31, f % 31 + 1};
+}
+
+// Gives a feast its month and day in its year; false for Easter before the common era.
+bool placeFeast(DatePhrase &d, const std::optional<Narrative> &narrative)
+{
+    switch (d.feast) {
+    case Feast::Christmas:
+        d.month = 12;
+        d.day = 25;
+        return true;
+    case Feast::ChristmasEve:
+        d.month = 12;
+        d.day = 24;
+        return true;
+    case Feast::NewYearsDay:
+        d.month = 1;
+        d.day = 1;
+        return true;
+    case Feast::NewYearsEve:
+        d.month = 12;
+        d.day = 31;
+        return true;
+    case Feast::Easter: {
+        const bool bc = d.year != 0 ? d.era == Era::BC : narrative && narrative->era == EraBC;
+        const int year = d.year != 0 ? d.year : narrative ? narrative->year : 0;
+        if (bc || year < 1)
+            return false;
+        std::tie(d.month, d.day) = easterOf(year);
+        return true;
+    }
+    case Feast::None:
+        break;
+    }
+    return true;
+}
+
+// The year as counted on a line through the eras: 44 BC is -44.
+int lineYear(int year, qint16 era)
+{
+    return era == EraBC ? -year : year;
+}
+
+// A year that opens its sentence or heads a section moves the narrative; one in the middle of a
+// sentence only when it goes on a little from where the story is ("in 1793" after 1792), not when it
+// looks back ("had met, in 1614") or far ahead ("found in 2004").
+bool movesNarrative(const DatePhrase &d, const ExtDate &date, const std::optional<Narrative> &narrative)
+{
+    if (!d.narrates)
+        return false;
+    if (d.opens || !narrative)
+        return true;
+    const int step = lineYear(date.ExYear(), date.Era) - lineYear(narrative->year, narrative->era);
+    return step >= 0 && step <= MidSentenceStep;
+}
+
 std::optional<ExtDate> countFrom(const DatePhrase &d, const std::optional<ExtDate> &lastDay,
                                  const std::optional<Narrative> &narrative, const DateEnv &env)
 {
     if (d.step == datewords::Step::Days) {
-        if (!lastDay || d.stepCount < 0)
+        if (!lastDay || d.stepCount < -31)
             return std::nullopt;
         ExtDate date = *lastDay;
         for (int i = 0; i < d.stepCount; ++i)
             date.NextDay();
+        for (int i = 0; i > d.stepCount; --i) {
+            // The shifted years run the same way as the days; only year 0 gives way to 1 BC, and the
+            // first day of year 100 to the last of 99 AD.
+            if (date.Era == EraPlain && pd::split(date.Value).year == pd::MinYear &&
+                std::floor(date.Value) == static_cast<double>(pd::MinSerial))
+                return std::nullopt;
+            date.Value -= 1.0;
+            if (date.Era == EraEarlyAD && pd::split(date.Value).year < 9899)
+                date.Era = EraBC;
+        }
         return date;
     }
     if (!narrative)
@@ -100,8 +190,11 @@ std::optional<ExtDate> countFrom(const DatePhrase &d, const std::optional<ExtDat
 
 } // namespace
 
-FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress &progress)
+FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProgress &progress)
 {
+    // The phrases are rewritten month first below; only the text's own numeric dates follow the user.
+    DateEnv env = userEnv;
+    env.order = DateOrder::MonthFirst;
     FoundDates found;
     DateReader reader(text);
     std::optional<Narrative> narrative;
@@ -109,7 +202,10 @@ FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress
     // The latest date that named its day, from which "the next day" counts.
     std::optional<ExtDate> lastDay;
     qsizetype reported = 0;
-    while (const std::optional<DatePhrase> d = reader.next()) {
+    while (std::optional<DatePhrase> d = reader.next()) {
+        // A first number over 12 is a day whatever the order.
+        if (d->numeric && (userEnv.order == DateOrder::DayFirst || d->month > 12) && d->day <= 12)
+            std::swap(d->month, d->day);
         if (progress && reader.position() - reported >= ProgressStep) {
             reported = reader.position();
             if (!progress(reported, text.size()))
@@ -123,11 +219,22 @@ FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress
             date = *counted;
             if (d->step == datewords::Step::Days)
                 lastDay = date;
-            else
+            else if (movesNarrative(*d, date, narrative))
                 narrative = Narrative{date.ExYear(), date.Era};
             const qsizetype length = d->end - d->start;
-            found.append({d->start, length, text.mid(d->start, length), date});
+            const auto precision =
+                d->step == datewords::Step::Days ? FoundDate::Precision::Day : FoundDate::Precision::Year;
+            found.append({d->start, length, text.mid(d->start, length), date, precision, false});
             continue;
+        }
+        if ((d->needsNarrative && !narrative) || !placeFeast(*d, narrative))
+            continue;
+        if (d->shortYear) {
+            // The latest year ending in those two digits that is not after the narrative's.
+            if (narrative->era == EraBC)
+                continue;
+            d->year = narrative->year - ((narrative->year - d->year) % 100 + 100) % 100;
+            d->yearDigits = 4;
         }
         try {
             const QString typed = dateText(*d, narrative, narrativeMonth);
@@ -139,16 +246,37 @@ FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress
         }
         if (!date.isValid())
             continue;
-        if (d->year != 0 && d->narrates)
+        if (d->year != 0 && movesNarrative(*d, date, narrative))
             narrative = Narrative{date.ExYear(), date.Era};
         if (d->month != 0)
             narrativeMonth = d->month;
         if (d->day != 0)
             lastDay = date;
         const qsizetype length = d->end - d->start;
-        found.append({d->start, length, text.mid(d->start, length), date});
+        const auto precision = d->day != 0 || (d->month == 0 && d->year == 0) ? FoundDate::Precision::Day
+                               : d->month != 0                                ? FoundDate::Precision::Month
+                                                                              : FoundDate::Precision::Year;
+        found.append({d->start, length, text.mid(d->start, length), date, precision, d->year != 0});
     }
     return found;
+}
+
+QString FoundDate::shownText(DateOrder order) const
+{
+    if (ownYear)
+        return Value.simplified();
+    const QString era = Date.Era == EraBC        ? QStringLiteral(" BC")
+                        : Date.Era == EraEarlyAD ? QStringLiteral(" AD")
+                                                 : QString();
+    const platformdate::Parts p = platformdate::split(Date.Value);
+    switch (precision) {
+    case Precision::Year:
+        return QString::number(Date.ExYear()) + era;
+    case Precision::Month:
+        return platformdate::monthName(p.month) + u' ' + QString::number(Date.ExYear()) + era;
+    default:
+        return Date.RenderNamed(order);
+    }
 }
 
 } // namespace qm

@@ -15,10 +15,19 @@ namespace qm {
 // text, for colouring and selecting it) and the date it stands for.
 struct FoundDate
 {
+    enum class Precision : quint8 { Day, Month, Year };
+
     qsizetype FirstIndex = 0;
     qsizetype Length = 0;
     QString Value;
     ExtDate Date;
+    Precision precision = Precision::Day;
+    // The phrase names its own year: it says the whole date by itself.
+    bool ownYear = false;
+
+    // The text the event shows: the phrase when it says the whole date, else the date to the
+    // precision the text gave ("5 May 1789", "August 1793", "1795"), never finer.
+    QString shownText(DateOrder order) const;
 };
 
 using FoundDates = QList<FoundDate>;

@@ -55,7 +55,9 @@ int monthNumber(QStringView word)
     };
     if (word.size() < 3 || word.size() > 9)
         return 0;
-    const char16_t first = word.front().toLower().unicode();
+    char16_t first = word.front().unicode();
+    if (first >= u'A' && first <= u'Z')
+        first = static_cast<char16_t>(first + (u'a' - u'A'));
     for (int i = 0; i < 12; ++i) {
         const QStringView name(names[static_cast<size_t>(i)]);
         if (name.front() == first && (word.size() == 3 || word.size() == name.size()) &&
@@ -75,7 +77,9 @@ int countWord(QStringView word)
     if (word.isEmpty() || word.size() > 9)
         return 0;
     if (word.front().isLetter()) {
-        const char16_t first = word.front().toLower().unicode();
+        char16_t first = word.front().unicode();
+        if (first >= u'A' && first <= u'Z')
+            first = static_cast<char16_t>(first + (u'a' - u'A'));
         for (size_t i = 0; i < words.size(); ++i) {
             if (words[i][0] == first && sameWord(word, QStringView(words[i])))
                 return static_cast<int>(i) + 1;

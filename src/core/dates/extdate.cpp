@@ -100,16 +100,28 @@ QString LatestDateInYear(const QString &year, qint16 era, const DateEnv &env)
     return QStringLiteral("1/1/") + year;
 }
 
+// "c. 480 BC", "about 1200": the approximation is the shown text's business; the date is the year.
+QStringView withoutApproximation(QStringView t)
+{
+    for (QStringView word : {QStringView(u"circa "), QStringView(u"about "), QStringView(u"around "),
+                             QStringView(u"ca. "), QStringView(u"ca "), QStringView(u"c. "), QStringView(u"c.")}) {
+        if (t.size() > word.size() && t.startsWith(word, Qt::CaseInsensitive))
+            return t.mid(word.size()).trimmed();
+    }
+    return t;
+}
+
 void ExtDate::Assign(const QString &text, const DateEnv &env)
 {
     const QDate today = env.today();
-    if (const auto v = pd::parse(text, today)) {
+    const DateOrder order = env.order;
+    if (const auto v = pd::parse(text, today, order)) {
         Value = *v;
         Era = EraPlain;
         return;
     }
 
-    const QStringView t = QStringView(text).trimmed();
+    const QStringView t = withoutApproximation(QStringView(text).trimmed());
     QStringView r;
     if (t.size() >= 3 && endsWithNoCase(t, u"BC")) {
         Era = EraBC;
@@ -125,23 +137,41 @@ void ExtDate::Assign(const QString &text, const DateEnv &env)
         r = t;
     }
     r = r.trimmed();
+    if (r.startsWith(QStringView(u"AD "), Qt::CaseInsensitive) && Era == EraPlain) {
+        Era = EraEarlyAD;
+        r = r.mid(3).trimmed();
+    }
 
     // The typed year is not the real one yet, so 29 February is checked against the stored year below.
     std::optional<pd::Parts> parsed;
     if (isShortDigits(r)) {
-        // A year alone takes the month and day of the latest event already stored in that year.
+        // A year alone is that year, whatever its era word: the first day of it, or the day of the
+        // latest event already stored in it so that the new one follows it.
         const int y = r.toInt();
+        if (Era != EraBC)
+            Era = y >= 100 ? EraPlain : EraEarlyAD;
+        if (Era == EraPlain) {
+            const QStringList md = LatestDateInYear(QString::number(y), EraPlain, env).split(u'/');
+            const auto v = pd::parse(md.value(0) + u'/' + md.value(1) + u'/' + r.toString(), today);
+            if (v)
+                Value = std::floor(*v);
+            else
+                Era = EraInvalid;
+            return;
+        }
         const int key = Era == EraEarlyAD ? ShiftBase + y : ShiftBase - y;
         const QStringList md = LatestDateInYear(QString::number(key), Era, env).split(u'/');
         parsed = pd::parseParts(md.value(0) + u'/' + md.value(1) + u'/' + r.toString(), today, true);
+        if (parsed)
+            parsed->hour = parsed->minute = parsed->second = 0;
     } else if (isMonthDay(r)) {
         // The year a month and day belong to is the latest event's, as the user counts it: "7/4 BC"
         // next to an event of 44 BC is 44 BC, not the stored year of that event.
-        parsed = pd::parseParts(r.toString() + u'/' + env.latestEventCountedYear(), today, true);
+        parsed = pd::parseParts(r.toString() + u'/' + env.latestEventCountedYear(), today, true, order);
     } else if (isNamedMonthDay(r)) {
         parsed = pd::parseParts(r.toString() + u' ' + env.latestEventCountedYear(), today, true);
     } else {
-        parsed = pd::parseParts(r, today, true);
+        parsed = pd::parseParts(r, today, true, order);
     }
     if (!parsed) {
         Era = EraInvalid;
@@ -197,21 +227,34 @@ QString ExtDate::AppendTime(const QString &text, const platformdate::Parts &p)
     return text + QStringLiteral(" %1:%2:%3").arg(p.hour).arg(p.minute).arg(p.second);
 }
 
-QString ExtDate::Render() const
+QString ExtDate::eraSuffix() const
 {
-    const QString s = pd::toText(Value);
-    if (Era == EraPlain)
-        return s;
-    const QStringList parts = s.split(u' ');
-    const QStringList md = parts.value(0).split(u'/');
-    QString result = md.value(0) + u'/' + md.value(1) + u'/' + QString::number(ExYear());
-    for (qsizetype i = 1; i < parts.size() && i <= 2; ++i)
-        result += u' ' + parts[i];
     if (Era == EraEarlyAD)
-        result += QStringLiteral(" AD");
-    else if (Era == EraBC)
-        result += QStringLiteral(" BC");
-    return result;
+        return QStringLiteral(" AD");
+    if (Era == EraBC)
+        return QStringLiteral(" BC");
+    return {};
+}
+
+bool ExtDate::hasTimeOfDay() const
+{
+    return pd::split(Value).hasTime();
+}
+
+QString ExtDate::Render(DateOrder order, bool withTime) const
+{
+    const pd::Parts p = pd::split(Value);
+    const int year = Era == EraPlain ? p.year : ExYear();
+    QString result = pd::numericText(year, p.month, p.day, order);
+    if (withTime && p.hasTime())
+        result += u' ' + pd::timeText(p);
+    return result + eraSuffix();
+}
+
+QString ExtDate::RenderNamed(DateOrder order) const
+{
+    const pd::Parts p = pd::split(Value);
+    return pd::namedText(Era == EraPlain ? p.year : ExYear(), p.month, p.day, order) + eraSuffix();
 }
 
 QChar ExtDate::Compare(const ExtDate &other) const
@@ -261,6 +304,15 @@ void ExtDate::NextDay()
     if (std::floor(Value) + 1 > static_cast<double>(pd::MaxSerial))
         return;
     Value += 1.0;
+}
+
+bool textHasTimeOfDay(QStringView text)
+{
+    for (qsizetype i = 1; i + 2 < text.size(); ++i) {
+        if (text[i] == u':' && text[i - 1].isDigit() && text[i + 1].isDigit() && text[i + 2].isDigit())
+            return true;
+    }
+    return false;
 }
 
 } // namespace qm

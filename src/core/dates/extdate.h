@@ -28,7 +28,11 @@ public:
 
     // Reads a typed date; an unreadable text only sets Era to EraInvalid.
     void Assign(const QString &text, const DateEnv &env = {});
-    QString Render() const;
+    // The date as shown: numeric in the given order, the time of day only when asked for and not midnight.
+    QString Render(DateOrder order = DateOrder::MonthFirst, bool withTime = true) const;
+    // The date with its month named, in the given order ("5 May 1789" / "May 5, 1789"), no time of day.
+    QString RenderNamed(DateOrder order) const;
+    bool hasTimeOfDay() const;
     // "<", "=", ">" comparing this date with the other; "X" when either is invalid.
     QChar Compare(const ExtDate &other) const;
     qint16 ExYear() const;
@@ -40,6 +44,10 @@ public:
 private:
     // The text followed by " h:m:s" of the time of day when it is not midnight.
     static QString AppendTime(const QString &text, const platformdate::Parts &time);
+    QString eraSuffix() const;
 };
+
+// True when a date text carries a time of day ("10:30", "9:05 PM").
+bool textHasTimeOfDay(QStringView text);
 
 } // namespace qm

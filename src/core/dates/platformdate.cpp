@@ -2,8 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platformdate.h"
 
+#include <QLocale>
+
 #include <array>
 #include <cmath>
+
+namespace qm {
+
+DateOrder defaultDateOrder(const QLocale &locale)
+{
+    return locale.territory() == QLocale::UnitedStates ? DateOrder::MonthFirst : DateOrder::DayFirst;
+}
+
+QString dateOrderName(DateOrder order)
+{
+    return order == DateOrder::DayFirst ? QStringLiteral("day/month/year") : QStringLiteral("month/day/year");
+}
+
+} // namespace qm
 
 namespace qm::platformdate {
 
@@ -171,8 +187,8 @@ struct Ymd
     int day;
 };
 
-// "m/d/y", "m/d", "m-d-y", "m-d" and "yyyy-m-d".
-std::optional<Ymd> numericDate(QStringView s, QDate today)
+// "m/d/y", "m/d", "m-d-y", "m-d" and "yyyy-m-d"; day first the first two swap places.
+std::optional<Ymd> numericDate(QStringView s, QDate today, DateOrder order)
 {
     QChar sep;
     std::array<QStringView, 3> fields;
@@ -202,8 +218,9 @@ std::optional<Ymd> numericDate(QStringView s, QDate today)
             return std::nullopt;
         return Ymd{*y, *m, *d};
     }
-    const auto m = number(fields[0], 2);
-    const auto d = number(fields[1], 2);
+    const bool dayFirst = order == DateOrder::DayFirst;
+    const auto m = number(fields[dayFirst ? 1 : 0], 2);
+    const auto d = number(fields[dayFirst ? 0 : 1], 2);
     const auto y = count == 3 ? yearOf(fields[2]) : std::optional<int>(today.year());
     if (!m || !d || !y)
         return std::nullopt;
@@ -308,18 +325,45 @@ Parts split(double value)
     return p;
 }
 
-QString toText(double value)
+QString numericText(int year, int month, int day, DateOrder order)
+{
+    const QString m = QString::number(month);
+    const QString d = QString::number(day);
+    return (order == DateOrder::DayFirst ? d + u'/' + m : m + u'/' + d) + u'/' + QString::number(year);
+}
+
+QString monthName(int month)
+{
+    if (month < 1 || month > 12)
+        return {};
+    QString name = QString::fromLatin1(MonthNames[static_cast<size_t>(month - 1)]);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+QString namedText(int year, int month, int day, DateOrder order)
+{
+    if (order == DateOrder::DayFirst)
+        return QStringLiteral("%1 %2 %3").arg(day).arg(monthName(month)).arg(year);
+    return QStringLiteral("%1 %2, %3").arg(monthName(month)).arg(day).arg(year);
+}
+
+QString timeText(const Parts &p)
+{
+    const int h12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
+    return QStringLiteral("%1:%2:%3 %4")
+        .arg(h12)
+        .arg(p.minute, 2, 10, QChar(u'0'))
+        .arg(p.second, 2, 10, QChar(u'0'))
+        .arg(p.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+QString toText(double value, DateOrder order)
 {
     const Parts p = split(value);
-    QString s = QString::number(p.month) + u'/' + QString::number(p.day) + u'/' + QString::number(p.year);
-    if (p.hasTime()) {
-        const int h12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
-        s += QStringLiteral(" %1:%2:%3 %4")
-                 .arg(h12)
-                 .arg(p.minute, 2, 10, QChar(u'0'))
-                 .arg(p.second, 2, 10, QChar(u'0'))
-                 .arg(p.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
-    }
+    QString s = numericText(p.year, p.month, p.day, order);
+    if (p.hasTime())
+        s += u' ' + timeText(p);
     return s;
 }
 
@@ -339,15 +383,15 @@ QString toIsoText(double value)
     return s;
 }
 
-std::optional<double> parse(QStringView text, QDate today)
+std::optional<double> parse(QStringView text, QDate today, DateOrder order)
 {
-    const auto p = parseParts(text, today);
+    const auto p = parseParts(text, today, false, order);
     if (!p)
         return std::nullopt;
     return makeValue(p->year, p->month, p->day, p->hour, p->minute, p->second);
 }
 
-std::optional<Parts> parseParts(QStringView text, QDate today, bool anyLeapDay)
+std::optional<Parts> parseParts(QStringView text, QDate today, bool anyLeapDay, DateOrder order)
 {
     text = text.trimmed();
     if (text.isEmpty() || text.front() == u',')
@@ -389,7 +433,7 @@ std::optional<Parts> parseParts(QStringView text, QDate today, bool anyLeapDay)
 
     std::optional<Ymd> ymd;
     if (count == 1)
-        ymd = numericDate(chunks[0], today);
+        ymd = numericDate(chunks[0], today, order);
     else if (count == 2 || count == 3)
         ymd = namedDate({chunks[0], chunks[1], chunks[2]}, count, today);
     if (!ymd || ymd->year < MinYear || ymd->year > MaxYear)

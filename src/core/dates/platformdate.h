@@ -8,7 +8,18 @@
 
 #include <optional>
 
+class QLocale;
+
 namespace qm {
+
+// Which comes first in a numeric date a person types or reads: 7/4/1776 or 4/7/1776. Only texts
+// follow it; stored values never do.
+enum class DateOrder { MonthFirst, DayFirst };
+
+// Month first in the United States, day first everywhere else.
+DateOrder defaultDateOrder(const QLocale &locale);
+// "month/day/year" or "day/month/year".
+QString dateOrderName(DateOrder order);
 
 // The platform date number: days since 30 December 1899, the fraction being the time of day.
 // Unlike the old platform, the number grows with time before 1900 too: the whole part is
@@ -46,16 +57,24 @@ std::optional<double> makeValue(int year, int month, int day, int hour = 0, int 
 // Calendar parts of a date number, the time rounded to the nearest second.
 Parts split(double value);
 // The platform's date text: m/d/yyyy without leading zeros, then " h:mm:ss AM|PM" unless midnight.
-QString toText(double value);
+QString toText(double value, DateOrder order = DateOrder::MonthFirst);
+// The numeric date of the parts with the given year, in the given order, without a time.
+QString numericText(int year, int month, int day, DateOrder order);
+// The date with its month named: "5 May 1789" day first, "May 5, 1789" month first.
+QString namedText(int year, int month, int day, DateOrder order);
+// "h:mm:ss AM|PM".
+QString timeText(const Parts &p);
+QString monthName(int month);
 // ISO form of the calendar date: YYYY-MM-DD, then "Thh:mm:ss" unless midnight.
 QString toIsoText(double value);
 
 // Reads a whole text as a date in one of the accepted forms (see platformdate.cpp);
 // `today` completes forms without a year.
-std::optional<double> parse(QStringView text, QDate today);
+std::optional<double> parse(QStringView text, QDate today, DateOrder order = DateOrder::MonthFirst);
 // The same reading, giving the parts. With `anyLeapDay`, 29 February passes whatever the year, for
 // texts whose real year is not the one typed (dates before the common era).
-std::optional<Parts> parseParts(QStringView text, QDate today, bool anyLeapDay = false);
+std::optional<Parts> parseParts(QStringView text, QDate today, bool anyLeapDay = false,
+                                DateOrder order = DateOrder::MonthFirst);
 
 } // namespace platformdate
 } // namespace qm

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platformdate.h"
+
 #include <QDate>
 #include <QString>
 
@@ -28,8 +30,9 @@ public:
 // The surroundings of a date parse: the clock that says what "this year" is, and the stored events.
 struct DateEnv
 {
-    std::function<QDate()> clock;       // empty: the system clock
-    const YearLookup *lookup = nullptr; // null: a project without events
+    std::function<QDate()> clock;            // empty: the system clock
+    const YearLookup *lookup = nullptr;      // null: a project without events
+    DateOrder order = DateOrder::MonthFirst; // of numeric dates typed
 
     QDate today() const { return clock ? clock() : QDate::currentDate(); }
     QString latestEventYear() const;

@@ -3,14 +3,17 @@
 #include "eventexport.h"
 
 #include "csvdocument.h"
+#include "sheetdateorder.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
+#include "store/placements.h"
 #include "store/sqlquery.h"
 
 #include <QHash>
 #include <QSaveFile>
 
 #include <array>
+#include <set>
 
 namespace qm {
 
@@ -58,46 +61,32 @@ QHash<qint32, std::array<QStringList, 4>> allElementLists(ProjectDatabase &db)
     return lists;
 }
 
-QHash<qint32, QStringList> allTimelineNames(ProjectDatabase &db)
-{
-    SqlQuery q(db, QStringLiteral("SELECT DISTINCT tle.EventId, t.Name, t.Id FROM TimeLineEvent tle "
-                                  "JOIN TimeLine t ON t.Id = tle.TimeLineId "
-                                  "ORDER BY tle.EventId, t.Name COLLATE QMNOCASE, t.Id"));
-    q.exec();
-    QHash<qint32, QStringList> names;
-    while (q.next())
-        names[q.value(0).toInt()] << q.value(1).toString();
-    return names;
-}
-
 } // namespace
 
-QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
+QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count, DateOrder order)
 {
     // One read transaction: the rows, their elements and timelines all come from the same state.
     TransactionGuard reading(db);
     const QHash<qint32, std::array<QStringList, 4>> elements = allElementLists(db);
-    const QHash<qint32, QStringList> timelines = allTimelineNames(db);
+    const QHash<qint32, QStringList> timelines = timelineNamesOfEvents(db);
 
     QString text;
     QStringList header;
     for (const QString &column : exchangecolumns::all())
-        header << csvCell(column);
+        header << csvCell(column == exchangecolumns::Date ? dateHeader(order) : column);
     text += header.join(u',') + QStringLiteral("\r\n");
 
-    QString sql = QStringLiteral("SELECT e.Id, %1 FROM Event e").arg(clEvent::storedColumns());
-    if (timelineId > 0)
-        sql += QStringLiteral(" WHERE e.Id IN (SELECT EventId FROM TimeLineEvent WHERE TimeLineId = ?)");
-    sql += QStringLiteral(" ORDER BY e.EventEra, e.EventDate, e.Id");
-    SqlQuery q(db, sql);
-    if (timelineId > 0)
-        q.bind(timelineId);
+    const std::set<qint32> onTimeline = timelineId > 0 ? eventsOnTimeline(db, timelineId) : std::set<qint32>{};
+    SqlQuery q(db, QStringLiteral("SELECT e.Id, %1 FROM Event e ORDER BY e.EventEra, e.EventDate, e.Id")
+                       .arg(clEvent::storedColumns()));
     q.exec();
 
     int rows = 0;
     QStringList cells;
     while (q.next()) {
         const qint32 id = q.value(0).toInt();
+        if (timelineId > 0 && onTimeline.count(id) == 0)
+            continue;
         const ExtDate date = storedDate(q.value(1), q.value(2));
         const auto lists = elements.value(id);
         auto imageName = q.value(6);
@@ -105,7 +94,9 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
         cells.clear();
         cells << QString::number(id)
               // A date a file made elsewhere holds unreadably stays empty: importing keeps the stored one.
-              << csvCell(date.isValid() ? date.Render() : QString(), u',', true)
+              // The minute that orders a shared day is nobody's business; reading back keeps it.
+              << csvCell(date.isValid() ? date.Render(order, textHasTimeOfDay(q.value(3).toString())) : QString(), u',',
+                         true)
               << csvCell(q.value(3).toString(), u',', true) << csvCell(q.value(5).toString(), u',', true)
               << csvCell(q.value(4).toString(), u',', true);
         for (const QStringList &list : lists)
@@ -123,10 +114,10 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path)
+ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path, DateOrder order)
 {
     ExportResult result;
-    const QByteArray bytes = eventsCsv(db, timelineId, &result.count);
+    const QByteArray bytes = eventsCsv(db, timelineId, &result.count, order);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         result.error = file.errorString();

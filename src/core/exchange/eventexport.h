@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dates/platformdate.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -30,7 +32,10 @@ const QStringList &all();
 // The events of the project, or of one timeline (timelineId > 0), in date order, as the bytes of a
 // spreadsheet file: UTF-8 with a byte-order mark (so that spreadsheet programs read accents), CRLF
 // line ends, a header row, and dates written as the program reads them back. `count` gets the rows.
-QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId = 0, int *count = nullptr);
+// The Date column is written in `order`, which its header names ("Date (day/month/year)") so that the
+// sheet reads the same for a reader who writes dates the other way round.
+QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId = 0, int *count = nullptr,
+                     DateOrder order = DateOrder::MonthFirst);
 
 struct ExportResult
 {
@@ -41,6 +46,7 @@ struct ExportResult
 };
 
 // Writes eventsCsv to the file; a failed write leaves no partial file and the old one as it was.
-ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path);
+ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path,
+                          DateOrder order = DateOrder::MonthFirst);
 
 } // namespace qm

@@ -123,10 +123,27 @@ private:
 } // namespace
 
 EventImport::EventImport(Globals &globals, const TextMeasurer &measurer, CsvDocument doc,
-                         const ImportDefaults &defaults)
+                         const ImportDefaults &defaults, ColumnMapping mapping)
     : g(globals), mMeasurer(measurer), mDoc(std::move(doc)), mDefaults(defaults)
 {
-    mPlan = ImportPlan::make(g.ProjectDb, mDoc, g.dateEnv(), mDefaults);
+    mChoices.mapping = std::move(mapping);
+    mPlan = ImportPlan::make(g.ProjectDb, mDoc, g.dateEnv(), mDefaults, mChoices);
+}
+
+void EventImport::chooseDateOrder(DateOrder order)
+{
+    if (mDoneOnce)
+        return;
+    mChoices.order = order;
+    mPlan = ImportPlan::make(g.ProjectDb, mDoc, g.dateEnv(), mDefaults, mChoices);
+}
+
+void EventImport::chooseColumn(int index, const QString &field)
+{
+    if (mDoneOnce)
+        return;
+    mChoices.columns.insert(index, field);
+    mPlan = ImportPlan::make(g.ProjectDb, mDoc, g.dateEnv(), mDefaults, mChoices);
 }
 
 bool EventImport::apply(const Progress &progress)
@@ -168,7 +185,7 @@ void EventImport::firstApply(const Progress &progress)
     ProjectDatabase &db = g.ProjectDb;
     TransactionGuard guard(db);
     // The preview was made before the write lock was taken; what it promised must still hold.
-    const ImportPlan now = ImportPlan::make(db, mDoc, g.dateEnv(), mDefaults);
+    const ImportPlan now = ImportPlan::make(db, mDoc, g.dateEnv(), mDefaults, mChoices);
     if (!now.sameOutcome(mPlan))
         throw StoreError(QStringLiteral("The project changed since the preview. Import the file again to see "
                                         "what it would do now."));

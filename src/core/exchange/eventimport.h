@@ -9,6 +9,7 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -24,10 +25,16 @@ class EventImport
 public:
     // Makes the preview against the project of `g`; nothing is written. The measurer sizes the boxes
     // that the import places on timelines.
-    EventImport(Globals &g, const TextMeasurer &measurer, CsvDocument doc, const ImportDefaults &defaults = {});
+    // `mapping` proposes the field of each column by its name (the window's remembers the user's choices).
+    EventImport(Globals &g, const TextMeasurer &measurer, CsvDocument doc, const ImportDefaults &defaults = {},
+                ColumnMapping mapping = {});
 
     // The preview; after the first apply, new rows carry the Ids of their events.
     const ImportPlan &plan() const { return mPlan; }
+    // Reads the sheet's numeric dates in this order, which the preview offers when the header names none.
+    void chooseDateOrder(DateOrder order);
+    // Reads column `index` into `field` ("" = not at all).
+    void chooseColumn(int index, const QString &field);
 
     // Called with the rows and boxes done and their total; false stops the import, which keeps nothing.
     using Progress = std::function<bool(int done, int total)>;
@@ -53,6 +60,7 @@ private:
     CsvDocument mDoc;
     ImportDefaults mDefaults;
     ImportPlan mPlan;
+    ImportChoices mChoices;
     bool mApplied = false;
     bool mDoneOnce = false;
 

@@ -4,10 +4,10 @@
 
 #include "csvdocument.h"
 #include "eventexport.h"
+#include "importstate.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
 #include "store/elements.h"
-#include "store/placements.h"
 #include "store/sqlquery.h"
 #include "store/textrule.h"
 
@@ -27,129 +27,6 @@ namespace {
 namespace col = exchangecolumns;
 
 constexpr qsizetype MaxNameLength = 255;
-
-// An event as the file holds it, with what import compares a row against.
-struct StoredEvent
-{
-    ExtDate date;
-    QString dateStr;
-    QString name;
-    QString description;
-    std::array<QString, 4> lists;
-    QString imageName;
-    QString imageSource;
-    QSet<qint32> timelines;
-};
-
-struct StoredTimeline
-{
-    qint32 id = 0;
-    QString name;
-};
-
-// Dates are the same to the second, as the date clash check of saving has it.
-qint64 dateKey(const ExtDate &d)
-{
-    return std::llround(d.Value * 86400.0) * 4 + (d.Era + 2);
-}
-
-// The project as import sees it: events, timelines, and which event stands on which date.
-class ProjectState
-{
-public:
-    explicit ProjectState(ProjectDatabase &db)
-    {
-        TransactionGuard reading(db);
-        SqlQuery q(db, QStringLiteral("SELECT e.Id, %1 FROM Event e").arg(clEvent::storedColumns()));
-        q.exec();
-        while (q.next()) {
-            StoredEvent e;
-            e.date = storedDate(q.value(1), q.value(2));
-            e.dateStr = q.value(3).toString();
-            e.description = q.value(4).toString();
-            e.name = q.value(5).toString();
-            e.imageName = q.value(6).isNull() ? QStringLiteral("Im0.gif") : q.value(6).toString();
-            e.imageSource = q.value(7).isNull() ? QStringLiteral("S") : q.value(7).toString();
-            const qint32 id = q.value(0).toInt();
-            if (e.date.isValid())
-                occupy(e.date, id);
-            events.insert(id, e);
-        }
-        q.finish();
-
-        SqlQuery el(db, QStringLiteral("SELECT ee.EventId, ee.ElementType, e.ElementName FROM EventElement ee "
-                                       "JOIN Element e ON ee.ElementId = e.Id "
-                                       "ORDER BY ee.EventId, e.ElementName COLLATE QMNOCASE, e.Id"));
-        el.exec();
-        static const QString letters = QStringLiteral("APSK");
-        while (el.next()) {
-            const auto it = events.find(el.value(0).toInt());
-            const qsizetype slot = letters.indexOf(el.value(1).toString());
-            if (it == events.end() || slot < 0 || el.value(1).toString().size() != 1)
-                continue;
-            QString &list = it->lists[static_cast<size_t>(slot)];
-            list += (list.isEmpty() ? QString() : QStringLiteral(", ")) + el.value(2).toString();
-        }
-        el.finish();
-
-        SqlQuery tl(db, QStringLiteral("SELECT Id, Name FROM TimeLine ORDER BY Id"));
-        tl.exec();
-        while (tl.next())
-            timelines.push_back({tl.value(0).toInt(), tl.value(1).toString()});
-        tl.finish();
-
-        for (const auto &[eventId, timelineId] : allPlacements(db)) {
-            const auto it = events.find(eventId);
-            if (it != events.end())
-                it->timelines.insert(timelineId);
-        }
-        reading.commit();
-    }
-
-    // Whether someone other than `own` has the date.
-    bool taken(const ExtDate &d, qint32 own) const
-    {
-        const auto it = mDates.constFind(dateKey(d));
-        if (it == mDates.cend())
-            return false;
-        return std::any_of(it->cbegin(), it->cend(), [own](qint32 id) { return id != own; });
-    }
-    void occupy(const ExtDate &d, qint32 id) { mDates[dateKey(d)] << id; }
-    void release(const ExtDate &d, qint32 id)
-    {
-        const auto it = mDates.find(dateKey(d));
-        if (it != mDates.end())
-            it->removeOne(id);
-        // A day came free: the free days found so far may no longer be the first ones.
-        mFreeFrom.clear();
-    }
-
-    // The first day after `d` that nobody but `own` has; `d` itself when that is the last day there is.
-    // Many rows of one date would walk the same taken days again and again: the walk goes on from
-    // where the last one for that date ended, since days only fill up meanwhile.
-    ExtDate firstFreeAfter(const ExtDate &d, qint32 own)
-    {
-        const qint64 start = dateKey(d);
-        ExtDate probe = mFreeFrom.value(start, d);
-        for (;;) {
-            if (!taken(probe, own))
-                break;
-            const ExtDate before = probe;
-            probe.NextDay();
-            if (probe == before)
-                break;
-        }
-        mFreeFrom.insert(start, probe);
-        return probe;
-    }
-
-    QHash<qint32, StoredEvent> events;
-    std::vector<StoredTimeline> timelines;
-
-private:
-    QHash<qint64, QList<qint32>> mDates;
-    QHash<qint64, ExtDate> mFreeFrom;
-};
 
 // Element lists that link the same elements: the same names, letter case, order and stray commas aside.
 QStringList normalisedList(const QString &list)
@@ -252,9 +129,10 @@ bool ImportPlan::sameOutcome(const ImportPlan &other) const
     return true;
 }
 
-ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &env,
-                            const ImportDefaults &defaults)
+ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &userEnv,
+                            const ImportDefaults &defaults, const ImportChoices &choices)
 {
+    const std::optional<DateOrder> &chosenOrder = choices.order;
     ImportPlan plan;
     if (doc.records.isEmpty()) {
         plan.fileError = QStringLiteral("The file holds no rows.");
@@ -264,18 +142,30 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
     QHash<QString, int> columns;
     for (int i = 0; i < header.cells.size(); ++i) {
         const QString name = header.cells[i].trimmed();
-        const auto known = std::find_if(col::all().cbegin(), col::all().cend(),
-                                        [&](const QString &c) { return textrule::sameName(c, name); });
-        if (known == col::all().cend()) {
+        const QString field = choices.columns.contains(i) ? choices.columns.value(i) : choices.mapping.propose(name);
+        plan.columns << SheetColumn{name, field};
+        if (field.isEmpty()) {
             if (!name.isEmpty())
                 plan.ignoredColumns << name;
             continue;
         }
-        if (columns.contains(*known)) {
-            plan.fileError = QStringLiteral("The column \"%1\" is named twice in the first row.").arg(*known);
-            return plan;
+        if (columns.contains(field)) {
+            // Named so twice, the sheet is ambiguous; a second column only proposed for it is left out.
+            const bool named = textrule::sameName(name, field) || (field == col::Date && headerDateOrder(name));
+            const QString first = header.cells[columns.value(field)].trimmed();
+            if (named && (textrule::sameName(first, field) || (field == col::Date && headerDateOrder(first)))) {
+                plan.fileError = QStringLiteral("The column \"%1\" is named twice in the first row.").arg(field);
+                return plan;
+            }
+            plan.columns.last().field.clear();
+            plan.ignoredColumns << name;
+            continue;
         }
-        columns.insert(*known, i);
+        if (const auto order = headerDateOrder(name); order && field == col::Date) {
+            plan.dateOrder = *order;
+            plan.dateOrderSource = SheetOrderSource::Header;
+        }
+        columns.insert(field, i);
     }
     if (columns.isEmpty() || header.unclosedQuote) {
         plan.fileError = QStringLiteral("The first row of the file must name its columns: %1.")
@@ -283,6 +173,25 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         plan.ignoredColumns.clear();
         return plan;
     }
+
+    // A sheet means the same whoever reads it: its header's order first, then the user's choice, then
+    // what its own cells show.
+    if (plan.dateOrderSource != SheetOrderSource::Header) {
+        QList<QStringView> cells;
+        if (const auto it = columns.constFind(col::Date); it != columns.cend()) {
+            for (qsizetype r = 1; r < doc.records.size(); ++r) {
+                if (*it < doc.records[r].cells.size())
+                    cells << QStringView(doc.records[r].cells[*it]);
+            }
+        }
+        const auto detected = detectDateOrder(cells);
+        plan.dateOrder = chosenOrder ? *chosenOrder : detected ? *detected : userEnv.order;
+        plan.dateOrderSource = chosenOrder ? SheetOrderSource::Chosen
+                               : detected  ? SheetOrderSource::Detected
+                                           : SheetOrderSource::Unknown;
+    }
+    DateEnv env = userEnv;
+    env.order = plan.dateOrder;
 
     ProjectState state(db);
     QStringList knownTimelines;
@@ -361,8 +270,16 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         const QString dateText = read.cell(col::Date).value_or(QString()).trimmed();
         ExtDate typed = row.date;
         if (!dateText.isEmpty()) {
+            if (plan.dateOrderSource == SheetOrderSource::Unknown && readsTwoWays(dateText)) {
+                refuse(QStringLiteral("the date \"%1\" reads two ways: choose the order of the sheet's dates")
+                           .arg(dateText));
+                continue;
+            }
+            DateEnv cellEnv = env;
+            if (plan.dateOrderSource == SheetOrderSource::Unknown)
+                cellEnv.order = cellDateOrder(dateText).value_or(env.order);
             typed = ExtDate();
-            typed.Assign(dateText, env);
+            typed.Assign(dateText, cellEnv);
             if (!typed.isValid()) {
                 refuse(QStringLiteral("unreadable date \"%1\"").arg(dateText));
                 continue;
@@ -409,27 +326,34 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                 *member = *cell;
         }
 
-        // The date: no two events share one, so a taken day moves on to the first free one.
+        // The date: no two events share one, but a taken day is kept. A stored event's day written
+        // without the minute that orders it within that day is its own stored date.
         const qint32 own = stored ? row.eventId : -static_cast<qint32>(r);
+        const bool typedTime = textHasTimeOfDay(dateText);
+        if (stored && !typedTime && typed.Era == stored->date.Era &&
+            std::floor(typed.Value) == std::floor(stored->date.Value + 0.5 / 86400.0))
+            typed = stored->date;
         const bool dateChanged = !stored || !(typed == stored->date);
         row.date = typed;
-        if (dateChanged && state.taken(row.date, own)) {
-            row.date = state.firstFreeAfter(row.date, own);
-            if (state.taken(row.date, own)) {
-                refuse(QStringLiteral("no free day after %1").arg(typed.Render()));
+        if (dateChanged) {
+            DateMove move = DateMove::Unchanged;
+            row.date = state.fitOnDay(typed, own, typedTime, move);
+            if (move == DateMove::NoRoom) {
+                refuse(QStringLiteral("every minute of %1 is taken").arg(typed.Render(env.order, false)));
                 continue;
             }
-            row.notes << QStringLiteral("date moved to %1: %2 is taken").arg(row.date.Render(), typed.Render());
+            if (move == DateMove::NextMinute)
+                row.notes << QStringLiteral("time moved to %1: %2 is taken")
+                                 .arg(row.date.Render(env.order), typed.Render(env.order));
         }
-        // The text shown with the date: the sheet's own, unless it is empty or only the old date
-        // written out, which follows a date that changed or moved.
+        // The text shown with the date: the sheet's own; when it has none, the Date cell as written.
+        // A changed date no longer shows the stored text of the old one.
         const auto shownCell = read.cell(col::DisplayedAs);
-        const QString shown = shownCell ? *shownCell : row.dateStr;
-        const bool moved = !(row.date == (stored ? stored->date : typed)) || !(row.date == typed);
-        if (shown.trimmed().isEmpty() || (moved && (shown == typed.Render() || (stored && shown == stored->dateStr))))
-            row.dateStr = row.date.Render();
-        else
-            row.dateStr = shown;
+        QString shown = shownCell ? *shownCell : row.dateStr;
+        if (dateChanged && stored && !dateText.isEmpty() && shown == stored->dateStr)
+            shown = dateText;
+        row.dateStr =
+            shown.trimmed().isEmpty() ? (dateText.isEmpty() ? row.date.Render(env.order, false) : dateText) : shown;
 
         // Timelines: the event is put on each one named that does not hold it yet.
         bool placesMore = false;

@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "columnmapping.h"
 #include "dates/extdate.h"
+#include "sheetdateorder.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace qm {
 
@@ -51,6 +56,23 @@ struct ImportDefaults
     QString imageSource = QStringLiteral("S");
 };
 
+// What the user chose in the preview: the order of the sheet's dates and the field of a column.
+struct ImportChoices
+{
+    std::optional<DateOrder> order;
+    // Proposes a field for each column by its name.
+    ColumnMapping mapping;
+    // Column index -> field ("" = not read), overriding the proposal.
+    QHash<int, QString> columns;
+};
+
+// A column of the sheet and the field it fills ("" = not read).
+struct SheetColumn
+{
+    QString header;
+    QString field;
+};
+
 // The preview of an import: every row of the file with what will happen to it. Nothing is written
 // while it is made.
 class ImportPlan
@@ -58,16 +80,23 @@ class ImportPlan
 public:
     // Reads the rows against the project as it is stored now. A file that cannot be an events file
     // (no header naming a known column, a column named twice) gives a plan with `fileError` set.
+    // Numeric dates are read in the order the Date header names, else `chosenOrder`, else the one
+    // the column shows; when nothing tells, a date that reads two ways is refused.
     static ImportPlan make(ProjectDatabase &db, const CsvDocument &doc, const DateEnv &env,
-                           const ImportDefaults &defaults = {});
+                           const ImportDefaults &defaults = {}, const ImportChoices &choices = {});
 
     QList<ImportRow> rows;
     // The file as a whole is refused, for this reason; rows is then empty.
     QString fileError;
     // Header names that are none of the known columns; their cells are not read.
     QStringList ignoredColumns;
+    // Every column of the sheet with the field it fills.
+    QList<SheetColumn> columns;
     // Timelines that rows name and that do not exist yet: the import makes them.
     QStringList newTimelines;
+    // The order the numeric dates were read in, and what said so.
+    DateOrder dateOrder = DateOrder::MonthFirst;
+    SheetOrderSource dateOrderSource = SheetOrderSource::Unknown;
 
     int count(ImportAction action) const;
     // True when confirming would write something.

@@ -17,7 +17,14 @@ namespace sv = storedvalues;
 clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(g)
 {
     EventDate->NextDay();
-    EventDateStr = EventDate->Render();
+    EventDateStr = EventDate->Render(g.dateOrder);
+}
+
+QString clEvent::shownDate(DateOrder order) const
+{
+    if (!EventDate)
+        return {};
+    return EventDate->Render(order, textHasTimeOfDay(EventDateStr));
 }
 
 QString clEvent::storedColumns()
@@ -83,7 +90,7 @@ qint32 clEvent::Save()
                     throw StoreError(QStringLiteral("The corrected date of \"%1\" is not a valid date").arg(Name));
                 EventDate = mG.NewEventDate;
                 // The shown text follows the date that replaced the typed one.
-                EventDateStr = EventDate->Render();
+                EventDateStr = EventDate->Render(mG.dateOrder);
                 continue;
             }
             writeRow();

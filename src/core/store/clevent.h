@@ -44,6 +44,9 @@ public:
     // Stores the record and its element links, creating the row when needed, and returns the Id;
     // -1 when another event has the same date and the correction was cancelled (nothing is stored).
     qint32 Save();
+    // The date in numeric form for date fields and lists; its time of day only when the user gave one
+    // (a shared day's tie-breaking minute is nobody's business).
+    QString shownDate(DateOrder order) const;
 
 private:
     // Replaces the event's element links by those of its four lists.

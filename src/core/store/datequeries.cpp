@@ -107,4 +107,71 @@ void FirstFreeDate(ProjectDatabase &db, ExtDate &date, qint32 ownId)
     }
 }
 
+namespace {
+
+bool isFree(ProjectDatabase &db, const ExtDate &date, qint32 ownId)
+{
+    const SameDateEvents on = eventsOnDate(db, date);
+    return on.first == 0 || (on.first == ownId && on.next == 0);
+}
+
+constexpr int MinutesPerDay = 24 * 60;
+
+} // namespace
+
+DateMove FitDateOnDay(ProjectDatabase &db, ExtDate &date, bool typedTime, qint32 ownId)
+{
+    if (isFree(db, date, ownId))
+        return DateMove::Unchanged;
+    const double day = std::floor(date.Value + HalfSecond);
+    ExtDate candidate = date;
+    if (typedTime) {
+        const int from = static_cast<int>(std::lround((date.Value - day) * MinutesPerDay));
+        for (int minute = from + 1; minute < MinutesPerDay; ++minute) {
+            candidate.Value = day + minute / static_cast<double>(MinutesPerDay);
+            if (isFree(db, candidate, ownId)) {
+                date = candidate;
+                return DateMove::NextMinute;
+            }
+        }
+        return DateMove::NoRoom;
+    }
+    SqlQuery q(db, QStringLiteral("SELECT MAX(EventDate) FROM Event WHERE EventDate > ? AND EventDate < ? AND "
+                                  "EventEra = ? AND Id <> ?"));
+    q.bind(day - HalfSecond).bind(day + 1.0 - HalfSecond).bind(date.Era).bind(ownId).exec();
+    const double last = q.next() && !q.value(0).isNull() ? q.value(0).toDouble() : day;
+    q.finish();
+    const int after = static_cast<int>(std::floor((last - day) * MinutesPerDay + 1e-6)) + 1;
+    // A day whose last minute is taken still has room between its events.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int minute = pass == 0 ? after : 1; minute < (pass == 0 ? MinutesPerDay : after); ++minute) {
+            candidate.Value = day + minute / static_cast<double>(MinutesPerDay);
+            if (isFree(db, candidate, ownId)) {
+                date = candidate;
+                return DateMove::AfterDayEvents;
+            }
+        }
+    }
+    return DateMove::NoRoom;
+}
+
+QString dateMoveNote(DateMove move, const ExtDate &typed, const ExtDate &fitted, DateOrder order)
+{
+    switch (move) {
+    case DateMove::NextMinute:
+        return QStringLiteral("Another event has %1: this one is saved at %2.")
+            .arg(typed.Render(order), fitted.Render(order));
+    case DateMove::NoRoom:
+        return QStringLiteral("Every minute of %1 is taken by other events: change the date.")
+            .arg(typed.Render(order, false));
+    default:
+        return {};
+    }
+}
+
+QString sameDayCaption()
+{
+    return QStringLiteral("If another event has this date, keep the day and put this event after it");
+}
+
 } // namespace qm

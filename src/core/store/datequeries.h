@@ -37,6 +37,22 @@ SameDateEvents eventsOnDate(ProjectDatabase &db, const ExtDate &date);
 
 // True when another event than `id` has exactly this date and era.
 bool SameDateExists(ProjectDatabase &db, const ExtDate &date, qint32 id);
+// How a new event's date was fitted among the stored ones.
+enum class DateMove {
+    Unchanged,      // nobody else had it
+    AfterDayEvents, // same day, at the first free minute after that day's other events (never shown)
+    NextMinute,     // its own typed time of day was taken: moved on by a minute or more
+    NoRoom,         // no free minute left: the date is unchanged and taken
+};
+// Keeps a taken day: several events of one day are told apart by a minute nobody typed, so that
+// the order of entry breaks the tie and no historical day changes. `typedTime` says the user gave
+// the time of day, which then moves on rather than the day being shared.
+DateMove FitDateOnDay(ProjectDatabase &db, ExtDate &date, bool typedTime, qint32 ownId = 0);
+// What the user is told of a move they could not see coming ("" when there is nothing to tell).
+QString dateMoveNote(DateMove move, const ExtDate &typed, const ExtDate &fitted, DateOrder order);
+// The caption of the choice to share a taken day, in every window that offers it.
+QString sameDayCaption();
+
 // Moves the date forward, a day at a time, to the first day no stored event but `ownId` has
 // (an event being edited may keep its own date).
 void FirstFreeDate(ProjectDatabase &db, ExtDate &date, qint32 ownId = 0);

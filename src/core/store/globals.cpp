@@ -19,7 +19,7 @@ Globals::~Globals() = default;
 
 DateEnv Globals::dateEnv() const
 {
-    return DateEnv{clock, ProjectDb.isOpen() ? &mYearLookup : nullptr};
+    return DateEnv{clock, ProjectDb.isOpen() ? &mYearLookup : nullptr, dateOrder};
 }
 
 std::shared_ptr<ExtDate> Globals::workingDate()

@@ -60,6 +60,18 @@ std::set<qint32> eventsOnTimeline(ProjectDatabase &db, qint32 timelineId)
     return ids;
 }
 
+QHash<qint32, QStringList> timelineNamesOfEvents(ProjectDatabase &db)
+{
+    SqlQuery q(db, QStringLiteral("SELECT DISTINCT tle.EventId, t.Name, t.Id FROM TimeLineEvent tle "
+                                  "JOIN TimeLine t ON t.Id = tle.TimeLineId "
+                                  "ORDER BY tle.EventId, t.Name COLLATE QMNOCASE, t.Id"));
+    q.exec();
+    QHash<qint32, QStringList> names;
+    while (q.next())
+        names[q.value(0).toInt()] << q.value(1).toString();
+    return names;
+}
+
 std::vector<std::pair<qint32, qint32>> allPlacements(ProjectDatabase &db)
 {
     SqlQuery q(db, QStringLiteral("SELECT EventId, TimeLineId FROM TimeLineEvent"));

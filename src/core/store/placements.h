@@ -4,7 +4,9 @@
 
 #include "dates/extdate.h"
 
+#include <QHash>
 #include <QPointF>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <map>
@@ -56,6 +58,8 @@ std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timeline
 std::map<qint32, QPointF> storedBoxPositions(ProjectDatabase &db, qint32 timelineId);
 // The events with a box on the timeline.
 std::set<qint32> eventsOnTimeline(ProjectDatabase &db, qint32 timelineId);
+// The names of the timelines each event has a box on, by name (letter case ignored), then id.
+QHash<qint32, QStringList> timelineNamesOfEvents(ProjectDatabase &db);
 // Every (event, timeline) pair that has a box.
 std::vector<std::pair<qint32, qint32>> allPlacements(ProjectDatabase &db);
 

@@ -5,6 +5,7 @@
 #include "common/userdialogs.h"
 #include "frmfind.h"
 #include "panemarks.h"
+#include "store/datequeries.h"
 #include "store/globals.h"
 #include "store/storeerror.h"
 
@@ -137,9 +138,8 @@ QWidget *frmText::buildFields()
         b->setAutoDefault(false);
         return b;
     };
+    // What the event shows: the date as the text said it; the event's date for ordering is "Date".
     txtDateLabel = line("txtDateLabel");
-    // The phrase as the text has it, for reference: the event's date is the one in "Date".
-    txtDateLabel->setReadOnly(true);
     txtDate = line("txtDate");
     txtShort = text("txtShort");
     txtShort->setFixedHeight(txtShort->fontMetrics().lineSpacing() * 3 + 12);
@@ -185,7 +185,10 @@ QWidget *frmText::buildFields()
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
 
-    chkAdvance = new QCheckBox(tr("Advance date by 1 day if event with same date already exists in database"), left);
+    lblInProject = new QLabel(left);
+    lblInProject->setObjectName(QStringLiteral("lblInProject"));
+    lblInProject->setStyleSheet(QStringLiteral("color: red"));
+    chkAdvance = new QCheckBox(sameDayCaption(), left);
     chkAdvance->setObjectName(QStringLiteral("chkAdvance"));
     chkInclude = new QCheckBox(tr("Include in timeline"), left);
     chkInclude->setObjectName(QStringLiteral("chkInclude"));
@@ -193,6 +196,7 @@ QWidget *frmText::buildFields()
     auto *column = new QVBoxLayout(left);
     column->setContentsMargins(0, 0, 4, 0);
     column->addWidget(box, 1);
+    column->addWidget(lblInProject);
     column->addWidget(chkAdvance);
     column->addWidget(chkInclude);
 

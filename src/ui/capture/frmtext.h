@@ -75,6 +75,8 @@ public:
     QAction *btnAcceptAll = nullptr;
 
     QLineEdit *txtDateLabel = nullptr;
+    // "in the project" when the project holds the shown date's event already.
+    QLabel *lblInProject = nullptr;
     QLineEdit *txtDate = nullptr;
     QPlainTextEdit *txtShort = nullptr;
     QPlainTextEdit *txtLong = nullptr;

@@ -43,8 +43,11 @@ QString toField(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-const QString DateTakenText = QStringLiteral("Another event with this exact date already exists in this project. ") +
-                              QStringLiteral("Change the date or check the \"Advance the date\" checkbox");
+QString dateTakenText()
+{
+    return QStringLiteral("Another event with this exact date already exists in this project. ") +
+           QStringLiteral("Change the date or check \"%1\".").arg(sameDayCaption());
+}
 
 } // namespace
 
@@ -126,14 +129,16 @@ void frmText::ShowFoundDate(int index)
             txtDateLabel->setText(toField(f.txtDateLabel).replace(u'\n', u' '));
             txtDate->setText(f.txtDate);
         }
-        txtShort->setPlainText(toField(f.context.txtShort));
+        txtShort->setPlainText(toField(f.txtShort));
+        lblInProject->setText(f.inProject ? tr("in the project") : QString());
         txtLong->setPlainText(toField(f.context.txtLong));
         txtSource->setText(f.txtSource);
         txtActors->setText(f.txtActors);
         txtWhere->setText(f.txtWhere);
         txtKeyword->setText(f.txtKeyword);
         btnAccept->setEnabled(f.acceptEnabled);
-        status(tr("Date %1 of %2.").arg(index).arg(mSession.count()));
+        status(f.inProject ? tr("Date %1 of %2: its event is in the project already.").arg(index).arg(mSession.count())
+                           : tr("Date %1 of %2.").arg(index).arg(mSession.count()));
     });
 }
 
@@ -146,7 +151,7 @@ void frmText::UpdateDateNavigation()
 CaptureFields frmText::currentFields() const
 {
     return {txtDate->text(),  txtShort->toPlainText(), txtLong->toPlainText(), txtActors->text(),
-            txtWhere->text(), txtSource->text(),       txtKeyword->text()};
+            txtWhere->text(), txtSource->text(),       txtKeyword->text(),     txtDateLabel->text()};
 }
 
 void frmText::AcceptEvent()
@@ -165,13 +170,16 @@ void frmText::AcceptEvent()
         }
         txtDate->setText(out.txtDate);
         if (out.result == AcceptResult::DateTaken) {
-            mDialogs.message(this, DateTakenText);
+            mDialogs.message(this, dateTakenText());
             return;
         }
         btnAccept->setEnabled(false);
         if (mSession.CurrentDateIndex >= 1)
             mSession.markAccepted(mSession.CurrentDateIndex);
-        const QString saved = tr("The event of %1 was saved.").arg(mSession.CaptureDate.Render());
+        if (!out.note.isEmpty())
+            mDialogs.message(this, out.note);
+        const QString saved = tr("The event of %1 was saved.")
+                                  .arg(mSession.CaptureDate.Render(g.dateOrder, textHasTimeOfDay(out.txtDate)));
         if (chkInclude->isChecked() && !out.placed)
             mDialogs.message(this, tr("The event was saved, but it could not be placed on the timeline."));
         if (btnNext->isEnabled()) {
@@ -222,7 +230,17 @@ void frmText::AcceptAllEvents()
     QString report =
         (summary.accepted == 1 ? tr("One event saved") : tr("%1 events saved").arg(summary.accepted)) +
         QStringLiteral(", ") +
-        (summary.skipped == 1 ? tr("one date passed over.") : tr("%1 dates passed over.").arg(summary.skipped));
+        (summary.skipped == 1 ? tr("one date passed over") : tr("%1 dates passed over").arg(summary.skipped)) +
+        (summary.inProject == 0   ? QString()
+         : summary.inProject == 1 ? tr(", one already in the project")
+                                  : tr(", %1 already in the project").arg(summary.inProject)) +
+        u'.';
+    if (summary.movedOn > 0)
+        report +=
+            u' ' +
+            (summary.movedOn == 1
+                 ? tr("One date whose time of day was taken was saved a minute or more later.")
+                 : tr("%1 dates whose time of day was taken were saved a minute or more later.").arg(summary.movedOn));
     if (summary.cancelled)
         report += u' ' + tr("Stopped at date %1 of %2.").arg(at).arg(mSession.count());
     status(report);
@@ -318,7 +336,7 @@ void frmText::txtDate_Change()
 {
     guarded([this] {
         const QString text = txtDate->text();
-        if (chkAdvance->isChecked() || !platformdate::parse(text, g.dateEnv().today()))
+        if (chkAdvance->isChecked() || !platformdate::parse(text, g.dateEnv().today(), g.dateOrder))
             return;
         btnAccept->setEnabled(dateIsFree(text));
     });

@@ -99,10 +99,10 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
     existing.Id = ExistingId;
     existing.Load();
     txtName2->setText(existing.Name);
-    txtDate2->setText(existing.EventDate->Render());
+    txtDate2->setText(existing.EventDate->Render(g.dateOrder));
     txtName1->setText(NewName);
     EnteredDate = *existing.EventDate;
-    txtDate1->setText(EnteredDate.Render());
+    txtDate1->setText(EnteredDate.Render(g.dateOrder));
 
     Frame1->setVisible(NextId != 0);
     if (NextId != 0) {
@@ -111,7 +111,7 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
         next.Load();
         txtName3->setText(next.Name);
         NextDate = *next.EventDate;
-        txtDate3->setText(NextDate.Render());
+        txtDate3->setText(NextDate.Render(g.dateOrder));
     }
     // The proposal is the first day after the entered one that no event has, so that accepting it
     // as it stands saves the event.
@@ -122,7 +122,7 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
     // Long names show from their beginning.
     for (QLineEdit *field : {txtName1, txtDate1, txtName2, txtDate2, txtName3, txtDate3})
         field->setCursorPosition(0);
-    txtDateNew->setText(proposal->Render());
+    txtDateNew->setText(proposal->Render(g.dateOrder));
     txtDateNew->selectAll();
     txtDateNew->setFocus();
 }

@@ -55,8 +55,7 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     lblExists->setObjectName(QStringLiteral("lblExists"));
     lblExists->setStyleSheet(QStringLiteral("color: red"));
     lblExists->setWordWrap(true);
-    chkAdvance =
-        new QCheckBox(QStringLiteral("Advance date by 1 day if event with same date already exists in database"), this);
+    chkAdvance = new QCheckBox(sameDayCaption(), this);
     chkAdvance->setObjectName(QStringLiteral("chkAdvance"));
     txtDescription = new QPlainTextEdit(this);
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
@@ -133,7 +132,8 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
 
     const clEvent &e = *g.CurEvent;
     txtName->setText(e.Name);
-    txtDate->setText(e.EventDate->Render());
+    mShownDate = e.Id != 0 ? e.shownDate(g.dateOrder) : e.EventDate->Render(g.dateOrder);
+    txtDate->setText(mShownDate);
     // A text of the user's own ("about 1200") stays until the date or the text itself is changed.
     if (!e.EventDateStr.isEmpty())
         txtDateStr->setText(e.EventDateStr);
@@ -195,28 +195,31 @@ void frmEvent::cmdOK_Click()
 
     try {
         auto date = std::make_shared<ExtDate>();
-        date->Assign(txtDate->text(), g.dateEnv());
+        const bool untouched = e.Id != 0 && txtDate->text() == mShownDate;
+        if (untouched)
+            *date = *e.EventDate;
+        else
+            date->Assign(txtDate->text(), g.dateEnv());
         if (!date->isValid())
             return refuse(txtDate, QStringLiteral("Incorrect date"));
-        const ExtDate typed = *date;
-        if (SameDateExists(g.ProjectDb, *date, e.Id)) {
+        if (!untouched && SameDateExists(g.ProjectDb, *date, e.Id)) {
             if (!g.AdvanceDate) {
                 lblExists->setText(
                     QStringLiteral("Another event with this exact date already exists in this project. ") +
                     QStringLiteral("Change the date or check \"%1\".").arg(chkAdvance->text()));
                 return;
             }
-            FirstFreeDate(g.ProjectDb, *date, e.Id);
+            const ExtDate typed = *date;
+            const DateMove move = FitDateOnDay(g.ProjectDb, *date, textHasTimeOfDay(txtDate->text()), e.Id);
+            if (move == DateMove::NoRoom)
+                return refuse(txtDate, dateMoveNote(move, typed, *date, g.dateOrder));
+            if (move == DateMove::NextMinute)
+                mDialogs.message(this, dateMoveNote(move, typed, *date, g.dateOrder));
         }
-        const bool advanced = !(*date == typed);
         g.EventDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
         e.EventDate = date;
-        // What the user wrote in "Displayed as" wins; a new or advanced date otherwise shows as the
-        // program writes it.
-        if (!advanced && (mDateStrEdited || !g.EventDateChanged))
-            e.EventDateStr = txtDateStr->text();
-        else
-            e.EventDateStr = date->Render();
+        // The shown text is the history, saved exactly as the dialog shows it; the stored day only orders.
+        e.EventDateStr = txtDateStr->text().trimmed().isEmpty() ? txtDate->text().trimmed() : txtDateStr->text();
         e.Name = name;
         e.Description = txtDescription->toPlainText();
         e.Actors = txtWho->text();

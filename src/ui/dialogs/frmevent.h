@@ -56,6 +56,8 @@ private:
     UserDialogs &mDialogs;
     // The user wrote "Displayed as" by hand since the date was last typed.
     bool mDateStrEdited = false;
+    // The date as the dialog showed it: left alone, the stored date stays as it is.
+    QString mShownDate;
 };
 
 } // namespace qm

@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <set>
 
 namespace qm {
@@ -173,8 +174,8 @@ void frmListEvents::LoadEventList()
     const auto [first, last] = dateBounds(rows);
     DateFrom = first;
     DateTo = last;
-    txtDateFrom->setText(first.isValid() ? first.Render() : QString());
-    txtDateTo->setText(last.isValid() ? last.Render() : QString());
+    txtDateFrom->setText(first.isValid() ? first.Render(g.dateOrder, false) : QString());
+    txtDateTo->setText(last.isValid() ? last.Render(g.dateOrder, false) : QString());
     mModel->setRows(std::move(rows));
 }
 
@@ -204,7 +205,11 @@ void frmListEvents::txtDateFrom_LostFocus()
 
 void frmListEvents::txtDateTo_LostFocus()
 {
-    runGuarded(mDialogs, this, [this] { readBound(txtDateTo, DateTo); });
+    runGuarded(mDialogs, this, [this] {
+        // A day typed as the last one includes all of that day's events, whatever minute orders them.
+        if (readBound(txtDateTo, DateTo) && !textHasTimeOfDay(txtDateTo->text()))
+            DateTo.Value = std::floor(DateTo.Value) + (86400.0 - 1.0) / 86400.0;
+    });
 }
 
 void frmListEvents::selectElementsFor(const QString &type, QLineEdit *field, QCheckBox *check)

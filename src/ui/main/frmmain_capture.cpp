@@ -6,8 +6,12 @@
 
 #include "canvasview.h"
 #include "capture/frmtext.h"
+#include "edit/canvascommand.h"
+#include "edit/eventmadecommand.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
+
+#include <QUndoStack>
 
 namespace qm {
 
@@ -28,7 +32,20 @@ void frmMain::mnuToolsCapture_Click()
         mCapture = new frmText(g, mDialogs, this);
         mCapture->setAttribute(Qt::WA_DeleteOnClose);
         CaptureTimeline timeline;
-        timeline.insertCurrentEvent = [this] { return placeCurrentEvent(false); };
+        // A captured event is new: undoing its placement takes it out of the project too.
+        timeline.insertCurrentEvent = [this] { return placeCurrentEvent(true); };
+        timeline.eventMade = [this](qint32 id, const QString &name) {
+            pushCommand(*mUndo, std::make_unique<EventMadeCommand>(g.ProjectDb, id, name));
+        };
+        timeline.beginGroup = [this](const QString &text) { mUndo->beginMacro(text); };
+        timeline.endGroup = [this](bool keep) {
+            mUndo->endMacro();
+            if (keep)
+                return;
+            // Nothing of the run is stored: the step goes without undoing what is not there.
+            const_cast<QUndoCommand *>(mUndo->command(mUndo->index() - 1))->setObsolete(true);
+            mUndo->undo();
+        };
         timeline.placed = [this] { mView->refreshExtents(); };
         timeline.reload = [this] {
             if (g.CurTimeLineId >= 1)

@@ -6,6 +6,7 @@
 
 #include "canvasview.h"
 #include "common/userdialogs.h"
+#include "dialogs/frmpreferences.h"
 #include "edit/insertboxcommand.h"
 #include "edit/moveboxescommand.h"
 #include "inplaceeditor.h"
@@ -44,6 +45,12 @@ void frmMain::buildEditing()
     connect(mUndo, &QUndoStack::indexChanged, this, captions);
     connect(mUndo, &QUndoStack::cleanChanged, this, captions);
     captions();
+    mnuEdit->addSeparator();
+    QAction *preferences = mnuEdit->addAction(tr("&Preferences…"), this, [this] {
+        frmPreferences dialog(g, this);
+        dialog.exec();
+    });
+    preferences->setObjectName(QStringLiteral("mnuEditPreferences"));
     connect(mUndo, &QUndoStack::indexChanged, this, [this] {
         // A step may have taken the selected box away, or moved the boxes.
         if (g.SelectedId < 0 || !mCanvas->IsOnCanvas(g.SelectedId)) {

@@ -46,7 +46,7 @@ void frmMain::mnuFileExportEvents_Click()
             mDialogs.saveFileName(this, tr("Export events"), SheetFilter, QStringLiteral("csv"), proposed);
         if (path.isEmpty())
             return;
-        const ExportResult result = exportEvents(g.ProjectDb, timeline, path);
+        const ExportResult result = exportEvents(g.ProjectDb, timeline, path, g.dateOrder);
         if (!result.ok)
             mDialogs.message(this, tr("The events could not be written to %1:\n%2").arg(path, result.error));
     });
@@ -71,13 +71,24 @@ void frmMain::mnuFileImportEvents_Click()
             defaults.imageName = g.CurTimeLine->ImageName;
             defaults.imageSource = g.CurTimeLine->ImageSource;
         }
-        auto import = std::make_unique<EventImport>(g, *mMeasurer, CsvDocument::parse(file.readAll()), defaults);
+        auto import = std::make_unique<EventImport>(g, *mMeasurer, CsvDocument::parse(file.readAll()), defaults,
+                                                    ColumnMapping::remembered());
         file.close();
         if (!import->plan().fileError.isEmpty()) {
             mDialogs.message(this, tr("%1 is not a file of events:\n%2").arg(path, import->plan().fileError));
             return;
         }
-        frmImportPreview preview(import->plan(), QFileInfo(path).fileName(), this);
+        frmImportPreview preview(
+            import->plan(), QFileInfo(path).fileName(), this,
+            [&import](DateOrder order) -> const ImportPlan & {
+                import->chooseDateOrder(order);
+                return import->plan();
+            },
+            [&import](int index, const QString &field) -> const ImportPlan & {
+                ColumnMapping::remember(import->plan().columns.value(index).header, field);
+                import->chooseColumn(index, field);
+                return import->plan();
+            });
         if (preview.exec() != QDialog::Accepted)
             return;
 

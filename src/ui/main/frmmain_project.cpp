@@ -9,6 +9,7 @@
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
+#include "store/preferences.h"
 #include "store/projectfiles.h"
 #include "store/projectlifecycle.h"
 #include "store/recentpaths.h"
@@ -44,6 +45,7 @@ void frmMain::loadWindow()
     g.AdvanceDate = true;
     g.CurTimeLine = std::make_unique<clTimeLine>(g.ProjectDb);
     LoadPaths(g.RecentPaths);
+    g.dateOrder = LoadDateOrder();
     if (!g.ProjectPath.isEmpty()) {
         setProjectPath(g, g.ProjectPath);
         OpenProject(false);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/capturesession.h"
+#include "capture/eventproposal.h"
 #include "core/store/storetestsupport.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
@@ -20,7 +21,7 @@ QStringList storedEvents(qm::Globals &g)
         qm::clEvent e(g);
         e.Id = id;
         e.Load();
-        events << e.EventDate->Render() + u'|' + e.Name;
+        events << e.EventDate->Render(qm::DateOrder::MonthFirst, false) + u'|' + e.Name;
     }
     return events;
 }
@@ -104,12 +105,13 @@ TEST_F(Session, AcceptRefusesBadAndTakenDatesOrAdvancesThem)
     t.g.AdvanceDate = true;
     const qm::AcceptOutcome advanced = session.acceptEvent(fieldsFor("7/4/1776", "Again"), false);
     ASSERT_EQ(advanced.result, qm::AcceptResult::Saved);
-    // The field keeps the date as typed; the event goes to the next free day.
+    // The field keeps the date as typed; the event keeps its day, after the one already there.
     EXPECT_EQ(advanced.txtDate, "7/4/1776");
-    EXPECT_EQ(session.CaptureDate.Render(), "7/5/1776");
+    EXPECT_TRUE(advanced.note.isEmpty());
+    EXPECT_TRUE(session.CaptureDate.hasTimeOfDay());
     // The working date of the event dialog is a date of its own.
-    EXPECT_NE(t.g.NewEventDate->Render(), "7/5/1776");
-    EXPECT_EQ(storedEvents(t.g), (QStringList{"7/4/1776|An event", "7/5/1776|Again"}));
+    EXPECT_FALSE(*t.g.NewEventDate == session.CaptureDate);
+    EXPECT_EQ(storedEvents(t.g), (QStringList{"7/4/1776|An event", "7/4/1776|Again"}));
 }
 
 TEST_F(Session, AcceptedEventsKeepTheirTextsAndTheTimelinesPicture)
@@ -156,15 +158,46 @@ TEST_F(Session, AcceptAllStoresEveryDateOnceAndEndsWhateverTheDates)
     EXPECT_EQ(run.skipped, 1);
     EXPECT_EQ(session.CurrentDateIndex, 3);
     // The names come without the blank after the period before them.
-    EXPECT_EQ(storedEvents(t.g), (QStringList{"7/4/1776|Again July 4, 1776 it was read.",
-                                              "12/25/1990|The web began 12/25/1990 at night."}));
+    EXPECT_EQ(storedEvents(t.g), (QStringList{"7/4/1776|Again it was read", "12/25/1990|The web began at night"}));
 
     // A second run passes over what the first one saved, even with the date advanced.
     t.g.AdvanceDate = true;
     run = session.acceptAll({}, false, true, false);
     EXPECT_EQ(run.accepted, 1);
     EXPECT_EQ(storedEvents(t.g).size(), 3);
-    EXPECT_EQ(storedEvents(t.g)[1], "7/5/1776|On July 4, 1776 it was declared.");
+    EXPECT_EQ(storedEvents(t.g)[1], "7/4/1776|It was declared");
+
+    // A third run finds every event in the project already and stores nothing.
+    ASSERT_EQ(session.scan(text), 3);
+    run = session.acceptAll({}, false, true, false);
+    EXPECT_EQ(run.accepted, 0);
+    EXPECT_EQ(run.inProject, 3);
+    EXPECT_EQ(storedEvents(t.g).size(), 3);
+}
+
+TEST(CaptureNames, TheProposedNameIsTheDatesClauseWithoutTheDate)
+{
+    const struct
+    {
+        QString sentence;
+        QString phrase;
+        QString name;
+    } cases[] = {
+        {"The colonies declared on July 4, 1776 that they were free.", "July 4, 1776",
+         "The colonies declared that they were free"},
+        {"In 1789, the Estates-General met at Versailles.", "1789", "The Estates-General met at Versailles"},
+        {"Louis XVI was king, and on 5 May 1789 the Estates-General opened; the Third Estate protested.", "5 May 1789",
+         "The Estates-General opened"},
+        {"Columbus sailed on August 3, 1492 and, on 8/24/79 AD, nothing.", "August 3, 1492", "Columbus sailed"},
+        {"On 10 May 1796 Bonaparte won at Lodi over an Austrian rearguard that held the bridge across the Adda "
+         "river for hours against the French columns.",
+         "10 May 1796", "Bonaparte won at Lodi over an Austrian rearguard that held the bridge across"},
+    };
+    for (const auto &c : cases) {
+        const QString name = qm::proposedEventName(c.sentence, c.sentence.indexOf(c.phrase), c.phrase.size());
+        EXPECT_EQ(name, c.name) << c.sentence.toStdString();
+        EXPECT_LE(name.size(), 80);
+    }
 }
 
 TEST_F(Session, AStoppedRunKeepsWhatItSavedAndAFailedRunKeepsNothing)

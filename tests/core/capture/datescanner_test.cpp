@@ -22,6 +22,18 @@ QString describe(const qm::FoundDates &found)
     return parts.join(u'|');
 }
 
+// "phrase=date" of every found date, to the precision the phrase gives, joined by "|".
+QString values(const qm::FoundDates &found)
+{
+    QStringList parts;
+    for (const qm::FoundDate &f : found) {
+        const bool day = f.precision == qm::FoundDate::Precision::Day;
+        parts << f.Value + u'=' +
+                     (day ? f.Date.RenderNamed(qm::DateOrder::DayFirst) : f.shownText(qm::DateOrder::DayFirst));
+    }
+    return parts.join(u'|');
+}
+
 void addEvent(qm::ProjectDatabase &db, int y, int m, int d, qint16 era)
 {
     qm::execSql(db, "INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, ?)",
@@ -51,17 +63,17 @@ TEST(ScanDates, ReadsTheFormsOfHistoryTexts)
         {"On January 5, 1776 the army", "3:January 5, 1776=1/5/1776"},
         {"March 15 was", "0:March 15=3/15/2026"},
         {"about 50 BC, 500 BC", "6:50 BC=1/1/50 BC|13:500 BC=1/1/500 BC"},
-        {"in 1492 AD he", "3:1492 AD=7/1/1492"},
+        {"in 1492 AD he", "3:1492 AD=1/1/1492"},
         {"7/4 BC", "0:7/4 BC=7/4/1 BC"},
         // Day first, ordinals, abbreviations, ranges.
         {"On 22 June 1941 Germany attacked.", "3:22 June 1941=6/22/1941"},
         {"5 March 1946 and the 22nd of June, 1941", "0:5 March 1946=3/5/1946|21:22nd of June, 1941=6/22/1941"},
         {"February 4th, 1945; 4 Feb. 1945", "0:February 4th, 1945=2/4/1945|20:4 Feb. 1945=2/4/1945"},
-        {"In 1918 talks ran March 5–9. Peace came June 6.", "3:1918=7/1/1918|18:March 5–9=3/5/1918|40:June 6=6/6/1918"},
+        {"In 1918 talks ran March 5–9. Peace came June 6.", "3:1918=1/1/1918|18:March 5–9=3/5/1918|40:June 6=6/6/1918"},
         {"from 26 June - 4 August 1952", "5:26 June=6/26/1952|15:4 August 1952=8/4/1952"},
         // The narrative's year, and a day of its month.
         {"In 1941 the war spread. On December 7 Japan struck; on the 8th, America answered.",
-         "3:1941=7/1/1941|27:December 7=12/7/1941|59:8th=12/8/1941"},
+         "3:1941=1/1/1941|27:December 7=12/7/1941|59:8th=12/8/1941"},
         {"22 June came first.", "0:22 June=6/22/2026"},
         // ISO dates, months with a year.
         {"1961-08-13 and March 1940 and May of 1789", "0:1961-08-13=8/13/1961|15:March 1940=3/1/1940|"
@@ -72,13 +84,13 @@ TEST(ScanDates, ReadsTheFormsOfHistoryTexts)
          "37:A.D. 79=1/1/79 AD|46:79 A.D.=1/1/79 AD|58:500 BC=1/1/500 BC|72:500 BC=1/1/500 BC"},
         // Bare years introduced as years, and year ranges (the first year is the date).
         {"by 1945, until 1918, since 1871, during 1916, early 1941, late 1944, mid-1943",
-         "3:1945=7/1/1945|15:1918=7/1/1918|27:1871=7/1/1871|40:1916=7/1/1916|52:1941=7/1/1941|"
-         "63:1944=7/1/1944|73:1943=7/1/1943"},
-        {"from 1939 to 1945, the summer of 1940, 1914–18", "5:1939=7/1/1939|13:1945=7/1/1945|"
-                                                           "33:1940=7/1/1940|39:1914–18=7/1/1914"},
+         "3:1945=1/1/1945|15:1918=1/1/1918|27:1871=1/1/1871|40:1916=1/1/1916|52:1941=1/1/1941|"
+         "63:1944=1/1/1944|73:1943=1/1/1943"},
+        {"from 1939 to 1945, the summer of 1940, 1914–18", "5:1939=1/1/1939|13:1945=1/1/1945|"
+                                                           "33:1940=1/1/1940|39:1914–18=1/1/1914"},
         // In a narrative before the common era a bare year is one too.
         {"Marathon was in 490 BC; in 480 Xerxes came.", "16:490 BC=1/1/490 BC|27:480=1/1/480 BC"},
-        {"The siege of 1453 ended on 29 May.", "13:1453=7/1/1453|27:29 May=5/29/1453"},
+        {"The siege of 1453 ended on 29 May.", "13:1453=1/1/1453|27:29 May=5/29/1453"},
         // Relative to the date before.
         {"On 6 June 1944 they landed; the next day, and two days later, more came.",
          "3:6 June 1944=6/6/1944|28:the next day=6/7/1944|46:two days later=6/9/1944"},
@@ -94,6 +106,44 @@ TEST(ScanDates, ReadsTheFormsOfHistoryTexts)
     };
     for (const auto &c : cases)
         EXPECT_EQ(describe(qm::ScanDates(c.text, t.g.dateEnv())), c.expected) << c.text.toStdString();
+}
+
+TEST(ScanDates, TheNarrativeMovesOnlyOnItsOwnYears)
+{
+    qmtest::TempProject t;
+    const struct
+    {
+        QString text;
+        QString expected;
+    } cases[] = {
+        // Asides: a later finding, an older precedent, a year counted in a side clause.
+        {"In 1920, documents found in 2004 proved it. On 29 August the cavalry came.",
+         "1920=1920|2004=2004|29 August=29 August 1920"},
+        {"In 1788 it was agreed that the Estates sit as in 1614; on 27 December he agreed.",
+         "1788=1788|1614=1614|27 December=27 December 1788"},
+        {"In 1950 it began, as in Korea a year earlier. On 25 June they crossed.",
+         "1950=1950|a year earlier=1949|25 June=25 June 1950"},
+        // A sentence that opens with its year, a full date and a heading move it.
+        {"1917\nIn March the Tsar fell. By 1918, peace. On 3 March the treaty came.",
+         "1917=1917|March=March 1917|1918=1918|3 March=3 March 1918"},
+        // Days counted from the last one.
+        {"On 6 June 1944 they landed; the following morning more came, and that evening it was over. At the "
+         "same time Rome fell. On 4 June 1944 Rome fell; the day before, the Pope prayed.",
+         "6 June 1944=6 June 1944|the following morning=7 June 1944|that evening=7 June 1944|"
+         "the same time=7 June 1944|4 June 1944=4 June 1944|the day before=3 June 1944"},
+        {"The war ended in 1918. On June 5 of that year nothing.", "1918=1918|June 5 of that year=5 June 1918"},
+        // Feasts with a year, or in a narrative that has one; a comma between month and year; a month alone.
+        {"Home by Christmas 1914, they said; the rising came at Easter 1916, and by Easter 1583, at Easter "
+         "1066 and on New Year's Day 1915 too.",
+         "Christmas 1914=25 December 1914|Easter 1916=23 April 1916|Easter 1583=10 April 1583|"
+         "Easter 1066=16 April 1066|New Year's Day 1915=1 January 1915"},
+        {"It fell in October, 1917. Early in 1918 they waited; in August they struck, and by Christmas it "
+         "was over. In May 1,200 men left.",
+         "October, 1917=October, 1917|1918=1918|August=August 1918|Christmas=25 December 1918"},
+        {"In August nothing happened, not even at Christmas.", QString()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(values(qm::ScanDates(c.text, t.g.dateEnv())), c.expected) << c.text.toStdString();
 }
 
 TEST(ScanDates, CompletesYearsFromTheProjectsEvents)

@@ -73,7 +73,9 @@ TEST(FoundDateFields, FillsWhatTheCaptureWindowShows)
     EXPECT_EQ(f.date.Era, qm::EraBC);
     EXPECT_EQ(f.context.txtShort, "In Rome on 3/15/44 BC Caesar died.");
     EXPECT_EQ(f.context.txtLong, "In Rome on 3/15/44 BC Caesar died. Brutus fled.");
-    EXPECT_EQ(f.txtActors, "Caesar,Brutus");
+    EXPECT_EQ(f.txtShort, "In Rome Caesar died");
+    // The date's sentence names its actors; the paragraph's are for a sentence that names none.
+    EXPECT_EQ(f.txtActors, "Caesar");
     EXPECT_EQ(f.txtWhere, "Rome");
     EXPECT_EQ(f.txtSource, QString());
     EXPECT_EQ(f.txtKeyword, QString());
@@ -84,4 +86,10 @@ TEST(FoundDateFields, FillsWhatTheCaptureWindowShows)
                 {f.date.Value, f.date.Era, "Ides"});
     EXPECT_FALSE(qm::foundDateFields(db, text, found[0], false).acceptEnabled);
     EXPECT_TRUE(qm::foundDateFields(db, text, found[0], true).acceptEnabled);
+    // One named as this date proposes is this date's event: in the project, never accepted again.
+    qm::execSql(db, "INSERT INTO Event (EventDate, EventEra, Name) VALUES (?, ?, ?)",
+                {f.date.Value + 1.0, f.date.Era, "In Rome Caesar died"});
+    const qm::FoundDateFields again = qm::foundDateFields(db, text, found[0], true);
+    EXPECT_TRUE(again.inProject);
+    EXPECT_FALSE(again.acceptEnabled);
 }

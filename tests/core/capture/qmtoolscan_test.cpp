@@ -26,9 +26,9 @@ TEST(QmtoolScan, PrintsOneLinePerFoundDate)
     const ToolRun run = qmtool({"scan", "--project", t.projectPath, "--today", "2026-06-15", textPath});
     EXPECT_EQ(run.exitCode, 0);
     const QStringList expected = {
-        "1\t40\t10\t3/15/44 BC\t-2\t3/15/44 BC\tIn Rome on 3/15/44 BC Caesar fell\\tto Brutus.\t"
-        "In Rome on 3/15/44 BC Caesar fell\\tto Brutus. A \\\\ mark.\tCaesar,Brutus\tRome\t\t",
-        "2\t91\t5\t50 BC\t-2\t1/1/50 BC\tAbout 50 BC, “peace”.\tAbout 50 BC, “peace”.\t\t\t\tpeace",
+        "1\t40\t10\t3/15/44 BC\t-2\t3/15/44 BC\tIn Rome Caesar fell to Brutus\t"
+        "In Rome on 3/15/44 BC Caesar fell\\tto Brutus. A \\\\ mark.\tCaesar,Brutus\tRome\t\t\t3/15/44 BC\t",
+        "2\t91\t5\t50 BC\t-2\t1/1/50 BC\tAbout 50 BC, “peace”\tAbout 50 BC, “peace”.\t\t\t\tpeace\t50 BC\t",
         QString(),
     };
     EXPECT_EQ(run.out, expected.join(u'\n'));
@@ -36,7 +36,7 @@ TEST(QmtoolScan, PrintsOneLinePerFoundDate)
     // Without a project nothing is stored: no elements, years completed with the defaults.
     const ToolRun bare = qmtool({"scan", "--today", "2026-06-15", textPath});
     EXPECT_EQ(bare.exitCode, 0);
-    EXPECT_TRUE(bare.out.endsWith("\tAbout 50 BC, “peace”.\t\t\t\t\n"));
+    EXPECT_TRUE(bare.out.endsWith("\tAbout 50 BC, “peace”.\t\t\t\t\t50 BC\t\n"));
 }
 
 TEST(QmtoolScan, RefusesBadUse)

@@ -75,9 +75,14 @@ TEST(ExtDate, AssignReadsEveryEra)
         {"  500 Bc  ", "-2|9399-01-01|1/1/500 BC"},
         {"50 AD", "-1|9949-01-01|1/1/50 AD"},
         {"50 ce", "-1|9949-01-01|1/1/50 AD"},
-        {"1492 AD", "0|1492-07-01|7/1/1492"},
-        {"150 AD", "0|0150-07-01|7/1/150"},
-        {"1492", "invalid"},
+        // A year alone is that year, with or without its era word.
+        {"1492 AD", "0|1492-01-01|1/1/1492"},
+        {"150 AD", "0|0150-01-01|1/1/150"},
+        {"1492", "0|1492-01-01|1/1/1492"},
+        {"50", "-1|9949-01-01|1/1/50 AD"},
+        {"c. 480 BC", "-2|9419-01-01|1/1/480 BC"},
+        {"about 1200", "0|1200-01-01|1/1/1200"},
+        {"September 1793", "0|1793-09-01|9/1/1793"},
         {"1/1/50 AD", "-1|9949-01-01|1/1/50 AD"},
         {"1/1/0 AD", "-1|9899-01-01|1/1/0 AD"},
         {"12/31/99 AD", "-1|9998-12-31|12/31/99 AD"},
@@ -128,7 +133,10 @@ TEST(ExtDate, YearAloneAndMonthDayAreCompletedFromStoredEvents)
     EXPECT_EQ(describe(assigned("50 AD", env)), "-1|9949-10-03|10/3/50 AD");
     EXPECT_EQ(describe(assigned("3 BC", env)), "-2|9896-02-29|2/29/3 BC");
     // Another era of the same stored year is not consulted.
-    EXPECT_EQ(describe(assigned("550 AD", env)), "0|0550-07-01|7/1/550");
+    EXPECT_EQ(describe(assigned("550 AD", env)), "0|0550-01-01|1/1/550");
+    // A year of the plain era follows that year's latest event, without its time of day.
+    lookup.latestInYear[{1795, qm::EraPlain}] = *pd::makeValue(1795, 7, 14, 0, 3, 0);
+    EXPECT_EQ(describe(assigned("1795", env)), "0|1795-07-14|7/14/1795");
 
     lookup.latestYear = "1865";
     EXPECT_EQ(describe(assigned("7/4 BC", env)), "-2|8034-07-04|7/4/1865 BC");
@@ -142,6 +150,31 @@ TEST(ExtDate, YearAloneAndMonthDayAreCompletedFromStoredEvents)
     lookup.latestYear = "9978";
     lookup.latestEra = qm::EraEarlyAD;
     EXPECT_EQ(describe(assigned("8/19 AD", env)), "-1|9978-08-19|8/19/79 AD");
+}
+
+TEST(ExtDate, DayFirstOrderReadsAndShowsNumericDatesOnly)
+{
+    auto env = envWith();
+    env.order = qm::DateOrder::DayFirst;
+    const struct
+    {
+        const char *text;
+        const char *iso;
+    } cases[] = {
+        {"5/7/1789", "1789-07-05"},   {"15/3/44 BC", "9855-03-15"},  {"3/15/44 BC", ""},
+        {"5 May 1789", "1789-05-05"}, {"May 5, 1789", "1789-05-05"}, {"25/12", "2026-12-25"},
+    };
+    for (const auto &c : cases) {
+        const ExtDate d = assigned(QString::fromUtf8(c.text), env);
+        EXPECT_EQ(d.isValid() ? pd::toIsoText(d.Value) : QString(), QString::fromUtf8(c.iso)) << c.text;
+    }
+    const ExtDate bc = make(9855, 3, 15, qm::EraBC, 10, 1, 0);
+    EXPECT_EQ(bc.Render(qm::DateOrder::DayFirst), "15/3/44 10:01:00 AM BC");
+    EXPECT_EQ(bc.Render(qm::DateOrder::MonthFirst, false), "3/15/44 BC");
+    EXPECT_EQ(bc.RenderNamed(qm::DateOrder::DayFirst), "15 March 44 BC");
+    EXPECT_EQ(make(1789, 5, 5, qm::EraPlain).RenderNamed(qm::DateOrder::MonthFirst), "May 5, 1789");
+    EXPECT_TRUE(qm::textHasTimeOfDay(u"5/5/1789 9:05 PM"));
+    EXPECT_FALSE(qm::textHasTimeOfDay(u"Matthew 5:3, 1789"));
 }
 
 TEST(ExtDate, InvalidAssignKeepsTheLastValue)

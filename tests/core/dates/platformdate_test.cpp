@@ -4,6 +4,8 @@
 
 #include "qtprinters.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace pd = qm::platformdate;
@@ -60,6 +62,13 @@ TEST(PlatformDate, DateTextHasNoLeadingZerosAndShowsTimeOnlyWhenNotMidnight)
     EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 0, 0, 1)), "7/4/1776 12:00:01 AM");
     EXPECT_EQ(pd::toText(*pd::makeValue(1776, 7, 4, 12, 30, 0)), "7/4/1776 12:30:00 PM");
     EXPECT_EQ(pd::toIsoText(*pd::makeValue(476, 9, 4, 1, 2, 3)), "0476-09-04T01:02:03");
+}
+
+TEST(PlatformDate, DateOrderDefaultsFromTheLocale)
+{
+    EXPECT_EQ(qm::defaultDateOrder(QLocale(QLocale::English, QLocale::UnitedStates)), qm::DateOrder::MonthFirst);
+    EXPECT_EQ(qm::defaultDateOrder(QLocale(QLocale::English, QLocale::UnitedKingdom)), qm::DateOrder::DayFirst);
+    EXPECT_EQ(qm::defaultDateOrder(QLocale(QLocale::German, QLocale::Germany)), qm::DateOrder::DayFirst);
 }
 
 TEST(PlatformDate, ParserAcceptsTheDocumentedForms)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/storetestsupport.h"
+#include "dates/platformdate.h"
 #include "exchange/eventexport.h"
 #include "exchange/eventimport.h"
 #include "kit/fakemeasurer.h"
@@ -16,8 +17,9 @@ using qm::ImportAction;
 
 namespace {
 
-const QString Header = QStringLiteral("Id,Date,Displayed as,Name,Description,Actors,Places,Sources,Keywords,Picture,"
-                                      "Picture source,Timelines\r\n");
+const QString Header =
+    QStringLiteral("Id,Date (month/day/year),Displayed as,Name,Description,Actors,Places,Sources,Keywords,Picture,"
+                   "Picture source,Timelines\r\n");
 
 struct Exchange : ::testing::Test
 {
@@ -26,9 +28,13 @@ struct Exchange : ::testing::Test
 
     QString exported(qint32 timeline = 0) { return QString::fromUtf8(qm::eventsCsv(p.g.ProjectDb, timeline)); }
 
-    std::unique_ptr<qm::EventImport> importing(const QString &text)
+    // Read as the command-line tool reads a sheet whose header names no order: month first.
+    std::unique_ptr<qm::EventImport> importing(const QString &text, bool chooseMonthFirst = true)
     {
-        return std::make_unique<qm::EventImport>(p.g, measurer, qm::CsvDocument::parseText(text));
+        auto import = std::make_unique<qm::EventImport>(p.g, measurer, qm::CsvDocument::parseText(text));
+        if (chooseMonthFirst && import->plan().dateOrderSource != qm::SheetOrderSource::Header)
+            import->chooseDateOrder(qm::DateOrder::MonthFirst);
+        return import;
     }
 
     static QStringList actions(const qm::ImportPlan &plan)
@@ -174,15 +180,78 @@ TEST_F(Exchange, RefusedRowsSayWhyAndTheOthersGoIn)
     EXPECT_EQ(committed("Event"), 3);
 }
 
-TEST_F(Exchange, TakenDatesMoveToTheFirstFreeDay)
+TEST_F(Exchange, TakenDaysKeepTheirDayAndOnlyATypedTimeMovesOn)
 {
     qmtest::storeEvent(p.g, "7/4/1776", "Declaration");
     qmtest::storeEvent(p.g, "7/5/1776", "Day after");
-    const auto import = importing(QStringLiteral("Date,Name\r\n7/4/1776,Copy\r\n7/4/1776,Second copy\r\n"));
-    EXPECT_EQ(actions(import->plan()), (QStringList{"2\tnew\t-\tdate moved to 7/6/1776: 7/4/1776 is taken",
-                                                    "3\tnew\t-\tdate moved to 7/7/1776: 7/4/1776 is taken"}));
+    const auto import = importing(QStringLiteral("Date,Name\r\n7/4/1776,Copy\r\n7/4/1776,Second copy\r\n"
+                                                 "7/5/1776 0:00,Timed\r\n"));
+    EXPECT_EQ(
+        actions(import->plan()),
+        (QStringList{"2\tnew\t-", "3\tnew\t-", "4\tnew\t-\ttime moved to 7/5/1776 12:01:00 AM: 7/5/1776 is taken"}));
     ASSERT_TRUE(import->apply());
-    EXPECT_EQ(committed("Event", "EventDateStr = '7/7/1776' AND Name = 'Second copy'"), 1);
+    EXPECT_EQ(committed("Event", "EventDateStr = '7/4/1776' AND Name = 'Second copy' AND EventDate > ?",
+                        {*qm::platformdate::makeValue(1776, 7, 4, 0, 1, 0)}),
+              1);
+}
+
+TEST_F(Exchange, ASheetMeansTheSameToEveryReader)
+{
+    p.g.dateOrder = qm::DateOrder::DayFirst;
+    const qint32 bastille = qmtest::storeEvent(p.g, "14/7/1789", "Bastille");
+    const qint32 night = qmtest::storeEvent(p.g, "4/8/1789", "Night of 4 August");
+    const QString dayFirst = QString::fromUtf8(qm::eventsCsv(p.g.ProjectDb, 0, nullptr, qm::DateOrder::DayFirst));
+    EXPECT_TRUE(dayFirst.contains("Date (day/month/year)"));
+    EXPECT_TRUE(dayFirst.contains(QStringLiteral("%1,\"4/8/1789\"").arg(night)));
+
+    // A month-first reader reads it by its header: nothing changes.
+    p.g.dateOrder = qm::DateOrder::MonthFirst;
+    const auto back = importing(dayFirst, false);
+    EXPECT_EQ(back->plan().dateOrderSource, qm::SheetOrderSource::Header);
+    EXPECT_EQ(actions(back->plan()), (QStringList{QStringLiteral("2\tunchanged\t%1").arg(bastille),
+                                                  QStringLiteral("3\tunchanged\t%1").arg(night)}));
+
+    // Without the header the column shows its order, or else a date that reads two ways waits for a choice.
+    const auto detected = importing("Date,Name\r\n4/8/1790,A\r\n13/7/1790,B\r\n", false);
+    EXPECT_EQ(detected->plan().dateOrderSource, qm::SheetOrderSource::Detected);
+    EXPECT_EQ(detected->plan().dateOrder, qm::DateOrder::DayFirst);
+    EXPECT_EQ(detected->plan().rows[0].date.Render(qm::DateOrder::MonthFirst), "8/4/1790");
+    const auto unknown = importing("Date,Name\r\n4/8/1790,A\r\n5/5/1790,B\r\n", false);
+    EXPECT_EQ(actions(unknown->plan()),
+              (QStringList{"2\trefused\tthe date \"4/8/1790\" reads two ways: choose the order of the sheet's dates",
+                           "3\tnew\t-"}));
+    unknown->chooseDateOrder(qm::DateOrder::DayFirst);
+    EXPECT_EQ(unknown->plan().count(ImportAction::New), 2);
+    EXPECT_EQ(unknown->plan().rows[0].date.Render(qm::DateOrder::DayFirst), "4/8/1790");
+    EXPECT_EQ(unknown->plan().rows[0].dateStr, "4/8/1790");
+}
+
+TEST_F(Exchange, ColumnsAreProposedFromTheirNamesAndChosenInThePreview)
+{
+    const QString text = QStringLiteral("Title,When,Who,Colour\r\nLodi,5/10/1796,Bonaparte,red\r\n");
+    qm::ColumnMapping earlier;
+    earlier.choices.insert("colour", "Keywords");
+    auto import = std::make_unique<qm::EventImport>(p.g, measurer, qm::CsvDocument::parseText(text),
+                                                    qm::ImportDefaults{}, earlier);
+    import->chooseDateOrder(qm::DateOrder::MonthFirst);
+    QStringList fields;
+    for (const qm::SheetColumn &c : import->plan().columns)
+        fields << c.header + u'=' + c.field;
+    EXPECT_EQ(fields, (QStringList{"Title=Name", "When=Date", "Who=Actors", "Colour=Keywords"}));
+    EXPECT_EQ(import->plan().rows[0].actors, "Bonaparte");
+
+    // The user reads "Who" as places instead, and leaves "Colour" out.
+    import->chooseColumn(2, "Places");
+    import->chooseColumn(3, QString());
+    EXPECT_EQ(import->plan().rows[0].places, "Bonaparte");
+    EXPECT_EQ(import->plan().rows[0].actors, QString());
+    EXPECT_EQ(import->plan().ignoredColumns, QStringList{"Colour"});
+    ASSERT_TRUE(import->apply());
+    EXPECT_EQ(committed("Event", "Name = 'Lodi'"), 1);
+
+    // A column only proposed for a field another one names is left out; one named twice is an error.
+    EXPECT_EQ(importing("Name,Title,Date\r\nA,B,1/1/1800\r\n")->plan().ignoredColumns, QStringList{"Title"});
+    EXPECT_FALSE(importing("Name,name,Date\r\nA,B,1/1/1800\r\n")->plan().fileError.isEmpty());
 }
 
 TEST_F(Exchange, ImportIsOneStepThatUndoesAndRedoes)

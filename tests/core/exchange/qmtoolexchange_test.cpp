@@ -21,7 +21,7 @@ TEST(qmtool, EventsGoToASheetAndComeBack)
     ToolRun r = qmtool({"export-events", project, "--timeline", "timeline0", sheet});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QByteArray bytes = qmtest::fileBytes(sheet);
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFId,Date,")) << bytes.left(20).toStdString();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFId,Date (month/day/year),")) << bytes.left(20).toStdString();
     EXPECT_EQ(bytes.count("\r\n"), 2); // the header and the one event of that timeline
 
     ASSERT_EQ(qmtool({"export-events", project, sheet}).exitCode, 0);

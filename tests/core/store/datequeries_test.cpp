@@ -96,3 +96,44 @@ TEST(DateQueries, FirstFreeDateSkipsTakenDaysAndAlwaysEnds)
     qm::FirstFreeDate(db, edited, own);
     EXPECT_EQ(edited.Render(), "6/26/1950");
 }
+
+TEST(DateQueries, ATakenDayKeepsTheNewEventAfterItsOthers)
+{
+    qmtest::TempProject t;
+    auto &db = t.g.ProjectDb;
+    const qm::ExtDate day = make(1789, 5, 5, qm::EraPlain);
+    const auto minuteOf = [](const qm::ExtDate &d) {
+        const pd::Parts p = pd::split(d.Value);
+        return QStringLiteral("%1/%2 %3:%4").arg(p.month).arg(p.day).arg(p.hour).arg(p.minute);
+    };
+
+    qm::ExtDate free = day;
+    EXPECT_EQ(qm::FitDateOnDay(db, free, false), qm::DateMove::Unchanged);
+    addEvent(db, day);
+    addEvent(db, make(1789, 5, 5, qm::EraPlain, 10)); // a time the user typed
+    addEvent(db, make(9855, 5, 5, qm::EraBC));        // the same day of another era takes nothing
+
+    // Order of entry breaks the tie, on the same day, after the typed 10:00.
+    qm::ExtDate second = day;
+    EXPECT_EQ(qm::FitDateOnDay(db, second, false), qm::DateMove::AfterDayEvents);
+    EXPECT_EQ(minuteOf(second), "5/5 10:1");
+    EXPECT_EQ(second.Render(qm::DateOrder::DayFirst, false), "5/5/1789");
+    const qint32 secondId = addEvent(db, second);
+
+    // An event being edited keeps the minute it has.
+    qm::ExtDate edited = second;
+    EXPECT_EQ(qm::FitDateOnDay(db, edited, false, secondId), qm::DateMove::Unchanged);
+
+    // A typed time that is taken moves on by the minute, past every taken one.
+    qm::ExtDate typed = make(1789, 5, 5, qm::EraPlain, 10);
+    EXPECT_EQ(qm::FitDateOnDay(db, typed, true), qm::DateMove::NextMinute);
+    EXPECT_EQ(minuteOf(typed), "5/5 10:2");
+    EXPECT_FALSE(qm::dateMoveNote(qm::DateMove::NextMinute, day, typed, qm::DateOrder::DayFirst).isEmpty());
+
+    // The last minute of a day taken: the day's earlier free minutes are used, never the next day.
+    addEvent(db, make(1789, 5, 6, qm::EraPlain));
+    addEvent(db, qm::ExtDate(*pd::makeValue(1789, 5, 6, 23, 59, 0), qm::EraPlain));
+    qm::ExtDate late = make(1789, 5, 6, qm::EraPlain);
+    EXPECT_EQ(qm::FitDateOnDay(db, late, false), qm::DateMove::AfterDayEvents);
+    EXPECT_EQ(minuteOf(late), "5/6 0:1");
+}

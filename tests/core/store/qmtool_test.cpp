@@ -19,10 +19,11 @@ TEST(qmtool, NewProjectAddAndListEvents)
                 "  Caesar ,Brutus", "--places", "Rome", "--keywords", "murder, ides"});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_EQ(first.out, "1\n");
-    // Same day again: moved to the first free one.
-    const ToolRun second =
-        qmtool({"add-event", file, "--date", "3/15/44 BC", "--name", "Aftermath", "--sources", "Suetonius"});
+    // Same day again: the day is kept, after the first event, and it shows as typed.
+    const ToolRun second = qmtool(
+        {"add-event", file, "--date", "15/3/44 BC", "--order", "dmy", "--name", "Aftermath", "--sources", "Suetonius"});
     ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_FALSE(second.err.contains("saved at"));
     ASSERT_EQ(qmtool({"add-event", file, "--date", "7/4/1776", "--name", QString(255, u'x')}).exitCode, 0);
 
     const ToolRun events = qmtool({"events", file});
@@ -30,9 +31,18 @@ TEST(qmtool, NewProjectAddAndListEvents)
     EXPECT_EQ(events.out,
               QStringLiteral("1\t-2\t9855-03-15\t3/15/44 BC\tCaesar \"dies\"\\tin\\\\the\\r\\nSenate\tBrutus, Caesar\t"
                              "Rome\t\tides, murder\n"
-                             "2\t-2\t9855-03-16\t3/16/44 BC\tAftermath\t\t\tSuetonius\t\n"
+                             "2\t-2\t9855-03-15T00:01:00\t15/3/44 BC\tAftermath\t\t\tSuetonius\t\n"
                              "3\t0\t1776-07-04\t7/4/1776\t") +
                   QString(255, u'x') + QStringLiteral("\t\t\t\t\n"));
+}
+
+TEST(qmtool, NumericDatesAreMonthFirstUnlessToldWhateverTheLocale)
+{
+    EXPECT_EQ(qmtool({"date", "--today", "2026-01-01", "5/7/1789", "1795"}).out,
+              "0\t1789-05-07\t5/7/1789\n0\t1795-01-01\t1/1/1795\n");
+    EXPECT_EQ(qmtool({"date", "--order", "dmy", "5/7/1789", "July 5, 1789"}).out,
+              "0\t1789-07-05\t5/7/1789\n0\t1789-07-05\t5/7/1789\n");
+    EXPECT_EQ(qmtool({"date", "--order", "ymd", "5/7/1789"}).exitCode, 2);
 }
 
 TEST(qmtool, AddEventRefusesWhatTheEventDialogRefuses)

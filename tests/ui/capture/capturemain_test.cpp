@@ -13,6 +13,7 @@
 #include <QProgressDialog>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -35,7 +36,7 @@ struct CaptureFromMain : public qmtest::MainWindow
             qm::clEvent e(g);
             e.Id = id;
             e.Load();
-            dates << e.EventDate->Render();
+            dates << e.EventDate->Render(qm::DateOrder::MonthFirst, false);
         }
         return dates;
     }
@@ -87,6 +88,22 @@ TEST_F(CaptureFromMain, AcceptedEventsLandOnTheTimelineInDateOrder)
     EXPECT_FALSE(capture->btnAccept->isEnabled());
     EXPECT_FALSE(capture->btnNext->isEnabled());
 
+    // Accept all is one step: undone, its events leave the timeline and the project; redone, they come back.
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(boxDates(), QStringList{"8/24/79 AD"});
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 1);
+    w->mnuEditRedo->trigger();
+    EXPECT_EQ(boxDates().size(), 3);
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 3);
+    // A second scan finds every event in the project already, and Accept all says so.
+    capture->btnScan->trigger();
+    EXPECT_EQ(capture->lblInProject->text(), "in the project");
+    const int steps = w->undoStack().count();
+    capture->btnAcceptAll->trigger();
+    EXPECT_EQ(capture->lblStatus->text(), "0 events saved, one date passed over, 3 already in the project.");
+    EXPECT_EQ(w->undoStack().count(), steps) << "a run that stores nothing leaves no step to undo";
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 3);
+
     // Without the tick the events are only saved.
     capture->rtb->setPlainText("On 12/25/1990 the web began.");
     capture->btnScan->trigger();
@@ -94,6 +111,8 @@ TEST_F(CaptureFromMain, AcceptedEventsLandOnTheTimelineInDateOrder)
     capture->btnAccept->trigger();
     EXPECT_EQ(boxDates().size(), 3);
     EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 4);
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 3);
 }
 
 TEST_F(CaptureFromMain, AStoppedAcceptAllKeepsWhatItSaved)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturefixture.h"
+#include "store/datequeries.h"
 #include "store/elements.h"
 
 #include <QAction>
@@ -41,7 +42,7 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     EXPECT_EQ(w->rtb->textCursor().selectedText(), "July 4, 1776");
     EXPECT_EQ(w->txtDateLabel->text(), "July 4, 1776");
     EXPECT_EQ(w->txtDate->text(), "7/4/1776");
-    EXPECT_EQ(w->txtShort->toPlainText(), "The colonies declared on July 4, 1776 that they were free.");
+    EXPECT_EQ(w->txtShort->toPlainText(), "The colonies declared that they were free");
     EXPECT_EQ(w->txtLong->toPlainText(),
               "The colonies declared on July 4, 1776 that they were free. He had 300 ships.");
     EXPECT_EQ(shown(), "July 4, 1776");
@@ -52,7 +53,7 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
 
     w->btnNext->trigger();
     EXPECT_EQ(w->rtb->textCursor().selectedText(), "12/25/1990");
-    EXPECT_EQ(w->txtShort->toPlainText(), "The web began on 12/25/1990 at CERN.");
+    EXPECT_EQ(w->txtShort->toPlainText(), "The web began at CERN");
     EXPECT_EQ(shown(), "12/25/1990");
     // The marks are drawn over the text: the document's own bold stays, and nothing else is in it.
     EXPECT_EQ(formatOf("July").fontWeight(), QFont::Bold);
@@ -93,15 +94,18 @@ TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
     EXPECT_FALSE(g.AdvanceDate);
     EXPECT_TRUE(w->btnAccept->isEnabled());
     w->btnAccept->trigger();
-    EXPECT_EQ(dialogs.messages, QStringList{"Another event with this exact date already exists in this project. Change "
-                                            "the date or check the \"Advance the date\" checkbox"});
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"Another event with this exact date already exists in this project. Change the date or "
+                          "check \"" +
+                          qm::sameDayCaption() + "\"."});
     EXPECT_EQ(committedEvents(), 1);
     EXPECT_EQ(w->session().CurrentDateIndex, 1);
 
     QTest::mouseClick(w->chkAdvance, Qt::LeftButton);
     w->btnAccept->trigger();
     EXPECT_EQ(committedEvents(), 2);
-    EXPECT_EQ(w->session().CaptureDate.Render(), "7/5/1776");
+    // The day is kept: the event follows the one already there.
+    EXPECT_EQ(w->session().CaptureDate.Render(qm::DateOrder::MonthFirst, false), "7/4/1776");
     // On to the next date, which is free.
     EXPECT_EQ(w->txtDate->text(), "12/25/1990");
     EXPECT_TRUE(w->btnAccept->isEnabled());
@@ -117,7 +121,7 @@ TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
     w->btnAccept->trigger();
     EXPECT_EQ(committedEvents(), 3);
     EXPECT_EQ(w->txtDate->text(), "12/25/1990");
-    EXPECT_EQ(w->txtShort->toPlainText(), "The web began on 12/25/1990 at CERN.");
+    EXPECT_EQ(w->txtShort->toPlainText(), "The web began at CERN");
     EXPECT_FALSE(w->btnAccept->isEnabled());
     EXPECT_FALSE(w->btnNext->isEnabled());
 }
@@ -141,7 +145,7 @@ TEST_F(CaptureWindow, TypedDatesOfferAcceptOnlyWhenFree)
     // Without a timeline the event is only saved.
     w->txtShort->setPlainText(QString(300, u'n'));
     bool placed = false;
-    w->setTimeline({[&] { return placed = true; }, {}, {}});
+    w->setTimeline({[&] { return placed = true; }, {}, {}, {}, {}, {}});
     w->btnAccept->trigger();
     EXPECT_FALSE(placed);
     EXPECT_EQ(committedEvents(), 2);
@@ -219,6 +223,6 @@ TEST_F(CaptureWindow, AcceptAllLeavesTheDateAsFound)
     ASSERT_EQ(w->txtDate->text(), "8/19/14 AD");
     w->btnAcceptAll->trigger();
     EXPECT_EQ(committedEvents(), 2);
-    EXPECT_EQ(w->session().CaptureDate.Render(), "8/20/14 AD");
+    EXPECT_EQ(w->session().CaptureDate.Render(qm::DateOrder::MonthFirst, false), "8/19/14 AD");
     EXPECT_EQ(w->txtDate->text(), "8/19/14 AD");
 }

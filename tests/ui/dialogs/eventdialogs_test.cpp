@@ -4,9 +4,11 @@
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmevent.h"
 #include "dialogs/frmmanage.h"
+#include "dialogs/frmpreferences.h"
 #include "dialogs/frmselectelements.h"
 #include "store/clevent.h"
 #include "store/elements.h"
+#include "store/preferences.h"
 #include "ui/mainwindow.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 
 namespace {
@@ -69,7 +72,7 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
         {QString(), "7/4/1776", "The short description of the event must be entered"},
         {QString(256, u'x'), "7/4/1776",
          "Short description is too long. Please shorten it to no more than 255 characters."},
-        {"Ok", "1492", "Incorrect date"},
+        {"Ok", "13/45/1776", "Incorrect date"},
         {"Ok", "9800 BC", "Incorrect date"},
     };
     for (const auto &r : refused) {
@@ -93,11 +96,11 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
     const qm::clEvent saved = loaded(g.CurEvent->Id);
     EXPECT_EQ(saved.Name.size(), 255);
     EXPECT_EQ(saved.EventDate->Render(), "3/15/44 BC");
-    EXPECT_EQ(saved.EventDateStr, "3/15/44 BC");
+    EXPECT_EQ(saved.EventDateStr, "March 15, 44 BC");
     EXPECT_EQ(saved.Actors, "Brutus, Caesar");
 }
 
-TEST_F(DialogFixture, SameDateIsRefusedOrAdvanced)
+TEST_F(DialogFixture, SameDateIsRefusedOrKeptOnItsDay)
 {
     store("7/4/1776", "Declaration");
     store("7/5/1776", "Day after");
@@ -119,20 +122,40 @@ TEST_F(DialogFixture, SameDateIsRefusedOrAdvanced)
     EXPECT_TRUE(d.lblExists->text().isEmpty());
     EXPECT_EQ(eventCount(), 2);
 
+    // The second event of the day stays on it, shown as typed, without a time nobody typed.
     d.chkAdvance->click();
     d.cmdOK_Click();
     EXPECT_EQ(g.DialogResult, 0);
-    EXPECT_EQ(loaded(g.CurEvent->Id).EventDate->Render(), "7/6/1776");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    const qm::clEvent clash = loaded(g.CurEvent->Id);
+    EXPECT_EQ(clash.EventDate->Render(qm::DateOrder::MonthFirst, false), "7/4/1776");
+    EXPECT_EQ(clash.EventDateStr, "July 4, 1776");
+    EXPECT_EQ(clash.shownDate(qm::DateOrder::MonthFirst), "7/4/1776");
 
-    // An event moved onto a taken day may go back to its own.
-    const qint32 own = store("6/26/1950", "Korea");
-    store("6/25/1950", "Invasion");
-    setCurrentEvent(own);
+    // A taken time of day the user typed moves on by a minute, and the user is told.
+    setCurrentEvent();
+    qm::frmEvent timed(g, dialogs);
+    timed.txtDate->setText("7/5/1776 0:00:00");
+    timed.cmdOK_Click();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(loaded(g.CurEvent->Id).EventDate->Render(), "7/5/1776 12:01:00 AM");
+
+    // A day-first user edits an event without touching its date: its ordering minute stays.
+    g.dateOrder = qm::DateOrder::DayFirst;
+    setCurrentEvent(clash.Id);
     qm::frmEvent edit(g, dialogs);
-    edit.txtDate->setText("6/25/1950");
+    EXPECT_EQ(edit.txtDate->text(), "4/7/1776");
+    edit.txtName->setText("Clash renamed");
     edit.cmdOK_Click();
-    EXPECT_EQ(loaded(own).EventDate->Render(), "6/26/1950");
-    EXPECT_EQ(loaded(own).EventDateStr, "6/26/1950");
+    EXPECT_EQ(loaded(clash.Id).EventDate->Value, clash.EventDate->Value);
+    EXPECT_FALSE(g.EventDateChanged);
+    // Typed day first, "5/7/1776" is the fifth of July; "1795" is a year.
+    setCurrentEvent(clash.Id);
+    qm::frmEvent moved(g, dialogs);
+    moved.txtDate->setText("1795");
+    moved.cmdOK_Click();
+    EXPECT_EQ(loaded(clash.Id).EventDateStr, "1795");
+    EXPECT_EQ(loaded(clash.Id).EventDate->Render(qm::DateOrder::DayFirst, false), "1/1/1795");
 }
 
 TEST_F(DialogFixture, EditingKeepsTheDateTextUnlessTheDateOrEraChanged)
@@ -294,4 +317,16 @@ TEST_F(DialogFixture, ManagerAddsRenamesAndDeletes)
     EXPECT_EQ(g.ManageElementType, "K");
     qm::frmManage again(g, dialogs);
     EXPECT_EQ(again.tabs->currentIndex(), 3) << "the manager opens on the type it showed last";
+}
+
+TEST_F(DialogFixture, PreferencesKeepTheDateOrderForTheNextRun)
+{
+    qm::frmPreferences d(g);
+    EXPECT_EQ(d.optMonthFirst->isChecked(), g.dateOrder == qm::DateOrder::MonthFirst);
+    d.optDayFirst->setChecked(true);
+    d.cmdOK_Click();
+    EXPECT_EQ(g.dateOrder, qm::DateOrder::DayFirst);
+    EXPECT_EQ(qm::LoadDateOrder(), qm::DateOrder::DayFirst);
+    qm::SaveDateOrder(qm::DateOrder::MonthFirst);
+    EXPECT_EQ(qm::LoadDateOrder(), qm::DateOrder::MonthFirst);
 }

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheetdateorder.h"
+
+namespace qm {
+
+namespace {
+
+std::optional<int> smallNumber(QStringView s)
+{
+    if (s.isEmpty() || s.size() > 2)
+        return std::nullopt;
+    int n = 0;
+    for (QChar c : s) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+} // namespace
+
+QString dateHeader(DateOrder order)
+{
+    return QStringLiteral("Date (%1)").arg(dateOrderName(order));
+}
+
+bool isDateHeader(QStringView header)
+{
+    header = header.trimmed();
+    return header.compare(u"Date", Qt::CaseInsensitive) == 0 || headerDateOrder(header).has_value();
+}
+
+std::optional<DateOrder> headerDateOrder(QStringView header)
+{
+    header = header.trimmed();
+    for (const DateOrder order : {DateOrder::DayFirst, DateOrder::MonthFirst}) {
+        if (header.compare(dateHeader(order), Qt::CaseInsensitive) == 0)
+            return order;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::pair<int, int>> leadingNumbers(QStringView cell)
+{
+    cell = cell.trimmed();
+    const qsizetype blank = cell.indexOf(u' ');
+    const QStringView date = blank < 0 ? cell : cell.left(blank);
+    const QChar sep = date.contains(u'/') ? u'/' : u'-';
+    const qsizetype first = date.indexOf(sep);
+    if (first < 0)
+        return std::nullopt;
+    const qsizetype second = date.indexOf(sep, first + 1);
+    const auto a = smallNumber(date.left(first));
+    const auto b = smallNumber(second < 0 ? date.mid(first + 1) : date.mid(first + 1, second - first - 1));
+    if (!a || !b)
+        return std::nullopt;
+    return std::pair{*a, *b};
+}
+
+std::optional<DateOrder> cellDateOrder(QStringView cell)
+{
+    const auto n = leadingNumbers(cell);
+    if (!n)
+        return std::nullopt;
+    if (n->first > 12 && n->second <= 12)
+        return DateOrder::DayFirst;
+    if (n->second > 12 && n->first <= 12)
+        return DateOrder::MonthFirst;
+    return std::nullopt;
+}
+
+bool readsTwoWays(QStringView cell)
+{
+    const auto n = leadingNumbers(cell);
+    return n && n->first != n->second && n->first >= 1 && n->first <= 12 && n->second >= 1 && n->second <= 12;
+}
+
+std::optional<DateOrder> detectDateOrder(const QList<QStringView> &cells)
+{
+    std::optional<DateOrder> found;
+    for (const QStringView cell : cells) {
+        const auto order = cellDateOrder(cell);
+        if (!order)
+            continue;
+        if (found && *found != *order)
+            return std::nullopt;
+        found = order;
+    }
+    return found;
+}
+
+} // namespace qm
