@@ -223,7 +223,7 @@ void frmEvent::cmdOK_Click()
         e.Places = txtWhere->text();
         e.Sources = txtSource->text();
         e.Keywords = txtKeyword->text();
-        if (e.Save() == -1) {
+        if (store ? !store(e) : e.Save() == -1) {
             g.DialogResult = -1;
             return;
         }

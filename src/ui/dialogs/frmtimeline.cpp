@@ -60,9 +60,16 @@ void frmTimeLine::cmdOK_Click()
                                                   "Please specify another name."));
             return;
         }
-        g.CurTimeLine->Name = name;
-        g.CurTimeLine->Description = txtDescription->toPlainText();
-        g.CurTimeLine->Save();
+        clTimeLine edited = *g.CurTimeLine;
+        edited.Name = name;
+        edited.Description = txtDescription->toPlainText();
+        if (store) {
+            if (!store(edited))
+                return;
+        } else {
+            edited.Save();
+            *g.CurTimeLine = edited;
+        }
     } catch (const StoreError &e) {
         mDialogs.message(this, e.text());
         return;

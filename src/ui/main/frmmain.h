@@ -27,6 +27,8 @@ class QUndoStack;
 namespace qm {
 
 class CanvasMouse;
+class CommandGroup;
+class clEvent;
 class CanvasView;
 class FontTextMeasurer;
 class InPlaceEditor;
@@ -207,8 +209,14 @@ private:
     void showBox(qint32 id);
     // Places g.CurEvent on the timeline shown as one undoable step; false when nothing was placed.
     bool placeCurrentEvent(bool newEvent);
-    // The undo history no longer matches the file once something changed it outside the stack.
-    void forgetHistory();
+    // Stores what the event dialog filled in as a command of the group; false when the user gave up
+    // on a clashing date. `dateChanged` learns whether the stored date moved.
+    bool storeEvent(CommandGroup &group, clEvent &e, bool *dateChanged = nullptr);
+    // Places the event's box on the timeline shown (again, where it had one) as part of the group, and
+    // commits the group. A failed placement is taken back and reported; the rest of the group stays.
+    void placeInGroup(CommandGroup &group, qint32 id, const QString &name, bool again);
+    // The list and the canvas follow timelines made, changed or deleted by a step.
+    void timelinesChanged(qint32 show);
     // The paste entries follow what the clipboards hold.
     void refreshClipboards();
     // "Color" or "Wall" pressed, as the shown timeline's backdrop is.

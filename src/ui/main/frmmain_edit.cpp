@@ -85,11 +85,6 @@ void frmMain::mnuEditRedo_Click()
     });
 }
 
-void frmMain::forgetHistory()
-{
-    mUndo->clear();
-}
-
 void frmMain::takeSelection()
 {
     const qint32 id = g.SelectedId;

@@ -7,6 +7,7 @@
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmlistevents.h"
+#include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
 #include "edit/lookcommands.h"
@@ -125,21 +126,21 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
     }
     if (off.empty() && on.empty())
         return;
-    // One step, so that one Undo gives the timeline back as it was before the list opened.
-    mUndo->beginMacro(tr("choice of events"));
+    // One step, so that one Undo gives the timeline back as it was before the list opened; a failure
+    // half way takes back what was done, and the message says so.
     try {
-        if (!off.empty())
-            pushCommand(*mUndo, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, off, QString()));
-        for (const qint32 id : on) {
-            g.CurEvent = loadEventAside(g, id);
-            pushCommand(*mUndo, std::make_unique<InsertBoxCommand>(*mCanvas, false));
-        }
+        runGroup(undoStack(), tr("choice of events"), [&](CommandGroup &group) {
+            if (!off.empty())
+                group.add(std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, off, QString()));
+            for (const qint32 id : on) {
+                g.CurEvent = loadEventAside(g, id);
+                group.add(std::make_unique<InsertBoxCommand>(*mCanvas, false));
+            }
+        });
     } catch (...) {
-        mUndo->endMacro();
         mView->refreshExtents();
         throw;
     }
-    mUndo->endMacro();
     mView->refreshExtents();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/frmevent.h"
+#include "edit/canvascommand.h"
 #include "layout/timelinecanvas.h"
 #include "main/inplaceeditor.h"
 #include "store/clevent.h"
@@ -152,6 +153,35 @@ TEST_F(CanvasEditing, ArrowKeysWalkTheBoxesInDateOrderAndCompressionIsUndoable)
     // Compress 1 changes the screen only: nothing to undo, and the file keeps the layout.
     w->tbArrange->findChild<QAction *>("Compress1")->trigger();
     EXPECT_EQ(w->undoStack().index(), steps);
+}
+
+TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
+{
+    const auto edit = [this](const QString &name, const QString &date) {
+        qmtest::onNextModal([name, date](QWidget *modal) {
+            auto *d = qobject_cast<qm::frmEvent *>(modal);
+            ASSERT_NE(d, nullptr);
+            if (!name.isEmpty()) {
+                d->txtName->setText(name);
+                d->txtDate->setText(date);
+            }
+            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        });
+        w->selectBox(first);
+        w->mnuEventEdit_Click();
+    };
+    edit({}, {});
+    EXPECT_EQ(w->undoStack().count(), 3);
+
+    // A later date places the box again, after Cannae, in the same step.
+    edit("Battle of the Trebia", "9/1/216 BC");
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo edit of Battle of the Trebia");
+    EXPECT_GT(box(first).picture.rect.left(), box(second).picture.rect.left());
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(box(first).name.caption, "Trebia");
+    EXPECT_LT(box(first).picture.rect.left(), box(second).picture.rect.left());
+    EXPECT_EQ(qm::loadEventAside(g, first)->Name, "Trebia");
+    EXPECT_EQ(w->undoStack().index(), 3);
 }
 
 } // namespace
