@@ -52,7 +52,7 @@ void SaveEventCommand::firstRedo()
 {
     mFirst = false;
     // A window that kept an event open while it was deleted must not bring it back under a new id.
-    if (mExisted && mEventBefore.isEmpty())
+    if (mExisted && !eventExists(db(), mEvent.Id))
         throw StoreError(
             QStringLiteral("The event \"%1\" was deleted, so the changes cannot be stored").arg(mEvent.Name));
     mLastElementBefore = lastElementId(db());

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QImage>
 #include <QString>
+#include <QUndoStack>
 
 #include <array>
 #include <functional>
@@ -34,6 +35,9 @@ public:
     QString ProjectPath;
     QString ProjectFolder;
     std::array<QString, 5> RecentPaths;
+    // The changes made to the open project, one step each, for undo and redo. It lives with the
+    // project, not with a window: closing the project empties it, and nothing else does.
+    QUndoStack History;
 
     std::unique_ptr<clTimeLine> CurTimeLine;
     qint32 CurTimeLineId = 0;

@@ -123,8 +123,8 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
-    // The changes made on the canvas, one step each; emptied when the project closes.
-    QUndoStack &undoStack() { return *mUndo; }
+    // The open project's history of changes (it lives with the project, see Globals::History).
+    QUndoStack &undoStack();
     InPlaceEditor &editor() { return *mEditor; }
     // The printer that printing, the preview and the page grid use; it keeps the choices of the
     // last print dialog.
@@ -244,7 +244,6 @@ private:
     QPointer<frmText> mCapture;
     QPointer<frmSelectImage> mPicture;
     QPointer<frmHelp> mHelp;
-    QUndoStack *mUndo = nullptr;
     InPlaceEditor *mEditor = nullptr;
     std::unique_ptr<CanvasMouse> mMouse;
     std::unique_ptr<QPrinter> mPrinter;

@@ -120,7 +120,7 @@ void frmMain::mnuEventNew_Click()
             return;
         mEditor->commit();
         g.CurEvent = std::make_unique<clEvent>(g);
-        CommandGroup group(undoStack(), QString());
+        CommandGroup group(g.History, QString());
         frmEvent dialog(g, mDialogs, this);
         dialog.store = [this, &group](clEvent &e) { return storeEvent(group, e); };
         dialog.exec();
@@ -147,7 +147,7 @@ void frmMain::editEvent(qint32 id)
         g.CurEvent = std::make_unique<clEvent>(g);
         g.CurEvent->Id = id;
         g.CurEvent->Load();
-        CommandGroup group(undoStack(), QString());
+        CommandGroup group(g.History, QString());
         bool dateChanged = false;
         frmEvent dialog(g, mDialogs, this);
         dialog.store = [this, &group, &dateChanged](clEvent &e) { return storeEvent(group, e, &dateChanged); };
@@ -190,7 +190,7 @@ void frmMain::placeInGroup(CommandGroup &group, qint32 id, const QString &name, 
     }
     try {
         // Its own group: a failed placement is taken back whole, and the box stays where it stood.
-        CommandGroup place(undoStack(), QString());
+        CommandGroup place(g.History, QString());
         if (again)
             place.add(
                 std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id}, QString()));

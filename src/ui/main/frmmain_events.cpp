@@ -72,10 +72,10 @@ void frmMain::mnuEventSelectPicture_Click()
             mPicture->onSelect = [this](const PictureChoice &c) {
                 if (c.eventId <= 0 || mState.timelineState() != MenuState::TimelineShown)
                     return;
-                pushCommand(*mUndo, std::make_unique<EventPictureCommand>(
-                                        *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
-                                        PictureLook{c.width, c.height, c.lineVisible},
-                                        tr("picture of %1").arg(boxName(*mCanvas, c.eventId))));
+                pushCommand(g.History, std::make_unique<EventPictureCommand>(
+                                           *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
+                                           PictureLook{c.width, c.height, c.lineVisible},
+                                           tr("picture of %1").arg(boxName(*mCanvas, c.eventId))));
                 mView->refreshExtents();
             };
         }
@@ -100,7 +100,7 @@ void frmMain::mnuEventList_Click()
         mEditor->commit();
         frmListEvents list(g, mDialogs, this);
         list.deleteEvents = [this](const std::vector<qint32> &ids) {
-            pushCommand(*mUndo,
+            pushCommand(g.History,
                         std::make_unique<DeleteEventsCommand>(
                             *mCanvas, ids, tr("deletion of %n event(s)", nullptr, static_cast<int>(ids.size()))));
         };
@@ -129,7 +129,7 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
     // One step, so that one Undo gives the timeline back as it was before the list opened; a failure
     // half way takes back what was done, and the message says so.
     try {
-        runGroup(undoStack(), tr("choice of events"), [&](CommandGroup &group) {
+        runGroup(g.History, tr("choice of events"), [&](CommandGroup &group) {
             if (!off.empty())
                 group.add(std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, off, QString()));
             for (const qint32 id : on) {
@@ -151,8 +151,9 @@ void frmMain::mnuEventExclude_Click()
         if (id < 0 || !mCanvas->IsOnCanvas(id))
             return;
         mEditor->commit();
-        pushCommand(*mUndo, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id},
-                                                                   tr("exclusion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History,
+                    std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id},
+                                                           tr("exclusion of %1").arg(boxName(*mCanvas, id))));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -166,8 +167,8 @@ void frmMain::mnuEventDelete_Click()
         mEditor->commit();
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
-        pushCommand(*mUndo, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
-                                                                  tr("deletion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
+                                                                     tr("deletion of %1").arg(boxName(*mCanvas, id))));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -208,7 +209,7 @@ void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
         if (!g.ClipFormat || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(*mUndo, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *g.ClipFormat, text));
+        pushCommand(g.History, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *g.ClipFormat, text));
         mView->refreshExtents();
     });
 }
@@ -219,8 +220,8 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
         if (g.ClipImageName.isEmpty() || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(*mUndo, std::make_unique<EventPictureCommand>(*mCanvas, ids, g.ClipImageSource, g.ClipImageName,
-                                                                  std::nullopt, text));
+        pushCommand(g.History, std::make_unique<EventPictureCommand>(*mCanvas, ids, g.ClipImageSource, g.ClipImageName,
+                                                                     std::nullopt, text));
         mView->refreshExtents();
     });
 }
@@ -257,7 +258,8 @@ void frmMain::mnuTimelineWall_Click()
         frmSelectWall wall(g, mDialogs, this);
         wall.onSelect = [this](const QString &source, const QString &name) {
             const Backdrop after{true, source, name, g.CurTimeLine->BackColor};
-            pushCommand(*mUndo, std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("wallpaper")));
+            pushCommand(g.History,
+                        std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("wallpaper")));
         };
         wall.exec();
         updateBackdropButtons();

@@ -40,7 +40,7 @@ void frmMain::mnuTimeLineNew_Click()
             dialog.store = [this](clTimeLine &t) {
                 // A new timeline is titled with the name the user gave it, not the one proposed.
                 t.LabelCaption = t.Name;
-                pushCommand(undoStack(),
+                pushCommand(g.History,
                             std::make_unique<SaveTimelineCommand>(*mCanvas, t, tr("new timeline %1").arg(t.Name),
                                                                   [this](qint32 show) { timelinesChanged(show); }));
                 return true;
@@ -63,7 +63,7 @@ void frmMain::mnuTimelineEdit_Click()
         mEditor->commit();
         frmTimeLine dialog(g, mDialogs, this);
         dialog.store = [this](clTimeLine &t) {
-            pushCommand(undoStack(),
+            pushCommand(g.History,
                         std::make_unique<SaveTimelineCommand>(*mCanvas, t, tr("edit of timeline %1").arg(t.Name),
                                                               [this](qint32 show) { timelinesChanged(show); }));
             return true;
@@ -100,7 +100,7 @@ void frmMain::mnuTimelineColor_Click()
         if (!chosen.isValid())
             return;
         const Backdrop after{false, g.CurTimeLine->WallSource, g.CurTimeLine->WallName, longFromColor(chosen)};
-        pushCommand(*mUndo,
+        pushCommand(g.History,
                     std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("background colour")));
         updateBackdropButtons();
     });
@@ -115,9 +115,9 @@ void frmMain::mnuTimeLineDelete_Click()
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
         const QString name = g.CurTimeLine ? g.CurTimeLine->Name : QString();
-        pushCommand(undoStack(), std::make_unique<DeleteTimelineCommand>(
-                                     *mCanvas, g.CurTimeLineId, tr("deletion of timeline %1").arg(name),
-                                     [this](qint32 show) { timelinesChanged(show); }));
+        pushCommand(g.History, std::make_unique<DeleteTimelineCommand>(
+                                   *mCanvas, g.CurTimeLineId, tr("deletion of timeline %1").arg(name),
+                                   [this](qint32 show) { timelinesChanged(show); }));
     });
 }
 

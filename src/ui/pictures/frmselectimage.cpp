@@ -7,6 +7,7 @@
 #include "frmimportimages.h"
 #include "picturegrid.h"
 #include "picturepreview.h"
+#include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/globals.h"
 #include "store/picturefiles.h"
@@ -147,6 +148,11 @@ void frmSelectImage::cmdSelect_Click()
         const QString name = lstFiles->currentFileName();
         if (name.isEmpty()) {
             mDialogs.message(this, QStringLiteral("No picture was selected"));
+            return;
+        }
+        if (mEventId <= 0 || !eventExists(g.ProjectDb, mEventId)) {
+            mDialogs.message(this, tr("The event was deleted, so it cannot be given a picture."));
+            close();
             return;
         }
         g.DialogResult = 0;

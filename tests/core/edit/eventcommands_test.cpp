@@ -9,6 +9,7 @@
 #include "edit/saveeventcommand.h"
 #include "edit/timelinecommands.h"
 #include "store/clformat.h"
+#include "store/projectlifecycle.h"
 #include "store/storeerror.h"
 
 #include <QSqlQuery>
@@ -263,6 +264,7 @@ TEST_F(EventCommands, AGroupThatFailsHalfWayLeavesNothingOnTheStackOrInTheFile)
     qm::execSql(t.g.ProjectDb, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON TimeLineEvent WHEN "
                                               "NEW.EventId = %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
                                    .arg(e));
+    QUndoStack &stack = t.g.History; // the open project's own
     stack.push(new QUndoCommand("earlier step"));
     const QStringList before = everything();
     const auto boxes = canvas.model().boxIds();
@@ -287,4 +289,7 @@ TEST_F(EventCommands, AGroupThatFailsHalfWayLeavesNothingOnTheStackOrInTheFile)
     EXPECT_EQ(pictureAt(c), cAt);
     EXPECT_EQ(stack.count(), 1);
     EXPECT_EQ(stack.undoText(), "earlier step");
+    // Closing the project is what empties its history.
+    qm::closeProjectStore(t.g);
+    EXPECT_EQ(stack.count(), 0);
 }
