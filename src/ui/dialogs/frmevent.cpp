@@ -33,7 +33,6 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEvent"));
     setWindowTitle(QStringLiteral("Event"));
-    g.DialogResult = -1;
 
     auto field = [this](const char *name) {
         auto *f = new QLineEdit(this);
@@ -170,10 +169,9 @@ void frmEvent::chkAdvance_Click()
 void frmEvent::selectElements(const QString &type, QLineEdit *field)
 {
     runGuarded(mDialogs, this, [&] {
-        g.SelectedElements = field->text();
-        frmSelectElements picker(g, type, this);
+        frmSelectElements picker(g, type, field->text(), this);
         picker.exec();
-        field->setText(g.SelectedElements);
+        field->setText(picker.selectedElements());
     });
 }
 
@@ -209,11 +207,11 @@ void frmEvent::cmdOK_Click()
             FirstFreeDate(g.ProjectDb, *date, e.Id);
         }
         const bool advanced = !(*date == typed);
-        g.EventDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
+        mDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
         e.EventDate = date;
         // What the user wrote in "Displayed as" wins; a new or advanced date otherwise shows as the
         // program writes it.
-        if (!advanced && (mDateStrEdited || !g.EventDateChanged))
+        if (!advanced && (mDateStrEdited || !mDateChanged))
             e.EventDateStr = txtDateStr->text();
         else
             e.EventDateStr = date->Render();
@@ -223,15 +221,12 @@ void frmEvent::cmdOK_Click()
         e.Places = txtWhere->text();
         e.Sources = txtSource->text();
         e.Keywords = txtKeyword->text();
-        if (store ? !store(e) : e.Save() == -1) {
-            g.DialogResult = -1;
+        if (store ? !store(e) : e.Save() == -1)
             return;
-        }
     } catch (const StoreError &err) {
         mDialogs.message(this, err.text());
         return;
     }
-    g.DialogResult = 0;
     accept();
 }
 

@@ -48,6 +48,9 @@ public:
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 
+    // Whether the last Save and Exit changed the event's date or era.
+    bool dateChanged() const { return mDateChanged; }
+
 public slots:
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -63,6 +66,7 @@ private:
     UserDialogs &mDialogs;
     // The user wrote "Displayed as" by hand since the date was last typed.
     bool mDateStrEdited = false;
+    bool mDateChanged = false;
 };
 
 } // namespace qm

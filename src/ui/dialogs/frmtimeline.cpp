@@ -21,7 +21,6 @@ frmTimeLine::frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent
 {
     setObjectName(QStringLiteral("frmTimeLine"));
     setWindowTitle(tr("Timeline"));
-    g.DialogResult = -1;
 
     txtName = new QLineEdit(g.CurTimeLine->Name, this);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -74,7 +73,6 @@ void frmTimeLine::cmdOK_Click()
         mDialogs.message(this, e.text());
         return;
     }
-    g.DialogResult = 0;
     accept();
 }
 

@@ -311,7 +311,7 @@ void frmMain::applyState()
 void frmMain::mnuToolsManage_Click()
 {
     guarded([this] {
-        frmManage manage(g, mDialogs, this);
+        frmManage manage(g, mSession, mDialogs, this);
         manage.exec();
     });
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/windowsession.h"
 #include "menustate.h"
 
 #include <QMainWindow>
@@ -138,6 +139,8 @@ public:
     bool closeCaptureWindow();
     // The event picture chooser while it is open.
     frmSelectImage *pictureChooser() const;
+    // What the windows share: the clipboards, the text last searched for, the manager's element type.
+    WindowSession &session() { return mSession; }
 
 public slots:
     void mnuFileNew_Click();
@@ -214,7 +217,7 @@ private:
     bool storeEvent(CommandGroup &group, clEvent &e, bool *dateChanged = nullptr);
     // Places the event's box on the timeline shown (again, where it had one) as part of the group, and
     // commits the group. A failed placement is taken back and reported; the rest of the group stays.
-    void placeInGroup(CommandGroup &group, qint32 id, const QString &name, bool again);
+    void placeInGroup(CommandGroup &group, qint32 id, QString name, bool again);
     // The list and the canvas follow timelines made, changed or deleted by a step.
     void timelinesChanged(qint32 show);
     // The paste entries follow what the clipboards hold.
@@ -236,6 +239,7 @@ private:
 
     Globals &g;
     UserDialogs &mDialogs;
+    WindowSession mSession;
     MenuState mState;
     std::unique_ptr<FontTextMeasurer> mMeasurer;
     std::unique_ptr<TimelineCanvas> mCanvas;

@@ -182,7 +182,7 @@ bool frmMain::storeEvent(CommandGroup &group, clEvent &e, bool *dateChanged)
     return true;
 }
 
-void frmMain::placeInGroup(CommandGroup &group, qint32 id, const QString &name, bool again)
+void frmMain::placeInGroup(CommandGroup &group, qint32 id, QString name, bool again)
 {
     if (mState.timelineState() != MenuState::TimelineShown) {
         group.commit();

@@ -25,7 +25,7 @@ bool frmMain::closeCaptureWindow()
 void frmMain::mnuToolsCapture_Click()
 {
     if (!mCapture) {
-        mCapture = new frmText(g, mDialogs, this);
+        mCapture = new frmText(g, mSession, mDialogs, this);
         mCapture->setAttribute(Qt::WA_DeleteOnClose);
         CaptureTimeline timeline;
         timeline.insertCurrentEvent = [this] { return placeCurrentEvent(false); };

@@ -41,7 +41,8 @@ QString boxName(TimelineCanvas &canvas, qint32 id)
 
 void frmMain::refreshClipboards()
 {
-    mState.setClipboards(g.ClipFormat && !g.ClipFormat->TextFont.isEmpty(), !g.ClipImageName.isEmpty());
+    mState.setClipboards(mSession.ClipFormat && !mSession.ClipFormat->TextFont.isEmpty(),
+                         !mSession.ClipImageName.isEmpty());
     applyState();
 }
 
@@ -182,7 +183,7 @@ void frmMain::mnuEventCopyFormat_Click()
         // What the box shows now, in the file's terms (zoom 1).
         auto format = std::make_unique<clFormat>();
         format->GetFormat(g.ProjectDb, g.SelectedId, g.CurTimeLineId);
-        g.ClipFormat = std::move(format);
+        mSession.ClipFormat = std::move(format);
         refreshClipboards();
     });
 }
@@ -195,10 +196,10 @@ void frmMain::mnuEventCopyPicture_Click()
         const std::unique_ptr<clEvent> e = loadEventAside(g, g.SelectedId);
         if (e->Id != g.SelectedId)
             return;
-        g.ClipImageName = e->ImageName;
-        g.ClipImageSource = e->ImageSource;
+        mSession.ClipImageName = e->ImageName;
+        mSession.ClipImageSource = e->ImageSource;
         const CanvasBox *b = mCanvas->model().box(g.SelectedId);
-        g.ClipPicture = b ? b->picture.image : QImage();
+        mSession.ClipPicture = b ? b->picture.image : QImage();
         refreshClipboards();
     });
 }
@@ -206,10 +207,10 @@ void frmMain::mnuEventCopyPicture_Click()
 void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
 {
     guarded([this, &ids, &text] {
-        if (!g.ClipFormat || ids.empty())
+        if (!mSession.ClipFormat || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(g.History, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *g.ClipFormat, text));
+        pushCommand(g.History, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *mSession.ClipFormat, text));
         mView->refreshExtents();
     });
 }
@@ -217,11 +218,11 @@ void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
 void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 {
     guarded([this, &ids, &text] {
-        if (g.ClipImageName.isEmpty() || ids.empty())
+        if (mSession.ClipImageName.isEmpty() || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(g.History, std::make_unique<EventPictureCommand>(*mCanvas, ids, g.ClipImageSource, g.ClipImageName,
-                                                                     std::nullopt, text));
+        pushCommand(g.History, std::make_unique<EventPictureCommand>(*mCanvas, ids, mSession.ClipImageSource,
+                                                                     mSession.ClipImageName, std::nullopt, text));
         mView->refreshExtents();
     });
 }

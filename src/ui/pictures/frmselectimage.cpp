@@ -32,7 +32,6 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     setWindowTitle(QStringLiteral("Select picture"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    g.PictureChooserOpen = true;
 
     optStandard = new QRadioButton(QStringLiteral("Standard"), this);
     optStandard->setObjectName(QStringLiteral("optStandard"));
@@ -97,10 +96,7 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     runGuarded(mDialogs, this, [this] { LoadEvent(); });
 }
 
-frmSelectImage::~frmSelectImage()
-{
-    g.PictureChooserOpen = false;
-}
+frmSelectImage::~frmSelectImage() = default;
 
 void frmSelectImage::LoadEvent()
 {
@@ -155,7 +151,6 @@ void frmSelectImage::cmdSelect_Click()
             close();
             return;
         }
-        g.DialogResult = 0;
         PictureChoice choice;
         choice.eventId = mEventId;
         choice.source = mSource;
@@ -173,7 +168,6 @@ void frmSelectImage::cmdSelect_Click()
 
 void frmSelectImage::cmdCancel_Click()
 {
-    g.DialogResult = -1;
     close();
 }
 

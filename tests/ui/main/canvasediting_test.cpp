@@ -182,6 +182,21 @@ TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
     EXPECT_LT(box(first).picture.rect.left(), box(second).picture.rect.left());
     EXPECT_EQ(qm::loadEventAside(g, first)->Name, "Trebia");
     EXPECT_EQ(w->undoStack().index(), 3);
+
+    // An event deleted while its dialog is open is not stored again: the dialog says so and stays.
+    qmtest::onNextModal([this](QWidget *modal) {
+        auto *d = qobject_cast<qm::frmEvent *>(modal);
+        ASSERT_NE(d, nullptr);
+        qm::DeleteEventRow(g.ProjectDb, third);
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        EXPECT_TRUE(d->isVisible());
+        QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
+    });
+    w->selectBox(third);
+    w->mnuEventEdit_Click();
+    EXPECT_EQ(dialogs.messages.value(0), "The event \"Zama\" was deleted, so the changes cannot be stored");
+    EXPECT_FALSE(qm::eventExists(g.ProjectDb, third));
+    EXPECT_EQ(w->undoStack().index(), 3);
 }
 
 } // namespace
