@@ -21,8 +21,10 @@ SaveTimelineCommand::SaveTimelineCommand(TimelineCanvas &canvas, const clTimeLin
                                          TimelinesChanged changed)
     : CanvasCommand(canvas, timeline.Id, text), mRecord(timeline), mNew(timeline.Id <= 0), mChanged(std::move(changed))
 {
-    if (mNew)
+    if (mNew) {
+        mShownBefore = canvas.globals().CurTimeLineId;
         return;
+    }
     mBefore = StoredRows::read(db(), TimelineTable, QStringLiteral("Id = ?"), {timeline.Id});
     mFormatBefore = StoredRows::read(db(), FormatTable, DefaultFormatCondition, {timeline.Id});
 }
@@ -71,8 +73,14 @@ void SaveTimelineCommand::showRecord(bool afterRedo)
             layoutChanged();
         }
     }
-    if (mChanged)
-        mChanged(mNew && afterRedo ? mRecord.Id : 0);
+    if (!mChanged)
+        return;
+    if (mNew && afterRedo)
+        mChanged(mRecord.Id);
+    else if (mNew && gl.CurTimeLineId == mRecord.Id)
+        mChanged(mShownBefore);
+    else
+        mChanged(0);
 }
 
 DeleteTimelineCommand::DeleteTimelineCommand(TimelineCanvas &canvas, qint32 timelineId, const QString &text,

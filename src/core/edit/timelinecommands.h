@@ -16,7 +16,8 @@ using TimelinesChanged = std::function<void(qint32 show)>;
 
 // A timeline as the timeline dialog stores it, new (Timelines > New) or changed: its name,
 // description, titles, backdrop and default format. Undo puts its rows back as they were and takes
-// a new timeline out of the project; redo brings it back with the same id.
+// a new timeline out of the project (the window goes back to the timeline it showed before); redo
+// brings it back with the same id.
 class SaveTimelineCommand : public CanvasCommand
 {
 public:
@@ -35,6 +36,8 @@ private:
     clTimeLine mRecord;
     bool mNew = false;
     bool mFirst = true;
+    // The timeline shown when a new one was made: undoing the new one shows it again.
+    qint32 mShownBefore = 0;
     StoredRows mBefore;
     StoredRows mFormatBefore;
     StoredRows mAfter;
