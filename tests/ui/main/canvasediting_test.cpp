@@ -6,6 +6,7 @@
 #include "main/inplaceeditor.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
+#include "store/sqlquery.h"
 #include "ui/mainwindow.h"
 
 #include <QAction>
@@ -77,6 +78,21 @@ TEST_F(CanvasEditing, ADragIsOneStepThatTheEditMenuUndoesAndRedoes)
     w->mnuEditUndo->trigger();
     EXPECT_FALSE(w->canvas().IsOnCanvas(third));
     EXPECT_FALSE(w->mnuEventEdit->isEnabled() && g.SelectedId == third);
+}
+
+TEST_F(CanvasEditing, ANewEventWhoseBoxCannotBePlacedIsKeptAndTheMessageSaysSo)
+{
+    qm::execSql(g.ProjectDb, "CREATE TRIGGER refuse BEFORE INSERT ON TimeLineEvent "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    const qint32 id = newEvent("Ilipa", "6/1/206 BC");
+    EXPECT_TRUE(dialogs.messages.value(0).startsWith(
+        "The event \"Ilipa\" was stored, but its box could not be placed on the timeline"));
+    EXPECT_TRUE(dialogs.messages.value(0).contains("disk full"));
+    EXPECT_TRUE(qm::eventExists(g.ProjectDb, id));
+    EXPECT_FALSE(w->canvas().IsOnCanvas(id));
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo new event Ilipa");
+    w->mnuEditUndo->trigger();
+    EXPECT_FALSE(qm::eventExists(g.ProjectDb, id));
 }
 
 TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
