@@ -66,19 +66,20 @@ void PasteFormatCommand::showFormats()
 
 EventPictureCommand::EventPictureCommand(TimelineCanvas &canvas, std::vector<qint32> ids, const QString &source,
                                          const QString &name, std::optional<PictureLook> look, const QString &text)
-    : CanvasCommand(canvas, canvas.globals().CurTimeLineId, text), mIds(std::move(ids)), mSource(source), mName(name),
-      mLook(look)
+    : CanvasCommand(canvas, canvas.globals().CurTimeLineId, text), mSource(source), mName(name), mLook(look)
 {
-    for (const qint32 id : mIds) {
+    for (const qint32 id : ids) {
         Before b;
         b.id = id;
         SqlQuery q(db(), QStringLiteral("SELECT ImageSource, ImageName FROM Event WHERE Id = ?"));
         q.bind(id).exec();
-        if (q.next()) {
-            b.source = q.value(0);
-            b.name = q.value(1);
-        }
+        // An event deleted while a window still named it gets nothing: no format row for a dead id.
+        if (!q.next())
+            continue;
+        b.source = q.value(0);
+        b.name = q.value(1);
         q.finish();
+        mIds.push_back(id);
         if (mLook)
             b.format = StoredRows::read(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), id});
         mBefore.push_back(std::move(b));
@@ -87,6 +88,10 @@ EventPictureCommand::EventPictureCommand(TimelineCanvas &canvas, std::vector<qin
 
 void EventPictureCommand::redo()
 {
+    if (mIds.empty()) {
+        setObsolete(true);
+        return;
+    }
     TransactionGuard guard(db());
     for (const qint32 id : mIds) {
         execSql(db(), QStringLiteral("UPDATE Event SET ImageSource = ?, ImageName = ? WHERE Id = ?"),

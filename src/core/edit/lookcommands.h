@@ -39,7 +39,8 @@ struct PictureLook
 };
 
 // One picture given to events (the picture chooser, Paste picture, Paste picture to all), with its
-// size on the timeline when the chooser set one. Undo gives each event its old picture back.
+// size on the timeline when the chooser set one. Undo gives each event its old picture back. Events
+// that no longer exist are left out; with none left, the command does nothing and is dropped.
 class EventPictureCommand : public CanvasCommand
 {
 public:

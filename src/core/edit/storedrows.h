@@ -24,6 +24,8 @@ public:
     // Replaces the rows that meet the condition by the kept ones; inside the caller's transaction.
     void restore(ProjectDatabase &db) const;
     bool isEmpty() const { return mRows.isEmpty(); }
+    // Whether both hold the same rows with the same values.
+    bool sameRows(const StoredRows &other) const { return mRows == other.mRows; }
     qsizetype size() const { return mRows.size(); }
 
 private:

@@ -170,6 +170,13 @@ void DeleteEventRow(ProjectDatabase &db, qint32 id)
     guard.commit();
 }
 
+bool eventExists(ProjectDatabase &db, qint32 id)
+{
+    SqlQuery q(db, QStringLiteral("SELECT 1 FROM Event WHERE Id = ?"));
+    q.bind(id).exec();
+    return q.next();
+}
+
 QList<qint32> eventIdsByDate(ProjectDatabase &db)
 {
     SqlQuery q(db, QStringLiteral("SELECT Id FROM Event ORDER BY EventEra, EventDate, Id"));

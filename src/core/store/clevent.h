@@ -59,6 +59,8 @@ private:
 
 // Deletes the event and the rows that name it: its element links, placements and formats.
 void DeleteEventRow(ProjectDatabase &db, qint32 id);
+// Whether the project has an event with that Id (a window may have kept one open that was deleted).
+bool eventExists(ProjectDatabase &db, qint32 id);
 // The Ids of all events in chronological order: by era code, then by date.
 QList<qint32> eventIdsByDate(ProjectDatabase &db);
 

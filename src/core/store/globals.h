@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QImage>
 #include <QString>
+#include <QUndoStack>
 
 #include <array>
 #include <functional>
@@ -34,6 +35,9 @@ public:
     QString ProjectPath;
     QString ProjectFolder;
     std::array<QString, 5> RecentPaths;
+    // The changes made to the open project, one step each, for undo and redo. It lives with the
+    // project, not with a window: closing the project empties it, and nothing else does.
+    QUndoStack History;
 
     std::unique_ptr<clTimeLine> CurTimeLine;
     qint32 CurTimeLineId = 0;
@@ -45,23 +49,6 @@ public:
     double Zoom = 1.0;
     int MinDist = 100;
     bool AdvanceDate = true;
-    qint16 DialogResult = -1;
-    // Whether the last save of the event dialog changed the event's date or era.
-    bool EventDateChanged = false;
-    // The element picker's names: those to tick going in, the ticked ones coming out.
-    QString SelectedElements;
-    // The element type the element manager shows; it keeps it from one opening to the next.
-    QString ManageElementType;
-    // The text last searched for in the capture window; it outlives the window.
-    QString FindText;
-    // The clipboards of the event menu: a box's format, and a box's picture with the names that
-    // find it again in its library ("" when nothing was copied).
-    std::unique_ptr<clFormat> ClipFormat;
-    QImage ClipPicture;
-    QString ClipImageName;
-    QString ClipImageSource;
-    // True while the event picture chooser is open: selecting another box makes it follow.
-    bool PictureChooserOpen = false;
 
     // Asked by clEvent::Save when another event (clashId, followed by nextId or 0) has the date of the
     // event `name`: false when the user gave up saving, true when the corrected date is in NewEventDate.

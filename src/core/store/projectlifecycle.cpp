@@ -42,6 +42,8 @@ OpenOutcome openProjectStore(Globals &g, bool isNew)
 
 void closeProjectStore(Globals &g)
 {
+    // The steps belong to this project's file.
+    g.History.clear();
     if (!g.ProjectDb.isOpen())
         return;
     mdlParms::ProjectParameters parms;

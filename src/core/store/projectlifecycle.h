@@ -18,8 +18,8 @@ struct OpenOutcome
 // missing, opens the database, gives a new project its first timeline and reads the parameters.
 // Throws NotAProjectError (nothing written) when the file is not a project.
 OpenOutcome openProjectStore(Globals &g, bool isNew);
-// Stores the parameters and closes the project; does nothing when none is open. The project is
-// closed even when the parameters cannot be written (the error is raised afterwards).
+// Stores the parameters, empties the undo history and closes the project; does nothing when none is open. The project
+// is closed even when the parameters cannot be written (the error is raised afterwards).
 void closeProjectStore(Globals &g);
 // g.ProjectPath and g.ProjectFolder for a project file.
 void setProjectPath(Globals &g, const QString &path);

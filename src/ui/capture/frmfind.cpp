@@ -3,6 +3,7 @@
 #include "frmfind.h"
 
 #include "capture/textsearch.h"
+#include "common/windowsession.h"
 #include "frmtext.h"
 #include "store/globals.h"
 
@@ -72,14 +73,14 @@ frmFind::frmFind(Globals &globals, frmText &owner, QWidget *parent) : QDialog(pa
 
 void frmFind::Form_Load()
 {
-    txtFind->setText(g.FindText);
+    txtFind->setText(mOwner.windowSession().FindText);
     txtFind->selectAll();
     txtFind->setFocus();
 }
 
 void frmFind::cmdFind_Click()
 {
-    g.FindText = txtFind->text();
+    mOwner.windowSession().FindText = txtFind->text();
     mOwner.SearchText(chkMatchCase->isChecked(), chkWholeWord->isChecked());
 }
 

@@ -30,8 +30,8 @@
 
 namespace qm {
 
-frmText::frmText(Globals &globals, UserDialogs &dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window), g(globals), mDialogs(dialogs), mSession(globals)
+frmText::frmText(Globals &globals, WindowSession &windows, UserDialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), g(globals), mWindows(windows), mDialogs(dialogs), mSession(globals)
 {
     setObjectName(QStringLiteral("frmText"));
     setWindowTitle(QStringLiteral("Capture events[*]"));

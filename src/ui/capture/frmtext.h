@@ -27,6 +27,7 @@ namespace qm {
 class Globals;
 class PaneMarks;
 class UserDialogs;
+class WindowSession;
 
 // The capture window: a document in a text pane whose dates are found, shown one at a time with the
 // sentence, paragraph and known names around them, and accepted as events of the project.
@@ -34,12 +35,14 @@ class frmText : public QWidget
 {
     Q_OBJECT
 public:
-    frmText(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+    frmText(Globals &globals, WindowSession &windows, UserDialogs &dialogs, QWidget *parent = nullptr);
     ~frmText() override;
 
     // How accepted events reach the timeline the main window shows.
     void setTimeline(const CaptureTimeline &timeline) { mSession.timeline = timeline; }
     CaptureSession &session() { return mSession; }
+    // What the windows share, such as the text last searched for.
+    WindowSession &windowSession() { return mWindows; }
 
     void ScanDates();
     void ShowFoundDate(int index);
@@ -140,6 +143,7 @@ private:
     void guarded(const std::function<void()> &command);
 
     Globals &g;
+    WindowSession &mWindows;
     UserDialogs &mDialogs;
     CaptureSession mSession;
     QPointer<frmFind> mFind;

@@ -6,6 +6,7 @@
 #include "capture/capturedocument.h"
 #include "capture/textsearch.h"
 #include "common/userdialogs.h"
+#include "common/windowsession.h"
 #include "frmfind.h"
 #include "panemarks.h"
 #include "store/globals.h"
@@ -152,7 +153,7 @@ void frmText::showFind()
     // Line breaks as the searched plain text has them, so that a selection of two lines is found again.
     const QString selection = selectedText();
     if (!selection.isEmpty())
-        g.FindText = selection;
+        mWindows.FindText = selection;
     if (!mFind) {
         mFind = new frmFind(g, *this, this);
         mFind->setAttribute(Qt::WA_DeleteOnClose);
@@ -165,7 +166,7 @@ void frmText::showFind()
 
 bool frmText::SearchText(bool matchCase, bool wholeWord)
 {
-    const QString &what = g.FindText;
+    const QString &what = mWindows.FindText;
     if (what.isEmpty())
         return false;
     const FindOptions options{matchCase, wholeWord};

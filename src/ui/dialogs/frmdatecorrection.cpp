@@ -38,7 +38,6 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
 {
     setObjectName(QStringLiteral("frmDateCorrection"));
     setWindowTitle(QStringLiteral("Date correction"));
-    g.DialogResult = -1;
 
     txtName1 = readOnlyField(this, "txtName1");
     txtDate1 = readOnlyField(this, "txtDate1");
@@ -139,7 +138,6 @@ void frmDateCorrection::cmdAccept_Click()
         return;
     }
     *g.workingDate() = chosen;
-    g.DialogResult = 0;
     accept();
 }
 
@@ -154,8 +152,7 @@ void installDateCorrection(Globals &g, UserDialogs &dialogs, QWidget *parent)
     g.DateCorrection = [&g, &dialogs, owner](const QString &name, qint32 clashId, qint32 nextId) {
         QWidget *active = QApplication::activeModalWidget();
         frmDateCorrection dialog(g, dialogs, name, clashId, nextId, active ? active : owner.data());
-        dialog.exec();
-        return g.DialogResult == 0;
+        return dialog.exec() == QDialog::Accepted;
     };
 }
 

@@ -33,7 +33,6 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEvent"));
     setWindowTitle(QStringLiteral("Event"));
-    g.DialogResult = -1;
 
     auto field = [this](const char *name) {
         auto *f = new QLineEdit(this);
@@ -170,10 +169,9 @@ void frmEvent::chkAdvance_Click()
 void frmEvent::selectElements(const QString &type, QLineEdit *field)
 {
     runGuarded(mDialogs, this, [&] {
-        g.SelectedElements = field->text();
-        frmSelectElements picker(g, type, this);
+        frmSelectElements picker(g, type, field->text(), this);
         picker.exec();
-        field->setText(g.SelectedElements);
+        field->setText(picker.selectedElements());
     });
 }
 
@@ -216,7 +214,7 @@ void frmEvent::cmdOK_Click()
             if (move == DateMove::NextMinute)
                 mDialogs.message(this, dateMoveNote(move, typed, *date, g.dateOrder));
         }
-        g.EventDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
+        mDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
         e.EventDate = date;
         // The shown text is the history, saved exactly as the dialog shows it; the stored day only orders.
         e.EventDateStr = txtDateStr->text().trimmed().isEmpty() ? txtDate->text().trimmed() : txtDateStr->text();
@@ -226,15 +224,12 @@ void frmEvent::cmdOK_Click()
         e.Places = txtWhere->text();
         e.Sources = txtSource->text();
         e.Keywords = txtKeyword->text();
-        if (e.Save() == -1) {
-            g.DialogResult = -1;
+        if (store ? !store(e) : e.Save() == -1)
             return;
-        }
     } catch (const StoreError &err) {
         mDialogs.message(this, err.text());
         return;
     }
-    g.DialogResult = 0;
     accept();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -13,6 +15,7 @@ class QPushButton;
 namespace qm {
 
 class Globals;
+class clEvent;
 class UserDialogs;
 
 // Enters a new event or edits one: checks the name and the date, refuses or advances a date another
@@ -22,6 +25,10 @@ class frmEvent : public QDialog
     Q_OBJECT
 public:
     frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+
+    // Stores the event the dialog filled in; false (the dialog stays open) when it was not stored,
+    // as when the user gave up on a date another event has. Unset, the dialog saves the record itself.
+    std::function<bool(clEvent &)> store;
 
     QLineEdit *txtName = nullptr;
     QLabel *lblNumChr = nullptr;
@@ -41,6 +48,9 @@ public:
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 
+    // Whether the last Save and Exit changed the event's date or era.
+    bool dateChanged() const { return mDateChanged; }
+
 public slots:
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -58,6 +68,7 @@ private:
     bool mDateStrEdited = false;
     // The date as the dialog showed it: left alone, the stored date stays as it is.
     QString mShownDate;
+    bool mDateChanged = false;
 };
 
 } // namespace qm

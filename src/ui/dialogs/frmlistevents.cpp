@@ -215,10 +215,9 @@ void frmListEvents::txtDateTo_LostFocus()
 void frmListEvents::selectElementsFor(const QString &type, QLineEdit *field, QCheckBox *check)
 {
     runGuarded(mDialogs, this, [&] {
-        g.SelectedElements = field->text();
-        frmSelectElements picker(g, type, this);
+        frmSelectElements picker(g, type, field->text(), this);
         picker.exec();
-        field->setText(g.SelectedElements);
+        field->setText(picker.selectedElements());
         check->setChecked(true);
     });
 }

@@ -4,6 +4,7 @@
 
 #include "common/guarded.h"
 #include "common/userdialogs.h"
+#include "common/windowsession.h"
 #include "frmselectelements.h"
 #include "store/elements.h"
 #include "store/globals.h"
@@ -24,8 +25,8 @@ const QStringList TypeLetters = {QStringLiteral("A"), QStringLiteral("P"), QStri
 
 } // namespace
 
-frmManage::frmManage(Globals &globals, UserDialogs &dialogs, QWidget *parent)
-    : QDialog(parent), g(globals), mDialogs(dialogs)
+frmManage::frmManage(Globals &globals, WindowSession &windows, UserDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), g(globals), mWindows(windows), mDialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmManage"));
     setWindowTitle(QStringLiteral("Manage elements"));
@@ -66,9 +67,9 @@ frmManage::frmManage(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     layout->addLayout(buttonRow);
     resize(380, 480);
 
-    if (g.ManageElementType.isEmpty())
-        g.ManageElementType = QStringLiteral("A");
-    tabs->setCurrentIndex(std::max<qsizetype>(0, TypeLetters.indexOf(g.ManageElementType)));
+    if (mWindows.ManageElementType.isEmpty())
+        mWindows.ManageElementType = QStringLiteral("A");
+    tabs->setCurrentIndex(std::max<qsizetype>(0, TypeLetters.indexOf(mWindows.ManageElementType)));
     reload();
 
     connect(tabs, &QTabBar::currentChanged, this, &frmManage::tabs_Click);
@@ -84,7 +85,7 @@ frmManage::frmManage(Globals &globals, UserDialogs &dialogs, QWidget *parent)
 void frmManage::reload()
 {
     mLoading = true;
-    LoadElementList(g, lv, g.ManageElementType, false);
+    LoadElementList(g, lv, mWindows.ManageElementType, false, {});
     for (int i = 0; i < lv->count(); ++i)
         lv->item(i)->setFlags(lv->item(i)->flags() | Qt::ItemIsEditable);
     SelectedName.clear();
@@ -94,7 +95,7 @@ void frmManage::reload()
 void frmManage::tabs_Click(int index)
 {
     runGuarded(mDialogs, this, [this, index] {
-        g.ManageElementType = TypeLetters.value(index, QStringLiteral("A"));
+        mWindows.ManageElementType = TypeLetters.value(index, QStringLiteral("A"));
         reload();
     });
 }
@@ -126,7 +127,7 @@ void frmManage::cmdAdd_Click()
             return;
         }
         txtAdd->clear();
-        if (addElement(g.ProjectDb, g.ManageElementType, name)) {
+        if (addElement(g.ProjectDb, mWindows.ManageElementType, name)) {
             mLoading = true;
             auto *item = new QListWidgetItem(name, lv);
             item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -141,7 +142,7 @@ void frmManage::cmdDelete_Click()
         const QList<QListWidgetItem *> items = lv->selectedItems();
         QStringList used;
         for (const QListWidgetItem *item : items) {
-            if (const int n = eventsUsingElement(g.ProjectDb, g.ManageElementType, item->text()); n > 0)
+            if (const int n = eventsUsingElement(g.ProjectDb, mWindows.ManageElementType, item->text()); n > 0)
                 used << QStringLiteral("\"%1\" is used by %2 event(s)").arg(item->text()).arg(n);
         }
         if (!used.isEmpty() &&
@@ -150,7 +151,7 @@ void frmManage::cmdDelete_Click()
                                QStringLiteral("Delete warning")))
             return;
         for (QListWidgetItem *item : items) {
-            deleteElement(g.ProjectDb, g.ManageElementType, item->text());
+            deleteElement(g.ProjectDb, mWindows.ManageElementType, item->text());
             delete item;
         }
         SelectedName.clear();
@@ -184,12 +185,12 @@ void frmManage::lv_AfterLabelEdit(QListWidgetItem *item)
         }
         // Two elements that only differ in case would be one for every other part of the program.
         if (!textrule::sameName(newName, oldName) &&
-            elementsOfType(g.ProjectDb, g.ManageElementType).contains(newName, Qt::CaseInsensitive)) {
+            elementsOfType(g.ProjectDb, mWindows.ManageElementType).contains(newName, Qt::CaseInsensitive)) {
             restore();
             mDialogs.message(this, tr("There is already an element named \"%1\".").arg(newName));
             return;
         }
-        renameElement(g.ProjectDb, g.ManageElementType, oldName, newName);
+        renameElement(g.ProjectDb, mWindows.ManageElementType, oldName, newName);
         SelectedName = newName;
         if (item->text() != newName) {
             mLoading = true;

@@ -14,13 +14,14 @@ namespace qm {
 
 class Globals;
 class UserDialogs;
+class WindowSession;
 
 // Adds, renames and deletes the actors, places, sources and keywords of the project.
 class frmManage : public QDialog
 {
     Q_OBJECT
 public:
-    frmManage(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+    frmManage(Globals &globals, WindowSession &windows, UserDialogs &dialogs, QWidget *parent = nullptr);
 
     QString SelectedName;
     QTabBar *tabs = nullptr;
@@ -41,6 +42,7 @@ private:
     void reload();
 
     Globals &g;
+    WindowSession &mWindows;
     UserDialogs &mDialogs;
     bool mLoading = false;
 };

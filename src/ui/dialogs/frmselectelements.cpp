@@ -16,9 +16,9 @@
 
 namespace qm {
 
-void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bool checkable)
+void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bool checkable, const QString &tickNames)
 {
-    const QStringList toTick = SplitElements(g.SelectedElements);
+    const QStringList toTick = SplitElements(tickNames);
     lv->clear();
     const QStringList names = elementsOfType(g.ProjectDb, elementType);
     for (const QString &name : names) {
@@ -52,8 +52,9 @@ void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bo
     }
 }
 
-frmSelectElements::frmSelectElements(Globals &globals, const QString &elementType, QWidget *parent)
-    : QDialog(parent), ElementType(elementType), g(globals)
+frmSelectElements::frmSelectElements(Globals &globals, const QString &elementType, const QString &names,
+                                     QWidget *parent)
+    : QDialog(parent), ElementType(elementType), g(globals), mSelected(names)
 {
     setObjectName(QStringLiteral("frmSelectElements"));
     setWindowTitle(QStringLiteral("Element selection: ") + elementTypeWord(ElementType));
@@ -75,7 +76,7 @@ frmSelectElements::frmSelectElements(Globals &globals, const QString &elementTyp
     layout->addWidget(buttons);
     resize(340, 420);
 
-    LoadElementList(g, lv, ElementType, true);
+    LoadElementList(g, lv, ElementType, true, mSelected);
 }
 
 void frmSelectElements::cmdInclude_Click()
@@ -85,7 +86,7 @@ void frmSelectElements::cmdInclude_Click()
         if (lv->item(i)->checkState() == Qt::Checked)
             ticked << lv->item(i)->text();
     }
-    g.SelectedElements = ticked.join(u',');
+    mSelected = ticked.join(u',');
     accept();
 }
 

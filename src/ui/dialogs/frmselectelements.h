@@ -11,13 +11,16 @@ namespace qm {
 
 class Globals;
 
-// Lists every element of one type with tick boxes and hands the ticked names back through
-// Globals::SelectedElements.
+// Lists every element of one type with tick boxes, the given names ticked, and hands back the
+// names ticked when Include was pressed.
 class frmSelectElements : public QDialog
 {
     Q_OBJECT
 public:
-    frmSelectElements(Globals &globals, const QString &elementType, QWidget *parent = nullptr);
+    frmSelectElements(Globals &globals, const QString &elementType, const QString &names, QWidget *parent = nullptr);
+
+    // The ticked names, comma-separated, after Include; the names given otherwise.
+    QString selectedElements() const { return mSelected; }
 
     QString ElementType;
     QListWidget *lv = nullptr;
@@ -30,10 +33,11 @@ public slots:
 
 private:
     Globals &g;
+    QString mSelected;
 };
 
-// Fills a list with the elements of a type, ticking those named in SelectedElements (when the rows
-// are checkable). Shared by the picker and the element manager.
-void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bool checkable);
+// Fills a list with the elements of a type, ticking those named in `toTick` (when the rows are
+// checkable). Shared by the picker and the element manager.
+void LoadElementList(Globals &g, QListWidget *lv, const QString &elementType, bool checkable, const QString &toTick);
 
 } // namespace qm

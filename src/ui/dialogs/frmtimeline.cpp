@@ -21,7 +21,6 @@ frmTimeLine::frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent
 {
     setObjectName(QStringLiteral("frmTimeLine"));
     setWindowTitle(tr("Timeline"));
-    g.DialogResult = -1;
 
     txtName = new QLineEdit(g.CurTimeLine->Name, this);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -67,16 +66,22 @@ void frmTimeLine::cmdOK_Click()
                                                   "Please specify another name."));
             return;
         }
-        g.CurTimeLine->Name = name;
-        g.CurTimeLine->Description = txtDescription->toPlainText();
-        g.CurTimeLine->LabelCaption = txtTitle->text();
-        g.CurTimeLine->SubCaption = txtSubtitle->text();
-        g.CurTimeLine->Save();
+        clTimeLine edited = *g.CurTimeLine;
+        edited.Name = name;
+        edited.Description = txtDescription->toPlainText();
+        edited.LabelCaption = txtTitle->text();
+        edited.SubCaption = txtSubtitle->text();
+        if (store) {
+            if (!store(edited))
+                return;
+        } else {
+            edited.Save();
+            *g.CurTimeLine = edited;
+        }
     } catch (const StoreError &e) {
         mDialogs.message(this, e.text());
         return;
     }
-    g.DialogResult = 0;
     accept();
 }
 

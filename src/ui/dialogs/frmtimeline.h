@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -11,6 +13,7 @@ class QPushButton;
 namespace qm {
 
 class Globals;
+class clTimeLine;
 class UserDialogs;
 
 // Names, describes and titles the current timeline; refuses a name another timeline already has.
@@ -19,6 +22,10 @@ class frmTimeLine : public QDialog
     Q_OBJECT
 public:
     frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent = nullptr);
+
+    // Stores the record as the dialog filled it in; false keeps the dialog open. Unset, the dialog
+    // saves the record itself.
+    std::function<bool(clTimeLine &)> store;
 
     QLineEdit *txtName = nullptr;
     QPlainTextEdit *txtDescription = nullptr;

@@ -47,6 +47,13 @@ frmMain::~frmMain()
     delete mCentral;
     // The correction dialog would be shown with this window's dialogs, which go with it.
     g.DateCorrection = nullptr;
+    // The steps show their changes on this window's canvas, which goes with it.
+    g.History.clear();
+}
+
+QUndoStack &frmMain::undoStack()
+{
+    return g.History;
 }
 
 void frmMain::guarded(const std::function<void()> &command)
@@ -305,7 +312,7 @@ void frmMain::applyState()
 void frmMain::mnuToolsManage_Click()
 {
     guarded([this] {
-        frmManage manage(g, mDialogs, this);
+        frmManage manage(g, mSession, mDialogs, this);
         manage.exec();
     });
 }

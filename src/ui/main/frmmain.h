@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/windowsession.h"
 #include "menustate.h"
 
 #include <QMainWindow>
@@ -27,6 +28,8 @@ class QUndoStack;
 namespace qm {
 
 class CanvasMouse;
+class CommandGroup;
+class clEvent;
 class CanvasView;
 class FontTextMeasurer;
 struct ExportOptions;
@@ -124,8 +127,8 @@ public:
     QTimer *tmrUnload = nullptr;
 
     TimelineCanvas &canvas() { return *mCanvas; }
-    // The changes made on the canvas, one step each; emptied when the project closes.
-    QUndoStack &undoStack() { return *mUndo; }
+    // The open project's history of changes (it lives with the project, see Globals::History).
+    QUndoStack &undoStack();
     InPlaceEditor &editor() { return *mEditor; }
     // The printer that printing, the preview and the page grid use; it keeps the choices of the
     // last print dialog.
@@ -145,6 +148,8 @@ public:
     bool closeCaptureWindow();
     // The event picture chooser while it is open.
     frmSelectImage *pictureChooser() const;
+    // What the windows share: the clipboards, the text last searched for, the manager's element type.
+    WindowSession &session() { return mSession; }
 
 public slots:
     void mnuFileNew_Click();
@@ -217,8 +222,14 @@ private:
     void showBox(qint32 id);
     // Places g.CurEvent on the timeline shown as one undoable step; false when nothing was placed.
     bool placeCurrentEvent(bool newEvent);
-    // The undo history no longer matches the file once something changed it outside the stack.
-    void forgetHistory();
+    // Stores what the event dialog filled in as a command of the group; false when the user gave up
+    // on a clashing date. `dateChanged` learns whether the stored date moved.
+    bool storeEvent(CommandGroup &group, clEvent &e, bool *dateChanged = nullptr);
+    // Places the event's box on the timeline shown (again, where it had one) as part of the group, and
+    // commits the group. A failed placement is taken back and reported; the rest of the group stays.
+    void placeInGroup(CommandGroup &group, qint32 id, QString name, bool again);
+    // The list and the canvas follow timelines made, changed or deleted by a step.
+    void timelinesChanged(qint32 show);
     // The paste entries follow what the clipboards hold.
     void refreshClipboards();
     // "Color" or "Wall" pressed, as the shown timeline's backdrop is.
@@ -238,6 +249,7 @@ private:
 
     Globals &g;
     UserDialogs &mDialogs;
+    WindowSession mSession;
     MenuState mState;
     std::unique_ptr<FontTextMeasurer> mMeasurer;
     std::unique_ptr<TimelineCanvas> mCanvas;
@@ -246,7 +258,6 @@ private:
     QPointer<frmText> mCapture;
     QPointer<frmSelectImage> mPicture;
     QPointer<frmHelp> mHelp;
-    QUndoStack *mUndo = nullptr;
     InPlaceEditor *mEditor = nullptr;
     std::unique_ptr<CanvasMouse> mMouse;
     std::unique_ptr<QPrinter> mPrinter;

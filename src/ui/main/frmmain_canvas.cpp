@@ -7,6 +7,10 @@
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmevent.h"
+#include "edit/commandgroup.h"
+#include "edit/eventcommands.h"
+#include "edit/insertboxcommand.h"
+#include "edit/saveeventcommand.h"
 #include "inplaceeditor.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
@@ -14,6 +18,7 @@
 #include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
+#include "store/storeerror.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -113,12 +118,17 @@ void frmMain::mnuEventNew_Click()
     guarded([this] {
         if (g.CurTimeLineId == 0)
             return;
+        mEditor->commit();
         g.CurEvent = std::make_unique<clEvent>(g);
+        CommandGroup group(g.History, QString());
         frmEvent dialog(g, mDialogs, this);
+        dialog.store = [this, &group](clEvent &e) { return storeEvent(group, e); };
         dialog.exec();
-        if (g.DialogResult != 0)
+        if (group.isEmpty())
             return;
-        placeCurrentEvent(true);
+        const clEvent &stored = *g.CurEvent;
+        group.setText(tr("new event %1").arg(stored.Name));
+        placeInGroup(group, stored.Id, stored.Name, false);
     });
 }
 
@@ -133,28 +143,71 @@ void frmMain::editEvent(qint32 id)
     guarded([this, id] {
         if (id < 0)
             return;
+        mEditor->commit();
         g.CurEvent = std::make_unique<clEvent>(g);
         g.CurEvent->Id = id;
         g.CurEvent->Load();
+        CommandGroup group(g.History, QString());
+        bool dateChanged = false;
         frmEvent dialog(g, mDialogs, this);
+        dialog.store = [this, &group, &dateChanged](clEvent &e) { return storeEvent(group, e, &dateChanged); };
         dialog.exec();
-        if (g.DialogResult != 0)
+        if (group.isEmpty())
             return;
-        // The dialog changed the event outside the undo history, which no longer fits the file.
-        forgetHistory();
-        if (g.EventDateChanged) {
-            // Placing the box again moves it in one go; taking it off first could lose it on a failure.
-            mCanvas->InsertNewBox();
-        } else {
-            mCanvas->LoadUple(id, mCanvas->CurUple);
-            mCanvas->CurUple.ApplyEvent(*g.CurEvent);
-            mCanvas->CurUple.ApplyFormat(*g.CurFormat);
-            FitLabel(g, *mMeasurer, mCanvas->CurUple.NameLabel(), g.CurEvent->Name);
-            mCanvas->CurUple.MeasureLimits();
-        }
+        group.setText(tr("edit of %1").arg(g.CurEvent->Name));
+        if (dateChanged && mCanvas->IsOnCanvas(id))
+            placeInGroup(group, id, g.CurEvent->Name, true);
+        else
+            group.commit();
         mView->refreshExtents();
         showBox(id);
     });
+}
+
+bool frmMain::storeEvent(CommandGroup &group, clEvent &e, bool *dateChanged)
+{
+    auto save = std::make_unique<SaveEventCommand>(*mCanvas, e, QString());
+    const SaveEventCommand &done = *save;
+    if (!group.add(std::move(save)))
+        return false;
+    // A new event got its id, a clashing date was moved on: the dialog's record follows the file.
+    e.Id = done.event().Id;
+    e.EventDate = done.event().EventDate;
+    e.EventDateStr = done.event().EventDateStr;
+    if (dateChanged)
+        *dateChanged = done.dateChanged();
+    // Save and Exit with nothing changed leaves the history as it was.
+    if (!done.changedAnything())
+        group.rollback();
+    return true;
+}
+
+void frmMain::placeInGroup(CommandGroup &group, qint32 id, QString name, bool again)
+{
+    if (mState.timelineState() != MenuState::TimelineShown) {
+        group.commit();
+        return;
+    }
+    try {
+        // Its own group: a failed placement is taken back whole, and the box stays where it stood.
+        CommandGroup place(g.History, QString());
+        if (again)
+            place.add(
+                std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id}, QString()));
+        g.CurEvent = loadEventAside(g, id);
+        place.add(std::make_unique<InsertBoxCommand>(*mCanvas, false));
+        if (std::unique_ptr<QUndoCommand> placed = place.take())
+            group.add(std::move(placed));
+    } catch (const StoreError &e) {
+        // What the user typed is kept as a step of its own.
+        group.commit();
+        mView->refreshExtents();
+        throw StoreError(tr("The event \"%1\" was stored, but its box could not be placed on the timeline").arg(name),
+                         e.text());
+    }
+    group.commit();
+    mView->refreshExtents();
+    showBox(id);
 }
 
 void frmMain::mnuFormatZoomIn_Click()

@@ -29,22 +29,22 @@ bool frmMain::closeCaptureWindow()
 void frmMain::mnuToolsCapture_Click()
 {
     if (!mCapture) {
-        mCapture = new frmText(g, mDialogs, this);
+        mCapture = new frmText(g, mSession, mDialogs, this);
         mCapture->setAttribute(Qt::WA_DeleteOnClose);
         CaptureTimeline timeline;
         // A captured event is new: undoing its placement takes it out of the project too.
         timeline.insertCurrentEvent = [this] { return placeCurrentEvent(true); };
         timeline.eventMade = [this](qint32 id, const QString &name) {
-            pushCommand(*mUndo, std::make_unique<EventMadeCommand>(g.ProjectDb, id, name));
+            pushCommand(g.History, std::make_unique<EventMadeCommand>(g.ProjectDb, id, name));
         };
-        timeline.beginGroup = [this](const QString &text) { mUndo->beginMacro(text); };
+        timeline.beginGroup = [this](const QString &text) { g.History.beginMacro(text); };
         timeline.endGroup = [this](bool keep) {
-            mUndo->endMacro();
+            g.History.endMacro();
             if (keep)
                 return;
             // Nothing of the run is stored: the step goes without undoing what is not there.
-            const_cast<QUndoCommand *>(mUndo->command(mUndo->index() - 1))->setObsolete(true);
-            mUndo->undo();
+            const_cast<QUndoCommand *>(g.History.command(g.History.index() - 1))->setObsolete(true);
+            g.History.undo();
         };
         timeline.placed = [this] { mView->refreshExtents(); };
         timeline.reload = [this] {

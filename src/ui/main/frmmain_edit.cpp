@@ -12,6 +12,7 @@
 #include "inplaceeditor.h"
 #include "layout/canvasmouse.h"
 #include "layout/timelinecanvas.h"
+#include "pictures/frmselectimage.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/globals.h"
@@ -25,8 +26,7 @@ namespace qm {
 
 void frmMain::buildEditing()
 {
-    mUndo = new QUndoStack(this);
-    mUndo->setObjectName(QStringLiteral("mUndo"));
+    QUndoStack *history = &g.History;
     mMouse = std::make_unique<CanvasMouse>(*mCanvas);
 
     // Own entries rather than the stack's: a failed write is reported, not thrown through Qt.
@@ -36,14 +36,14 @@ void frmMain::buildEditing()
     mnuEditRedo = mnuEdit->addAction(tr("&Redo"), this, &frmMain::mnuEditRedo_Click);
     mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
     mnuEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    const auto captions = [this] {
-        mnuEditUndo->setEnabled(mUndo->canUndo());
-        mnuEditUndo->setText(mUndo->canUndo() ? tr("&Undo %1").arg(mUndo->undoText()) : tr("&Undo"));
-        mnuEditRedo->setEnabled(mUndo->canRedo());
-        mnuEditRedo->setText(mUndo->canRedo() ? tr("&Redo %1").arg(mUndo->redoText()) : tr("&Redo"));
+    const auto captions = [this, history] {
+        mnuEditUndo->setEnabled(history->canUndo());
+        mnuEditUndo->setText(history->canUndo() ? tr("&Undo %1").arg(history->undoText()) : tr("&Undo"));
+        mnuEditRedo->setEnabled(history->canRedo());
+        mnuEditRedo->setText(history->canRedo() ? tr("&Redo %1").arg(history->redoText()) : tr("&Redo"));
     };
-    connect(mUndo, &QUndoStack::indexChanged, this, captions);
-    connect(mUndo, &QUndoStack::cleanChanged, this, captions);
+    connect(history, &QUndoStack::indexChanged, this, captions);
+    connect(history, &QUndoStack::cleanChanged, this, captions);
     captions();
     mnuEdit->addSeparator();
     QAction *preferences = mnuEdit->addAction(tr("&Preferences…"), this, [this] {
@@ -51,7 +51,7 @@ void frmMain::buildEditing()
         dialog.exec();
     });
     preferences->setObjectName(QStringLiteral("mnuEditPreferences"));
-    connect(mUndo, &QUndoStack::indexChanged, this, [this] {
+    connect(history, &QUndoStack::indexChanged, this, [this] {
         // A step may have taken the selected box away, or moved the boxes.
         if (g.SelectedId < 0 || !mCanvas->IsOnCanvas(g.SelectedId)) {
             g.SelectedId = -1;
@@ -61,9 +61,12 @@ void frmMain::buildEditing()
         mView->refreshExtents();
         // A step may have changed the backdrop of the timeline shown.
         updateBackdropButtons();
+        // A window working on an event does not outlive it.
+        if (mPicture && mPicture->eventId() > 0 && !eventExists(g.ProjectDb, mPicture->eventId()))
+            mPicture->close();
     });
 
-    mEditor = new InPlaceEditor(*mCanvas, *mView, *mUndo, mDialogs, this);
+    mEditor = new InPlaceEditor(*mCanvas, *mView, *history, mDialogs, this);
     // The edit band goes in the first row, where there is room for its lists too.
     removeToolBarBreak(tbEvents);
     insertToolBar(tbEvents, mEditor->tbEdit);
@@ -80,7 +83,7 @@ void frmMain::mnuEditUndo_Click()
 {
     guarded([this] {
         mEditor->commit();
-        mUndo->undo();
+        g.History.undo();
     });
 }
 
@@ -88,13 +91,8 @@ void frmMain::mnuEditRedo_Click()
 {
     guarded([this] {
         mEditor->commit();
-        mUndo->redo();
+        g.History.redo();
     });
-}
-
-void frmMain::forgetHistory()
-{
-    mUndo->clear();
 }
 
 void frmMain::takeSelection()
@@ -140,8 +138,8 @@ void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
                 const QString name = g.CurEvent && g.CurEvent->Id == click.id ? g.CurEvent->Name
                                      : b                                      ? b->name.caption
                                                                               : QString();
-                pushCommand(*mUndo, std::make_unique<MoveBoxesCommand>(*mCanvas, g.CurTimeLineId, moveCaption(name),
-                                                                       std::move(click.moves)));
+                pushCommand(g.History, std::make_unique<MoveBoxesCommand>(*mCanvas, g.CurTimeLineId, moveCaption(name),
+                                                                          std::move(click.moves)));
             }
             mView->refreshExtents();
             break;
@@ -212,7 +210,7 @@ void frmMain::mnuFormatCompress2_Click()
         mEditor->commit();
         if (g.CurTimeLineId < 1 || mCanvas->model().boxCount() == 0)
             return;
-        pushCommand(*mUndo, std::make_unique<Compress2Command>(*mCanvas));
+        pushCommand(g.History, std::make_unique<Compress2Command>(*mCanvas));
         mView->hscrol->setValue(0);
         mView->refreshExtents();
     });
@@ -224,7 +222,7 @@ bool frmMain::placeCurrentEvent(bool newEvent)
         return false;
     const qint32 id = g.CurEvent->Id;
     mEditor->commit();
-    pushCommand(*mUndo, std::make_unique<InsertBoxCommand>(*mCanvas, newEvent));
+    pushCommand(g.History, std::make_unique<InsertBoxCommand>(*mCanvas, newEvent));
     if (!mCanvas->IsOnCanvas(id))
         return false;
     mView->refreshExtents();

@@ -7,6 +7,7 @@
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmlistevents.h"
+#include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
 #include "edit/lookcommands.h"
@@ -40,7 +41,8 @@ QString boxName(TimelineCanvas &canvas, qint32 id)
 
 void frmMain::refreshClipboards()
 {
-    mState.setClipboards(g.ClipFormat && !g.ClipFormat->TextFont.isEmpty(), !g.ClipImageName.isEmpty());
+    mState.setClipboards(mSession.ClipFormat && !mSession.ClipFormat->TextFont.isEmpty(),
+                         !mSession.ClipImageName.isEmpty());
     applyState();
 }
 
@@ -71,10 +73,10 @@ void frmMain::mnuEventSelectPicture_Click()
             mPicture->onSelect = [this](const PictureChoice &c) {
                 if (c.eventId <= 0 || mState.timelineState() != MenuState::TimelineShown)
                     return;
-                pushCommand(*mUndo, std::make_unique<EventPictureCommand>(
-                                        *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
-                                        PictureLook{c.width, c.height, c.lineVisible},
-                                        tr("picture of %1").arg(boxName(*mCanvas, c.eventId))));
+                pushCommand(g.History, std::make_unique<EventPictureCommand>(
+                                           *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
+                                           PictureLook{c.width, c.height, c.lineVisible},
+                                           tr("picture of %1").arg(boxName(*mCanvas, c.eventId))));
                 mView->refreshExtents();
             };
         }
@@ -99,7 +101,7 @@ void frmMain::mnuEventList_Click()
         mEditor->commit();
         frmListEvents list(g, mDialogs, this);
         list.deleteEvents = [this](const std::vector<qint32> &ids) {
-            pushCommand(*mUndo,
+            pushCommand(g.History,
                         std::make_unique<DeleteEventsCommand>(
                             *mCanvas, ids, tr("deletion of %n event(s)", nullptr, static_cast<int>(ids.size()))));
         };
@@ -125,19 +127,19 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
     }
     if (off.empty() && on.empty())
         return;
-    // One step, so that one Undo gives the timeline back as it was before the list opened.
-    mUndo->beginMacro(tr("choice of events"));
+    // One step, so that one Undo gives the timeline back as it was before the list opened; a failure
+    // half way takes back what was done, and the message says so.
     try {
-        if (!off.empty())
-            pushCommand(*mUndo, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, off, QString()));
-        if (!on.empty())
-            pushCommand(*mUndo, std::make_unique<InsertBoxCommand>(*mCanvas, on, QString()));
+        runGroup(g.History, tr("choice of events"), [&](CommandGroup &group) {
+            if (!off.empty())
+                group.add(std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, off, QString()));
+            if (!on.empty())
+                group.add(std::make_unique<InsertBoxCommand>(*mCanvas, on, QString()));
+        });
     } catch (...) {
-        mUndo->endMacro();
         mView->refreshExtents();
         throw;
     }
-    mUndo->endMacro();
     mView->refreshExtents();
 }
 
@@ -148,8 +150,9 @@ void frmMain::mnuEventExclude_Click()
         if (id < 0 || !mCanvas->IsOnCanvas(id))
             return;
         mEditor->commit();
-        pushCommand(*mUndo, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id},
-                                                                   tr("exclusion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History,
+                    std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id},
+                                                           tr("exclusion of %1").arg(boxName(*mCanvas, id))));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -163,8 +166,8 @@ void frmMain::mnuEventDelete_Click()
         mEditor->commit();
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
-        pushCommand(*mUndo, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
-                                                                  tr("deletion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
+                                                                     tr("deletion of %1").arg(boxName(*mCanvas, id))));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -178,7 +181,7 @@ void frmMain::mnuEventCopyFormat_Click()
         // What the box shows now, in the file's terms (zoom 1).
         auto format = std::make_unique<clFormat>();
         format->GetFormat(g.ProjectDb, g.SelectedId, g.CurTimeLineId);
-        g.ClipFormat = std::move(format);
+        mSession.ClipFormat = std::move(format);
         refreshClipboards();
     });
 }
@@ -191,10 +194,10 @@ void frmMain::mnuEventCopyPicture_Click()
         const std::unique_ptr<clEvent> e = loadEventAside(g, g.SelectedId);
         if (e->Id != g.SelectedId)
             return;
-        g.ClipImageName = e->ImageName;
-        g.ClipImageSource = e->ImageSource;
+        mSession.ClipImageName = e->ImageName;
+        mSession.ClipImageSource = e->ImageSource;
         const CanvasBox *b = mCanvas->model().box(g.SelectedId);
-        g.ClipPicture = b ? b->picture.image : QImage();
+        mSession.ClipPicture = b ? b->picture.image : QImage();
         refreshClipboards();
     });
 }
@@ -202,10 +205,10 @@ void frmMain::mnuEventCopyPicture_Click()
 void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
 {
     guarded([this, &ids, &text] {
-        if (!g.ClipFormat || ids.empty())
+        if (!mSession.ClipFormat || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(*mUndo, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *g.ClipFormat, text));
+        pushCommand(g.History, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *mSession.ClipFormat, text));
         mView->refreshExtents();
     });
 }
@@ -213,11 +216,11 @@ void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
 void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 {
     guarded([this, &ids, &text] {
-        if (g.ClipImageName.isEmpty() || ids.empty())
+        if (mSession.ClipImageName.isEmpty() || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(*mUndo, std::make_unique<EventPictureCommand>(*mCanvas, ids, g.ClipImageSource, g.ClipImageName,
-                                                                  std::nullopt, text));
+        pushCommand(g.History, std::make_unique<EventPictureCommand>(*mCanvas, ids, mSession.ClipImageSource,
+                                                                     mSession.ClipImageName, std::nullopt, text));
         mView->refreshExtents();
     });
 }
@@ -254,7 +257,8 @@ void frmMain::mnuTimelineWall_Click()
         frmSelectWall wall(g, mDialogs, this);
         wall.onSelect = [this](const QString &source, const QString &name) {
             const Backdrop after{true, source, name, g.CurTimeLine->BackColor};
-            pushCommand(*mUndo, std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("wallpaper")));
+            pushCommand(g.History,
+                        std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("wallpaper")));
         };
         wall.exec();
         updateBackdropButtons();

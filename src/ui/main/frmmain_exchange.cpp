@@ -104,7 +104,7 @@ void frmMain::mnuFileImportEvents_Click()
             progress.setValue(done);
             return !progress.wasCanceled();
         };
-        pushCommand(*mUndo, std::move(command));
+        pushCommand(g.History, std::move(command));
     });
 }
 

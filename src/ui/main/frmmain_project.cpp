@@ -121,8 +121,6 @@ void frmMain::CloseProject()
     } catch (const StoreError &e) {
         mDialogs.message(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
     }
-    // The steps belong to this project's file.
-    mUndo->clear();
     cmbTimeLine0->clear();
     tmrUnload->stop();
     mCanvas->ClearCanvas();

@@ -7,12 +7,14 @@
 #include "common/userdialogs.h"
 #include "dialogs/frmtimeline.h"
 #include "edit/lookcommands.h"
+#include "edit/timelinecommands.h"
+#include "inplaceeditor.h"
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
-#include "store/sqlquery.h"
 
 #include <QComboBox>
+#include <QTimer>
 
 namespace qm {
 
@@ -26,50 +28,69 @@ void frmMain::cmbTimeLine0_Click(int row)
 void frmMain::mnuTimeLineNew_Click()
 {
     guarded([this] {
+        mEditor->commit();
         auto fresh = std::make_unique<clTimeLine>(g.ProjectDb);
         fresh->Name = NewTimelineName(g.ProjectDb);
         fresh->LabelCaption = fresh->Name;
         const QString proposed = fresh->Name;
+        // The dialog shows the proposal as the current record; the shown timeline's comes back after.
         auto remembered = std::move(g.CurTimeLine);
         g.CurTimeLine = std::move(fresh);
-        g.DialogResult = -1;
         try {
             frmTimeLine dialog(g, mDialogs, this);
+            dialog.store = [this, proposed](clTimeLine &t) {
+                // A new timeline is titled with the name the user gave it, not the one proposed, unless
+                // the title was given too.
+                if (t.LabelCaption == proposed)
+                    t.LabelCaption = t.Name;
+                pushCommand(g.History,
+                            std::make_unique<SaveTimelineCommand>(*mCanvas, t, tr("new timeline %1").arg(t.Name),
+                                                                  [this](qint32 show) { timelinesChanged(show); }));
+                return true;
+            };
             dialog.exec();
         } catch (...) {
             g.CurTimeLine = std::move(remembered);
             throw;
         }
-        if (g.DialogResult == -1) {
-            g.CurTimeLine = std::move(remembered);
-            return;
-        }
-        // A new timeline is titled with the name the user gave it, not the one proposed, unless the
-        // title was given too.
-        if (g.CurTimeLine->LabelCaption == proposed && g.CurTimeLine->LabelCaption != g.CurTimeLine->Name) {
-            g.CurTimeLine->LabelCaption = g.CurTimeLine->Name;
-            g.CurTimeLine->Save();
-        }
-        const qint32 id = g.CurTimeLine->Id;
-        cmbTimeLine0->addItem(g.CurTimeLine->Name, id);
-        showTimeline(id);
+        // A timeline made is shown by the step, which loads its record.
+        g.CurTimeLine = std::move(remembered);
     });
 }
 
 void frmMain::mnuTimelineEdit_Click()
 {
     guarded([this] {
-        if (g.CurTimeLineId == 0)
+        if (g.CurTimeLineId == 0 || !g.CurTimeLine)
             return;
-        const QStringList captions{g.CurTimeLine->LabelCaption, g.CurTimeLine->SubCaption};
+        mEditor->commit();
         frmTimeLine dialog(g, mDialogs, this);
+        dialog.store = [this](clTimeLine &t) {
+            pushCommand(g.History,
+                        std::make_unique<SaveTimelineCommand>(*mCanvas, t, tr("edit of timeline %1").arg(t.Name),
+                                                              [this](qint32 show) { timelinesChanged(show); }));
+            return true;
+        };
         dialog.exec();
-        // The list is filled again so that the new name takes its place in name order.
-        if (g.DialogResult == 0)
-            FillTimelineList();
-        if (g.DialogResult == 0 && captions != QStringList{g.CurTimeLine->LabelCaption, g.CurTimeLine->SubCaption})
-            showTimeline(g.CurTimeLineId);
     });
+}
+
+void frmMain::timelinesChanged(qint32 show)
+{
+    // Filled again so that a new name takes its place in name order.
+    FillTimelineList();
+    if (show > 0) {
+        showTimeline(show);
+        return;
+    }
+    if (g.CurTimeLineId == 0 || cmbTimeLine0->findData(g.CurTimeLineId) >= 0)
+        return;
+    // The timeline shown is gone: the project stays open without one.
+    tmrUnload->stop();
+    g.CurTimeLineId = 0;
+    g.SelectedId = -1;
+    mCanvas->ClearCanvas();
+    setTimelineState(MenuState::ProjectOpen);
 }
 
 void frmMain::mnuTimelineColor_Click()
@@ -82,7 +103,7 @@ void frmMain::mnuTimelineColor_Click()
         if (!chosen.isValid())
             return;
         const Backdrop after{false, g.CurTimeLine->WallSource, g.CurTimeLine->WallName, longFromColor(chosen)};
-        pushCommand(*mUndo,
+        pushCommand(g.History,
                     std::make_unique<BackdropCommand>(*mCanvas, g.CurTimeLineId, after, tr("background colour")));
         updateBackdropButtons();
     });
@@ -93,16 +114,13 @@ void frmMain::mnuTimeLineDelete_Click()
     guarded([this] {
         if (g.CurTimeLineId == 0)
             return;
+        mEditor->commit();
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
-        execSql(g.ProjectDb, QStringLiteral("DELETE FROM TimeLine WHERE Id = ?"), {g.CurTimeLineId});
-        // Steps on the deleted timeline would write rows for a timeline that no longer exists.
-        forgetHistory();
-        g.CurTimeLineId = 0;
-        g.SelectedId = -1;
-        mCanvas->ClearCanvas();
-        FillTimelineList();
-        setTimelineState(MenuState::ProjectOpen);
+        const QString name = g.CurTimeLine ? g.CurTimeLine->Name : QString();
+        pushCommand(g.History, std::make_unique<DeleteTimelineCommand>(
+                                   *mCanvas, g.CurTimeLineId, tr("deletion of timeline %1").arg(name),
+                                   [this](qint32 show) { timelinesChanged(show); }));
     });
 }
 

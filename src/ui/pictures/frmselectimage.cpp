@@ -7,6 +7,7 @@
 #include "frmimportimages.h"
 #include "picturegrid.h"
 #include "picturepreview.h"
+#include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/globals.h"
 #include "store/picturefiles.h"
@@ -31,7 +32,6 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     setWindowTitle(QStringLiteral("Select picture"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    g.PictureChooserOpen = true;
 
     optStandard = new QRadioButton(QStringLiteral("Standard"), this);
     optStandard->setObjectName(QStringLiteral("optStandard"));
@@ -96,10 +96,7 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     runGuarded(mDialogs, this, [this] { LoadEvent(); });
 }
 
-frmSelectImage::~frmSelectImage()
-{
-    g.PictureChooserOpen = false;
-}
+frmSelectImage::~frmSelectImage() = default;
 
 void frmSelectImage::LoadEvent()
 {
@@ -149,7 +146,11 @@ void frmSelectImage::cmdSelect_Click()
             mDialogs.message(this, QStringLiteral("No picture was selected"));
             return;
         }
-        g.DialogResult = 0;
+        if (mEventId <= 0 || !eventExists(g.ProjectDb, mEventId)) {
+            mDialogs.message(this, tr("The event was deleted, so it cannot be given a picture."));
+            close();
+            return;
+        }
         PictureChoice choice;
         choice.eventId = mEventId;
         choice.source = mSource;
@@ -167,7 +168,6 @@ void frmSelectImage::cmdSelect_Click()
 
 void frmSelectImage::cmdCancel_Click()
 {
-    g.DialogResult = -1;
     close();
 }
 

@@ -96,13 +96,9 @@ frmSelectWall::frmSelectWall(Globals &globals, UserDialogs &dialogs, QWidget *pa
     connect(lstFiles, &PictureGrid::fileChosen, this, &frmSelectWall::lstFiles_Click);
     connect(lstFiles, &QListView::doubleClicked, this, &frmSelectWall::cmdSelect_Click);
     connect(cmdSelect, &QPushButton::clicked, this, &frmSelectWall::cmdSelect_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] {
-        g.DialogResult = -1;
-        reject();
-    });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdImport, &QPushButton::clicked, this, &frmSelectWall::cmdImport_Click);
 
-    g.DialogResult = -1;
     const clTimeLine *t = g.CurTimeLine.get();
     optSource_Click(t && t->WallSource != u"S" ? QStringLiteral("C") : QStringLiteral("S"));
     if (t && lstFiles->selectFile(t->WallName))
@@ -134,7 +130,6 @@ void frmSelectWall::cmdSelect_Click()
             mDialogs.message(this, QStringLiteral("No picture was selected"));
             return;
         }
-        g.DialogResult = 0;
         if (onSelect)
             onSelect(mSource, name);
         accept();

@@ -2,11 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../layout/canvasfixture.h"
 #include "../store/storetestsupport.h"
+#include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
 #include "edit/lookcommands.h"
+#include "edit/saveeventcommand.h"
+#include "edit/timelinecommands.h"
 #include "store/clformat.h"
+#include "store/projectlifecycle.h"
+#include "store/storeerror.h"
 
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -46,6 +53,26 @@ struct EventCommands : qmtest::PlacementFixture, ::testing::Test
     QStringList everything()
     {
         return {snapshot("Event"), snapshot("EventElement"), snapshot("TimeLineEvent"), snapshot("Format")};
+    }
+    // Every column of every row, for tables whose later columns matter too.
+    QString wholeTable(const QString &table)
+    {
+        qm::ProjectDatabase second;
+        second.open(t.projectPath, qm::ProjectDatabase::Mode::ReadOnly);
+        QSqlQuery q(second.db());
+        q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table));
+        QStringList rows;
+        while (q.next()) {
+            QStringList fields;
+            for (int i = 0; i < q.record().count(); ++i)
+                fields << q.value(i).toString();
+            rows << fields.join(u'|');
+        }
+        return rows.join(u'\n');
+    }
+    QStringList project()
+    {
+        return everything() << wholeTable("Element") << wholeTable("TimeLine") << wholeTable("FormatTL");
     }
 };
 
@@ -148,4 +175,121 @@ TEST_F(EventCommands, PictureFromTheChooserSetsItsSizeAndWallpaperIsUndone)
     EXPECT_FALSE(canvas.model().useWallpaper);
     EXPECT_FALSE(
         committedValue(t.projectPath, "SELECT UseWallpaper FROM TimeLine WHERE Id = ?", {timelineId}).toBool());
+}
+
+TEST_F(EventCommands, TheEventDialogsSaveIsOneStepReadBackAfterUndoAndRedo)
+{
+    const QStringList before = project();
+    std::unique_ptr<qm::clEvent> edited = qm::loadEventAside(t.g, b);
+    edited->Name = "Beta revised";
+    edited->Actors = "Caesar, Scipio"; // Scipio is new to the project
+    edited->EventDate = std::make_shared<qm::ExtDate>(*edited->EventDate);
+    edited->EventDate->NextDay();
+    auto save = std::make_unique<qm::SaveEventCommand>(canvas, *edited, "edit of Beta");
+    const qm::SaveEventCommand &done = *save;
+    qm::pushCommand(stack, std::move(save));
+    EXPECT_TRUE(done.dateChanged());
+    EXPECT_TRUE(done.changedAnything());
+    EXPECT_EQ(committedValue(t.projectPath, "SELECT Name FROM Event WHERE Id = ?", {b}).toString(), "Beta revised");
+    EXPECT_EQ(committedRows(t.projectPath, "Element", "ElementName = ?", {"Scipio"}), 1);
+    EXPECT_EQ(canvas.model().box(b)->name.caption, "Beta revised");
+    const QStringList after = project();
+
+    stack.undo();
+    EXPECT_EQ(project(), before);
+    EXPECT_EQ(canvas.model().box(b)->name.caption, "Beta");
+    stack.redo();
+    EXPECT_EQ(project(), after);
+
+    // Save and Exit with nothing changed is no change; an event deleted meanwhile is not made again.
+    qm::SaveEventCommand unchanged(canvas, *qm::loadEventAside(t.g, c), "edit of Gamma");
+    unchanged.redo();
+    EXPECT_FALSE(unchanged.changedAnything());
+    const std::unique_ptr<qm::clEvent> gone = qm::loadEventAside(t.g, c);
+    qm::pushCommand(stack, std::make_unique<qm::DeleteEventsCommand>(canvas, std::vector<qint32>{c}, "deletion"));
+    const QStringList deleted = project();
+    qm::SaveEventCommand late(canvas, *gone, "edit of Gamma");
+    EXPECT_THROW(late.redo(), qm::StoreError);
+    EXPECT_EQ(project(), deleted);
+}
+
+TEST_F(EventCommands, TimelineDialogNewAndDeleteAreStepsReadBackAfterUndoAndRedo)
+{
+    std::vector<qint32> told;
+    const auto changed = [&told](qint32 show) { told.push_back(show); };
+    const QStringList before = project();
+    const QString subtitle = canvas.model().lblSub.caption;
+
+    qm::clTimeLine fresh(t.g.ProjectDb);
+    fresh.Name = "Carthage";
+    auto create = std::make_unique<qm::SaveTimelineCommand>(canvas, fresh, "new timeline", changed);
+    const qm::SaveTimelineCommand &made = *create;
+    qm::pushCommand(stack, std::move(create));
+    const qint32 carthage = made.savedId();
+    ASSERT_GT(carthage, timelineId);
+    EXPECT_EQ(told.back(), carthage);
+
+    qm::clTimeLine edited(t.g.ProjectDb);
+    edited.Load(timelineId);
+    edited.Name = "Roma";
+    edited.SubCaption = "Res publica";
+    edited.DefaultFormat.TextFont = "Gelasio";
+    qm::pushCommand(stack, std::make_unique<qm::SaveTimelineCommand>(canvas, edited, "edit", changed));
+    EXPECT_EQ(canvas.model().lblSub.caption, "Res publica");
+    EXPECT_EQ(t.g.CurTimeLine->Name, "Roma");
+    EXPECT_EQ(
+        committedValue(t.projectPath, "SELECT TextFont FROM FormatTL WHERE TimelineId = ?", {timelineId}).toString(),
+        "Gelasio");
+
+    qm::pushCommand(stack, std::make_unique<qm::DeleteTimelineCommand>(canvas, carthage, "deletion", changed));
+    EXPECT_EQ(committedRows(t.projectPath, "TimeLine", "Id = ?", {carthage}), 0);
+    const QStringList after = project();
+
+    for (int i = 0; i < 3; ++i)
+        stack.undo();
+    EXPECT_EQ(project(), before);
+    EXPECT_EQ(canvas.model().lblSub.caption, subtitle);
+    EXPECT_EQ(told.back(), 0);
+    for (int i = 0; i < 3; ++i)
+        stack.redo();
+    EXPECT_EQ(project(), after);
+}
+
+TEST_F(EventCommands, AGroupThatFailsHalfWayLeavesNothingOnTheStackOrInTheFile)
+{
+    const qint32 d = qmtest::storeEvent(t.g, "1/15/2001", "Delta");
+    const qint32 e = qmtest::storeEvent(t.g, "2/15/2001", "Epsilon");
+    const qint32 f = qmtest::storeEvent(t.g, "3/15/2001", "Zeta");
+    // The file refuses the second placement, as a full disk or a lock would.
+    qm::execSql(t.g.ProjectDb, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON TimeLineEvent WHEN "
+                                              "NEW.EventId = %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                                   .arg(e));
+    QUndoStack &stack = t.g.History; // the open project's own
+    stack.push(new QUndoCommand("earlier step"));
+    const QStringList before = everything();
+    const auto boxes = canvas.model().boxIds();
+    const QPointF cAt = pictureAt(c);
+
+    try {
+        qm::runGroup(stack, "choice of events", [&](qm::CommandGroup &group) {
+            group.add(std::make_unique<qm::ExcludeEventsCommand>(canvas, timelineId, std::vector<qint32>{a}, ""));
+            for (const qint32 id : {d, e, f}) {
+                qmtest::makeCurrent(t.g, id);
+                group.add(std::make_unique<qm::InsertBoxCommand>(canvas, false));
+            }
+        });
+        ADD_FAILURE() << "the refused placement went unnoticed";
+    } catch (const qm::StoreError &err) {
+        EXPECT_TRUE(err.text().startsWith("Choice of events failed; nothing of it was kept"))
+            << err.text().toStdString();
+        EXPECT_TRUE(err.text().contains("disk full"));
+    }
+    EXPECT_EQ(everything(), before);
+    EXPECT_EQ(canvas.model().boxIds(), boxes);
+    EXPECT_EQ(pictureAt(c), cAt);
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), "earlier step");
+    // Closing the project is what empties its history.
+    qm::closeProjectStore(t.g);
+    EXPECT_EQ(stack.count(), 0);
 }

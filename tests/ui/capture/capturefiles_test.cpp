@@ -49,7 +49,7 @@ TEST_F(CaptureFiles, PlainTextsSaveInTheEncodingAndLineBreaksTheyCameWith)
         EXPECT_EQ(qmtest::fileBytes(out), c.bytes) << c.name;
     }
     // A new text is UTF-8.
-    w = std::make_unique<qm::frmText>(g, dialogs);
+    w = std::make_unique<qm::frmText>(g, windows, dialogs);
     setText("Caf\u00e9\n");
     ASSERT_TRUE(w->writeFile(t.path("new.txt")));
     EXPECT_EQ(qmtest::fileBytes(t.path("new.txt")), QByteArray("Caf\xc3\xa9\n"));

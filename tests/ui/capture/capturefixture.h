@@ -4,6 +4,7 @@
 
 #include "capture/frmtext.h"
 #include "capture/panemarks.h"
+#include "common/windowsession.h"
 #include "core/store/storetestsupport.h"
 #include "store/clevent.h"
 #include "testsupport.h"
@@ -25,7 +26,8 @@ struct CaptureWindow : public ::testing::Test
     TempProject t;
     qm::Globals &g = t.g;
     ScriptedDialogs dialogs;
-    std::unique_ptr<qm::frmText> w = std::make_unique<qm::frmText>(g, dialogs);
+    qm::WindowSession windows;
+    std::unique_ptr<qm::frmText> w = std::make_unique<qm::frmText>(g, windows, dialogs);
 
     void setText(const QString &plain)
     {

@@ -32,7 +32,7 @@ TEST_F(FindReplace, FindNextWalksTheOccurrencesAndOffersToStartOver)
 
     QTest::mouseClick(f->cmdFind, Qt::LeftButton);
     EXPECT_EQ(selectionStart(), 0);
-    EXPECT_EQ(g.FindText, "Rome");
+    EXPECT_EQ(windows.FindText, "Rome");
     QTest::mouseClick(f->cmdFind, Qt::LeftButton);
     EXPECT_EQ(selectionStart(), 29);
     EXPECT_EQ(w->rtb->textCursor().selectedText(), "rome");
@@ -75,7 +75,7 @@ TEST_F(FindReplace, FindTextComesFromTheSelectionAndOutlivesTheWindows)
     QTest::mouseClick(f->cmdCancel, Qt::LeftButton);
     QTest::qWait(1);
     w.reset();
-    w = std::make_unique<qm::frmText>(g, dialogs);
+    w = std::make_unique<qm::frmText>(g, windows, dialogs);
     w->btnFind->trigger();
     EXPECT_EQ(w->findWindow()->txtFind->text(), "Senate");
 }

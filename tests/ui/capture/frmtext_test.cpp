@@ -78,7 +78,7 @@ TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
 {
     store("7/4/1776", "Declaration");
     g.AdvanceDate = false;
-    w = std::make_unique<qm::frmText>(g, dialogs);
+    w = std::make_unique<qm::frmText>(g, windows, dialogs);
     EXPECT_FALSE(w->chkAdvance->isChecked());
     EXPECT_FALSE(w->chkInclude->isEnabled());
     EXPECT_FALSE(w->chkInclude->isChecked());
@@ -130,7 +130,7 @@ TEST_F(CaptureWindow, TypedDatesOfferAcceptOnlyWhenFree)
 {
     store("7/4/1776", "Declaration");
     g.AdvanceDate = false;
-    w = std::make_unique<qm::frmText>(g, dialogs);
+    w = std::make_unique<qm::frmText>(g, windows, dialogs);
     w->txtDate->setText("1/1/1800");
     EXPECT_TRUE(w->btnAccept->isEnabled());
     w->txtDate->setText("7/4/1776");
@@ -217,7 +217,7 @@ TEST_F(CaptureWindow, AcceptAllLeavesTheDateAsFound)
 {
     store("8/19/14 AD", "Augustus");
     g.AdvanceDate = true;
-    w = std::make_unique<qm::frmText>(g, dialogs);
+    w = std::make_unique<qm::frmText>(g, windows, dialogs);
     setText("Augustus died in 14 AD at Nola.");
     w->btnScan->trigger();
     ASSERT_EQ(w->txtDate->text(), "8/19/14 AD");

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/windowsession.h"
 #include "core/store/storetestsupport.h"
 #include "dialogs/frmdatecorrection.h"
 #include "dialogs/frmevent.h"
@@ -81,7 +82,7 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
         d.txtDate->setText(r.date);
         d.cmdOK_Click();
         EXPECT_EQ(dialogs.messages, QStringList{r.message}) << r.name.size() << " " << r.date.toStdString();
-        EXPECT_EQ(g.DialogResult, -1);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
     }
     EXPECT_EQ(d.lblNumChr->text(), "2 used.");
     EXPECT_EQ(eventCount(), 0);
@@ -91,8 +92,8 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
     d.txtDate->setText("March 15, 44 BC");
     d.txtWho->setText(" Caesar ,Brutus");
     d.cmdOK_Click();
-    EXPECT_EQ(g.DialogResult, 0);
-    EXPECT_TRUE(g.EventDateChanged);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(d.dateChanged());
     const qm::clEvent saved = loaded(g.CurEvent->Id);
     EXPECT_EQ(saved.Name.size(), 255);
     EXPECT_EQ(saved.EventDate->Render(), "3/15/44 BC");
@@ -111,7 +112,7 @@ TEST_F(DialogFixture, SameDateIsRefusedOrKeptOnItsDay)
     d.txtName->setText("Clash");
     d.txtDate->setText("July 4, 1776");
     d.cmdOK_Click();
-    EXPECT_EQ(g.DialogResult, -1);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
     EXPECT_TRUE(d.lblExists->text().startsWith("Another event with this exact date"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     // Ticking the box clears the message; unticking does not bring it back.
@@ -125,7 +126,7 @@ TEST_F(DialogFixture, SameDateIsRefusedOrKeptOnItsDay)
     // The second event of the day stays on it, shown as typed, without a time nobody typed.
     d.chkAdvance->click();
     d.cmdOK_Click();
-    EXPECT_EQ(g.DialogResult, 0);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     const qm::clEvent clash = loaded(g.CurEvent->Id);
     EXPECT_EQ(clash.EventDate->Render(qm::DateOrder::MonthFirst, false), "7/4/1776");
@@ -148,7 +149,7 @@ TEST_F(DialogFixture, SameDateIsRefusedOrKeptOnItsDay)
     edit.txtName->setText("Clash renamed");
     edit.cmdOK_Click();
     EXPECT_EQ(loaded(clash.Id).EventDate->Value, clash.EventDate->Value);
-    EXPECT_FALSE(g.EventDateChanged);
+    EXPECT_FALSE(edit.dateChanged());
     // Typed day first, "5/7/1776" is the fifth of July; "1795" is a year.
     setCurrentEvent(clash.Id);
     qm::frmEvent moved(g, dialogs);
@@ -166,8 +167,8 @@ TEST_F(DialogFixture, EditingKeepsTheDateTextUnlessTheDateOrEraChanged)
         qm::frmEvent d(g, dialogs);
         d.txtDateStr->setText("the Ides of March");
         d.cmdOK_Click();
-        EXPECT_EQ(g.DialogResult, 0);
-        EXPECT_FALSE(g.EventDateChanged);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_FALSE(d.dateChanged());
         EXPECT_EQ(loaded(id).EventDateStr, "the Ides of March");
     }
     {
@@ -184,8 +185,8 @@ TEST_F(DialogFixture, EditingKeepsTheDateTextUnlessTheDateOrEraChanged)
         qm::frmEvent d(g, dialogs);
         d.txtDate->setText(d.txtDate->text() + QStringLiteral(" BC"));
         d.cmdOK_Click();
-        EXPECT_EQ(g.DialogResult, 0);
-        EXPECT_TRUE(g.EventDateChanged);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_TRUE(d.dateChanged());
         EXPECT_EQ(loaded(id).EventDateStr, "3/15/1944 BC");
     }
 }
@@ -240,33 +241,35 @@ TEST_F(DialogFixture, PickerTicksAndReturnsNamesInListOrder)
     for (const char *n : {"Rome", "Paris", "Athens"})
         qm::addElement(g.ProjectDb, "P", QString::fromLatin1(n));
 
-    g.SelectedElements = "Rome, paris";
+    QString names = "Rome, paris";
     {
-        qm::frmSelectElements picker(g, "P");
+        qm::frmSelectElements picker(g, "P", names);
         EXPECT_EQ(picker.windowTitle(), "Element selection: Places");
         ASSERT_EQ(picker.lv->count(), 3);
         EXPECT_EQ(picker.lv->item(0)->checkState(), Qt::Unchecked);
         picker.cmdInclude_Click();
+        names = picker.selectedElements();
     }
-    EXPECT_EQ(g.SelectedElements, "Paris,Rome");
+    EXPECT_EQ(names, "Paris,Rome");
     {
-        qm::frmSelectElements picker(g, "P");
+        qm::frmSelectElements picker(g, "P", names);
         picker.cmdCancel_Click();
+        EXPECT_EQ(picker.selectedElements(), "Paris,Rome");
     }
-    EXPECT_EQ(g.SelectedElements, "Paris,Rome");
     {
-        qm::frmSelectElements picker(g, "P");
+        qm::frmSelectElements picker(g, "P", names);
         for (int i = 0; i < picker.lv->count(); ++i)
             picker.lv->item(i)->setCheckState(Qt::Unchecked);
         picker.cmdInclude_Click();
+        EXPECT_EQ(picker.selectedElements(), QString());
     }
-    EXPECT_EQ(g.SelectedElements, QString());
 }
 
 TEST_F(DialogFixture, ManagerAddsRenamesAndDeletes)
 {
     const qint32 id = store("3/15/44 BC", "Ides", "Caesar, Brutus");
-    qm::frmManage m(g, dialogs);
+    qm::WindowSession windows;
+    qm::frmManage m(g, windows, dialogs);
     EXPECT_EQ(m.tabs->currentIndex(), 0);
     ASSERT_EQ(m.lv->count(), 2);
 
@@ -314,8 +317,8 @@ TEST_F(DialogFixture, ManagerAddsRenamesAndDeletes)
     EXPECT_EQ(loaded(id).Actors, QString());
 
     m.tabs->setCurrentIndex(3);
-    EXPECT_EQ(g.ManageElementType, "K");
-    qm::frmManage again(g, dialogs);
+    EXPECT_EQ(windows.ManageElementType, "K");
+    qm::frmManage again(g, windows, dialogs);
     EXPECT_EQ(again.tabs->currentIndex(), 3) << "the manager opens on the type it showed last";
 }
 

@@ -107,11 +107,10 @@ TEST_F(ListFixture, DeleteWorksOnHighlightedRowsAfterAsking)
 
 TEST_F(ListFixture, PickerKeepsNamesTypedThatAreNoElementsYet)
 {
-    g.SelectedElements = "Harry S. Truman, caesar";
-    qm::frmSelectElements picker(g, "A");
+    qm::frmSelectElements picker(g, "A", "Harry S. Truman, caesar");
     ASSERT_EQ(picker.lv->count(), 4);
     EXPECT_EQ(picker.lv->item(3)->text(), "Harry S. Truman");
     picker.lv->item(1)->setCheckState(Qt::Checked); // Hannibal
     picker.cmdInclude_Click();
-    EXPECT_EQ(g.SelectedElements, "Caesar,Hannibal,Harry S. Truman");
+    EXPECT_EQ(picker.selectedElements(), "Caesar,Hannibal,Harry S. Truman");
 }

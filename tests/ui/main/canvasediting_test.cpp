@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/frmevent.h"
+#include "edit/canvascommand.h"
 #include "layout/timelinecanvas.h"
 #include "main/inplaceeditor.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
+#include "store/sqlquery.h"
 #include "ui/mainwindow.h"
 
 #include <QAction>
@@ -76,6 +78,21 @@ TEST_F(CanvasEditing, ADragIsOneStepThatTheEditMenuUndoesAndRedoes)
     w->mnuEditUndo->trigger();
     EXPECT_FALSE(w->canvas().IsOnCanvas(third));
     EXPECT_FALSE(w->mnuEventEdit->isEnabled() && g.SelectedId == third);
+}
+
+TEST_F(CanvasEditing, ANewEventWhoseBoxCannotBePlacedIsKeptAndTheMessageSaysSo)
+{
+    qm::execSql(g.ProjectDb, "CREATE TRIGGER refuse BEFORE INSERT ON TimeLineEvent "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    const qint32 id = newEvent("Ilipa", "6/1/206 BC");
+    EXPECT_TRUE(dialogs.messages.value(0).startsWith(
+        "The event \"Ilipa\" was stored, but its box could not be placed on the timeline"));
+    EXPECT_TRUE(dialogs.messages.value(0).contains("disk full"));
+    EXPECT_TRUE(qm::eventExists(g.ProjectDb, id));
+    EXPECT_FALSE(w->canvas().IsOnCanvas(id));
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo new event Ilipa");
+    w->mnuEditUndo->trigger();
+    EXPECT_FALSE(qm::eventExists(g.ProjectDb, id));
 }
 
 TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
@@ -152,6 +169,50 @@ TEST_F(CanvasEditing, ArrowKeysWalkTheBoxesInDateOrderAndCompressionIsUndoable)
     // Compress 1 changes the screen only: nothing to undo, and the file keeps the layout.
     w->tbArrange->findChild<QAction *>("Compress1")->trigger();
     EXPECT_EQ(w->undoStack().index(), steps);
+}
+
+TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
+{
+    const auto edit = [this](const QString &name, const QString &date) {
+        qmtest::onNextModal([name, date](QWidget *modal) {
+            auto *d = qobject_cast<qm::frmEvent *>(modal);
+            ASSERT_NE(d, nullptr);
+            if (!name.isEmpty()) {
+                d->txtName->setText(name);
+                d->txtDate->setText(date);
+            }
+            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        });
+        w->selectBox(first);
+        w->mnuEventEdit_Click();
+    };
+    edit({}, {});
+    EXPECT_EQ(w->undoStack().count(), 3);
+
+    // A later date places the box again, after Cannae, in the same step.
+    edit("Battle of the Trebia", "9/1/216 BC");
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo edit of Battle of the Trebia");
+    EXPECT_GT(box(first).picture.rect.left(), box(second).picture.rect.left());
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(box(first).name.caption, "Trebia");
+    EXPECT_LT(box(first).picture.rect.left(), box(second).picture.rect.left());
+    EXPECT_EQ(qm::loadEventAside(g, first)->Name, "Trebia");
+    EXPECT_EQ(w->undoStack().index(), 3);
+
+    // An event deleted while its dialog is open is not stored again: the dialog says so and stays.
+    qmtest::onNextModal([this](QWidget *modal) {
+        auto *d = qobject_cast<qm::frmEvent *>(modal);
+        ASSERT_NE(d, nullptr);
+        qm::DeleteEventRow(g.ProjectDb, third);
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        EXPECT_TRUE(d->isVisible());
+        QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
+    });
+    w->selectBox(third);
+    w->mnuEventEdit_Click();
+    EXPECT_EQ(dialogs.messages.value(0), "The event \"Zama\" was deleted, so the changes cannot be stored");
+    EXPECT_FALSE(qm::eventExists(g.ProjectDb, third));
+    EXPECT_EQ(w->undoStack().index(), 3);
 }
 
 } // namespace

@@ -87,6 +87,38 @@ TEST_F(TimelineChoice, CancelTakesUntickedBoxesOffAndIncludePutsTickedOnesOnAsOn
     EXPECT_EQ(placed(), 3);
 }
 
+TEST_F(TimelineChoice, ThePictureChooserDoesNotOutliveItsEvent)
+{
+    const auto chooser = [this](qint32 id) {
+        w->selectBox(id);
+        w->mnuEventSelectPicture_Click();
+        qm::frmSelectImage *d = w->pictureChooser();
+        EXPECT_TRUE(d && d->eventId() == id);
+        return d;
+    };
+    const auto formatRows = [this](qint32 id) {
+        return qmtest::committedRows(g.ProjectPath, "Format", "EventId = ?", {id});
+    };
+    // Events > Delete closes the chooser open on the event.
+    qm::frmSelectImage *d = chooser(actium);
+    dialogs.answers.push_back(true);
+    w->mnuEventDelete_Click();
+    EXPECT_FALSE(d->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->pictureChooser(), nullptr);
+
+    // Deleted another way, the event is refused a picture: no row for it, no step.
+    d = chooser(ides);
+    ASSERT_TRUE(d->lstFiles->selectFile("Im0.gif"));
+    qm::DeleteEventRow(g.ProjectDb, ides);
+    const int steps = w->undoStack().count();
+    d->cmdSelect_Click();
+    EXPECT_EQ(dialogs.messages.value(0), "The event was deleted, so it cannot be given a picture.");
+    EXPECT_EQ(formatRows(ides), 0);
+    EXPECT_EQ(w->undoStack().count(), steps);
+    EXPECT_FALSE(d->isVisible());
+}
+
 // Exclude, Delete, the clipboards and the wallpaper are undone as the core's event commands show,
 // and offered as the menu state says; what only the window adds is its help.
 TEST_F(TimelineChoice, HelpShowsTheGuide)
