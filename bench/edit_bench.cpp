@@ -3,10 +3,10 @@
 // How fast boxes follow the mouse, how fast a drop and a compression are stored and undone.
 #include "edit/insertboxcommand.h"
 #include "edit/moveboxescommand.h"
-#include "store/clevent.h"
-#include "store/sqlquery.h"
 #include "kit/benchmain.h"
 #include "kit/boxedproject.h"
+#include "store/clevent.h"
+#include "store/sqlquery.h"
 
 #include <QGuiApplication>
 #include <QUndoStack>

@@ -66,8 +66,7 @@ int cmdAddEvent(const QStringList &args)
     const Arguments a = Arguments::parse(
         args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("actors"),
                QStringLiteral("places"), QStringLiteral("sources"), QStringLiteral("keywords"),
-               QStringLiteral("timeline"), QStringLiteral("shown"), QStringLiteral("order"),
-               QStringLiteral("zoom")});
+               QStringLiteral("timeline"), QStringLiteral("shown"), QStringLiteral("order"), QStringLiteral("zoom")});
     const QString file = onlyFile(a, QStringLiteral("add-event"));
     if (!a.has(QStringLiteral("date")) || !a.has(QStringLiteral("name")))
         throw UsageError(QStringLiteral("add-event needs --date and --name"));

@@ -5,6 +5,8 @@
 #include "dialogs/frmlistevents.h"
 #include "layout/timelinecanvas.h"
 #include "main/frmhelp.h"
+#include "pictures/frmselectimage.h"
+#include "pictures/picturegrid.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "ui/mainwindow.h"
