@@ -214,14 +214,28 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
         while (next < existing.size())
             pass(next++);
 
+        // Boxes that moved by the same amount stand together in date order: a long run of them moves
+        // in one statement over its dates, the few others one by one.
+        constexpr std::size_t LongRun = 32;
         std::vector<std::pair<qint32, double>> shifts;
-        for (std::size_t i = 0; i < existing.size(); ++i) {
-            if (shiftOf[i] != 0.0)
-                shifts.emplace_back(existing[i].id, shiftOf[i]);
+        std::vector<DateRangeShift> ranges;
+        for (std::size_t i = 0; i < existing.size();) {
+            std::size_t end = i + 1;
+            while (end < existing.size() && shiftOf[end] == shiftOf[i])
+                ++end;
+            if (shiftOf[i] != 0.0 && end - i >= LongRun) {
+                ranges.push_back({existing[i].date, existing[end - 1].date, shiftOf[i]});
+            } else if (shiftOf[i] != 0.0) {
+                for (std::size_t j = i; j < end; ++j)
+                    shifts.emplace_back(existing[j].id, shiftOf[j]);
+            }
+            i = end;
         }
         TransactionGuard guard(mG.ProjectDb);
-        replacePlacements(mG.ProjectDb, mG.CurTimeLineId, rows);
+        // Moved before the new rows go in, which the ranges of dates must not catch.
+        shiftPlacementsByDate(mG.ProjectDb, mG.CurTimeLineId, ranges);
         shiftPlacements(mG.ProjectDb, mG.CurTimeLineId, shifts);
+        replacePlacements(mG.ProjectDb, mG.CurTimeLineId, rows);
         clFormat::SaveEventFormats(mG.ProjectDb, mG.CurTimeLineId, formats);
         if (!formats.empty())
             mG.CurFormat->Eq(formats.back().second);

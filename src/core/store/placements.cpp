@@ -125,6 +125,21 @@ void shiftPlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<s
     guard.commit();
 }
 
+void shiftPlacementsByDate(ProjectDatabase &db, qint32 timelineId, const std::vector<DateRangeShift> &ranges)
+{
+    if (ranges.empty())
+        return;
+    TransactionGuard guard(db);
+    PreparedStatement shift(
+        db, QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = BoxLeft + ? WHERE TimeLineId = ? AND EventId IN "
+                           "(SELECT Id FROM Event WHERE typeof(EventDate) IN ('real', 'integer') "
+                           "AND (coalesce(EventEra, 0) > ? OR (coalesce(EventEra, 0) = ? AND EventDate >= ?)) "
+                           "AND (coalesce(EventEra, 0) < ? OR (coalesce(EventEra, 0) = ? AND EventDate <= ?)))"));
+    for (const DateRangeShift &r : ranges)
+        shift.run({r.dx, timelineId, r.first.Era, r.first.Era, r.first.Value, r.last.Era, r.last.Era, r.last.Value});
+    guard.commit();
+}
+
 void removeEventFromTimelines(ProjectDatabase &db, qint32 eventId)
 {
     execSql(db, QStringLiteral("DELETE FROM TimeLineEvent WHERE EventId = ?"), {eventId});

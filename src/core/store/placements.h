@@ -70,6 +70,15 @@ void storeBoxPositions(ProjectDatabase &db, qint32 timelineId, const std::vector
 void replacePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<Placement> &rows);
 // Moves the boxes of the events right by their amounts, every row of each (one transaction).
 void shiftPlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<std::pair<qint32, double>> &shifts);
+// Every box of the timeline whose event is dated from `first` to `last` (both included) moves right
+// by `dx`.
+struct DateRangeShift
+{
+    ExtDate first;
+    ExtDate last;
+    double dx = 0.0;
+};
+void shiftPlacementsByDate(ProjectDatabase &db, qint32 timelineId, const std::vector<DateRangeShift> &ranges);
 // Takes the event's boxes off every timeline.
 void removeEventFromTimelines(ProjectDatabase &db, qint32 eventId);
 // Takes the events' boxes off the timeline (one transaction).
