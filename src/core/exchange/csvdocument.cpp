@@ -77,10 +77,12 @@ QString decodeSpreadsheetBytes(const QByteArray &bytes, QString *encoding)
         return QString::fromUtf8(bytes.mid(3));
     }
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        // Some spreadsheet programs save "Unicode text" this way.
-        tell("UTF-16");
-        QStringDecoder decode(QStringConverter::Utf16, QStringConverter::Flag::ConvertInitialBom);
-        return decode(bytes);
+        // Some spreadsheet programs save "Unicode text" this way, in either byte order; the mark
+        // says which and is no part of the first cell.
+        const bool little = bytes.startsWith("\xFF\xFE");
+        tell(little ? "UTF-16" : "UTF-16 big-endian");
+        QStringDecoder decode(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        return decode(bytes.mid(2));
     }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8(bytes);
@@ -91,6 +93,36 @@ QString decodeSpreadsheetBytes(const QByteArray &bytes, QString *encoding)
     // Not UTF-8: a sheet saved by an older spreadsheet program on Windows, in its code page.
     tell("Windows-1252");
     return fromWindows1252(bytes);
+}
+
+namespace {
+
+bool startsLikeAFormula(QStringView value)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !value.isEmpty() && formulaStarts.contains(value.front());
+}
+
+} // namespace
+
+QString spreadsheetText(const QString &value)
+{
+    // A spreadsheet program would run a cell that starts like a formula (=HYPERLINK(...)): an
+    // apostrophe makes it text there, and reading the file back takes it off again.
+    QString text = value;
+    text.remove(QChar(u'\0'));
+    if (startsLikeAFormula(text) || (text.startsWith(u'\'') && (startsLikeAFormula(QStringView(text).mid(1)) ||
+                                                                QStringView(text).mid(1).startsWith(u'\''))))
+        text.prepend(u'\'');
+    return text;
+}
+
+QString fromSpreadsheetText(const QString &cell)
+{
+    if (cell.startsWith(u'\'') &&
+        (startsLikeAFormula(QStringView(cell).mid(1)) || QStringView(cell).mid(1).startsWith(u'\'')))
+        return cell.mid(1);
+    return cell;
 }
 
 QString csvCell(const QString &value, QChar separator, bool quote)
@@ -129,7 +161,9 @@ CsvDocument CsvDocument::parseText(const QString &text, const QString &encoding)
     bool anyInRecord = false; // the record has at least one character, separators included
     const qsizetype n = text.size();
     auto endCell = [&] {
-        record.cells << cell;
+        // A NUL never reaches a cell: it would cut names short wherever they go next.
+        cell.remove(QChar(u'\0'));
+        record.cells << fromSpreadsheetText(cell);
         cell.clear();
         wasQuoted = false;
     };

@@ -41,5 +41,9 @@ QString decodeSpreadsheetBytes(const QByteArray &bytes, QString *encoding = null
 // One cell as written to a file: between double quotes, inner quotes doubled, when `quote` is set
 // or the value needs it (separator, quote, line break, or blanks at either end).
 QString csvCell(const QString &value, QChar separator = u',', bool quote = false);
+// A value as a spreadsheet cell must hold it: without NULs, and with an apostrophe before text that
+// starts like a formula (or like such an apostrophe), which reading the file takes off again.
+QString spreadsheetText(const QString &value);
+QString fromSpreadsheetText(const QString &cell);
 
 } // namespace qm

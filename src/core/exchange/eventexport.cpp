@@ -3,6 +3,7 @@
 #include "eventexport.h"
 
 #include "csvdocument.h"
+#include "render/exportfile.h"
 #include "sheetdateorder.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
@@ -97,13 +98,15 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count, DateOrd
               // The minute that orders a shared day is nobody's business; reading back keeps it.
               << csvCell(date.isValid() ? date.Render(order, textHasTimeOfDay(q.value(3).toString())) : QString(), u',',
                          true)
-              << csvCell(q.value(3).toString(), u',', true) << csvCell(q.value(5).toString(), u',', true)
-              << csvCell(q.value(4).toString(), u',', true);
+              << csvCell(spreadsheetText(q.value(3).toString()), u',', true)
+              << csvCell(spreadsheetText(q.value(5).toString()), u',', true)
+              << csvCell(spreadsheetText(q.value(4).toString()), u',', true);
         for (const QStringList &list : lists)
-            cells << csvCell(list.join(ListSeparator), u',', true);
-        cells << csvCell(imageName.isNull() ? QStringLiteral("Im0.gif") : imageName.toString(), u',', true)
+            cells << csvCell(spreadsheetText(list.join(ListSeparator)), u',', true);
+        cells << csvCell(spreadsheetText(imageName.isNull() ? QStringLiteral("Im0.gif") : imageName.toString()), u',',
+                         true)
               << csvCell(imageSource.isNull() ? QStringLiteral("S") : imageSource.toString(), u',', true)
-              << csvCell(timelines.value(id).join(ListSeparator), u',', true);
+              << csvCell(spreadsheetText(timelines.value(id).join(ListSeparator)), u',', true);
         text += cells.join(u',') + QStringLiteral("\r\n");
         ++rows;
     }
@@ -117,8 +120,12 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count, DateOrd
 ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path, DateOrder order)
 {
     ExportResult result;
+    // Only a plain file is written: a pipe or a device named like one is not replaced by a file.
+    const QString target = ExportFile::target(path, &result.error);
+    if (target.isEmpty())
+        return result;
     const QByteArray bytes = eventsCsv(db, timelineId, &result.count, order);
-    QSaveFile file(path);
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         result.error = file.errorString();
         return result;

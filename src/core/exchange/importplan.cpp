@@ -27,6 +27,8 @@ namespace {
 namespace col = exchangecolumns;
 
 constexpr qsizetype MaxNameLength = 255;
+constexpr qsizetype MaxDescriptionLength = 1024 * 1024;
+constexpr qsizetype MaxNewTimelines = 100;
 
 // Element lists that link the same elements: the same names, letter case, order and stray commas aside.
 QStringList normalisedList(const QString &list)
@@ -54,6 +56,7 @@ QStringList timelineNames(const QString &cell, const QStringList &known)
     std::sort(byLength.begin(), byLength.end(),
               [](const QString &a, const QString &b) { return a.trimmed().size() > b.trimmed().size(); });
     QStringList names;
+    QSet<QString> seen;
     qsizetype p = 0;
     const qsizetype n = cell.size();
     while (p < n) {
@@ -82,8 +85,11 @@ QStringList timelineNames(const QString &cell, const QStringList &known)
             found = cell.mid(p, q - p).trimmed();
             p = q;
         }
-        if (!std::any_of(names.cbegin(), names.cend(), [&](const QString &s) { return textrule::sameName(s, found); }))
+        // Read in linear time however many names the cell holds.
+        if (!seen.contains(textrule::nameKey(found))) {
+            seen.insert(textrule::nameKey(found));
             names << found;
+        }
     }
     return names;
 }
@@ -310,9 +316,18 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
             }
             row.imageSource = s.isEmpty() ? QStringLiteral("S") : s;
         }
-        if (const auto picture = read.cell(col::Picture))
+        if (const auto picture = read.cell(col::Picture)) {
+            if (picture->trimmed().size() > MaxNameLength) {
+                refuse(QStringLiteral("the picture name is longer than %1 characters").arg(MaxNameLength));
+                continue;
+            }
             row.imageName = picture->trimmed().isEmpty() ? QStringLiteral("Im0.gif") : picture->trimmed();
+        }
         if (const auto description = read.cell(col::Description)) {
+            if (description->size() > MaxDescriptionLength) {
+                refuse(QStringLiteral("the description is longer than 1 MB"));
+                continue;
+            }
             // A spreadsheet may give back line breaks of another kind: that is no change.
             if (!stored || unixLineBreaks(*description) != unixLineBreaks(stored->description))
                 row.description = *description;
@@ -357,6 +372,8 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
 
         // Timelines: the event is put on each one named that does not hold it yet.
         bool placesMore = false;
+        QString timelineRefusal;
+        const qsizetype newBefore = plan.newTimelines.size();
         if (const auto cell = read.cell(col::Timelines)) {
             for (const QString &name : timelineNames(*cell, knownTimelines + plan.newTimelines)) {
                 const qint32 tid = timelineId(name);
@@ -364,6 +381,17 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                 if (tid == 0) {
                     const auto planned = std::find_if(plan.newTimelines.cbegin(), plan.newTimelines.cend(),
                                                       [&](const QString &s) { return textrule::sameName(s, name); });
+                    if (planned == plan.newTimelines.cend() && name.size() > MaxNameLength) {
+                        timelineRefusal =
+                            QStringLiteral("a timeline name is longer than %1 characters").arg(MaxNameLength);
+                        break;
+                    }
+                    if (planned == plan.newTimelines.cend() && plan.newTimelines.size() >= MaxNewTimelines) {
+                        // Each new name is looked for among all the others: a cap keeps the reading quick.
+                        timelineRefusal =
+                            QStringLiteral("one import makes at most %1 new timelines").arg(MaxNewTimelines);
+                        break;
+                    }
                     if (planned == plan.newTimelines.cend()) {
                         plan.newTimelines << name;
                         row.notes << QStringLiteral("new timeline \"%1\"").arg(name);
@@ -380,6 +408,12 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                 if (!stored || tid == 0 || !stored->timelines.contains(tid))
                     placesMore = true;
             }
+        }
+        if (!timelineRefusal.isEmpty()) {
+            // A refused row makes no timeline either.
+            plan.newTimelines.resize(newBefore);
+            refuse(timelineRefusal);
+            continue;
         }
 
         if (stored) {

@@ -24,5 +24,11 @@ inline bool sameName(QStringView a, QStringView b)
     return compareNames(a, b) == 0;
 }
 
+// A key equal for exactly the names sameName holds equal, for hashing many names at once.
+inline QString nameKey(QStringView name)
+{
+    return name.toString().toCaseFolded();
+}
+
 } // namespace textrule
 } // namespace qm
