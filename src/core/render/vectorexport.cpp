@@ -61,12 +61,18 @@ bool VectorExport::writePdf(const CanvasModel &model, double zoom, QIODevice &de
     pdf.setResolution(TwipsPerInch);
     // PDF pages are whole points: the page is the canvas rounded up, the sliver filled as background.
     const QSizeF points(std::ceil(twips.width() / TwipsPerPoint), std::ceil(twips.height() / TwipsPerPoint));
-    const QPageSize page(points, QPageSize::Point, QString(), QPageSize::ExactMatch);
+    // Readers stop at 14,400 units a side (200 inches): a longer timeline is drawn smaller to fit.
+    constexpr double MaxPageSide = 14400.0;
+    const double shrink = std::min(1.0, MaxPageSide / std::max(points.width(), points.height()));
+    const QSizeF pagePoints(std::min(MaxPageSide, std::ceil(points.width() * shrink)),
+                            std::min(MaxPageSide, std::ceil(points.height() * shrink)));
+    const QPageSize page(pagePoints, QPageSize::Point, QString(), QPageSize::ExactMatch);
     if (!pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF())))
         return fail(error, QStringLiteral("a PDF page of this size cannot be made"));
     QPainter p;
     if (!p.begin(&pdf))
         return fail(error, QStringLiteral("the PDF could not be started"));
+    p.scale(shrink, shrink);
     p.fillRect(QRectF(QPointF(0, 0), points * TwipsPerPoint), colorFromLong(model.backColor));
     CanvasRenderer::paint(p, model, QRectF(0, 0, model.width, model.height), 1.0 / zoom);
     return p.end() || fail(error, QStringLiteral("the PDF could not be finished"));
