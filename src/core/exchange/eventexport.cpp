@@ -10,6 +10,7 @@
 #include "store/placements.h"
 #include "store/sqlquery.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QSaveFile>
 
@@ -66,16 +67,30 @@ QHash<qint32, std::array<QStringList, 4>> allElementLists(ProjectDatabase &db)
 
 QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count, DateOrder order)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeEventsCsv(db, timelineId, buffer, count, order);
+    return bytes;
+}
+
+bool writeEventsCsv(ProjectDatabase &db, qint32 timelineId, QIODevice &out, int *count, DateOrder order)
+{
+    // Row by row: the file never stands whole in memory, however large the project.
+    auto put = [&out](const QString &line) {
+        const QByteArray bytes = line.toUtf8();
+        return out.write(bytes) == bytes.size();
+    };
     // One read transaction: the rows, their elements and timelines all come from the same state.
     TransactionGuard reading(db);
     const QHash<qint32, std::array<QStringList, 4>> elements = allElementLists(db);
     const QHash<qint32, QStringList> timelines = timelineNamesOfEvents(db);
 
-    QString text;
     QStringList header;
     for (const QString &column : exchangecolumns::all())
         header << csvCell(column == exchangecolumns::Date ? dateHeader(order) : column);
-    text += header.join(u',') + QStringLiteral("\r\n");
+    if (out.write("\xEF\xBB\xBF", 3) != 3 || !put(header.join(u',') + QStringLiteral("\r\n")))
+        return false;
 
     const std::set<qint32> onTimeline = timelineId > 0 ? eventsOnTimeline(db, timelineId) : std::set<qint32>{};
     SqlQuery q(db, QStringLiteral("SELECT e.Id, %1 FROM Event e ORDER BY e.EventEra, e.EventDate, e.Id")
@@ -107,14 +122,15 @@ QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId, int *count, DateOrd
                          true)
               << csvCell(imageSource.isNull() ? QStringLiteral("S") : imageSource.toString(), u',', true)
               << csvCell(spreadsheetText(timelines.value(id).join(ListSeparator)), u',', true);
-        text += cells.join(u',') + QStringLiteral("\r\n");
+        if (!put(cells.join(u',') + QStringLiteral("\r\n")))
+            return false;
         ++rows;
     }
     q.finish();
     reading.commit();
     if (count)
         *count = rows;
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return true;
 }
 
 ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString &path, DateOrder order)
@@ -124,9 +140,9 @@ ExportResult exportEvents(ProjectDatabase &db, qint32 timelineId, const QString 
     const QString target = ExportFile::target(path, &result.error);
     if (target.isEmpty())
         return result;
-    const QByteArray bytes = eventsCsv(db, timelineId, &result.count, order);
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !writeEventsCsv(db, timelineId, file, &result.count, order) ||
+        !file.commit()) {
         result.error = file.errorString();
         return result;
     }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 namespace qm {
 
 class ProjectDatabase;
@@ -36,6 +38,9 @@ const QStringList &all();
 // sheet reads the same for a reader who writes dates the other way round.
 QByteArray eventsCsv(ProjectDatabase &db, qint32 timelineId = 0, int *count = nullptr,
                      DateOrder order = DateOrder::MonthFirst);
+// The same written to a device row by row; false when the device refused a write.
+bool writeEventsCsv(ProjectDatabase &db, qint32 timelineId, QIODevice &out, int *count = nullptr,
+                    DateOrder order = DateOrder::MonthFirst);
 
 struct ExportResult
 {
