@@ -58,6 +58,7 @@ public:
     qsizetype position() const { return p; }
 
 private:
+    // The rules live by kind of phrase: datereader_months.cpp, datereader_numbers.cpp, datereader_words.cpp.
     struct Number
     {
         qsizetype start = 0;
@@ -100,6 +101,16 @@ private:
     bool countFollows(qsizetype from, bool strict) const;
     bool isDigit(qsizetype at) const { return at >= 0 && at < t.size() && t[at] >= u'0' && t[at] <= u'9'; }
     bool isLetter(qsizetype at) const { return at >= 0 && at < t.size() && t[at].isLetter(); }
+    static bool isDash(QChar c)
+    {
+        const char16_t u = c.unicode();
+        return u == u'-' || (u >= 0x2010 && u <= 0x2014) || u == 0x2212;
+    }
+    // The era of a year written without one: only an era word before the common era changes it.
+    datewords::Era narrativeEra() const
+    {
+        return mNarrativeEra == datewords::Era::BC ? datewords::Era::BC : datewords::Era::None;
+    }
     DatePhrase remember(DatePhrase d);
 
     QStringView t;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 class QLocale;
@@ -30,6 +31,11 @@ inline constexpr int MinYear = 100;
 inline constexpr int MaxYear = 9999;
 inline constexpr qint64 MinSerial = -657434; // 1 January 100
 inline constexpr qint64 MaxSerial = 2958465; // 31 December 9999
+
+// The English month names in lower case, January first: what dates are read by and written with.
+inline constexpr std::array<const char *, 12> MonthNames = {"january",   "february", "march",    "april",
+                                                            "may",       "june",     "july",     "august",
+                                                            "september", "october",  "november", "december"};
 
 struct Parts
 {
@@ -68,7 +74,7 @@ QString monthName(int month);
 // ISO form of the calendar date: YYYY-MM-DD, then "Thh:mm:ss" unless midnight.
 QString toIsoText(double value);
 
-// Reads a whole text as a date in one of the accepted forms (see platformdate.cpp);
+// Reads a whole text as a date in one of the accepted forms (see platformdate_parse.cpp);
 // `today` completes forms without a year.
 std::optional<double> parse(QStringView text, QDate today, DateOrder order = DateOrder::MonthFirst);
 // The same reading, giving the parts. With `anyLeapDay`, 29 February passes whatever the year, for

@@ -12,17 +12,6 @@ namespace qm {
 
 namespace {
 
-// "Id IN (?, ?, ...)" for the ids, with the values to bind.
-QString idsIn(const QString &column, const std::vector<qint32> &ids, QVariantList &values)
-{
-    QStringList marks;
-    for (const qint32 id : ids) {
-        marks << QStringLiteral("?");
-        values << id;
-    }
-    return QStringLiteral("%1 IN (%2)").arg(column, marks.join(u','));
-}
-
 void takeOffCanvas(TimelineCanvas &canvas, qint32 id)
 {
     Globals &g = canvas.globals();
@@ -52,22 +41,12 @@ void showStoredBoxes(TimelineCanvas &canvas, const std::vector<qint32> &ids)
 
 ExcludeEventsCommand::ExcludeEventsCommand(TimelineCanvas &canvas, qint32 timelineId, std::vector<qint32> ids,
                                            const QString &text)
-    : CanvasCommand(canvas, timelineId, text), mIds(std::move(ids))
-{
-    QVariantList values{timelineId};
-    const QString condition = QStringLiteral("TimeLineId = ? AND ") + idsIn(QStringLiteral("EventId"), mIds, values);
-    mPlacements = StoredRows::read(db(), QStringLiteral("TimeLineEvent"), condition, values);
-}
+    : CanvasCommand(canvas, timelineId, text), mIds(std::move(ids)), mPlacements(placementRows(db(), timelineId, mIds))
+{}
 
 void ExcludeEventsCommand::redo()
 {
-    {
-        TransactionGuard guard(db());
-        for (const qint32 id : mIds)
-            execSql(db(), QStringLiteral("DELETE FROM TimeLineEvent WHERE TimeLineId = ? AND EventId = ?"),
-                    {timelineId(), id});
-        guard.commit();
-    }
+    removePlacements(db(), timelineId(), mIds);
     if (!shown())
         return;
     for (const qint32 id : mIds)
@@ -90,10 +69,10 @@ DeleteEventsCommand::DeleteEventsCommand(TimelineCanvas &canvas, std::vector<qin
     for (const qint32 id : ids) {
         Kept k;
         k.id = id;
-        k.event = StoredRows::read(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {id});
-        k.elements = StoredRows::read(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {id});
-        k.placements = StoredRows::read(db(), QStringLiteral("TimeLineEvent"), QStringLiteral("EventId = ?"), {id});
-        k.formats = StoredRows::read(db(), QStringLiteral("Format"), QStringLiteral("EventId = ?"), {id});
+        k.event = RowSnapshot::matching(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {id});
+        k.elements = RowSnapshot::matching(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {id});
+        k.placements = placementRowsOfEvent(db(), id);
+        k.formats = RowSnapshot::matching(db(), QStringLiteral("Format"), QStringLiteral("EventId = ?"), {id});
         mKept.push_back(std::move(k));
     }
 }

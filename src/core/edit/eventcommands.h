@@ -3,7 +3,7 @@
 #pragma once
 
 #include "canvascommand.h"
-#include "storedrows.h"
+#include "store/rowsnapshot.h"
 
 #include <vector>
 
@@ -21,7 +21,7 @@ public:
 
 private:
     std::vector<qint32> mIds;
-    StoredRows mPlacements;
+    RowSnapshot mPlacements;
 };
 
 // Events deleted from the project. Undo brings each back with its id, its elements, its boxes on
@@ -38,10 +38,10 @@ private:
     struct Kept
     {
         qint32 id = 0;
-        StoredRows event;
-        StoredRows elements;
-        StoredRows placements;
-        StoredRows formats;
+        RowSnapshot event;
+        RowSnapshot elements;
+        RowSnapshot placements;
+        RowSnapshot formats;
     };
     std::vector<Kept> mKept;
 };

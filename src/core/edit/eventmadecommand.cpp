@@ -18,8 +18,9 @@ void EventMadeCommand::redo()
 {
     if (mFirst) {
         mFirst = false;
-        mEventRow = StoredRows::read(mDb, QStringLiteral("Event"), QStringLiteral("Id = ?"), {mEventId});
-        mElementRows = StoredRows::read(mDb, QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {mEventId});
+        mEventRow = RowSnapshot::matching(mDb, QStringLiteral("Event"), QStringLiteral("Id = ?"), {mEventId});
+        mElementRows =
+            RowSnapshot::matching(mDb, QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {mEventId});
         return;
     }
     TransactionGuard guard(mDb);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "storedrows.h"
+#include "store/rowsnapshot.h"
 
 #include <QUndoCommand>
 
@@ -25,8 +25,8 @@ private:
     ProjectDatabase &mDb;
     qint32 mEventId = 0;
     bool mFirst = true;
-    StoredRows mEventRow;
-    StoredRows mElementRows;
+    RowSnapshot mEventRow;
+    RowSnapshot mElementRows;
 };
 
 } // namespace qm

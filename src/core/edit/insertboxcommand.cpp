@@ -109,8 +109,8 @@ void InsertBoxCommand::firstRedo()
     mFormatAfter.read(db(), keys);
     if (mNewEvent) {
         const qint32 id = mEventIds.front();
-        mEventRow = StoredRows::read(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {id});
-        mElementRows = StoredRows::read(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {id});
+        mEventRow = RowSnapshot::matching(db(), QStringLiteral("Event"), QStringLiteral("Id = ?"), {id});
+        mElementRows = RowSnapshot::matching(db(), QStringLiteral("EventElement"), QStringLiteral("EventId = ?"), {id});
     }
 }
 

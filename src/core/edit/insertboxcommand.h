@@ -5,7 +5,6 @@
 #include "canvascommand.h"
 #include "store/placements.h"
 #include "store/rowsnapshot.h"
-#include "storedrows.h"
 
 #include <vector>
 
@@ -38,8 +37,8 @@ private:
     std::vector<BoxMove> mShifted;
     RowSnapshot mFormatBefore{QStringLiteral("Format"), QStringLiteral("TimelineId = ? AND EventId = ?")};
     RowSnapshot mFormatAfter{QStringLiteral("Format"), QStringLiteral("TimelineId = ? AND EventId = ?")};
-    StoredRows mEventRow;
-    StoredRows mElementRows;
+    RowSnapshot mEventRow;
+    RowSnapshot mElementRows;
 };
 
 } // namespace qm

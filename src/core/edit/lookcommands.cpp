@@ -34,7 +34,7 @@ PasteFormatCommand::PasteFormatCommand(TimelineCanvas &canvas, std::vector<qint3
     : CanvasCommand(canvas, canvas.globals().CurTimeLineId, text), mIds(std::move(ids)), mFormat(format)
 {
     for (const qint32 id : mIds)
-        mBefore.push_back(StoredRows::read(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), id}));
+        mBefore.push_back(RowSnapshot::matching(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), id}));
 }
 
 void PasteFormatCommand::redo()
@@ -49,7 +49,7 @@ void PasteFormatCommand::redo()
 void PasteFormatCommand::undo()
 {
     TransactionGuard guard(db());
-    for (const StoredRows &rows : mBefore)
+    for (const RowSnapshot &rows : mBefore)
         rows.restore(db());
     guard.commit();
     showFormats();
@@ -81,7 +81,7 @@ EventPictureCommand::EventPictureCommand(TimelineCanvas &canvas, std::vector<qin
         q.finish();
         mIds.push_back(id);
         if (mLook)
-            b.format = StoredRows::read(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), id});
+            b.format = RowSnapshot::matching(db(), QStringLiteral("Format"), FormatCondition, {timelineId(), id});
         mBefore.push_back(std::move(b));
     }
 }

@@ -4,7 +4,7 @@
 
 #include "canvascommand.h"
 #include "store/clformat.h"
-#include "storedrows.h"
+#include "store/rowsnapshot.h"
 
 #include <optional>
 #include <vector>
@@ -26,7 +26,7 @@ private:
 
     std::vector<qint32> mIds;
     clFormat mFormat;
-    std::vector<StoredRows> mBefore;
+    std::vector<RowSnapshot> mBefore;
 };
 
 // The size of an event's picture on the timeline and whether its connector shows, as the picture
@@ -56,7 +56,7 @@ private:
         qint32 id = 0;
         QVariant source;
         QVariant name;
-        StoredRows format;
+        RowSnapshot format;
     };
     void showPictures();
 

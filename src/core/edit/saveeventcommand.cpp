@@ -30,8 +30,8 @@ SaveEventCommand::SaveEventCommand(TimelineCanvas &canvas, const clEvent &event,
 {
     if (!mExisted)
         return;
-    mEventBefore = StoredRows::read(db(), EventTable, QStringLiteral("Id = ?"), {event.Id});
-    mLinksBefore = StoredRows::read(db(), LinkTable, QStringLiteral("EventId = ?"), {event.Id});
+    mEventBefore = RowSnapshot::matching(db(), EventTable, QStringLiteral("Id = ?"), {event.Id});
+    mLinksBefore = RowSnapshot::matching(db(), LinkTable, QStringLiteral("EventId = ?"), {event.Id});
     const std::unique_ptr<clEvent> stored = loadEventAside(g(), event.Id);
     mDateBefore = *stored->EventDate;
 }
@@ -62,8 +62,8 @@ void SaveEventCommand::firstRedo()
         return;
     }
     const qint32 id = mEvent.Id;
-    mEventAfter = StoredRows::read(db(), EventTable, QStringLiteral("Id = ?"), {id});
-    mLinksAfter = StoredRows::read(db(), LinkTable, QStringLiteral("EventId = ?"), {id});
+    mEventAfter = RowSnapshot::matching(db(), EventTable, QStringLiteral("Id = ?"), {id});
+    mLinksAfter = RowSnapshot::matching(db(), LinkTable, QStringLiteral("EventId = ?"), {id});
     SqlQuery made(db(), QStringLiteral("SELECT Id FROM Element WHERE Id > ?"));
     made.bind(mLastElementBefore).exec();
     QStringList marks;
@@ -76,8 +76,8 @@ void SaveEventCommand::firstRedo()
     made.finish();
     // By their ids, never "every element above": elements made later by hand are none of this step's.
     if (!ids.isEmpty())
-        mElementsMade =
-            StoredRows::read(db(), QStringLiteral("Element"), QStringLiteral("Id IN (%1)").arg(marks.join(u',')), ids);
+        mElementsMade = RowSnapshot::matching(db(), QStringLiteral("Element"),
+                                              QStringLiteral("Id IN (%1)").arg(marks.join(u',')), ids);
 }
 
 void SaveEventCommand::redo()

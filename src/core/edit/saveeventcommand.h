@@ -4,7 +4,7 @@
 
 #include "canvascommand.h"
 #include "store/clevent.h"
-#include "storedrows.h"
+#include "store/rowsnapshot.h"
 
 #include <vector>
 
@@ -38,12 +38,12 @@ private:
     bool mExisted = false;
     ExtDate mDateBefore;
     qint32 mLastElementBefore = 0;
-    StoredRows mEventBefore;
-    StoredRows mLinksBefore;
-    StoredRows mEventAfter;
-    StoredRows mLinksAfter;
+    RowSnapshot mEventBefore;
+    RowSnapshot mLinksBefore;
+    RowSnapshot mEventAfter;
+    RowSnapshot mLinksAfter;
     // Elements that the save made for names the project did not know.
-    StoredRows mElementsMade;
+    RowSnapshot mElementsMade;
     std::vector<qint32> mElementIdsMade;
 };
 

@@ -25,8 +25,8 @@ SaveTimelineCommand::SaveTimelineCommand(TimelineCanvas &canvas, const clTimeLin
         mShownBefore = canvas.globals().CurTimeLineId;
         return;
     }
-    mBefore = StoredRows::read(db(), TimelineTable, QStringLiteral("Id = ?"), {timeline.Id});
-    mFormatBefore = StoredRows::read(db(), FormatTable, DefaultFormatCondition, {timeline.Id});
+    mBefore = RowSnapshot::matching(db(), TimelineTable, QStringLiteral("Id = ?"), {timeline.Id});
+    mFormatBefore = RowSnapshot::matching(db(), FormatTable, DefaultFormatCondition, {timeline.Id});
 }
 
 void SaveTimelineCommand::redo()
@@ -34,8 +34,8 @@ void SaveTimelineCommand::redo()
     if (mFirst) {
         mFirst = false;
         mRecord.Save();
-        mAfter = StoredRows::read(db(), TimelineTable, QStringLiteral("Id = ?"), {mRecord.Id});
-        mFormatAfter = StoredRows::read(db(), FormatTable, DefaultFormatCondition, {mRecord.Id});
+        mAfter = RowSnapshot::matching(db(), TimelineTable, QStringLiteral("Id = ?"), {mRecord.Id});
+        mFormatAfter = RowSnapshot::matching(db(), FormatTable, DefaultFormatCondition, {mRecord.Id});
     } else {
         TransactionGuard guard(db());
         mAfter.restore(db());
@@ -87,7 +87,7 @@ DeleteTimelineCommand::DeleteTimelineCommand(TimelineCanvas &canvas, qint32 time
                                              TimelinesChanged changed)
     : CanvasCommand(canvas, timelineId, text), mChanged(std::move(changed))
 {
-    mRow = StoredRows::read(db(), TimelineTable, QStringLiteral("Id = ?"), {timelineId});
+    mRow = RowSnapshot::matching(db(), TimelineTable, QStringLiteral("Id = ?"), {timelineId});
 }
 
 void DeleteTimelineCommand::redo()

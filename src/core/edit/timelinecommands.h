@@ -4,7 +4,7 @@
 
 #include "canvascommand.h"
 #include "store/cltimeline.h"
-#include "storedrows.h"
+#include "store/rowsnapshot.h"
 
 #include <functional>
 
@@ -38,10 +38,10 @@ private:
     bool mFirst = true;
     // The timeline shown when a new one was made: undoing the new one shows it again.
     qint32 mShownBefore = 0;
-    StoredRows mBefore;
-    StoredRows mFormatBefore;
-    StoredRows mAfter;
-    StoredRows mFormatAfter;
+    RowSnapshot mBefore;
+    RowSnapshot mFormatBefore;
+    RowSnapshot mAfter;
+    RowSnapshot mFormatAfter;
     TimelinesChanged mChanged;
 };
 
@@ -56,7 +56,7 @@ public:
     void undo() override;
 
 private:
-    StoredRows mRow;
+    RowSnapshot mRow;
     bool mWasShown = false;
     TimelinesChanged mChanged;
 };

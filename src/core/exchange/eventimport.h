@@ -4,6 +4,7 @@
 
 #include "csvdocument.h"
 #include "importplan.h"
+#include "store/placements.h"
 #include "store/rowsnapshot.h"
 
 #include <QList>
@@ -69,14 +70,14 @@ private:
     QList<qint32> mCreatedElements;
     RowSnapshot mEventsBefore{QStringLiteral("Event"), QStringLiteral("Id = ?")};
     RowSnapshot mLinksBefore{QStringLiteral("EventElement"), QStringLiteral("EventId = ?")};
-    RowSnapshot mPlacementsBefore{QStringLiteral("TimeLineEvent"), QStringLiteral("TimeLineId = ?")};
+    RowSnapshot mPlacementsBefore = timelinePlacementRows();
     RowSnapshot mFormatsBefore{QStringLiteral("Format"), QStringLiteral("TimelineId = ? AND EventId = ?")};
     RowSnapshot mEventsAfter{QStringLiteral("Event"), QStringLiteral("Id = ?")};
     RowSnapshot mLinksAfter{QStringLiteral("EventElement"), QStringLiteral("EventId = ?")};
     RowSnapshot mElementsAfter{QStringLiteral("Element"), QStringLiteral("Id = ?")};
     RowSnapshot mTimelinesAfter{QStringLiteral("TimeLine"), QStringLiteral("Id = ?")};
     RowSnapshot mTimelineFormatsAfter{QStringLiteral("FormatTL"), QStringLiteral("TimelineId = ?")};
-    RowSnapshot mPlacementsAfter{QStringLiteral("TimeLineEvent"), QStringLiteral("TimeLineId = ?")};
+    RowSnapshot mPlacementsAfter = timelinePlacementRows();
     RowSnapshot mFormatsAfter{QStringLiteral("Format"), QStringLiteral("TimelineId = ? AND EventId = ?")};
 };
 

@@ -93,27 +93,19 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
         // thousands of boxes loads in a moment.
         TransactionGuard reading(mG.ProjectDb);
         const std::unordered_map<qint32, clFormat> formats = clFormat::GetEventFormats(mG.ProjectDb, id);
-        SqlQuery q(mG.ProjectDb,
-                   QStringLiteral("SELECT tle.EventId, tle.BoxLeft, tle.BoxTop, %1 FROM TimeLineEvent tle "
-                                  "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
-                                  "ORDER BY e.EventEra, e.EventDate, e.Id")
-                       .arg(clEvent::storedColumns()));
-        q.bind(id).exec();
-        while (q.next()) {
-            const qint32 eventId = q.value(0).toInt();
+        visitPlacedEvents(mG.ProjectDb, id, [&](const Placement &box, const SqlQuery &row) {
             // A second row for the same event would only stack a second box on the first.
-            if (IsOnCanvas(eventId))
-                continue;
+            if (IsOnCanvas(box.eventId))
+                return;
             mG.CurEvent = std::make_unique<clEvent>(mG);
-            mG.CurEvent->Id = eventId;
-            mG.CurEvent->fillFromRow(q, 3);
-            if (const auto f = formats.find(eventId); f != formats.end())
+            mG.CurEvent->Id = box.eventId;
+            mG.CurEvent->fillFromRow(row, PlacedEventColumn);
+            if (const auto f = formats.find(box.eventId); f != formats.end())
                 mG.CurFormat->Eq(f->second);
             else
                 mG.CurFormat->GetDefault();
-            placeBox(*mG.CurEvent, *mG.CurFormat, roundTwips(q.value(1).toDouble()), roundTwips(q.value(2).toDouble()));
-        }
-        q.finish();
+            placeBox(*mG.CurEvent, *mG.CurFormat, roundTwips(box.BoxLeft), roundTwips(box.BoxTop));
+        });
         reading.commit();
     }
 

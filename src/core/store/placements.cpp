@@ -8,6 +8,8 @@
 #include "sqlquery.h"
 #include "storeerror.h"
 
+#include "store/clevent.h"
+
 namespace qm {
 
 double storedTwips(double value)
@@ -37,6 +39,19 @@ std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timeline
     while (q.next())
         list.push_back({q.value(0).toInt(), storedDate(q.value(1), q.value(2))});
     return list;
+}
+
+void visitPlacedEvents(ProjectDatabase &db, qint32 timelineId,
+                       const std::function<void(const Placement &box, const SqlQuery &row)> &visit)
+{
+    SqlQuery q(db, QStringLiteral("SELECT tle.EventId, tle.BoxLeft, tle.BoxTop, %1 FROM TimeLineEvent tle "
+                                  "JOIN Event e ON tle.EventId = e.Id WHERE tle.TimeLineId = ? "
+                                  "ORDER BY e.EventEra, e.EventDate, e.Id")
+                       .arg(clEvent::storedColumns()));
+    q.bind(timelineId).exec();
+    while (q.next())
+        visit({q.value(0).toInt(), q.value(1).toDouble(), q.value(2).toDouble()}, q);
+    q.finish();
 }
 
 std::map<qint32, QPointF> storedBoxPositions(ProjectDatabase &db, qint32 timelineId)
@@ -154,6 +169,27 @@ void removePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<
     for (const qint32 id : eventIds)
         remove.run({timelineId, id});
     guard.commit();
+}
+
+RowSnapshot placementRows(ProjectDatabase &db, qint32 timelineId, const std::vector<qint32> &eventIds)
+{
+    RowSnapshot rows(QStringLiteral("TimeLineEvent"), QStringLiteral("TimeLineId = ? AND EventId = ?"));
+    QList<QVariantList> keys;
+    keys.reserve(static_cast<qsizetype>(eventIds.size()));
+    for (const qint32 id : eventIds)
+        keys.push_back({timelineId, id});
+    rows.read(db, keys);
+    return rows;
+}
+
+RowSnapshot placementRowsOfEvent(ProjectDatabase &db, qint32 eventId)
+{
+    return RowSnapshot::matching(db, QStringLiteral("TimeLineEvent"), QStringLiteral("EventId = ?"), {eventId});
+}
+
+RowSnapshot timelinePlacementRows()
+{
+    return RowSnapshot(QStringLiteral("TimeLineEvent"), QStringLiteral("TimeLineId = ?"));
 }
 
 } // namespace qm

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "dates/extdate.h"
+#include "store/rowsnapshot.h"
 
 #include <QHash>
 #include <QPointF>
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <utility>
@@ -18,6 +20,7 @@
 namespace qm {
 
 class ProjectDatabase;
+class SqlQuery;
 
 // Where one event's box stands on a timeline: the top-left corner of its picture, in twips.
 struct Placement
@@ -54,6 +57,12 @@ struct DatedPlacement
 std::vector<Placement> timelinePlacements(ProjectDatabase &db, qint32 timelineId);
 // The boxes stored for the timeline with the dates of their events, in chronological order.
 std::vector<DatedPlacement> datedPlacements(ProjectDatabase &db, qint32 timelineId);
+// Reads the boxes of the timeline with their events in chronological order, in one statement for a
+// timeline of any size. `visit` gets each box as stored and the row, which holds the event's
+// clEvent::storedColumns() from column PlacedEventColumn on (rows naming no event are left out).
+void visitPlacedEvents(ProjectDatabase &db, qint32 timelineId,
+                       const std::function<void(const Placement &box, const SqlQuery &row)> &visit);
+inline constexpr int PlacedEventColumn = 3;
 // The stored position of every box of the timeline (the first row where an event has several).
 std::map<qint32, QPointF> storedBoxPositions(ProjectDatabase &db, qint32 timelineId);
 // The events with a box on the timeline.
@@ -83,6 +92,13 @@ void shiftPlacementsByDate(ProjectDatabase &db, qint32 timelineId, const std::ve
 void removeEventFromTimelines(ProjectDatabase &db, qint32 eventId);
 // Takes the events' boxes off the timeline (one transaction).
 void removePlacements(ProjectDatabase &db, qint32 timelineId, const std::vector<qint32> &eventIds);
+
+// The rows of the events' boxes on the timeline, kept for an undo.
+RowSnapshot placementRows(ProjectDatabase &db, qint32 timelineId, const std::vector<qint32> &eventIds);
+// The rows of the event's boxes on every timeline, kept for an undo.
+RowSnapshot placementRowsOfEvent(ProjectDatabase &db, qint32 eventId);
+// A snapshot of the boxes of whole timelines, not yet read: its keys are timeline ids.
+RowSnapshot timelinePlacementRows();
 
 // The same value in single precision: what the file keeps of a position.
 double storedTwips(double value);

@@ -5,6 +5,7 @@
 #include "preparedstatement.h"
 
 #include "store/projectdatabase.h"
+#include "store/sqlquery.h"
 #include "store/storeerror.h"
 
 #include <QSqlError>
@@ -13,11 +14,20 @@
 
 namespace qm {
 
+RowSnapshot RowSnapshot::matching(ProjectDatabase &db, const QString &table, const QString &condition,
+                                  const QVariantList &values)
+{
+    RowSnapshot rows(table, condition);
+    rows.read(db, QList<QVariantList>{values});
+    return rows;
+}
+
 void RowSnapshot::read(ProjectDatabase &db, const QList<QVariantList> &keys)
 {
     mKeys = keys;
     mRows.clear();
-    PreparedStatement select(db, QStringLiteral("SELECT * FROM %1 WHERE %2").arg(mTable, mWhere));
+    // In the order they were stored: put back in another, the first of two rows would change.
+    PreparedStatement select(db, QStringLiteral("SELECT * FROM %1 WHERE %2 ORDER BY rowid").arg(mTable, mWhere));
     for (const QVariantList &key : keys) {
         QSqlQuery &q = select.run(key);
         while (q.next()) {
@@ -49,9 +59,14 @@ void RowSnapshot::remove(ProjectDatabase &db) const
 
 void RowSnapshot::restore(ProjectDatabase &db) const
 {
-    remove(db);
-    if (mRows.isEmpty())
+    if (mKeys.isEmpty())
         return;
+    TransactionGuard guard(db);
+    remove(db);
+    if (mRows.isEmpty()) {
+        guard.commit();
+        return;
+    }
     QStringList marks;
     for (qsizetype i = 0; i < mColumns.size(); ++i)
         marks << QStringLiteral("?");
@@ -60,6 +75,7 @@ void RowSnapshot::restore(ProjectDatabase &db) const
                                  .arg(mTable, mColumns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     for (const QVariantList &row : mRows)
         insert.run(row);
+    guard.commit();
 }
 
 } // namespace qm
