@@ -126,14 +126,3 @@ TEST(PlatformDate, ParserRefusesEverythingElse)
     for (const char *text : refused)
         EXPECT_EQ(iso(QString::fromUtf8(text)), "refused") << text;
 }
-
-TEST(PlatformDate, TextRoundTripsThroughTheParser)
-{
-    for (const double v :
-         {*pd::makeValue(100, 1, 1), *pd::makeValue(476, 9, 4, 23, 59, 59), *pd::makeValue(1899, 12, 30, 0, 0, 1),
-          *pd::makeValue(2024, 2, 29, 12, 0, 0), *pd::makeValue(9999, 12, 31, 13, 14, 15)}) {
-        const auto back = pd::parse(pd::toText(v), Today);
-        ASSERT_TRUE(back) << pd::toText(v).toStdString();
-        EXPECT_EQ(pd::toIsoText(*back), pd::toIsoText(v));
-    }
-}

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QUndoStack>
@@ -113,38 +112,6 @@ TEST_F(CaptureFromMain, AcceptedEventsLandOnTheTimelineInDateOrder)
     EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 4);
     w->mnuEditUndo->trigger();
     EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 3);
-}
-
-TEST_F(CaptureFromMain, AStoppedAcceptAllKeepsWhatItSaved)
-{
-    qm::frmText *capture = open();
-    QString text;
-    for (int day = 1; day <= 28; ++day)
-        text += QStringLiteral("On 2/%1/1800 something happened.\n").arg(day);
-    capture->rtb->setPlainText(text);
-    capture->btnScan->trigger();
-    capture->setProgressDelay(0);
-    // The progress shows at once; its Cancel is pressed as soon as it handles events.
-    QTimer cancel;
-    QObject::connect(&cancel, &QTimer::timeout, [capture] {
-        if (auto *p = capture->findChild<QProgressDialog *>("progress"); p && p->isVisible())
-            p->cancel();
-    });
-    cancel.start(0);
-    capture->btnAcceptAll->trigger();
-    cancel.stop();
-
-    const int saved = qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event");
-    EXPECT_GT(saved, 0);
-    EXPECT_LT(saved, 28);
-    EXPECT_EQ(static_cast<int>(w->canvas().SortBoxes().size()), saved);
-    EXPECT_TRUE(capture->lblStatus->text().contains("Stopped at date"));
-
-    // The next run goes on with the rest and saves none twice.
-    capture->btnAcceptAll->trigger();
-    EXPECT_EQ(qmtest::committedCount(projectPath, "SELECT COUNT(*) FROM Event"), 28);
-    EXPECT_EQ(boxDates().front(), "2/1/1800");
-    EXPECT_EQ(boxDates().back(), "2/28/1800");
 }
 
 TEST_F(CaptureFromMain, TheMainWindowStaysWhileTheCaptureTextIsKept)
