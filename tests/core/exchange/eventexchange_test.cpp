@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/storetestsupport.h"
 #include "dates/platformdate.h"
+#include "edit/canvascommand.h"
 #include "exchange/eventexport.h"
 #include "exchange/eventimport.h"
 #include "kit/fakemeasurer.h"
@@ -45,14 +46,7 @@ struct Exchange : ::testing::Test
         return list;
     }
 
-    qm::clEvent stored(qint32 id)
-    {
-        qm::clEvent e(p.g);
-        e.EventDate = std::make_shared<qm::ExtDate>();
-        e.Id = id;
-        e.Load();
-        return e;
-    }
+    qm::clEvent stored(qint32 id) { return *qm::loadEventAside(p.g, id); }
 
     QVariant committedValue(const QString &sql, const QVariantList &values = {})
     {

@@ -10,8 +10,6 @@
 
 #include "../store/storetestsupport.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -89,32 +87,6 @@ TEST(LoadTimeLine, AnotherTimelineReplacesTheShownOneAndAMissingOneLeavesTheCanv
     EXPECT_FALSE(canvas.LoadTimeLine(12345));
     EXPECT_EQ(canvas.model().boxCount(), 0u);
     EXPECT_EQ(t.g.CurTimeLineId, first);
-}
-
-TEST(LoadTimeLine, TilesTheWallpaperOnlyWhenItCanBeRead)
-{
-    qmtest::TempProject t;
-    t.g.ProjectFolder = t.dir.filePath("Test") + QDir::separator();
-    ASSERT_TRUE(QDir().mkpath(t.g.ProjectFolder + QStringLiteral("Walls")));
-    QImage wall(4, 4, QImage::Format_RGB32);
-    wall.fill(Qt::yellow);
-    ASSERT_TRUE(wall.save(t.g.ProjectFolder + QStringLiteral("Walls/marble.png")));
-
-    for (const QString &name : QStringList{"marble.png", "missing.png"}) {
-        SCOPED_TRACE(name.toStdString());
-        qm::clTimeLine tl(t.g.ProjectDb);
-        tl.Name = name;
-        tl.UseWallpaper = true;
-        tl.WallSource = "C";
-        tl.WallName = name;
-        const qint32 id = tl.Save();
-        FakeMeasurer m;
-        qm::TimelineCanvas canvas(t.g, m);
-        ASSERT_TRUE(canvas.LoadTimeLine(id));
-        const bool readable = name == u"marble.png";
-        EXPECT_EQ(canvas.model().useWallpaper, readable);
-        EXPECT_EQ(canvas.model().wallpaper.isNull(), !readable);
-    }
 }
 
 TEST(ScrollExtents, UnitsRangesAndBarsFollowTheOverflow)
