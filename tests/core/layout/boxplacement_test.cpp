@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvasfixture.h"
+#include "edit/canvascommand.h"
 #include "kit/fakemeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/clformat.h"
@@ -256,10 +257,7 @@ struct MixedTimeline : qmtest::PlacementFixture
     {
         std::vector<const qm::clEvent *> events;
         for (const qint32 id : added) {
-            owned.push_back(std::make_unique<qm::clEvent>(t.g));
-            owned.back()->EventDate = std::make_shared<qm::ExtDate>();
-            owned.back()->Id = id;
-            owned.back()->Load();
+            owned.push_back(qm::loadEventAside(t.g, id));
             events.push_back(owned.back().get());
         }
         return events;

@@ -216,10 +216,7 @@ TEST(PrintPages, EveryLabelComesOutWholeAtPrinterResolutions)
 TEST(qmtoolPages, TellsThePagesThatExportAsPrintedWrites)
 {
     qmtest::TempProject t;
-    qm::clTimeLine timeline(t.g.ProjectDb);
-    timeline.Name = QStringLiteral("Only");
-    timeline.LabelCaption = QStringLiteral("Only");
-    t.g.CurTimeLineId = timeline.Save();
+    t.g.CurTimeLineId = qmtest::addTimeline(t.g, "Only", "Only");
     QStringList include{"include", t.projectPath, "--timeline", "Only"};
     for (int i = 0; i < 12; ++i)
         include << QString::number(

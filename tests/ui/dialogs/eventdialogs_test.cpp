@@ -210,20 +210,22 @@ TEST_F(DialogFixture, PickerTicksAndReturnsNamesInListOrder)
     for (const char *n : {"Rome", "Paris", "Athens"})
         qm::addElement(g.ProjectDb, "P", QString::fromLatin1(n));
 
-    QString names = "Rome, paris";
+    // A name typed that is no element yet stays, after the list's.
+    QString names = "Rome, paris, New Carthage";
     {
         qm::frmSelectElements picker(g, "P", names);
         EXPECT_EQ(picker.windowTitle(), "Element selection: Places");
-        ASSERT_EQ(picker.lv->count(), 3);
+        ASSERT_EQ(picker.lv->count(), 4);
         EXPECT_EQ(picker.lv->item(0)->checkState(), Qt::Unchecked);
+        EXPECT_EQ(picker.lv->item(3)->text(), "New Carthage");
         picker.cmdInclude_Click();
         names = picker.selectedElements();
     }
-    EXPECT_EQ(names, "Paris,Rome");
+    EXPECT_EQ(names, "Paris,Rome,New Carthage");
     {
         qm::frmSelectElements picker(g, "P", names);
         picker.cmdCancel_Click();
-        EXPECT_EQ(picker.selectedElements(), "Paris,Rome");
+        EXPECT_EQ(picker.selectedElements(), names);
     }
 }
 

@@ -3,13 +3,11 @@
 #include "core/store/storetestsupport.h"
 #include "dialogs/eventlistmodel.h"
 #include "dialogs/frmlistevents.h"
-#include "dialogs/frmselectelements.h"
 #include "ui/mainwindow.h"
 
 #include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 
@@ -101,14 +99,4 @@ TEST_F(ListFixture, DeleteWorksOnHighlightedRowsAfterAsking)
     d.cmdCancel_Click();
     EXPECT_FALSE(d.includeChosen());
     EXPECT_EQ(d.tickedIds(), std::vector<qint32>{waterloo});
-}
-
-TEST_F(ListFixture, PickerKeepsNamesTypedThatAreNoElementsYet)
-{
-    qm::frmSelectElements picker(g, "A", "Harry S. Truman, caesar");
-    ASSERT_EQ(picker.lv->count(), 4);
-    EXPECT_EQ(picker.lv->item(3)->text(), "Harry S. Truman");
-    picker.lv->item(1)->setCheckState(Qt::Checked); // Hannibal
-    picker.cmdInclude_Click();
-    EXPECT_EQ(picker.selectedElements(), "Caesar,Hannibal,Harry S. Truman");
 }

@@ -68,9 +68,6 @@ TEST_F(CanvasEditing, ADragIsOneStepThatTheEditMenuUndoesAndRedoes)
     w->mnuEditUndo->trigger();
     EXPECT_EQ(box(second).picture.rect.left(), secondLeft);
     EXPECT_EQ(box(third).picture.rect.left(), thirdLeft);
-    EXPECT_EQ(w->mnuEditRedo->text(), "&Redo move of Cannae");
-    w->mnuEditRedo->trigger();
-    EXPECT_EQ(box(third).picture.rect.left(), thirdLeft + 300);
 }
 
 TEST_F(CanvasEditing, ANewEventWhoseBoxCannotBePlacedIsKeptAndTheMessageSaysSo)
@@ -116,11 +113,7 @@ TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
     EXPECT_FALSE(editButton("Bold")->isEnabled());
     EXPECT_EQ(title.caption, "Punic Wars");
     EXPECT_TRUE(title.font.bold);
-    qm::clTimeLine stored(g.ProjectDb);
-    stored.Load(g.CurTimeLineId);
-    EXPECT_EQ(stored.LabelCaption, "Punic Wars");
-    EXPECT_TRUE(stored.LabelSolid);
-    EXPECT_EQ(stored.LabelBackColor, 0x00FFFF);
+    // What a title edit stores is EditLabelCommand.TitleEditsGoToTheTimelineRecord...'s matter.
     EXPECT_EQ(w->mnuEditUndo->text(), "&Undo edit of the title");
     w->mnuEditUndo->trigger();
     EXPECT_EQ(title.caption, "Timeline0");
@@ -163,12 +156,7 @@ TEST_F(CanvasEditing, ArrowKeysWalkTheBoxesInDateOrderAndCompressionIsUndoable)
     compress2->trigger();
     EXPECT_EQ(w->undoStack().count(), steps + 1);
     EXPECT_NE(box(third).picture.rect.topLeft(), before);
-    w->mnuEditUndo->trigger();
-    EXPECT_EQ(box(third).picture.rect.topLeft(), before);
-
-    // Compress 1 changes the screen only: nothing to undo, and the file keeps the layout.
-    w->tbArrange->findChild<QAction *>("Compress1")->trigger();
-    EXPECT_EQ(w->undoStack().index(), steps);
+    // Its undo, and Compress 1 leaving the file alone, are Compress2's and Compress's tests.
 }
 
 TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
