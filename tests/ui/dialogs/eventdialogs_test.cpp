@@ -294,6 +294,5 @@ TEST_F(DialogFixture, PreferencesKeepTheDateOrderForTheNextRun)
     d.cmdOK_Click();
     EXPECT_EQ(g.dateOrder, qm::DateOrder::DayFirst);
     EXPECT_EQ(qm::LoadDateOrder(), qm::DateOrder::DayFirst);
-    qm::SaveDateOrder(qm::DateOrder::MonthFirst);
-    EXPECT_EQ(qm::LoadDateOrder(), qm::DateOrder::MonthFirst);
+    qm::SaveDateOrder(qm::DateOrder::MonthFirst); // as the tests after this one expect
 }

@@ -28,15 +28,22 @@ struct CanvasEditing : public qmtest::MainWindow
         second = newEvent("Cannae", "8/2/216 BC");
         third = newEvent("Zama", "10/19/202 BC");
     }
-    qint32 newEvent(const QString &name, const QString &date)
+    // Fills the event dialog as soon as it opens (an empty name leaves it as it is) and saves.
+    static void answerEventDialog(const QString &name, const QString &date)
     {
         qmtest::onNextModal([name, date](QWidget *modal) {
             auto *d = qobject_cast<qm::frmEvent *>(modal);
             ASSERT_NE(d, nullptr);
-            d->txtName->setText(name);
-            d->txtDate->setText(date);
+            if (!name.isEmpty()) {
+                d->txtName->setText(name);
+                d->txtDate->setText(date);
+            }
             QTest::mouseClick(d->cmdOK, Qt::LeftButton);
         });
+    }
+    qint32 newEvent(const QString &name, const QString &date)
+    {
+        answerEventDialog(name, date);
         w->mnuEventNew_Click();
         return g.CurEvent->Id;
     }
@@ -162,15 +169,7 @@ TEST_F(CanvasEditing, ArrowKeysWalkTheBoxesInDateOrderAndCompressionIsUndoable)
 TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
 {
     const auto edit = [this](const QString &name, const QString &date) {
-        qmtest::onNextModal([name, date](QWidget *modal) {
-            auto *d = qobject_cast<qm::frmEvent *>(modal);
-            ASSERT_NE(d, nullptr);
-            if (!name.isEmpty()) {
-                d->txtName->setText(name);
-                d->txtDate->setText(date);
-            }
-            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
-        });
+        answerEventDialog(name, date);
         w->selectBox(first);
         w->mnuEventEdit_Click();
     };

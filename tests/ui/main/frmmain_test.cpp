@@ -52,8 +52,6 @@ TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
     startWithNewProject();
     const QString p = path("Rome.qmp");
     ASSERT_TRUE(g.ProjectDb.isOpen());
-    EXPECT_TRUE(QFileInfo(path("Rome/Images")).isDir());
-    EXPECT_TRUE(QFileInfo(path("Rome/Walls")).isDir());
     EXPECT_EQ(timelineNames(), QStringList{"Timeline0"});
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmarsh ") + QDir::toNativeSeparators(p));
     EXPECT_EQ(g.RecentPaths[0], p);
