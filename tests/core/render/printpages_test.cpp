@@ -130,10 +130,9 @@ TEST(PrintPages, EveryLabelComesOutWholeAtPrinterResolutions)
                                  "Execution of Louis XVI, King of the French, on the Place "
                                  "de la Révolution in Paris",
                                  "The Directory takes power"}) {
-            t.g.CurEvent = std::make_unique<qm::clEvent>(t.g);
-            t.g.CurEvent->Id = qmtest::storeEvent(t.g, QStringLiteral("5/5/%1").arg(1789 + canvas.model().boxCount()),
-                                                  QString::fromUtf8(name));
-            t.g.CurEvent->Load();
+            qmtest::makeCurrent(t.g,
+                                qmtest::storeEvent(t.g, QStringLiteral("5/5/%1").arg(1789 + canvas.model().boxCount()),
+                                                   QString::fromUtf8(name)));
             canvas.InsertNewBox();
         }
     }

@@ -28,9 +28,6 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     w->rtb->setHtml("<p>A history</p><p>The colonies declared on <b>July</b> 4, 1776 that they were "
                     "free. He had 300 ships.</p><p>The web began on 12/25/1990 at CERN.</p>");
     w->rtb->document()->setModified(false);
-    EXPECT_FALSE(w->btnNext->isEnabled());
-    EXPECT_FALSE(w->btnAcceptAll->isEnabled());
-
     w->btnScan->trigger();
     EXPECT_TRUE(isRed("July 4, 1776"));
     EXPECT_TRUE(isRed("4, 1776"));
