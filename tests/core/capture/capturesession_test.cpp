@@ -3,6 +3,7 @@
 #include "capture/capturesession.h"
 #include "capture/eventproposal.h"
 #include "core/store/storetestsupport.h"
+#include "edit/canvascommand.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/elements.h"
@@ -18,10 +19,8 @@ QStringList storedEvents(qm::Globals &g)
 {
     QStringList events;
     for (const qint32 id : qm::eventIdsByDate(g.ProjectDb)) {
-        qm::clEvent e(g);
-        e.Id = id;
-        e.Load();
-        events << e.EventDate->Render(qm::DateOrder::MonthFirst, false) + u'|' + e.Name;
+        const auto e = qm::loadEventAside(g, id);
+        events << e->EventDate->Render(qm::DateOrder::MonthFirst, false) + u'|' + e->Name;
     }
     return events;
 }
@@ -135,9 +134,7 @@ TEST_F(Session, AcceptedEventsKeepTheirTextsAndTheTimelinesPicture)
     EXPECT_TRUE(out.placed);
     EXPECT_EQ(placed, 1);
 
-    qm::clEvent e(t.g);
-    e.Id = out.id;
-    e.Load();
+    const qm::clEvent e = *qm::loadEventAside(t.g, out.id);
     EXPECT_EQ(e.Name, QString(254, u'x'));
     EXPECT_EQ(e.Description, f.txtLong);
     EXPECT_EQ(e.Actors, "Brutus, Caesar");

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "capture/datepattern.h"
 #include "capture/datescanner.h"
 #include "dates/platformdate.h"
 #include "store/sqlquery.h"

@@ -77,7 +77,6 @@ TEST(ExtDate, AssignReadsEveryEra)
         {"50 ce", "-1|9949-01-01|1/1/50 AD"},
         // A year alone is that year, with or without its era word.
         {"1492 AD", "0|1492-01-01|1/1/1492"},
-        {"150 AD", "0|0150-01-01|1/1/150"},
         {"1492", "0|1492-01-01|1/1/1492"},
         {"50", "-1|9949-01-01|1/1/50 AD"},
         {"c. 480 BC", "-2|9419-01-01|1/1/480 BC"},
@@ -105,7 +104,6 @@ TEST(ExtDate, AssignReadsEveryEra)
         {"July 76", "0|1976-07-01|7/1/1976"},
         {"May 476", "0|0476-05-01|5/1/476"},
         {"Feb 30", "invalid"},
-        {"BC", "invalid"},
         {"", "invalid"},
         {"13/45 BC", "invalid"},
         // Leap days follow the stored year, not the year as typed.

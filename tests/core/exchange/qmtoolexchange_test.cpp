@@ -18,18 +18,13 @@ TEST(qmtool, EventsGoToASheetAndComeBack)
         0);
     ASSERT_EQ(qmtool({"add-event", project, "--date", "7/4/1776", "--name", "Declaration"}).exitCode, 0);
 
+    // What a sheet holds and how it reads back is Exchange's; here the tool's options and exit codes.
     ToolRun r = qmtool({"export-events", project, "--timeline", "timeline0", sheet});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    QByteArray bytes = qmtest::fileBytes(sheet);
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFId,Date (month/day/year),")) << bytes.left(20).toStdString();
-    EXPECT_EQ(bytes.count("\r\n"), 2); // the header and the one event of that timeline
+    EXPECT_EQ(qmtest::fileBytes(sheet).count("\r\n"), 2); // the header and the one event of that timeline
 
     ASSERT_EQ(qmtool({"export-events", project, sheet}).exitCode, 0);
-    r = qmtool({"import-events", project, sheet});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "2\tunchanged\t1\n3\tunchanged\t2\n");
-
-    bytes = qmtest::fileBytes(sheet);
+    QByteArray bytes = qmtest::fileBytes(sheet);
     bytes.replace("\"Declaration\"", "\"Independence\"");
     bytes += ",\"1/1/2000\",,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"soon\",,\"Later\",,,,,,,,\r\n";
     ASSERT_TRUE(qmtest::writeFile(sheet, bytes));
@@ -43,9 +38,6 @@ TEST(qmtool, EventsGoToASheetAndComeBack)
     r = qmtool({"import-events", project, sheet});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, QString(preview).replace("4\tnew\t-", "4\tnew\t3"));
-    const ToolRun events = qmtool({"events", project});
-    EXPECT_TRUE(events.out.contains("\tIndependence\t")) << events.out.toStdString();
-    EXPECT_TRUE(events.out.contains("\tMillennium\t")) << events.out.toStdString();
 
     EXPECT_EQ(qmtool({"import-events", project, dir.filePath("missing.csv")}).exitCode, 1);
     EXPECT_EQ(qmtool({"import-events", project}).exitCode, 2);

@@ -10,8 +10,6 @@
 
 #include "../store/storetestsupport.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -91,63 +89,18 @@ TEST(LoadTimeLine, AnotherTimelineReplacesTheShownOneAndAMissingOneLeavesTheCanv
     EXPECT_EQ(t.g.CurTimeLineId, first);
 }
 
-TEST(LoadTimeLine, TilesTheWallpaperOnlyWhenItCanBeRead)
-{
-    qmtest::TempProject t;
-    t.g.ProjectFolder = t.dir.filePath("Test") + QDir::separator();
-    ASSERT_TRUE(QDir().mkpath(t.g.ProjectFolder + QStringLiteral("Walls")));
-    QImage wall(4, 4, QImage::Format_RGB32);
-    wall.fill(Qt::yellow);
-    ASSERT_TRUE(wall.save(t.g.ProjectFolder + QStringLiteral("Walls/marble.png")));
-
-    for (const QString &name : QStringList{"marble.png", "missing.png"}) {
-        SCOPED_TRACE(name.toStdString());
-        qm::clTimeLine tl(t.g.ProjectDb);
-        tl.Name = name;
-        tl.UseWallpaper = true;
-        tl.WallSource = "C";
-        tl.WallName = name;
-        const qint32 id = tl.Save();
-        FakeMeasurer m;
-        qm::TimelineCanvas canvas(t.g, m);
-        ASSERT_TRUE(canvas.LoadTimeLine(id));
-        const bool readable = name == u"marble.png";
-        EXPECT_EQ(canvas.model().useWallpaper, readable);
-        EXPECT_EQ(canvas.model().wallpaper.isNull(), !readable);
-    }
-}
-
-TEST(ScrollExtents, UnitsRangesAndBarsFollowTheOverflow)
+// The bars' ranges follow from the canvas; what can go wrong is their reach and their room.
+TEST(ScrollExtents, ReachFarBeyondSixteenBitsAndTheVerticalBarTakesItsWidth)
 {
     const qm::CanvasViewport viewport{10000, 5000, 255, 255};
-    const struct
-    {
-        double rightmost;
-        double height;
-        int unit;
-        bool hVisible;
-        int hMax, hPage, hLine;
-        bool vVisible;
-        int vMax, vPage, vLine;
-    } cases[] = {
-        // No boxes: the canvas is as wide as the viewport.
-        {0, 1000, 1, false, 0, 0, 0, false, 0, 0, 0},
-        {39601, 1000, 10, true, 3000, 750, 375, false, 0, 0, 0},
-        // Far beyond what 16-bit scroll bars could reach.
-        {4999600, 1000, 100, true, 49900, 100, 50, false, 0, 0, 0},
-        // A tall canvas shows the vertical bar, which takes its width off the horizontal room.
-        {39600, 7725, 10, true, 3026, 737, 368, true, 2980, 1490, 596},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.rightmost);
-        const qm::ScrollExtents e = qm::computeScrollExtents(c.rightmost, c.height, 100, viewport);
-        EXPECT_DOUBLE_EQ(e.canvasWidth, std::max(c.rightmost + 400, 10000.0));
-        EXPECT_EQ(e.ScrollUnit, c.unit);
-        EXPECT_EQ(std::tuple(e.hVisible, e.hMaximum, e.hPageStep, e.hLineStep),
-                  std::tuple(c.hVisible, c.hMax, c.hPage, c.hLine));
-        EXPECT_EQ(std::tuple(e.vVisible, e.vMaximum, e.vPageStep, e.vLineStep),
-                  std::tuple(c.vVisible, c.vMax, c.vPage, c.vLine));
-    }
+    // No boxes: the canvas is as wide as the viewport.
+    EXPECT_DOUBLE_EQ(qm::computeScrollExtents(0, 1000, 100, viewport).canvasWidth, 10000);
+    const qm::ScrollExtents far = qm::computeScrollExtents(4999600, 1000, 100, viewport);
+    EXPECT_EQ(std::tuple(far.ScrollUnit, far.hVisible, far.hMaximum, far.hPageStep, far.vVisible),
+              std::tuple(100, true, 49900, 100, false));
+    const qm::ScrollExtents tall = qm::computeScrollExtents(39600, 7725, 100, viewport);
+    EXPECT_EQ(std::tuple(tall.hMaximum, tall.hPageStep, tall.vVisible, tall.vMaximum, tall.vPageStep),
+              std::tuple(3026, 737, true, 2980, 1490));
 }
 
 // What zooming stores is StoredChanges.AreTheSameAtEveryZoom's matter; here the shown geometry

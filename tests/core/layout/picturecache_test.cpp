@@ -20,23 +20,6 @@ QString writePicture(const QTemporaryDir &dir, const QString &name, const QColor
     return path;
 }
 
-TEST(PictureCache, DecodesAFileOnceHoweverOftenItIsShown)
-{
-    QTemporaryDir dir;
-    const QString red = writePicture(dir, "red.png", Qt::red, 8);
-    const QString blue = writePicture(dir, "blue.png", Qt::blue, 8);
-    qm::PictureCache cache;
-    for (int i = 0; i < 500; ++i) {
-        EXPECT_EQ(cache.file(red).pixelColor(0, 0), QColor(Qt::red));
-        EXPECT_EQ(cache.file(blue).pixelColor(0, 0), QColor(Qt::blue));
-    }
-    EXPECT_EQ(cache.decodeCount(), 2);
-    cache.clear();
-    EXPECT_EQ(cache.size(), 0);
-    cache.file(red);
-    EXPECT_EQ(cache.decodeCount(), 3);
-}
-
 TEST(PictureCache, AFileChangedOnDiskIsReadAgainAndAMissingOneGivesAnEmptyPicture)
 {
     QTemporaryDir dir;

@@ -77,23 +77,6 @@ TEST(ExportFile, AWriteThatFailsHalfWayKeepsTheOldFileLeavesNothingAndSaysWhy)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-TEST(ExportFile, AWriterThatGivesUpLeavesNoFile)
-{
-    QTemporaryDir dir;
-    QString error;
-    const QString path = dir.filePath("half.svg");
-    EXPECT_FALSE(qm::ExportFile::write(
-        path,
-        [](QIODevice &d, QString *why) {
-            d.write("<svg");
-            *why = QStringLiteral("drawing stopped");
-            return false;
-        },
-        &error));
-    EXPECT_TRUE(error.contains("drawing stopped"));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
 // A smooth two-way gradient such as a wallpaper: far more than 256 colours.
 QImage gradient()
 {

@@ -119,14 +119,11 @@ TEST(qmtoolExport, WritesEveryRasterFormatByExtensionExactlyAsTheCanvasShowsTheT
         EXPECT_EQ(reader.format(), QByteArray(c.format));
         const QImage written = reader.read().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(written.size(), shown.size());
+        // Lossless formats hold the canvas exactly, JPEG is it at quality 85; how GIF keeps the look is
+        // GifWriter's test.
         if (c.lossless) {
             EXPECT_EQ(written, shown);
-        } else {
-            const QColor corner = written.pixelColor(2, 2);
-            EXPECT_GT(corner.red(), 240);
-            EXPECT_LT(corner.green() + corner.blue(), 30);
-        }
-        if (QByteArray(c.format) == "jpeg") {
+        } else if (QByteArray(c.format) == "jpeg") {
             EXPECT_EQ(qmtest::fileBytes(out), jpegAt85(shown)) << "not quality 85";
         }
     }

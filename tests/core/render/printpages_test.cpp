@@ -130,10 +130,9 @@ TEST(PrintPages, EveryLabelComesOutWholeAtPrinterResolutions)
                                  "Execution of Louis XVI, King of the French, on the Place "
                                  "de la Révolution in Paris",
                                  "The Directory takes power"}) {
-            t.g.CurEvent = std::make_unique<qm::clEvent>(t.g);
-            t.g.CurEvent->Id = qmtest::storeEvent(t.g, QStringLiteral("5/5/%1").arg(1789 + canvas.model().boxCount()),
-                                                  QString::fromUtf8(name));
-            t.g.CurEvent->Load();
+            qmtest::makeCurrent(t.g,
+                                qmtest::storeEvent(t.g, QStringLiteral("5/5/%1").arg(1789 + canvas.model().boxCount()),
+                                                   QString::fromUtf8(name)));
             canvas.InsertNewBox();
         }
     }
@@ -216,10 +215,7 @@ TEST(PrintPages, EveryLabelComesOutWholeAtPrinterResolutions)
 TEST(qmtoolPages, TellsThePagesThatExportAsPrintedWrites)
 {
     qmtest::TempProject t;
-    qm::clTimeLine timeline(t.g.ProjectDb);
-    timeline.Name = QStringLiteral("Only");
-    timeline.LabelCaption = QStringLiteral("Only");
-    t.g.CurTimeLineId = timeline.Save();
+    t.g.CurTimeLineId = qmtest::addTimeline(t.g, "Only", "Only");
     QStringList include{"include", t.projectPath, "--timeline", "Only"};
     for (int i = 0; i < 12; ++i)
         include << QString::number(

@@ -71,27 +71,6 @@ TEST(clTimeLine, LoadFillsGapsOfOldRowsAndIgnoresUnknownIds)
     EXPECT_EQ(tl.Name, "Old");
 }
 
-TEST(clTimeLine, GetDefaultKeepsTheIdentityAndTitle)
-{
-    qmtest::TempProject t;
-    qm::clTimeLine tl(t.g.ProjectDb);
-    tl.Id = 4;
-    tl.Name = "Wars";
-    tl.Description = "All of them";
-    tl.LabelCaption = "Wars of Rome";
-    tl.SubCaption = "mine";
-    tl.BackColor = 0;
-    tl.DefaultFormat.Scheme = 9;
-    tl.DefaultFormat.PictureName = "kept.png";
-    tl.GetDefault();
-    EXPECT_EQ(std::tuple(tl.Id, tl.Name, tl.Description, tl.LabelCaption),
-              std::tuple(4, QString("Wars"), QString("All of them"), QString("Wars of Rome")));
-    EXPECT_EQ(tl.SubCaption, ""); // nothing printed that a user did not write
-    EXPECT_EQ(tl.BackColor, 0xFFC0C0);
-    EXPECT_EQ(tl.DefaultFormat.Scheme, 1);
-    EXPECT_EQ(tl.DefaultFormat.PictureName, "kept.png");
-}
-
 TEST(clTimeLine, NewTimelineNameCountsOnFromTheLargestNumber)
 {
     const struct

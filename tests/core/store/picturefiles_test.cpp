@@ -71,6 +71,4 @@ TEST(PictureFiles, ThumbnailsFitTheirBoxAndSkipWhatIsNoPicture)
     text.write("not a picture");
     text.close();
     EXPECT_TRUE(qm::loadThumbnail(text.fileName(), QSize(96, 96)).isNull());
-    EXPECT_TRUE(qm::pictureFileFilter().contains("*.bmp"));
-    EXPECT_FALSE(qm::pictureFileFilter().contains("*.bmt"));
 }

@@ -50,23 +50,10 @@ TEST(qmtool, AddEventRefusesWhatTheEventDialogRefuses)
     QTemporaryDir dir;
     const QString file = dir.filePath("P.qmp");
     ASSERT_EQ(qmtool({"new", file}).exitCode, 0);
-    const struct
-    {
-        QString date;
-        QString name;
-        int exitCode;
-        const char *message;
-    } cases[] = {
-        // The event dialog's other checks are its own tests'; these show the tool makes them too.
-        {"2/30/2001", "x", 1, "Incorrect date"},
-        {"7/4/1776", QString(256, u'x'), 1,
-         "Short description is too long. Please shorten it to no more than 255 characters."},
-    };
-    for (const auto &c : cases) {
-        const ToolRun r = qmtool({"add-event", file, "--date", c.date, "--name", c.name});
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.message;
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
-    }
+    // The event dialog's checks are DialogFixture.EventDialogChecks...'s; this shows the tool makes them.
+    const ToolRun bad = qmtool({"add-event", file, "--date", "2/30/2001", "--name", "x"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains("Incorrect date")) << bad.err.toStdString();
     const ToolRun nowhere = qmtool({"add-event", file, "--date", "79 AD", "--name", "x", "--timeline", "Nope"});
     EXPECT_EQ(nowhere.exitCode, 1);
     EXPECT_TRUE(nowhere.err.contains("Nope"));

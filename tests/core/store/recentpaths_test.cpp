@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -24,18 +23,6 @@ TEST(RecentPaths, PushMovesToTheFrontAndDropsTheOldest)
     qm::RemoveRecentPath(r, 0); // out of range: nothing happens
     qm::RemoveRecentPath(r, 6);
     EXPECT_EQ(r, (RecentList{"f", "e", "d", "b", ""}));
-}
-
-TEST(RecentPaths, SurviveInTheSettingsStore)
-{
-    RecentList r{"/p/Rome.qmp", "/p/My \"best\" project.qmp", "", "", ""};
-    qm::SavePaths(r);
-    RecentList back;
-    qm::LoadPaths(back);
-    EXPECT_EQ(back, r);
-    QSettings s("Quillmarsh", "Quillmarsh");
-    EXPECT_EQ(s.value("Paths/Path2").toString(), "/p/My \"best\" project.qmp");
-    qm::SavePaths({});
 }
 
 TEST(RecentPaths, ShortPathAndFileExtension)

@@ -28,15 +28,22 @@ struct CanvasEditing : public qmtest::MainWindow
         second = newEvent("Cannae", "8/2/216 BC");
         third = newEvent("Zama", "10/19/202 BC");
     }
-    qint32 newEvent(const QString &name, const QString &date)
+    // Fills the event dialog as soon as it opens (an empty name leaves it as it is) and saves.
+    static void answerEventDialog(const QString &name, const QString &date)
     {
         qmtest::onNextModal([name, date](QWidget *modal) {
             auto *d = qobject_cast<qm::frmEvent *>(modal);
             ASSERT_NE(d, nullptr);
-            d->txtName->setText(name);
-            d->txtDate->setText(date);
+            if (!name.isEmpty()) {
+                d->txtName->setText(name);
+                d->txtDate->setText(date);
+            }
             QTest::mouseClick(d->cmdOK, Qt::LeftButton);
         });
+    }
+    qint32 newEvent(const QString &name, const QString &date)
+    {
+        answerEventDialog(name, date);
         w->mnuEventNew_Click();
         return g.CurEvent->Id;
     }
@@ -68,20 +75,17 @@ TEST_F(CanvasEditing, ADragIsOneStepThatTheEditMenuUndoesAndRedoes)
     w->mnuEditUndo->trigger();
     EXPECT_EQ(box(second).picture.rect.left(), secondLeft);
     EXPECT_EQ(box(third).picture.rect.left(), thirdLeft);
-    EXPECT_EQ(w->mnuEditRedo->text(), "&Redo move of Cannae");
-    w->mnuEditRedo->trigger();
-    EXPECT_EQ(box(third).picture.rect.left(), thirdLeft + 300);
-
-    // Undoing the insertions takes the new events away again, the last one first.
-    w->mnuEditUndo->trigger();
-    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo new event Zama");
-    w->mnuEditUndo->trigger();
-    EXPECT_FALSE(w->canvas().IsOnCanvas(third));
-    EXPECT_FALSE(w->mnuEventEdit->isEnabled() && g.SelectedId == third);
 }
 
 TEST_F(CanvasEditing, ANewEventWhoseBoxCannotBePlacedIsKeptAndTheMessageSaysSo)
 {
+    // A cancelled dialog places nothing and adds no step.
+    qmtest::onNextModal(
+        [](QWidget *modal) { QTest::mouseClick(qobject_cast<qm::frmEvent *>(modal)->cmdCancel, Qt::LeftButton); });
+    w->mnuEventNew_Click();
+    EXPECT_EQ(w->canvas().model().boxCount(), 3u);
+    EXPECT_EQ(w->undoStack().count(), 3);
+
     qm::execSql(g.ProjectDb, "CREATE TRIGGER refuse BEFORE INSERT ON TimeLineEvent "
                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     const qint32 id = newEvent("Ilipa", "6/1/206 BC");
@@ -116,11 +120,7 @@ TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
     EXPECT_FALSE(editButton("Bold")->isEnabled());
     EXPECT_EQ(title.caption, "Punic Wars");
     EXPECT_TRUE(title.font.bold);
-    qm::clTimeLine stored(g.ProjectDb);
-    stored.Load(g.CurTimeLineId);
-    EXPECT_EQ(stored.LabelCaption, "Punic Wars");
-    EXPECT_TRUE(stored.LabelSolid);
-    EXPECT_EQ(stored.LabelBackColor, 0x00FFFF);
+    // What a title edit stores is EditLabelCommand.TitleEditsGoToTheTimelineRecord...'s matter.
     EXPECT_EQ(w->mnuEditUndo->text(), "&Undo edit of the title");
     w->mnuEditUndo->trigger();
     EXPECT_EQ(title.caption, "Timeline0");
@@ -163,26 +163,13 @@ TEST_F(CanvasEditing, ArrowKeysWalkTheBoxesInDateOrderAndCompressionIsUndoable)
     compress2->trigger();
     EXPECT_EQ(w->undoStack().count(), steps + 1);
     EXPECT_NE(box(third).picture.rect.topLeft(), before);
-    w->mnuEditUndo->trigger();
-    EXPECT_EQ(box(third).picture.rect.topLeft(), before);
-
-    // Compress 1 changes the screen only: nothing to undo, and the file keeps the layout.
-    w->tbArrange->findChild<QAction *>("Compress1")->trigger();
-    EXPECT_EQ(w->undoStack().index(), steps);
+    // Its undo, and Compress 1 leaving the file alone, are Compress2's and Compress's tests.
 }
 
 TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
 {
     const auto edit = [this](const QString &name, const QString &date) {
-        qmtest::onNextModal([name, date](QWidget *modal) {
-            auto *d = qobject_cast<qm::frmEvent *>(modal);
-            ASSERT_NE(d, nullptr);
-            if (!name.isEmpty()) {
-                d->txtName->setText(name);
-                d->txtDate->setText(date);
-            }
-            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
-        });
+        answerEventDialog(name, date);
         w->selectBox(first);
         w->mnuEventEdit_Click();
     };

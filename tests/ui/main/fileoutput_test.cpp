@@ -32,10 +32,9 @@ struct OutputFixture : public qmtest::MainWindow
     {
         startWithNewProject();
         for (const char *name : {"The Directory takes power", "18 Brumaire Year VIII", "Execution of Louis XVI"}) {
-            g.CurEvent = std::make_unique<qm::clEvent>(g);
-            g.CurEvent->Id = qmtest::storeEvent(g, QStringLiteral("11/9/17%1").arg(95 + w->canvas().model().boxCount()),
-                                                QString::fromUtf8(name));
-            g.CurEvent->Load();
+            qmtest::makeCurrent(
+                g, qmtest::storeEvent(g, QStringLiteral("11/9/17%1").arg(95 + w->canvas().model().boxCount()),
+                                      QString::fromUtf8(name)));
             w->canvas().InsertNewBox();
         }
         w->show();

@@ -23,20 +23,6 @@ QStringList offered(const MenuState &s, const QStringList &names)
 
 } // namespace
 
-TEST(MenuState, TimelineStatesOpenUpStepByStep)
-{
-    const QStringList project = {"mnuTimelineS", "mnuTimeLineNew", "tbTimeLines/New", "mnuTools"};
-    const QStringList shown = {"mnuTimelineEdit", "tbTimeLines/Edit", "mnuFormat", "tbArrange/ZoomIn", "mnuEventS"};
-    MenuState s;
-    s.setTimelineState(MenuState::NoProject);
-    EXPECT_EQ(offered(s, project + shown), QStringList());
-    s.setTimelineState(MenuState::ProjectOpen);
-    EXPECT_EQ(offered(s, project + shown), project);
-    s.setTimelineState(MenuState::TimelineShown);
-    EXPECT_EQ(offered(s, project + shown), project + shown);
-    EXPECT_EQ(s.eventState(), MenuState::NoSelection);
-}
-
 TEST(MenuState, EventEntriesNeedASelectionAndPasteEntriesAClipboard)
 {
     const QStringList selected = {"mnuEventEdit", "mnuEventDelete", "mnuEventCopyFormat", "tbEvents/Edit"};
@@ -57,15 +43,4 @@ TEST(MenuState, EventEntriesNeedASelectionAndPasteEntriesAClipboard)
 
     s.setTimelineState(MenuState::ProjectOpen);
     EXPECT_EQ(offered(s, selected + clipboards + QStringList{"mnuEventS", "tbEvents/New"}), QStringList());
-}
-
-TEST(MenuState, ToolsStateTwoLeavesThemAlone)
-{
-    MenuState s;
-    s.setToolsState(1);
-    s.setToolsState(2);
-    EXPECT_TRUE(s.enabled("tbTools/Elements"));
-    s.setToolsState(0);
-    s.setToolsState(2);
-    EXPECT_FALSE(s.enabled("mnuTools"));
 }
