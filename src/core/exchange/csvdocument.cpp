@@ -110,7 +110,9 @@ QString spreadsheetText(const QString &value)
     // A spreadsheet program would run a cell that starts like a formula (=HYPERLINK(...)): an
     // apostrophe makes it text there, and reading the file back takes it off again.
     QString text = value;
-    text.remove(QChar(u'\0'));
+    // Long cells stay shared unless something in them must change.
+    if (text.contains(QChar(u'\0')))
+        text.remove(QChar(u'\0'));
     if (startsLikeAFormula(text) || (text.startsWith(u'\'') && (startsLikeAFormula(QStringView(text).mid(1)) ||
                                                                 QStringView(text).mid(1).startsWith(u'\''))))
         text.prepend(u'\'');
@@ -135,7 +137,8 @@ QString csvCell(const QString &value, QChar separator, bool quote)
     if (!needs)
         return value;
     QString s = value;
-    s.replace(u'"', QStringLiteral("\"\""));
+    if (s.contains(u'"'))
+        s.replace(u'"', QStringLiteral("\"\""));
     return u'"' + s + u'"';
 }
 

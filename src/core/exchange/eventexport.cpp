@@ -122,8 +122,10 @@ bool writeEventsCsv(ProjectDatabase &db, qint32 timelineId, QIODevice &out, int 
                          true)
               << csvCell(imageSource.isNull() ? QStringLiteral("S") : imageSource.toString(), u',', true)
               << csvCell(spreadsheetText(timelines.value(id).join(ListSeparator)), u',', true);
-        if (!put(cells.join(u',') + QStringLiteral("\r\n")))
-            return false;
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (!put(cells[i]) || !put(i + 1 < cells.size() ? QStringLiteral(",") : QStringLiteral("\r\n")))
+                return false;
+        }
         ++rows;
     }
     q.finish();

@@ -7,8 +7,11 @@
 #include "projectdatabase.h"
 #include "sqlquery.h"
 #include "storeerror.h"
+#include "textrule.h"
 
 #include "store/clevent.h"
+
+#include <algorithm>
 
 namespace qm {
 
@@ -77,13 +80,30 @@ std::set<qint32> eventsOnTimeline(ProjectDatabase &db, qint32 timelineId)
 
 QHash<qint32, QStringList> timelineNamesOfEvents(ProjectDatabase &db)
 {
-    SqlQuery q(db, QStringLiteral("SELECT DISTINCT tle.EventId, t.Name, t.Id FROM TimeLineEvent tle "
-                                  "JOIN TimeLine t ON t.Id = tle.TimeLineId "
-                                  "ORDER BY tle.EventId, t.Name COLLATE QMNOCASE, t.Id"));
-    q.exec();
+    // Each name is read once and shared by every event on that timeline: a long name is not copied
+    // for each of its boxes.
+    QHash<qint32, QString> nameOf;
+    SqlQuery t(db, QStringLiteral("SELECT Id, Name FROM TimeLine"));
+    t.exec();
+    while (t.next())
+        nameOf.insert(t.value(0).toInt(), t.value(1).toString());
+    t.finish();
+    std::map<qint32, std::vector<qint32>> timelinesOf;
+    for (const auto &[eventId, timelineId] : allPlacements(db)) {
+        if (nameOf.contains(timelineId))
+            timelinesOf[eventId].push_back(timelineId);
+    }
     QHash<qint32, QStringList> names;
-    while (q.next())
-        names[q.value(0).toInt()] << q.value(1).toString();
+    for (auto &[eventId, ids] : timelinesOf) {
+        std::sort(ids.begin(), ids.end(), [&nameOf](qint32 a, qint32 b) {
+            const int order = textrule::compareNames(nameOf[a], nameOf[b]);
+            return order != 0 ? order < 0 : a < b;
+        });
+        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+        QStringList &list = names[eventId];
+        for (const qint32 id : ids)
+            list << nameOf[id];
+    }
     return names;
 }
 
