@@ -23,6 +23,8 @@ OpenOutcome openProjectStore(Globals &g, bool isNew)
     // Only a file that really is a project gets folders made beside it.
     {
         ProjectDatabase probe;
+        // It waits for another program's writing as the project's own connection would.
+        probe.whileWaiting = g.ProjectDb.whileWaiting;
         probe.open(g.ProjectPath, ProjectDatabase::Mode::ReadOnly);
     }
     // A project whose folder was removed gets it back, empty, rather than failing later.

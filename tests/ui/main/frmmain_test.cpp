@@ -4,13 +4,17 @@
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/projectfiles.h"
+#include "store/sqlquery.h"
 #include "ui/mainwindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -92,6 +96,48 @@ TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
     EXPECT_EQ(dialogs.messages, QStringList{"This is not a proper Quillmarsh file"});
     EXPECT_EQ(qmtest::fileBytes(notes), before);
     EXPECT_EQ(g.RecentPaths[0], QString());
+}
+
+TEST_F(MainFixture, PlantedCodeIsNamedAndABusyProjectIsWaitedForNotCalledCrashed)
+{
+    const QString planted = makeProject("Planted.qmp");
+    {
+        qm::ProjectDatabase db;
+        db.open(planted);
+        qm::execSql(db, "CREATE TRIGGER rename AFTER INSERT ON Event BEGIN UPDATE Event SET Name = 'x'; END");
+    }
+    const QByteArray before = qmtest::fileBytes(planted);
+    dialogs.fileNames.push_back(planted);
+    w->mnuFileOpen_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("database code that Quillmarsh does not make"));
+    EXPECT_TRUE(dialogs.messages[0].contains("trigger rename"));
+    EXPECT_EQ(qmtest::fileBytes(planted), before);
+
+    // Another program writes for a while: the window says it waits, and Cancel gives up plainly.
+    const QString busy = makeProject("Busy.qmp");
+    qm::ProjectDatabase writer;
+    writer.open(busy);
+    writer.beginTransaction();
+    for (int i = 0; i < 200; ++i)
+        qm::execSql(writer, "INSERT INTO Event (Name) VALUES (?)", {QString(500, u'x')});
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(busy);
+    QString shown;
+    QTimer::singleShot(300, [&shown] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *d = qobject_cast<QProgressDialog *>(top); d && d->objectName() == "dlgWaitForWriter") {
+                shown = d->labelText();
+                d->cancel();
+            }
+        }
+    });
+    w->mnuFileOpen_Click();
+    EXPECT_EQ(shown, "Waiting for another program that is changing this project…");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Another program is changing this project"));
+    EXPECT_FALSE(g.ProjectDb.isOpen());
+    writer.rollbackTransaction();
 }
 
 TEST_F(MainFixture, RecentEntriesThatAreGoneOrLostTheirFolder)
