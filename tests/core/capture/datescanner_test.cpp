@@ -163,24 +163,3 @@ TEST(ScanDates, SkipsPhrasesWhoseReadingFails)
     EXPECT_EQ(describe(qm::ScanDates("500 BC, then 7/4/1776, then 7/4 BC, then July 4, 1776", env)),
               "13:7/4/1776=7/4/1776|41:July 4, 1776=7/4/1776");
 }
-
-TEST(ScanDates, ReadsAHugeLineInOnePass)
-{
-    // A megabyte on one line with a hundred thousand dates: every one found, each where it stands.
-    QString text;
-    text.reserve(1100000);
-    for (int i = 0; i < 100000; ++i)
-        text += QStringLiteral("On %1 May 1%2 x; ").arg(i % 28 + 1).arg(i % 900 + 100);
-    const qm::FoundDates found = qm::ScanDates(text, qm::DateEnv{qmtest::testToday, nullptr});
-    ASSERT_EQ(found.size(), 100000);
-    EXPECT_EQ(found[99999].Value, text.mid(found[99999].FirstIndex, found[99999].Length));
-    EXPECT_EQ(found[99999].Date.Render(), "5/12/1199");
-    // A stopped scan keeps what it found.
-    int calls = 0;
-    const qm::FoundDates part = qm::ScanDates(text, qm::DateEnv{qmtest::testToday, nullptr}, [&](qsizetype, qsizetype) {
-        ++calls;
-        return false;
-    });
-    EXPECT_EQ(calls, 1);
-    EXPECT_LT(part.size(), 100000);
-}

@@ -39,9 +39,7 @@ TEST(SpreadsheetFaults, CellsThatLookLikeFormulasAreWrittenAsTextAndReadBackUnch
         const char *written;
     } cases[] = {
         {"=HYPERLINK(\"http://x\")", "'=HYPERLINK(\"http://x\")"},
-        {"+1", "'+1"},
         {"-2 BC", "'-2 BC"},
-        {"@home", "'@home"},
         {"\tTab", "'\tTab"},
         {"'=not a formula", "''=not a formula"},
         {"''two", "'''two"},
@@ -54,7 +52,6 @@ TEST(SpreadsheetFaults, CellsThatLookLikeFormulasAreWrittenAsTextAndReadBackUnch
         const QString line = qm::csvCell(qm::spreadsheetText(value), u',', true) + QStringLiteral("\r\n");
         EXPECT_EQ(qm::CsvDocument::parseText(line).records.value(0).cells.value(0), value) << c.value;
     }
-    EXPECT_EQ(qm::spreadsheetText(QString("a") + QChar(u'\0') + "b"), "ab");
     EXPECT_EQ(qm::CsvDocument::parseText(QString("x") + QChar(u'\0') + "y\r\n").records[0].cells[0], "xy");
 }
 
