@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheets from elsewhere: byte-order marks, cells a spreadsheet would run, pipes, and caps.
 #include "exchange/csvdocument.h"
-#include "exchange/eventexport.h"
 #include "exchange/importplan.h"
 #include "testsupport.h"
 
@@ -60,9 +59,9 @@ TEST(SpreadsheetFaults, ExportNeverReplacesAPipeAndImportHasCaps)
     qmtest::TempProject t;
     const QString pipe = t.path("events.csv");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const qm::ExportResult written = qm::exportEvents(t.g.ProjectDb, 0, pipe);
-    EXPECT_FALSE(written.ok);
-    EXPECT_TRUE(written.error.contains("not a plain file")) << written.error.toStdString();
+    const qmtest::ToolRun written = qmtest::qmtool({"export-events", t.projectPath, pipe});
+    EXPECT_EQ(written.exitCode, 1);
+    EXPECT_TRUE(written.err.contains("not a plain file")) << written.err.toStdString();
     EXPECT_FALSE(QFileInfo(pipe).isFile());
 
     QString many;
