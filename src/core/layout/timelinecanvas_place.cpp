@@ -116,6 +116,10 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
                 continue;
             existing.push_back({row.eventId, row.date, static_cast<double>(LoadUple(row.eventId).Left)});
         }
+        // The file sorts a missing era apart from era 0, which the dates compare as equal: the pass
+        // below needs them in the order the dates compare.
+        std::stable_sort(existing.begin(), existing.end(),
+                         [](const Existing &a, const Existing &b) { return a.date.Compare(b.date) == u'<'; });
     }
     // The left edge nearest the start among the boxes from each one on: what a new box must keep clear of.
     std::vector<double> leftFrom(existing.size() + 1, std::numeric_limits<double>::infinity());
