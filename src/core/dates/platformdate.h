@@ -51,6 +51,8 @@ struct Parts
 
 bool isLeapYear(int year);
 // The month a word names ("March", "Mar", "Mar.", "Sept"), or nullopt.
+// A run of ASCII digits as a number; nullopt when the view is empty, holds anything else or is too long.
+std::optional<int> digitsValue(QStringView s, int maxDigits);
 std::optional<int> monthNamed(QStringView word);
 int daysInMonth(int year, int month);
 // True when the calendar date exists and lies in the platform's range.

@@ -221,6 +221,11 @@ std::optional<Ymd> namedDate(const std::array<QStringView, 3> &c, int count, QDa
 
 } // namespace
 
+std::optional<int> digitsValue(QStringView s, int maxDigits)
+{
+    return number(s, maxDigits);
+}
+
 std::optional<int> monthNamed(QStringView word)
 {
     return monthOf(word);

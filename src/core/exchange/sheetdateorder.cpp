@@ -2,21 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetdateorder.h"
 
+#include "dates/platformdate.h"
+
 namespace qm {
 
 namespace {
 
 std::optional<int> smallNumber(QStringView s)
 {
-    if (s.isEmpty() || s.size() > 2)
-        return std::nullopt;
-    int n = 0;
-    for (QChar c : s) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
+    return platformdate::digitsValue(s, 2);
 }
 
 } // namespace
