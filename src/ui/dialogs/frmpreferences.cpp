@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmpreferences.h"
 
+#include "common/dialogbuttons.h"
 #include "store/globals.h"
 #include "store/preferences.h"
 
@@ -32,11 +33,7 @@ frmPreferences::frmPreferences(Globals &globals, QWidget *parent) : QDialog(pare
     inner->addWidget(optMonthFirst);
     inner->addWidget(note);
 
-    auto *buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QDialogButtonBox::Ok);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    QDialogButtonBox *buttons = okCancelButtons(this, cmdOK, cmdCancel);
     connect(cmdOK, &QPushButton::clicked, this, &frmPreferences::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 

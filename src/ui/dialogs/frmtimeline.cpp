@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmtimeline.h"
 
+#include "common/dialogbuttons.h"
 #include "common/userdialogs.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
@@ -33,12 +34,7 @@ frmTimeLine::frmTimeLine(Globals &globals, UserDialogs &dialogs, QWidget *parent
     txtSubtitle = new QLineEdit(g.CurTimeLine->SubCaption, this);
     txtSubtitle->setObjectName(QStringLiteral("txtSubtitle"));
 
-    auto *buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QDialogButtonBox::Ok);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    QDialogButtonBox *buttons = okCancelButtons(this, cmdOK, cmdCancel);
     connect(cmdOK, &QPushButton::clicked, this, &frmTimeLine::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmTimeLine::cmdCancel_Click);
 

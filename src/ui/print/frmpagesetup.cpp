@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmpagesetup.h"
 
+#include "common/dialogbuttons.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -121,12 +123,7 @@ frmPageSetup::frmPageSetup(const PageSetup &setup, QWidget *parent) : QDialog(pa
     connect(fit, &QButtonGroup::buttonToggled, this, &frmPageSetup::enableScaleFields);
     enableScaleFields();
 
-    auto *buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QDialogButtonBox::Ok);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    QDialogButtonBox *buttons = okCancelButtons(this, cmdOK, cmdCancel);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
