@@ -122,6 +122,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -132,6 +133,8 @@ private:
     void saveTextFile();
     void showFind();
     void captureElement(CaptureList list, QLineEdit *field);
+    // Empties the event fields, so that nothing of another text can be accepted.
+    void clearEventFields();
     // The selection of the pane, each line break a "\n".
     QString selectedText() const;
     CaptureFields currentFields() const;

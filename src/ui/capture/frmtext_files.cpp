@@ -92,6 +92,7 @@ bool frmText::loadFile(const QString &path)
     // The dates found in another text would select and describe the wrong words of this one.
     mSession.scan(QString());
     mMarks->clear();
+    clearEventFields();
     btnAcceptAll->setEnabled(false);
     UpdateDateNavigation();
     rtb->document()->setModified(false);
@@ -166,18 +167,19 @@ void frmText::showFind()
 
 bool frmText::SearchText(bool matchCase, bool wholeWord)
 {
-    const QString &what = mWindows.FindText;
+    // Searched as the text is shown: a non-breaking space looks like a space, and is found as one.
+    const QString what = asShown(mWindows.FindText);
     if (what.isEmpty())
         return false;
     const FindOptions options{matchCase, wholeWord};
-    const QString text = rtb->document()->toPlainText();
+    const QString text = asShown(documentText(*rtb->document()));
     const QTextCursor now = rtb->textCursor();
     // Past the occurrence selected now; a bare caret is searched from where it stands.
     const qsizetype from = now.hasSelection() ? now.selectionStart() + 1 : now.position();
     qsizetype found = findInText(text, what, from, options);
     if (found < 0) {
         if (!mDialogs.question(this, QStringLiteral("String not found through the end of the text\n"
-                                                    "Would you like to restart the search from the begining of "
+                                                    "Would you like to restart the search from the beginning of "
                                                     "the text?")))
             return false;
         found = findInText(text, what, 0, options);

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -64,6 +66,9 @@ TEST_F(CaptureFiles, ANewTextTakesNothingOfTheMarks)
     ASSERT_TRUE(w->loadFile(html));
     EXPECT_EQ(w->rtb->toPlainText(), "Zürich on 4 July 1776.");
     EXPECT_EQ(shown(), QString());
+    // Nothing of the other text's date can be accepted for this one.
+    EXPECT_EQ(w->txtDate->text() + w->txtShort->toPlainText() + w->txtLong->toPlainText(), QString());
+    EXPECT_FALSE(w->btnAccept->isEnabled());
     EXPECT_FALSE(isRed("4 July"));
     EXPECT_FALSE(formatOf("4 July").hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_FALSE(formatOf("4 July").hasProperty(QTextFormat::FontWeight));
