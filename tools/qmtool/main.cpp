@@ -67,8 +67,9 @@ Commands:
         bottom of the part of the canvas it shows, in twips (1440 to the
         inch), separated by tabs.
   scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXTFILE
-        Finds the dates in a text file as the capture window does and prints
-        one line per date, fields separated by tabs: number, offset and
+        Finds the dates in a text file (plain text, HTML, Markdown, or the text
+        of a Word .docx or OpenDocument .odt document) as the capture window
+        does and prints one line per date, fields separated by tabs: number, offset and
         length (UTF-16 units, line breaks counted as CR LF), phrase, era
         code, date (month first unless --order dmy), proposed name and
         detailed description, then the
