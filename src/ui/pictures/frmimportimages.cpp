@@ -49,6 +49,8 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     lblBad = new QLabel(QStringLiteral("This is not an image file"), this);
     lblBad->setObjectName(QStringLiteral("lblBad"));
     lblBad->setStyleSheet(QStringLiteral("color: #c00000"));
+    lblBad->setWordWrap(true);
+    lblBad->setMaximumWidth(PreviewSide);
     lblBad->hide();
 
     auto makeButton = [this](const char *name, const QString &caption, const QString &tip) {
@@ -155,8 +157,12 @@ void frmImportImages::lstImport_Click()
     }
     const QString path = item->data(Qt::UserRole).toString();
     lblPath->setText(QDir::toNativeSeparators(path));
-    const QImage image = loadThumbnail(path, QSize(PreviewSide, PreviewSide));
+    QString why;
+    QImage image = readPictureFile(path, QSize(PreviewSide, PreviewSide), &why);
+    if (image.width() > PreviewSide || image.height() > PreviewSide)
+        image = image.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const bool good = !image.isNull();
+    lblBad->setText(QStringLiteral("This is not an image file") + (good ? QString() : u'\n' + why));
     lblPath->setStyleSheet(good ? QStringLiteral("color: black") : QStringLiteral("color: #ff0000"));
     imgPreview->setVisible(good);
     imgPreview->setPixmap(good ? QPixmap::fromImage(image) : QPixmap());
