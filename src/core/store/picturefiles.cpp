@@ -131,7 +131,7 @@ ImportResult importPictures(const Globals &g, const QString &kind, const QString
         if (!info.isFile())
             error = QStringLiteral("there is no such file");
         else if (QString why; readPictureFile(info.absoluteFilePath(), QSize(64, 64), &why).isNull())
-            error = QStringLiteral("it cannot be read as a picture (%1), so it was not copied").arg(why);
+            error = why + QStringLiteral("; it was not copied");
         else if (QFileInfo(target).isSymLink())
             error = QStringLiteral("the picture of that name in the project is a link to a file elsewhere; it is "
                                    "not replaced");

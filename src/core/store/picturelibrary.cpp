@@ -64,8 +64,8 @@ QImage readPictureFile(const QString &path, const QSize &box, QString *error)
     QImage image;
     if (!reader.read(&image))
         return fail(reader.error() == QImageReader::UnsupportedFormatError
-                        ? QStringLiteral("it is no picture in a format this program reads")
-                        : reader.errorString());
+                        ? QStringLiteral("it is not a picture in a format this program reads")
+                        : QStringLiteral("its picture cannot be decoded (%1)").arg(reader.errorString()));
     return image;
 }
 

@@ -37,7 +37,8 @@ QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString
 // Reads one picture file with the same limits.
 QImage loadPictureFile(const QString &path);
 // Reads a picture within the limits above, decoded to fit `box` as well when it is valid (decoders that
-// can, such as JPEG's, reduce while reading). Null when it cannot be read, with the reason in `error`.
+// can, such as JPEG's, reduce while reading). Null when it cannot be read, with the reason in `error`
+// as a clause ("it is not a picture in a format this program reads").
 QImage readPictureFile(const QString &path, const QSize &box = {}, QString *error = nullptr);
 // The value as text, or the default when it is null.
 QString NzStr(const QVariant &value, const QString &fallback);

@@ -42,6 +42,7 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     lblPath = new QLabel(this);
     lblPath->setObjectName(QStringLiteral("lblPath"));
     lblPath->setWordWrap(true);
+    lblPath->setFixedWidth(PreviewSide);
     imgPreview = new QLabel(this);
     imgPreview->setObjectName(QStringLiteral("imgPreview"));
     imgPreview->setFixedSize(PreviewSide, PreviewSide);
@@ -50,7 +51,7 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     lblBad->setObjectName(QStringLiteral("lblBad"));
     lblBad->setStyleSheet(QStringLiteral("color: #c00000"));
     lblBad->setWordWrap(true);
-    lblBad->setMaximumWidth(PreviewSide);
+    lblBad->setFixedWidth(PreviewSide);
     lblBad->hide();
 
     auto makeButton = [this](const char *name, const QString &caption, const QString &tip) {
@@ -162,7 +163,10 @@ void frmImportImages::lstImport_Click()
     if (image.width() > PreviewSide || image.height() > PreviewSide)
         image = image.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const bool good = !image.isNull();
-    lblBad->setText(QStringLiteral("This is not an image file") + (good ? QString() : u'\n' + why));
+    if (!why.isEmpty())
+        why[0] = why[0].toUpper();
+    lblBad->setText(QStringLiteral("This is not an image file") +
+                    (good ? QString() : QStringLiteral(":\n") + why + u'.'));
     lblPath->setStyleSheet(good ? QStringLiteral("color: black") : QStringLiteral("color: #ff0000"));
     imgPreview->setVisible(good);
     imgPreview->setPixmap(good ? QPixmap::fromImage(image) : QPixmap());

@@ -108,13 +108,12 @@ TEST_F(Pictures, ImportListsEachFileOnceMarksBadOnesAndCopies)
     d.cmdImport_Click();
     EXPECT_EQ(dialogs.messages,
               QStringList{"These pictures could not be copied into the project:\n" + QDir::toNativeSeparators(bad) +
-                          ": it cannot be read as a picture (it is no picture in a format this "
-                          "program reads), so it was not copied"});
+                          ": it is not a picture in a format this program reads; it was not copied"});
     EXPECT_FALSE(QFileInfo::exists(g.ProjectFolder + "Walls/notes.jpg"));
     EXPECT_EQ(qm::loadPictureFile(g.ProjectFolder + "Walls/panorama.png").size(), QSize(6929, 2309));
     EXPECT_TRUE(QFileInfo::exists(g.ProjectFolder + "Walls/senate.png"));
     // The refused file stays on the list for the user to see; the dialog stays open.
     EXPECT_EQ(d.importList(), QStringList{bad});
     EXPECT_NE(d.result(), QDialog::Accepted);
-    EXPECT_TRUE(d.lblBad->text().endsWith("\nit is no picture in a format this program reads"));
+    EXPECT_EQ(d.lblBad->text(), "This is not an image file:\nIt is not a picture in a format this program reads.");
 }
