@@ -46,6 +46,9 @@ struct DatePhrase
     // Monday"), 0 the latest on or before it ("said on Monday").
     int weekday = 0;
     int direction = 0;
+    // A whole date that opens its sentence ("On 9 November 1989, ..."); one in mid-sentence is an aside
+    // in a report, which tells of the time it was written.
+    bool wholeDateOpens = false;
 };
 
 // Reads the dates of a history text in text order: "22 June 1941", "June 22, 1941", "the 22nd of June",

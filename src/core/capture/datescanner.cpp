@@ -270,6 +270,8 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
         }
         if (!date.isValid())
             continue;
+        if (writtenOn.isValid() && d->day != 0 && d->year != 0)
+            d->opens = d->wholeDateOpens;
         if (d->year != 0 && movesNarrative(*d, date, narrative))
             narrative = Narrative{date.ExYear(), date.Era};
         if (d->month != 0)

@@ -18,15 +18,11 @@ constexpr qsizetype HeadChars = 800;
 
 bool saysWhenWritten(const QString &lowerWord)
 {
-    static const QStringList words = {
-        QStringLiteral("date"),      QStringLiteral("dated"),    QStringLiteral("datetime"), QStringLiteral("time"),
-        QStringLiteral("published"), QStringLiteral("posted"),   QStringLiteral("updated"),  QStringLiteral("written"),
-        QStringLiteral("filed"),     QStringLiteral("issued"),   QStringLiteral("created"),  QStringLiteral("modified"),
-        QStringLiteral("on"),        QStringLiteral("at"),       QStringLiteral("last"),     QStringLiteral("am"),
-        QStringLiteral("pm"),        QStringLiteral("gmt"),      QStringLiteral("utc"),      QStringLiteral("est"),
-        QStringLiteral("edt"),       QStringLiteral("cet"),      QStringLiteral("monday"),   QStringLiteral("tuesday"),
-        QStringLiteral("wednesday"), QStringLiteral("thursday"), QStringLiteral("friday"),   QStringLiteral("saturday"),
-        QStringLiteral("sunday"),    QStringLiteral("t")};
+    static const QStringList words =
+        QStringLiteral("date dated datetime time published posted updated written filed issued created modified on "
+                       "at last am pm gmt utc est edt cet monday tuesday wednesday thursday friday saturday sunday "
+                       "mon tue tues wed thu thur thurs fri sat sun t z")
+            .split(u' ');
     return words.contains(lowerWord);
 }
 
@@ -89,8 +85,15 @@ QDate WritingDateOf(QStringView text, DateOrder order)
         qsizetype lineEnd = head.indexOf(u'\n', d->end);
         if (lineEnd < 0)
             lineEnd = head.size();
-        const QStringView before = head.mid(lineStart, d->start - lineStart);
-        const QStringView after = head.mid(d->end, lineEnd - d->end);
+        QStringView before = head.mid(lineStart, d->start - lineStart);
+        QStringView after = head.mid(d->end, lineEnd - d->end);
+        // "By Jane Smith | March 3, 2015 | Politics": a byline's parts stand between bars or dots.
+        for (const QChar bar : {QChar(u'|'), QChar(0x00B7), QChar(0x2022)}) {
+            if (const qsizetype at = before.lastIndexOf(bar); at >= 0)
+                before = before.mid(at + 1);
+            if (const qsizetype at = after.indexOf(bar); at >= 0)
+                after = after.left(at);
+        }
         const QDate day(d->year, d->month, d->day);
         if (day.isValid() && ((onlyWhenWords(before) && onlyWhenWords(after)) || isDateline(before, after)))
             return day;

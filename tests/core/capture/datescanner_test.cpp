@@ -177,10 +177,12 @@ TEST(ScanDates, ReportsCountFromTheDayTheyWereWritten)
     EXPECT_FALSE(
         qm::WritingDateOf(u"Waterloo\nOn 18 June 1815, Napoleon attacked.", qm::DateOrder::DayFirst).isValid());
 
-    const QString body = QStringLiteral("Talks that began on December 28 will resume on Friday, the minister said on "
-                                        "Monday. Prices fell yesterday; they will be set on March 3.");
-    const QString expected = QStringLiteral("December 28=28 December 2003|Friday=9 January 2004|Monday=5 January 2004|"
-                                            "yesterday=4 January 2004|March 3=3 March 2004");
+    const QString body =
+        QStringLiteral("Talks that began on December 28 will resume on Friday, the minister said on "
+                       "Monday. Prices fell yesterday as on October 19, 1987; they will be set on March 3.");
+    const QString expected =
+        QStringLiteral("December 28=28 December 2003|Friday=9 January 2004|Monday=5 January 2004|"
+                       "yesterday=4 January 2004|October 19, 1987=19 October 1987|March 3=3 March 2004");
     EXPECT_EQ(values(qm::ScanDates(body, env, {}, QDate(2004, 1, 5))), expected);
     EXPECT_EQ(values(qm::ScanDates("LONDON, January 5, 2004 (Reuters) -- " + body, env)),
               "January 5, 2004=5 January 2004|" + expected);
