@@ -291,6 +291,18 @@ TEST_F(DialogFixture, ManagerAddsRenamesAndDeletes)
     EXPECT_TRUE(qm::elementsOfType(g.ProjectDb, "A").isEmpty());
     EXPECT_EQ(loaded(id).Actors, QString());
 
+    // Each change is one step of the project's history: the delete, then the rename, come undone.
+    EXPECT_EQ(g.History.undoText(), "delete 3 actors");
+    g.History.undo();
+    EXPECT_EQ(loaded(id).Actors, "Brutus, Julius Caesar");
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "Element"), 3);
+    g.History.undo();
+    EXPECT_EQ(loaded(id).Actors, "Brutus, Caesar");
+    g.History.redo();
+    g.History.redo();
+    EXPECT_EQ(loaded(id).Actors, QString());
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "Element"), 0);
+
     m.tabs->setCurrentIndex(3);
     EXPECT_EQ(windows.ManageElementType, "K");
     qm::frmManage again(g, windows, dialogs);
