@@ -37,18 +37,14 @@ QString shown(QString caption)
     return plain(caption.remove(patterns));
 }
 
-// The texts of the help's <b> elements, and the pages' sources.
-QStringList boldNames(QStringList *sources = nullptr)
+// The texts of the help's <b> elements; the pages' sources in `sources`.
+QStringList boldNames(QStringList &sources)
 {
     QStringList names;
+    const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"), QRegularExpression::DotMatchesEverythingOption);
     for (const QString &page : QDir(HelpFolder).entryList({QStringLiteral("*.html")})) {
-        QFile file(HelpFolder + u'/' + page);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
-        const QString html = QString::fromUtf8(file.readAll());
-        if (sources)
-            *sources << html;
-        const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"), QRegularExpression::DotMatchesEverythingOption);
-        for (auto it = bold.globalMatch(html); it.hasNext();) {
+        sources << QString::fromUtf8(qmtest::fileBytes(HelpFolder + u'/' + page));
+        for (auto it = bold.globalMatch(sources.last()); it.hasNext();) {
             QTextDocument d;
             d.setHtml(it.next().captured(1));
             names << plain(d.toPlainText());
@@ -62,13 +58,9 @@ QSet<QString> programTexts()
 {
     QSet<QString> texts;
     const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    for (QDirIterator it(QStringLiteral(QM_TEST_DATA_DIR "/../../src"),
-                         {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
+    for (QDirIterator it(QStringLiteral(QM_TEST_DATA_DIR "/../../src"), QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();) {
-        QFile file(it.next());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString code = QString::fromUtf8(file.readAll());
-        for (auto m = literal.globalMatch(code); m.hasNext();)
+        for (auto m = literal.globalMatch(QString::fromUtf8(qmtest::fileBytes(it.next()))); m.hasNext();)
             texts << shown(m.next().captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\"")));
     }
     return texts;
@@ -79,9 +71,9 @@ QSet<QString> programTexts()
 TEST_F(HelpPages, NameEveryMenuCommandAndOnlyWhatTheProgramShows)
 {
     QStringList sources;
-    const QStringList named = boldNames(&sources);
+    const QStringList named = boldNames(sources);
     QSet<QString> menus;
-    QStringList undescribed;
+    QStringList undescribed, unknown;
     const std::function<void(QMenu *, const QString &)> walk = [&](QMenu *menu, const QString &prefix) {
         for (QAction *a : menu->actions()) {
             // The recent projects are the user's, not commands.
@@ -102,7 +94,6 @@ TEST_F(HelpPages, NameEveryMenuCommandAndOnlyWhatTheProgramShows)
     EXPECT_TRUE(undescribed.isEmpty()) << "menu entries no help page names: " << undescribed.join(", ").toStdString();
 
     const QSet<QString> texts = programTexts();
-    QStringList unknown;
     for (const QString &name : named) {
         if (name.contains(QStringLiteral(" ▸ ")) ? !menus.contains(name) : !texts.contains(name))
             unknown << name;
@@ -118,16 +109,13 @@ TEST_F(HelpPages, SearchListsThePagesAndMarksTheWords)
 {
     qm::frmHelp help(HelpFolder);
     help.txtSearch->setText(QStringLiteral("capture   EVENTS"));
-    ASSERT_GT(help.lstMatches->count(), 0);
     EXPECT_TRUE(help.lstTopics->isHidden());
     EXPECT_FALSE(
         help.lstMatches->findItems(QStringLiteral("Capturing events from a text ("), Qt::MatchStartsWith).isEmpty());
-    EXPECT_FALSE(help.txtPage->extraSelections().isEmpty());
+    ASSERT_FALSE(help.txtPage->extraSelections().isEmpty());
     EXPECT_EQ(help.txtPage->extraSelections().front().cursor.selectedText().toLower(), "capture events");
 
     help.txtSearch->setText(QStringLiteral("Carthago delenda"));
     EXPECT_EQ(help.lstMatches->item(0)->text(), "No page holds \"Carthago delenda\".");
     EXPECT_TRUE(help.txtPage->extraSelections().isEmpty());
-    help.txtSearch->clear();
-    EXPECT_FALSE(help.lstTopics->isHidden());
 }
