@@ -35,7 +35,7 @@ struct OutputFixture : public qmtest::MainWindow
             qmtest::makeCurrent(
                 g, qmtest::storeEvent(g, QStringLiteral("11/9/17%1").arg(95 + w->canvas().model().boxCount()),
                                       QString::fromUtf8(name)));
-            w->canvas().InsertNewBox();
+            w->canvas().InsertNewBox(*g.CurEvent);
         }
         w->show();
         settle();
