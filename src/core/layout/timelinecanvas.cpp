@@ -3,14 +3,11 @@
 // Box placement: making, placing, storing and removing the boxes of the shown timeline.
 #include "timelinecanvas.h"
 
-#include <stdexcept>
-
-#include "store/datequeries.h"
-
-#include "store/globals.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
+#include "store/datequeries.h"
+#include "store/globals.h"
 #include "store/sqlquery.h"
 #include "textmeasurer.h"
 
@@ -18,6 +15,7 @@
 #include <cmath>
 #include <optional>
 #include <set>
+#include <stdexcept>
 
 namespace qm {
 
