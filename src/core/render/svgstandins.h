@@ -24,6 +24,8 @@ public:
 
     // A one-pixel picture standing for this picture in the drawing.
     QImage standInFor(const QImage &picture);
+    // The cache keys of the pictures stood in for, in the order of their definitions.
+    std::vector<qint64> pictureKeys() const;
     // The canvas background is drawn in MarkerColor; it becomes the wallpaper tiled over `background`.
     void setWallpaper(const QImage &wallpaper, const QColor &background);
 

@@ -103,7 +103,8 @@ bool VectorExport::writePdfPages(const CanvasModel &model, double zoom, const Pa
     return p.end() || fail(error, QStringLiteral("the PDF could not be finished"));
 }
 
-bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error)
+bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error,
+                            std::vector<qint64> *pictureKeys)
 {
     zoom = validZoom(zoom);
     // Qt's SVG generator embeds a picture anew each time it is drawn and has no tiled fill. So the
@@ -122,6 +123,9 @@ bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &de
         drawn.useWallpaper = false;
         drawn.backColor = longFromColor(SvgStandIns::MarkerColor);
     }
+
+    if (pictureKeys)
+        *pictureKeys = standIns.pictureKeys();
 
     const QSizeF twips = canvasSize(model, zoom);
     const QSize units(static_cast<int>(std::ceil(twips.width())), static_cast<int>(std::ceil(twips.height())));
