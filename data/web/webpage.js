@@ -90,14 +90,19 @@
     function freeWidth() {
         return panel.hidden ? view.clientWidth : Math.max(view.clientWidth / 2, view.clientWidth - panel.offsetWidth);
     }
-    // Moves the drawing, when needed, so that the event's box is in sight beside the panel.
+    // Whether the event's box is in sight beside the panel.
+    function inSight(i) {
+        var r = events[i].box, left = x + r[0] * scale, top = y + r[1] * scale;
+        return left >= Margin && left + r[2] * scale <= freeWidth() - Margin && top >= Margin &&
+            top + r[3] * scale <= view.clientHeight - Margin;
+    }
+    // Moves the drawing, when needed, so that the event's box is in sight.
     function showBox(i) {
-        var r = events[i].box, fw = freeWidth(), vh = view.clientHeight;
-        var left = x + r[0] * scale, top = y + r[1] * scale, w = r[2] * scale, h = r[3] * scale;
-        if (left < Margin || left + w > fw - Margin)
-            x = fw / 2 - (r[0] + r[2] / 2) * scale;
-        if (top < Margin || top + h > vh - Margin)
-            y = vh / 2 - (r[1] + r[3] / 2) * scale;
+        var r = events[i].box;
+        if (!inSight(i)) {
+            x = freeWidth() / 2 - (r[0] + r[2] / 2) * scale;
+            y = view.clientHeight / 2 - (r[1] + r[3] / 2) * scale;
+        }
         view.scrollLeft = 0;
         view.scrollTop = 0;
         apply();
@@ -331,7 +336,17 @@
         found.textContent = !terms.length ? '' : hits === 1 ? '1 event found' :
             hits === 0 ? 'No event found' : hits + ' events found';
     }
-    search.addEventListener('input', filter);
+    // A search whose matches are all out of sight brings the first into view.
+    search.addEventListener('input', function () {
+        filter();
+        var hits = [];
+        boxes.forEach(function (b, i) {
+            if (b.classList.contains('hit'))
+                hits.push(i);
+        });
+        if (hits.length && !hits.some(inSight))
+            showBox(hits[0]);
+    });
 
     var legend = byId('legend');
     data.categories.forEach(function (c, k) {

@@ -3,6 +3,7 @@
 #include "webpageexport.h"
 
 #include "exportfile.h"
+#include "svgcompactor.h"
 #include "vectorexport.h"
 #include "webpagecontent.h"
 
@@ -108,7 +109,7 @@ QByteArray drawing(const WebPageContent &page, std::map<qint64, int> &pictureInd
         fail(error, QStringLiteral("the drawing could not be made"));
         return {};
     }
-    out.remove(0, start);
+    out = SvgCompactor::compact(out.mid(start));
     out.insert(4, " id=\"drawing\" aria-hidden=\"true\" focusable=\"false\"");
     return out;
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/boxedproject.h"
+#include "render/svgcompactor.h"
 #include "render/vectorexport.h"
 #include "render/webpagecontent.h"
 #include "render/webpageexport.h"
@@ -11,7 +12,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
@@ -74,6 +77,25 @@ TEST(WebPageExport, DrawsThePdfsLabelsWithEachPictureOnceAtMostTwiceItsShownSize
     for (auto it = text.globalMatch(html); it.hasNext();)
         drawn += QTextDocumentFragment::fromHtml(it.next().captured(1)).toPlainText() + u'\n';
     EXPECT_EQ(sortedWords(drawn), sortedWords(qmtest::runProgram(QStringLiteral("pdftotext"), {pdf, "-"}).out));
+}
+
+TEST(SvgCompactor, DrawsExactlyWhatTheGeneratorDrewInUnderHalfTheBytes)
+{
+    qmtest::LoadedBoxes boxes(30);
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(qm::VectorExport::writeSvg(boxes.canvas.outputModel(), 1.0, svg, nullptr));
+    const QByteArray compact = qm::SvgCompactor::compact(svg.data());
+    EXPECT_LT(compact.size(), svg.data().size() / 2);
+    const auto drawn = [](const QByteArray &bytes) {
+        QSvgRenderer renderer(bytes);
+        QImage image(renderer.viewBox().size() / 15, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        renderer.render(&p);
+        return image;
+    };
+    EXPECT_EQ(drawn(compact), drawn(svg.data()));
 }
 
 } // namespace
