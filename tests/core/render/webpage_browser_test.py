@@ -117,6 +117,19 @@ def qmtool(tool, *args):
     return run.stdout
 
 
+def with_category(page, out):
+    """The page with a legend of one category, "War", holding the Gauls' event."""
+    with open(page, encoding='utf-8') as f:
+        html = f.read()
+    start = html.index('<script type="application/json" id="events">') + 44
+    end = html.index('</script>', start)
+    data = json.loads(html[start:end])
+    data['categories'] = [{'name': 'War', 'color': '#c01c28'}]
+    data['events'][2]['cat'] = 0
+    with open(out, 'w', encoding='utf-8') as f:
+        f.write(html[:start] + json.dumps(data).replace('<', '\\u003c') + html[end:])
+
+
 def check(failures, condition, what):
     if not condition:
         failures.append(what)
@@ -129,15 +142,18 @@ def run_checks(b, page, failures):
     b.call('Network.enable')
     # Changes of view take effect at once, so that what is measured is where they end.
     b.call('Emulation.setEmulatedMedia', features=[{'name': 'prefers-reduced-motion', 'value': 'reduce'}])
-    b.call('Page.navigate', url='file://' + page)
+    pages = ['file://' + page, 'file://' + os.path.join(os.path.dirname(page), 'war.html')]
+    b.call('Page.navigate', url=pages[0])
     b.wait_for('Page.loadEventFired')
-    url = 'file://' + page
+    check(failures, b.js('document.getElementById("legend").hidden'), 'no categories, no legend')
+    b.events = [e for e in b.events if e.get('method') != 'Page.loadEventFired']
+    b.call('Page.navigate', url=pages[1])
+    b.wait_for('Page.loadEventFired')
 
     boxes = b.js('[...document.querySelectorAll(".box")].map(x => [x.getAttribute("aria-label"), x.tabIndex])')
     check(failures, [label.split(', ')[0] for label, _ in boxes] == DATE_ORDER,
           f'the boxes are every event in date order: {boxes}')
     check(failures, all(tab == 0 for _, tab in boxes), 'every box is focusable')
-    check(failures, b.js('document.getElementById("legend").hidden'), 'no categories, no legend')
 
     # A real click on the first box's picture opens its panel.
     x, y = b.js('(r => [r.x + 10, r.y + 10])(document.querySelector(".box").getBoundingClientRect())')
@@ -189,8 +205,18 @@ def run_checks(b, page, failures):
     b.js('document.getElementById("fit").click()')
     check(failures, b.js(fits) == [True, True], 'fit shows the whole drawing as large as the view allows')
 
+    # The legend hides a category's events from view and from the keys, and shows them again.
+    legend = 'document.querySelector("#legend button")'
+    check(failures, b.js('!document.getElementById("legend").hidden && ' + legend + '.textContent.includes("War")'),
+          'the legend lists the categories')
+    b.js(legend + '.click(); document.querySelectorAll(".box")[1].focus()')
+    b.key('ArrowRight', 'ArrowRight', 39)
+    check(failures, b.js('document.activeElement.dataset.index') == '3', 'Right passes over a hidden category')
+    b.js(legend + '.click()')
+    check(failures, b.js('document.querySelectorAll(".box.off").length') == 0, 'a second click shows it again')
+
     leaving = [e['params']['request']['url'] for e in b.events if e.get('method') == 'Network.requestWillBeSent'
-               and e['params']['request']['url'] != url and not e['params']['request']['url'].startswith('data:')]
+               and e['params']['request']['url'] not in pages and not e['params']['request']['url'].startswith('data:')]
     check(failures, not leaving, f'no request leaves the page: {leaving}')
     errors = [e for e in b.events if e.get('method') == 'Runtime.exceptionThrown' or
               (e.get('method') == 'Log.entryAdded' and e['params']['entry']['level'] == 'error') or
@@ -208,6 +234,7 @@ def main():
                    '--actors', actors, '--timeline', 'Timeline0')
         page = os.path.join(folder, 'rome.html')
         qmtool(tool, 'export', project, page)
+        with_category(page, os.path.join(folder, 'war.html'))
         try:
             browser = Browser(os.path.join(folder, 'profile'))
         except (OSError, RuntimeError) as e:
