@@ -48,7 +48,11 @@
         b.style.height = e.box[3] + 'px';
         b.style.zIndex = e.z;
         b.addEventListener('click', function () { openEvent(i); });
-        b.addEventListener('focus', function () { showBox(i); });
+        // A box pressed to drag the drawing stays where it is; one reached by keys comes into sight.
+        b.addEventListener('focus', function () {
+            if (!pointers.size)
+                showBox(i);
+        });
         layer.appendChild(b);
         boxes.push(b);
         var words = [e.name, e.date, e.end || '', e.text || ''];

@@ -153,6 +153,8 @@ bool SvgStandIns::rewrite(const QByteArray &generated, QIODevice &device)
 
         if (line.startsWith("<image ")) {
             line = replacePicture(line);
+        } else if (line.startsWith("<desc>") && !mTitle.isEmpty()) {
+            line.prepend("<title>" + xmlEscaped(mTitle) + "</title>\n");
         } else if (line.startsWith("<defs>")) {
             line += "\n" + definitions();
             line.chop(1);

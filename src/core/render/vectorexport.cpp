@@ -113,6 +113,7 @@ bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &de
     // picture and a wallpaper pattern.
     CanvasModel drawn = model;
     SvgStandIns standIns;
+    standIns.setTitle(titleOf(model));
     for (qint32 id : drawn.boxIds()) {
         CanvasPicture &picture = drawn.box(id)->picture;
         if (picture.visible && !picture.image.isNull())
@@ -134,7 +135,6 @@ bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &de
     {
         QSvgGenerator svg;
         svg.setOutputDevice(&generated);
-        svg.setTitle(titleOf(model));
         svg.setDescription(QStringLiteral("A timeline drawn by Quillmarsh"));
         // Drawn in twips; the resolution turns them into the true size in millimetres.
         svg.setResolution(TwipsPerInch);

@@ -85,8 +85,9 @@ void shrinkPictures(CanvasModel &model, double zoom)
 }
 
 // The drawing as the SVG export makes it, made fit to stand inside the page: no XML declaration,
-// hidden from screen readers (the boxes over it speak for it), sized by the page's style.
-QByteArray drawing(const WebPageContent &page, std::map<qint64, int> &pictureIndex, QString *error)
+// hidden from screen readers (the boxes over it speak for it), sized by the page's style. `pictures`
+// learns which picture definition each event's box shows.
+QByteArray drawing(const WebPageContent &page, std::map<qint32, int> &pictures, QString *error)
 {
     CanvasModel model = page.model;
     shrinkPictures(model, page.zoom);
@@ -95,13 +96,10 @@ QByteArray drawing(const WebPageContent &page, std::map<qint64, int> &pictureInd
     std::vector<qint64> keys;
     if (!VectorExport::writeSvg(model, page.zoom, svg, error, &keys))
         return {};
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        pictureIndex.emplace(keys[i], static_cast<int>(i));
-    // The events' pictures by the keys of the images the drawing was made with.
     for (const auto &[id, box] : model.boxes()) {
-        const auto found = pictureIndex.find(box.picture.image.cacheKey());
-        if (found != pictureIndex.end() && page.model.hasBox(id))
-            pictureIndex.emplace(page.model.box(id)->picture.image.cacheKey(), found->second);
+        const auto key = std::find(keys.begin(), keys.end(), box.picture.image.cacheKey());
+        if (box.picture.visible && !box.picture.image.isNull() && key != keys.end())
+            pictures.emplace(id, static_cast<int>(key - keys.begin()));
     }
     QByteArray out = svg.data();
     const qsizetype start = out.indexOf("<svg");
@@ -121,7 +119,7 @@ QJsonArray rectArray(const QRectF &twips, double zoom)
 }
 
 // The events with their boxes' places, in date order; the page draws nothing from it, it only reads.
-QByteArray eventData(const WebPageContent &page, const std::map<qint64, int> &pictureIndex)
+QByteArray eventData(const WebPageContent &page, const std::map<qint32, int> &pictures)
 {
     const CanvasModel &model = page.model;
     std::map<qint32, int> stacking;
@@ -148,8 +146,8 @@ QByteArray eventData(const WebPageContent &page, const std::map<qint64, int> &pi
             o.insert(QStringLiteral("end"), e.end);
         if (!e.description.isEmpty())
             o.insert(QStringLiteral("text"), e.description);
-        const auto picture = pictureIndex.find(box->picture.image.cacheKey());
-        if (box->picture.visible && !box->picture.image.isNull() && picture != pictureIndex.end())
+        const auto picture = pictures.find(e.id);
+        if (picture != pictures.end())
             o.insert(QStringLiteral("pic"), picture->second);
         if (std::any_of(e.elements.begin(), e.elements.end(), [](const QStringList &l) { return !l.isEmpty(); })) {
             QJsonArray elements;
@@ -218,8 +216,8 @@ bool WebPageExport::write(const WebPageContent &page, QIODevice &device, QString
     const QByteArray script = resource(QStringLiteral("webpage.js"));
     if (layout.isEmpty() || style.isEmpty() || script.isEmpty())
         return fail(error, QStringLiteral("the page's script and style are missing from this program"));
-    std::map<qint64, int> pictureIndex;
-    const QByteArray svg = drawing(page, pictureIndex, error);
+    std::map<qint32, int> pictures;
+    const QByteArray svg = drawing(page, pictures, error);
     if (svg.isEmpty())
         return false;
     const QLocale locale;
@@ -230,7 +228,7 @@ bool WebPageExport::write(const WebPageContent &page, QIODevice &device, QString
                                            {"STYLE", style},
                                            {"HEADING", heading(page)},
                                            {"DRAWING", svg},
-                                           {"DATA", eventData(page, pictureIndex)},
+                                           {"DATA", eventData(page, pictures)},
                                            {"SCRIPT", script},
                                            {"EXPORTED_ISO", page.exported.toString(Qt::ISODate).toUtf8()},
                                            {"EXPORTED", html(locale.toString(page.exported, QLocale::LongFormat))},

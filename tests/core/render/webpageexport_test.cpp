@@ -34,14 +34,18 @@ TEST(WebPageExport, DrawsThePdfsLabelsWithEachPictureOnceAtMostTwiceItsShownSize
     qmtest::LoadedBoxes boxes(40, qmtest::BoxedProject::Pictures::Library);
     boxes.g.CurTimeLine->Description = QStringLiteral("Kings & <queens>");
     const qm::CanvasModel model = boxes.canvas.outputModel();
-    const qm::WebPageContent content = qm::WebPageContent::gather(boxes.g.ProjectDb, *boxes.g.CurTimeLine, model, 1.0,
-                                                                  boxes.projectPath, QDate(2026, 6, 15));
+    qm::WebPageContent content = qm::WebPageContent::gather(boxes.g.ProjectDb, *boxes.g.CurTimeLine, model, 1.0,
+                                                            boxes.projectPath, QDate(2026, 6, 15));
+    // A title that is markup, in the page's head, its heading and the drawing's title and text.
+    content.title = content.model.lblLabel.caption = QStringLiteral("<script>alert(1)</script>");
     QBuffer page;
     page.open(QIODevice::WriteOnly);
     QString error;
     ASSERT_TRUE(qm::WebPageExport::write(content, page, &error)) << error.toStdString();
     const QString html = QString::fromUtf8(page.data());
     EXPECT_TRUE(html.contains(u"<p class=\"description\">Kings &amp; &lt;queens&gt;</p>"));
+    EXPECT_FALSE(html.contains(u"<script>alert"));
+    EXPECT_EQ(html.count(u"&lt;script&gt;alert(1)&lt;/script&gt;"), 4);
 
     // Each picture defined once and used by reference; none sharper than twice its box.
     const QRegularExpression definition(
@@ -70,7 +74,7 @@ TEST(WebPageExport, DrawsThePdfsLabelsWithEachPictureOnceAtMostTwiceItsShownSize
     // The page's drawing has the words of the PDF.
     const QString pdf = boxes.path(QStringLiteral("t.pdf"));
     QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && qm::VectorExport::writePdf(model, 1.0, file, &error));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && qm::VectorExport::writePdf(content.model, 1.0, file, &error));
     file.close();
     QString drawn;
     const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
