@@ -90,22 +90,32 @@
         change();
         window.setTimeout(function () { stage.classList.remove('gliding'); }, 250);
     }
-    // The width the panel leaves free on the right of the view.
-    function freeWidth() {
-        return panel.hidden ? view.clientWidth : Math.max(view.clientWidth / 2, view.clientWidth - panel.offsetWidth);
+    // The part of the view the panel leaves free: beside it, or above it where it covers the width.
+    function free() {
+        var vw = view.clientWidth, vh = view.clientHeight;
+        if (panel.hidden)
+            return { w: vw, h: vh };
+        if (panel.offsetWidth >= vw * 0.9)
+            return { w: vw, h: Math.max(vh / 3, vh - panel.offsetHeight) };
+        return { w: Math.max(vw / 2, vw - panel.offsetWidth), h: vh };
     }
     // Whether the event's box is in sight beside the panel.
     function inSight(i) {
-        var r = events[i].box, left = x + r[0] * scale, top = y + r[1] * scale;
-        return left >= Margin && left + r[2] * scale <= freeWidth() - Margin && top >= Margin &&
-            top + r[3] * scale <= view.clientHeight - Margin;
+        var r = events[i].box, f = free(), left = x + r[0] * scale, top = y + r[1] * scale;
+        return left >= Margin && left + r[2] * scale <= f.w - Margin && top >= Margin &&
+            top + r[3] * scale <= f.h - Margin;
+    }
+    // Where the drawing goes to bring a stretch of it into a free length: centred, or from its start
+    // when it is longer.
+    function placing(start, length, room) {
+        return length * scale > room - 2 * Margin ? Margin - start * scale : room / 2 - (start + length / 2) * scale;
     }
     // Moves the drawing, when needed, so that the event's box is in sight.
     function showBox(i) {
-        var r = events[i].box;
+        var r = events[i].box, f = free();
         if (!inSight(i)) {
-            x = freeWidth() / 2 - (r[0] + r[2] / 2) * scale;
-            y = view.clientHeight / 2 - (r[1] + r[3] / 2) * scale;
+            x = placing(r[0], r[2], f.w);
+            y = placing(r[1], r[3], f.h);
         }
         view.scrollLeft = 0;
         view.scrollTop = 0;
