@@ -35,6 +35,7 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     buildToolBars();
     describeButtons();
     buildCanvas();
+    buildStartPages();
     buildEditing();
 
     setTimelineState(MenuState::NoProject);
@@ -83,6 +84,8 @@ void frmMain::buildMenus()
     mnuFileOpen = entry(mnuFile, "mnuFileOpen", tr("&Open"), &frmMain::mnuFileOpen_Click);
     mnuFileNew->setShortcut(QKeySequence::New);
     mnuFileOpen->setShortcut(QKeySequence::Open);
+    mnuFileClose = entry(mnuFile, "mnuFileClose", tr("&Close project"), &frmMain::mnuFileClose_Click);
+    mnuFileClose->setShortcut(QKeySequence::Close);
     mnuFile->addSeparator();
     mnuFileExportEvents =
         entry(mnuFile, "mnuFileExportEvents", tr("&Export events…"), &frmMain::mnuFileExportEvents_Click);
@@ -301,12 +304,12 @@ void frmMain::applyState()
     for (QAction *a : {mnuFileExportEvents, mnuFileImportEvents})
         a->setEnabled(mState.timelineState() != MenuState::NoProject);
 
-    if (mState.timelineState() == MenuState::NoProject)
-        lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));
-    else if (mState.timelineState() == MenuState::ProjectOpen)
+    if (mState.timelineState() == MenuState::ProjectOpen)
         lblNoTimeline->setText(tr("Choose a timeline in the list, or make one with Timelines ▸ New."));
-    mCentral->setCurrentWidget(mState.timelineState() == MenuState::TimelineShown ? static_cast<QWidget *>(mView)
-                                                                                  : lblNoTimeline);
+    if (mState.timelineState() != MenuState::NoProject)
+        mCentral->setCurrentWidget(mState.timelineState() == MenuState::TimelineShown ? static_cast<QWidget *>(mView)
+                                                                                      : lblNoTimeline);
+    applyStartState();
 }
 
 void frmMain::mnuToolsManage_Click()

@@ -134,7 +134,7 @@ void frmMain::mnuEventNew_Click()
 
 void frmMain::mnuEventEdit_Click()
 {
-    if (g.SelectedId >= 0)
+    if (g.SelectedId >= 0 && !readOnly())
         editEvent(g.SelectedId);
 }
 

@@ -124,7 +124,9 @@ void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button)
 
 void frmMain::Pic_MouseMove(QPointF at)
 {
-    guarded([this, at] { mMouse->move(at.x(), at.y()); });
+    // Boxes of a read-only project stay where they are.
+    if (!readOnly())
+        guarded([this, at] { mMouse->move(at.x(), at.y()); });
 }
 
 void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
@@ -152,7 +154,8 @@ void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
             mnuTimelineS->popup(mView->toGlobal(at));
             break;
         case CanvasClick::EditLabel:
-            mEditor->open(click.kind, click.id);
+            if (!readOnly())
+                mEditor->open(click.kind, click.id);
             break;
         default:
             break;
@@ -167,6 +170,8 @@ void frmMain::Pic_DblClick(QPointF at, Qt::MouseButton button)
         mEditor->commit();
         click = mMouse->doubleClick(at.x(), at.y(), button);
     });
+    if (readOnly())
+        return;
     if (click.action == CanvasClick::EditEvent) {
         selectBox(click.id);
         editEvent(click.id);
