@@ -123,6 +123,8 @@ public:
     QToolBar *tbTools = nullptr;
     QComboBox *cmbTimeLine0 = nullptr;
     QSlider *sld = nullptr;
+    // The zoom shown, as a percentage.
+    QLabel *lblZoom = nullptr;
     QLabel *lblNoTimeline = nullptr;
     QStackedWidget *mCentral = nullptr;
     CanvasView *mView = nullptr;

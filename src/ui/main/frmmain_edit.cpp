@@ -67,10 +67,13 @@ void frmMain::buildEditing()
     });
 
     mEditor = new InPlaceEditor(*mCanvas, *mView, *history, mDialogs, this);
-    // The edit band goes in the first row, where there is room for its lists too.
+    // Three rows, so that every button shows on a window of ordinary width: the project, its
+    // timelines and the tools; the events and their arrangement; the edit band with its lists.
     removeToolBarBreak(tbEvents);
-    insertToolBar(tbEvents, mEditor->tbEdit);
+    insertToolBar(tbEvents, tbTools);
     insertToolBarBreak(tbEvents);
+    addToolBarBreak();
+    addToolBar(mEditor->tbEdit);
 
     connect(mView, &CanvasView::pressed, this, &frmMain::Pic_MouseDown);
     connect(mView, &CanvasView::moved, this, &frmMain::Pic_MouseMove);

@@ -91,15 +91,15 @@ bool frmMain::OpenProject(bool isNew)
         setTimelineState(MenuState::NoProject);
         cmbTimeLine0->clear();
         updateCaption();
-        mDialogs.message(this, dynamic_cast<const NotAProjectError *>(&e)
-                                   ? QStringLiteral("This is not a proper Quillmarsh file")
-                                   : e.text());
+        mDialogs.error(this, dynamic_cast<const NotAProjectError *>(&e)
+                                 ? QStringLiteral("This is not a proper Quillmarsh file")
+                                 : e.text());
         return false;
     }
     if (outcome.foldersMissing)
-        mDialogs.message(this, tr("The picture folder of this project cannot be created:\n%1\n"
-                                  "The project opens, but pictures cannot be added to it.")
-                                   .arg(QDir::toNativeSeparators(g.ProjectFolder)));
+        mDialogs.error(this, tr("The picture folder of this project cannot be created:\n%1\n"
+                                "The project opens, but pictures cannot be added to it.")
+                                 .arg(QDir::toNativeSeparators(g.ProjectFolder)));
 
     FillTimelineList();
     mState.setReadOnly(outcome.readOnly);
@@ -124,7 +124,7 @@ void frmMain::CloseProject()
     try {
         closeProjectStore(g);
     } catch (const StoreError &e) {
-        mDialogs.message(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
+        mDialogs.error(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
     }
     cmbTimeLine0->clear();
     tmrUnload->stop();
@@ -197,7 +197,7 @@ void frmMain::mnuFileNew_Click()
             try {
                 createProjectFromTemplate(path, g.appFolder);
             } catch (const StoreError &e) {
-                mDialogs.message(this, tr("The project cannot be created:\n%1").arg(e.text()));
+                mDialogs.error(this, tr("The project cannot be created:\n%1").arg(e.text()));
                 return;
             }
         }
@@ -225,7 +225,7 @@ void frmMain::mnuPath_Click(int index)
     guarded([this, index] {
         const QString path = g.RecentPaths[static_cast<size_t>(index - 1)];
         if (!QFileInfo(path).isFile()) {
-            mDialogs.message(this, QStringLiteral("Project not found"));
+            mDialogs.error(this, QStringLiteral("Project not found"));
             RemoveRecentPath(g.RecentPaths, index);
             SavePaths(g.RecentPaths);
             RefreshRecentMenu();
