@@ -18,6 +18,7 @@ namespace qmtool {
 namespace {
 
 const char *const Usage = R"(Usage: qmtool COMMAND [OPTIONS] ARGUMENTS
+Reads and changes Quillmarsh timeline projects from a terminal.
 
 Commands:
   date [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXT...
@@ -145,6 +146,8 @@ Commands:
         still copied.
   --help
         Shows this text.
+  --version
+        Shows the version.
 
 Exit codes: 0 done, 1 failure (with a message), 2 bad usage.
 )";
@@ -290,6 +293,10 @@ int main(int argc, char *argv[])
     if (args.isEmpty() || args.front() == u"--help" || args.front() == u"-h" || args.front() == u"help") {
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? ExitUsage : ExitDone;
+    }
+    if (args.front() == u"--version") {
+        std::fputs("qmtool " QM_VERSION "\n", stdout);
+        return ExitDone;
     }
     const QString command = args.takeFirst();
     try {
