@@ -36,6 +36,8 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     describeButtons();
     buildCanvas();
     buildEditing();
+    buildNavigation();
+    buildBulk();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);

@@ -4,6 +4,7 @@
 // commands that place boxes.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmevent.h"
@@ -74,6 +75,7 @@ void frmMain::tmrUnload_Timer()
 {
     guarded([this] {
         mEditor->commit();
+        mNavigator->rememberView();
         mCanvas->ClearCanvas();
         g.SelectedId = -1;
         g.Zoom = 1.0;
@@ -88,9 +90,7 @@ void frmMain::tmrUnload_Timer()
         updateBackdropButtons();
         const QSignalBlocker block(sld);
         sld->setValue(TimelineCanvas::sliderValueFor(g.MinDist));
-        mView->hscrol->setValue(0);
-        mView->vscrol->setValue(0);
-        mView->refreshExtents();
+        mNavigator->restoreView();
     });
 }
 
@@ -207,7 +207,7 @@ void frmMain::placeInGroup(CommandGroup &group, qint32 id, QString name, bool ag
     }
     group.commit();
     mView->refreshExtents();
-    showBox(id);
+    mNavigator->reveal(id);
 }
 
 void frmMain::mnuFormatZoomIn_Click()
