@@ -30,13 +30,18 @@ QImage paintOverview(const CanvasModel &model, const QSize &size, qint32 selecte
                      std::max(1, static_cast<int>(r.width() / scale.x())),
                      std::max(1, static_cast<int>(r.height() / scale.y())));
     };
-    const QColor boxColor(70, 90, 140);
-    const QColor nameColor(150, 160, 185);
+    const QColor boxColor(40, 50, 90);
+    const QColor nameColor(120, 130, 165);
+    const QColor lineColor(90, 100, 140);
     for (const auto &[id, box] : model.boxes()) {
         if (id == selectedId)
             continue;
         if (box.name.visible)
             p.fillRect(block(box.name.rect), nameColor);
+        if (box.connector.visible) {
+            const QRect top = block(QRectF(box.connector.p1, QSizeF(0, 0)));
+            p.fillRect(QRect(top.left(), top.top(), 1, std::max(1, static_cast<int>(axisY) - top.top())), lineColor);
+        }
         p.fillRect(block(box.picture.rect), boxColor);
     }
     if (const CanvasBox *selected = model.box(selectedId)) {

@@ -195,6 +195,9 @@ void CanvasView::addFooter(QWidget *footer)
 {
     auto *grid = static_cast<QGridLayout *>(layout());
     grid->addWidget(footer, grid->rowCount(), 0, 1, 2);
+    // The canvas keeps all the room the footers leave.
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
     mFooters.push_back(footer);
 }
 

@@ -11,10 +11,13 @@ namespace {
 
 namespace nav = qm::navigation;
 
-struct Navigation : qmtest::LoadedBoxes
+struct Navigation : ::testing::Test
 {
-    Navigation() : LoadedBoxes(40) { ids = canvas.SortBoxes(); }
-    std::vector<qint32> ids;
+    qmtest::LoadedBoxes boxes{40};
+    qm::Globals &g = boxes.g;
+    qm::TimelineCanvas &canvas = boxes.canvas;
+    const qint32 timelineId = boxes.timelineId;
+    const std::vector<qint32> ids = canvas.SortBoxes();
 };
 
 TEST_F(Navigation, FindLooksThroughNamesDatesAndElementsLeftToRight)
@@ -35,11 +38,11 @@ TEST_F(Navigation, FindLooksThroughNamesDatesAndElementsLeftToRight)
 
 TEST_F(Navigation, GoToDateTakesTheFirstBoxAtOrAfterAndTheLastWhenAllAreEarlier)
 {
-    const std::vector<qm::DatedPlacement> boxes = qm::datedPlacements(g.ProjectDb, timelineId);
-    EXPECT_EQ(nav::boxAtOrAfter(boxes, qm::ExtDate(10010.5, qm::EraPlain)), ids[11]);
-    EXPECT_EQ(nav::boxAtOrAfter(boxes, qm::ExtDate(10010.0, qm::EraPlain)), ids[10]);
-    EXPECT_EQ(nav::boxAtOrAfter(boxes, qm::ExtDate(5.0, qm::EraPlain)), ids.front());
-    EXPECT_EQ(nav::boxAtOrAfter(boxes, qm::ExtDate(90000.0, qm::EraPlain)), ids.back());
+    const std::vector<qm::DatedPlacement> dated = qm::datedPlacements(g.ProjectDb, timelineId);
+    EXPECT_EQ(nav::boxAtOrAfter(dated, qm::ExtDate(10010.5, qm::EraPlain)), ids[11]);
+    EXPECT_EQ(nav::boxAtOrAfter(dated, qm::ExtDate(10010.0, qm::EraPlain)), ids[10]);
+    EXPECT_EQ(nav::boxAtOrAfter(dated, qm::ExtDate(5.0, qm::EraPlain)), ids.front());
+    EXPECT_EQ(nav::boxAtOrAfter(dated, qm::ExtDate(90000.0, qm::EraPlain)), ids.back());
     EXPECT_EQ(nav::boxAtOrAfter({}, qm::ExtDate(5.0, qm::EraPlain)), -1);
 }
 
