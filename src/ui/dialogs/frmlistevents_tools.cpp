@@ -123,6 +123,7 @@ void frmListEvents::reloadKeepingTicks(const std::vector<qint32> &untick)
     for (const qint32 id : untick)
         ticked.erase(id);
     const std::vector<qint32> highlighted = highlightedIds();
+    const qint32 current = lv->currentIndex().data(EventListModel::IdRole).toInt();
     std::vector<EventListRow> rows = loadEventList(g.ProjectDb, g.CurTimeLineId);
     std::vector<bool> ticks;
     ticks.reserve(rows.size());
@@ -135,7 +136,10 @@ void frmListEvents::reloadKeepingTicks(const std::vector<qint32> &untick)
     QItemSelection selection;
     for (int r = 0; r < lv->model()->rowCount(); ++r) {
         const QModelIndex index = lv->model()->index(r, 0);
-        if (again.count(index.data(EventListModel::IdRole).toInt()))
+        const qint32 id = index.data(EventListModel::IdRole).toInt();
+        if (id == current && current > 0)
+            lv->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        if (again.count(id))
             selection.select(index, index);
     }
     lv->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

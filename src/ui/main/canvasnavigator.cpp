@@ -230,13 +230,21 @@ void CanvasNavigator::zoomToFit()
 {
     if (g.CurTimeLineId <= 0)
         return;
-    const QRectF shown = mView.visibleTwips();
-    const double f = navigation::fitFactor(mCanvas.model(), mCanvas.canvasMinDist() * 4, shown.width(), shown.height());
-    if (std::abs(f - 1.0) > 1e-6) {
-        g.Zoom *= f;
-        mCanvas.ScaleCanvas(f);
+    // Text does not shrink exactly with its font, and the scroll bars go once everything fits: a few
+    // rounds take the zoom to where the last box fits.
+    for (int round = 0; round < 4; ++round) {
+        const QRectF shown = mView.visibleTwips();
+        const double f =
+            navigation::fitFactor(mCanvas.model(), mCanvas.canvasMinDist() * 4, shown.width(), shown.height());
+        // After the first step only smaller: growing again could overshoot the same way.
+        if (round > 0 && f >= 0.995)
+            break;
+        if (std::abs(f - 1.0) > 1e-6) {
+            g.Zoom *= f;
+            mCanvas.ScaleCanvas(f);
+        }
+        mView.refreshExtents();
     }
-    mView.refreshExtents();
     mView.hscrol->setValue(0);
     mView.vscrol->setValue(0);
 }
@@ -324,7 +332,7 @@ void CanvasNavigator::paintMatches(QPainter &p, const QRectF &area, double pixel
     if (mMatches.empty() || txtFind->text().trimmed().isEmpty())
         return;
     p.save();
-    p.setBrush(QColor(255, 210, 0, 70));
+    p.setBrush(QColor(255, 210, 0, 45));
     for (std::size_t i = 0; i < mMatches.size(); ++i) {
         const CanvasBox *b = mCanvas.model().box(mMatches[i]);
         if (!b || !b->bounds().intersects(area))

@@ -11,6 +11,7 @@
 #include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
+#include "edit/makeroom.h"
 #include "edit/saveeventcommand.h"
 #include "inplaceeditor.h"
 #include "layout/textmeasurer.h"
@@ -155,10 +156,13 @@ void frmMain::editEvent(qint32 id)
         if (group.isEmpty())
             return;
         group.setText(tr("edit of %1").arg(g.CurEvent->Name));
-        if (dateChanged && mCanvas->IsOnCanvas(id))
+        if (dateChanged && mCanvas->IsOnCanvas(id)) {
             placeInGroup(group, id, g.CurEvent->Name, true);
-        else
+        } else {
+            // A longer name makes room as an insertion does, in the same step.
+            makeRoomFor(group, *mCanvas, id);
             group.commit();
+        }
         mView->refreshExtents();
         showBox(id);
     });
