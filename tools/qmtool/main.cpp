@@ -60,13 +60,19 @@ Commands:
         --paper A4|Letter|A3, --orientation landscape|portrait and --fit
         one (the whole timeline on one sheet), N-wide (a poster N sheets
         wide), NxM (N sheets wide by M high) or a percentage of true size.
+  export FILE [--timeline NAME] OUT.html
+        Writes the timeline as one web page that needs no other file and no
+        network: the drawing the SVG export makes, each picture once, and
+        the events' dates, descriptions and elements, read by a click or
+        Enter; with zoom, search and keys to go from event to event.
   pages FILE [--timeline NAME] [--paper P] [--orientation O] [--fit F]
         Shows the printed pages as export --as-printed makes them: their
         number, the page setup, the scale (percent of true size), then one
         line per page: "page", its number and the left, top, right and
         bottom of the part of the canvas it shows, in twips (1440 to the
         inch), separated by tabs.
-  scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXTFILE
+  scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy]
+       [--written YYYY-MM-DD] TEXTFILE
         Finds the dates in a text file as the capture window does and prints
         one line per date, fields separated by tabs: number, offset and
         length (UTF-16 units, line breaks counted as CR LF), phrase, era
@@ -76,6 +82,10 @@ Commands:
         the text the event would show, and "in the project" when the
         project holds the date's event already. Tabs, line breaks and
         backslashes in fields are written \t, \r, \n and \\.
+        A report's dates without a year ("March 3", "on Tuesday",
+        "yesterday") are counted from the day it was written: --written,
+        else the date its first lines give ("Posted 5 March 2021", a
+        dateline "LONDON, March 5, 2021 (Reuters) --").
   boxes FILE [--timeline NAME]
         Lists the stored boxes of a timeline in canvas order, one per line:
         event id, BoxLeft, BoxTop, then as the canvas lays them out at full
