@@ -130,6 +130,11 @@ Commands:
         Puts the events on the timeline as Include & Exit does: in date order,
         each right of the latest earlier box, later boxes moved on, all in one
         pass and one transaction. Events already on it stay where they are.
+        With --move-from OTHER, the events leave the timeline OTHER as well.
+  tag FILE --add|--remove TYPE NAME ID...
+        Gives the events the element NAME of TYPE (A actor, P place, S source,
+        K keyword; the words do too), made when the project has none, or
+        takes it from them, all in one transaction.
   exclude FILE --timeline NAME ID...
         Takes the events off the timeline; they stay in the project.
   delete-event FILE ID
@@ -268,6 +273,7 @@ int main(int argc, char *argv[])
         {"select", cmdSelect, false},
         {"include", cmdInclude, true},
         {"exclude", cmdExclude, false},
+        {"tag", cmdTag, false},
         {"delete-event", cmdDeleteEvent, false},
         {"set-picture", cmdSetPicture, false},
         {"import-pictures", cmdImportPictures, false},

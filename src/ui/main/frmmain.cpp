@@ -37,6 +37,8 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     buildCanvas();
     buildStartPages();
     buildEditing();
+    buildNavigation();
+    buildBulk();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);

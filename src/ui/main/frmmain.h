@@ -28,6 +28,7 @@ class QUndoStack;
 namespace qm {
 
 class CanvasMouse;
+class CanvasNavigator;
 class CommandGroup;
 class clEvent;
 class CanvasView;
@@ -141,6 +142,8 @@ public:
     // The open project's history of changes (it lives with the project, see Globals::History).
     QUndoStack &undoStack();
     InPlaceEditor &editor() { return *mEditor; }
+    // Find, go to date, the keys that move by screen, zoom to fit, the overview strip.
+    CanvasNavigator &navigator() { return *mNavigator; }
     // The printer that printing, the preview and the page grid use; it keeps the choices of the
     // last print dialog.
     QPrinter &printer();
@@ -243,6 +246,18 @@ private:
     // Shows the project as stored after an import was done, undone or done again.
     void importChanged();
     void buildEditing();
+    void buildNavigation();
+    void buildBulk();
+
+public:
+    // Many events at once (the boxes selected, or rows of the event list), each one step; false when
+    // nothing was done. `parent` is the window the questions belong to.
+    bool editElementsOf(const std::vector<qint32> &ids, QWidget *parent);
+    bool placeElsewhere(const std::vector<qint32> &ids, bool move, QWidget *parent);
+    // The events of the boxes selected on the canvas.
+    std::vector<qint32> selectedEventIds() const;
+
+private:
     // The selected box's event and format become the current ones.
     void takeSelection();
     // Scrolls the box into view.
@@ -286,6 +301,7 @@ private:
     QPointer<frmSelectImage> mPicture;
     QPointer<frmHelp> mHelp;
     InPlaceEditor *mEditor = nullptr;
+    CanvasNavigator *mNavigator = nullptr;
     std::unique_ptr<CanvasMouse> mMouse;
     std::unique_ptr<QPrinter> mPrinter;
     // The resolution of the last picture saved, offered for the next (dots per inch).

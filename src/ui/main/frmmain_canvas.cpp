@@ -4,12 +4,14 @@
 // commands that place boxes.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmevent.h"
 #include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
+#include "edit/makeroom.h"
 #include "edit/saveeventcommand.h"
 #include "inplaceeditor.h"
 #include "layout/textmeasurer.h"
@@ -77,6 +79,7 @@ void frmMain::tmrUnload_Timer()
 {
     guarded([this] {
         mEditor->commit();
+        mNavigator->rememberView();
         mCanvas->ClearCanvas();
         g.SelectedId = -1;
         g.Zoom = 1.0;
@@ -91,9 +94,7 @@ void frmMain::tmrUnload_Timer()
         updateBackdropButtons();
         const QSignalBlocker block(sld);
         sld->setValue(TimelineCanvas::sliderValueFor(g.MinDist));
-        mView->hscrol->setValue(0);
-        mView->vscrol->setValue(0);
-        mView->refreshExtents();
+        mNavigator->restoreView();
     });
 }
 
@@ -158,10 +159,13 @@ void frmMain::editEvent(qint32 id)
         if (group.isEmpty())
             return;
         group.setText(tr("edit of %1").arg(g.CurEvent->Name));
-        if (dateChanged && mCanvas->IsOnCanvas(id))
+        if (dateChanged && mCanvas->IsOnCanvas(id)) {
             placeInGroup(group, id, g.CurEvent->Name, true);
-        else
+        } else {
+            // A longer name makes room as an insertion does, in the same step.
+            makeRoomFor(group, *mCanvas, id);
             group.commit();
+        }
         mView->refreshExtents();
         showBox(id);
     });
@@ -210,7 +214,7 @@ void frmMain::placeInGroup(CommandGroup &group, qint32 id, QString name, bool ag
     }
     group.commit();
     mView->refreshExtents();
-    showBox(id);
+    mNavigator->reveal(id);
 }
 
 void frmMain::mnuFormatZoomIn_Click()

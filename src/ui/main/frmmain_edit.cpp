@@ -4,6 +4,7 @@
 // and undoing and redoing every change made there.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmpreferences.h"
@@ -185,6 +186,8 @@ void frmMain::Pic_DblClick(QPointF at, Qt::MouseButton button)
 
 void frmMain::Pic_KeyDown(int key)
 {
+    if (mNavigator->key(key))
+        return;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         mnuEventEdit_Click();
         return;
@@ -234,7 +237,7 @@ bool frmMain::placeCurrentEvent(bool newEvent)
     if (!mCanvas->IsOnCanvas(id))
         return false;
     mView->refreshExtents();
-    showBox(id);
+    mNavigator->reveal(id);
     return true;
 }
 

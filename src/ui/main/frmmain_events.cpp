@@ -4,6 +4,7 @@
 // pictures and wallpapers, the format and picture clipboards; and the user guide.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmlistevents.h"
@@ -105,8 +106,16 @@ void frmMain::mnuEventList_Click()
                         std::make_unique<DeleteEventsCommand>(
                             *mCanvas, ids, tr("deletion of %n event(s)", nullptr, static_cast<int>(ids.size()))));
         };
+        list.editEvent = [this](qint32 id) { editEvent(id); };
+        list.editElements = [this, &list](const std::vector<qint32> &ids) { return editElementsOf(ids, &list); };
+        list.placeElsewhere = [this, &list](const std::vector<qint32> &ids, bool move) {
+            return placeElsewhere(ids, move, &list);
+        };
+        list.keepViewIn(mSession.EventList);
         list.exec();
         applyEventList(list.tickedIds(), list.includeChosen());
+        if (list.showId() > 0 && mCanvas->IsOnCanvas(list.showId()))
+            mNavigator->reveal(list.showId());
     });
 }
 
@@ -141,6 +150,9 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
         throw;
     }
     mView->refreshExtents();
+    // What came on is shown selected, where it landed.
+    if (!on.empty() && g.SelectedId > 0 && mCanvas->IsOnCanvas(g.SelectedId))
+        mNavigator->reveal(g.SelectedId);
 }
 
 void frmMain::mnuEventExclude_Click()

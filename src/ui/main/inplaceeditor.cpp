@@ -5,6 +5,8 @@
 #include "canvasview.h"
 #include "common/guarded.h"
 #include "common/userdialogs.h"
+#include "edit/commandgroup.h"
+#include "edit/makeroom.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
@@ -303,8 +305,15 @@ bool InPlaceEditor::commit()
     clearBand();
     // Hidden first: a failure message must not find the box still open and commit it again.
     return runGuarded(mDialogs, mWindow, [this] {
-        if (auto command = makeLabelEdit(mCanvas, mKind, mId, mLook))
-            pushCommand(mStack, std::move(command));
+        if (auto command = makeLabelEdit(mCanvas, mKind, mId, mLook)) {
+            // A name grown longer pushes the later boxes on, in the same step.
+            const QString text = command->text();
+            runGroup(mStack, text, [&](CommandGroup &group) {
+                group.add(std::move(command));
+                if (mKind == LabelKind::Name)
+                    makeRoomFor(group, mCanvas, mId);
+            });
+        }
     });
 }
 

@@ -18,6 +18,8 @@ const std::initializer_list<const char *> EventEntries = {
     "mnuEventNew",         "mnuEventEdit",         "mnuEventSelectPicture", "mnuEventList",
     "mnuEventExclude",     "mnuEventDelete",       "mnuEventCopyFormat",    "mnuEventCopyPicture",
     "mnuEventPasteFormat", "mnuEventPastePicture", "mnuEventMakeDefFormat", "mnuEventMakeDefPicture"};
+// What works on every selected box (or on the one selected) at once.
+const std::initializer_list<const char *> ManyEntries = {"mnuEventEditElements", "mnuEventCopyTo", "mnuEventMoveTo"};
 
 // What stays on for a read-only project: looking, copying formats and pictures, output.
 bool keptWhenReadOnly(const QString &name)
@@ -80,6 +82,7 @@ void MenuState::setTimelineState(int state)
         mEnabled[QString::fromLatin1(n)] = shown;
     for (const char *n : ArrangeButtons)
         mEnabled[QString::fromLatin1(n)] = shown;
+    mEnabled[QStringLiteral("mnuFormatZoomFit")] = shown;
     // Only a shown timeline has a canvas to save or print.
     for (const char *n :
          {"mnuFileSaveAs", "mnuFileShowPages", "mnuFilePrint", "mnuFilePrintPreview", "tbFile/SaveAs", "tbFile/Print"})
@@ -103,6 +106,8 @@ void MenuState::applyEventState()
         mEnabled[QString::fromLatin1(n)] = false;
     for (const char *n : EventButtons)
         mEnabled[QString::fromLatin1(n)] = false;
+    for (const char *n : ManyEntries)
+        mEnabled[QString::fromLatin1(n)] = mEvent == BoxSelected;
     mEnabled[QStringLiteral("mnuEventS")] = mEvent != NoTimeline;
     if (mEvent == NoTimeline)
         return;
