@@ -115,12 +115,20 @@ void EventListFilter::setSearchText(const QString &text)
     invalidateFilter();
 }
 
+void EventListFilter::setOnlyIds(std::optional<std::unordered_set<qint32>> ids)
+{
+    mOnly = std::move(ids);
+    invalidateFilter();
+}
+
 bool EventListFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
-    if (mSearch.isEmpty())
-        return true;
     const auto *m = static_cast<const EventListModel *>(sourceModel());
     const EventListRow &row = m->rows()[static_cast<std::size_t>(sourceRow)];
+    if (mOnly && mOnly->count(row.id) == 0)
+        return false;
+    if (mSearch.isEmpty())
+        return true;
     return row.name.contains(mSearch, Qt::CaseInsensitive) || row.description.contains(mSearch, Qt::CaseInsensitive);
 }
 

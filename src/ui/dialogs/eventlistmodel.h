@@ -7,6 +7,8 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace qm {
@@ -51,12 +53,15 @@ class EventListFilter : public QSortFilterProxyModel
 public:
     explicit EventListFilter(QObject *parent = nullptr);
     void setSearchText(const QString &text);
+    // Only the rows of these events (a category's); none given, every row.
+    void setOnlyIds(std::optional<std::unordered_set<qint32>> ids);
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 
 private:
     QString mSearch;
+    std::optional<std::unordered_set<qint32>> mOnly;
 };
 
 } // namespace qm

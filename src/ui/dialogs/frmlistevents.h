@@ -10,6 +10,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -41,6 +42,8 @@ public:
 
     QTableView *lv = nullptr;
     QLineEdit *txtSearch = nullptr;
+    // "All categories", then the shown timeline's categories: the list shows only that one's events.
+    QComboBox *cmbCategory = nullptr;
     QCheckBox *chkActors = nullptr;
     QLineEdit *txtActor = nullptr;
     QPushButton *cmdSelectActors = nullptr;
@@ -85,6 +88,7 @@ public slots:
 
 private:
     void selectElementsFor(const QString &type, QLineEdit *field, QCheckBox *check);
+    void fillCategories();
     bool readBound(QLineEdit *field, ExtDate &bound);
 
     Globals &g;

@@ -44,10 +44,12 @@ public:
     // over the canvas by the view only, so they never reach an export.
     void setPageGrid(const std::function<std::vector<QRectF>()> &pages);
     bool showsPageGrid() const { return static_cast<bool>(mPageGrid); }
+    // The rubber band being drawn over the canvas (twips); an empty rectangle shows none.
+    void setRubberBand(const QRectF &twips);
 
 signals:
     // The mouse on the canvas, in canvas twips.
-    void pressed(QPointF twips, Qt::MouseButton button);
+    void pressed(QPointF twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void moved(QPointF twips);
     void released(QPointF twips, Qt::MouseButton button);
     void doubleClicked(QPointF twips, Qt::MouseButton button);
@@ -64,6 +66,7 @@ private:
     friend class CanvasSurface;
     TimelineCanvas &mCanvas;
     std::function<std::vector<QRectF>()> mPageGrid;
+    QRectF mBand;
 };
 
 } // namespace qm

@@ -113,23 +113,28 @@ void frmMain::showBox(qint32 id)
         mView->ensureVisible(b->bounds());
 }
 
-void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button)
+void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    guarded([this, at, button] {
+    guarded([this, at, button, modifiers] {
         mEditor->commit();
-        mMouse->press(at.x(), at.y(), button);
+        mMouse->press(at.x(), at.y(), button, modifiers);
         takeSelection();
     });
 }
 
 void frmMain::Pic_MouseMove(QPointF at)
 {
-    guarded([this, at] { mMouse->move(at.x(), at.y()); });
+    guarded([this, at] {
+        mMouse->move(at.x(), at.y());
+        if (const std::optional<QRectF> band = mMouse->band())
+            mView->setRubberBand(*band);
+    });
 }
 
 void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
 {
     guarded([this, at, button] {
+        mView->setRubberBand(QRectF());
         CanvasClick click = mMouse->release(at.x(), at.y(), button);
         switch (click.action) {
         case CanvasClick::Dropped:
@@ -153,6 +158,9 @@ void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
             break;
         case CanvasClick::EditLabel:
             mEditor->open(click.kind, click.id);
+            break;
+        case CanvasClick::LegendMoved:
+            storeLegendPosition();
             break;
         default:
             break;

@@ -37,6 +37,14 @@ QString boxName(TimelineCanvas &canvas, qint32 id)
     return b ? b->name.caption : QString();
 }
 
+// The name of the step on several selected boxes: the box's name for one, how many for more.
+QString stepText(TimelineCanvas &canvas, const QString &pattern, const std::vector<qint32> &ids)
+{
+    if (ids.size() == 1)
+        return pattern.arg(boxName(canvas, ids.front()));
+    return pattern.arg(frmMain::tr("%1 events").arg(ids.size()));
+}
+
 } // namespace
 
 void frmMain::refreshClipboards()
@@ -146,13 +154,12 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
 void frmMain::mnuEventExclude_Click()
 {
     guarded([this] {
-        const qint32 id = g.SelectedId;
-        if (id < 0 || !mCanvas->IsOnCanvas(id))
+        const std::vector<qint32> ids = mCanvas->selectedIds();
+        if (ids.empty())
             return;
         mEditor->commit();
-        pushCommand(g.History,
-                    std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id},
-                                                           tr("exclusion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, ids,
+                                                                      stepText(*mCanvas, tr("exclusion of %1"), ids)));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -160,14 +167,14 @@ void frmMain::mnuEventExclude_Click()
 void frmMain::mnuEventDelete_Click()
 {
     guarded([this] {
-        const qint32 id = g.SelectedId;
-        if (id < 0 || !mCanvas->IsOnCanvas(id))
+        const std::vector<qint32> ids = mCanvas->selectedIds();
+        if (ids.empty())
             return;
         mEditor->commit();
         if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
             return;
-        pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
-                                                                     tr("deletion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, ids,
+                                                                     stepText(*mCanvas, tr("deletion of %1"), ids)));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -227,14 +234,12 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 
 void frmMain::mnuEventPasteFormat_Click()
 {
-    if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pasteFormat({g.SelectedId}, tr("pasted format"));
+    pasteFormat(mCanvas->selectedIds(), tr("pasted format"));
 }
 
 void frmMain::mnuEventPastePicture_Click()
 {
-    if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pastePicture({g.SelectedId}, tr("pasted picture"));
+    pastePicture(mCanvas->selectedIds(), tr("pasted picture"));
 }
 
 void frmMain::mnuEventMakeDefFormat_Click()
