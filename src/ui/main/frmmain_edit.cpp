@@ -58,6 +58,9 @@ void frmMain::buildEditing()
             if (mState.timelineState() == MenuState::TimelineShown)
                 setEventMenuState(MenuState::NoSelection);
         }
+        // A step of the element manager may have renamed or deleted a category's element.
+        if (mState.timelineState() == MenuState::TimelineShown)
+            mCanvas->applyCategories();
         mView->refreshExtents();
         // A step may have changed the backdrop of the timeline shown.
         updateBackdropButtons();
