@@ -60,6 +60,11 @@ Commands:
         --paper A4|Letter|A3, --orientation landscape|portrait and --fit
         one (the whole timeline on one sheet), N-wide (a poster N sheets
         wide), NxM (N sheets wide by M high) or a percentage of true size.
+  export FILE [--timeline NAME] OUT.html
+        Writes the timeline as one web page that needs no other file and no
+        network: the drawing the SVG export makes, each picture once, and
+        the events' dates, descriptions and elements, read by a click or
+        Enter; with zoom, search and keys to go from event to event.
   pages FILE [--timeline NAME] [--paper P] [--orientation O] [--fit F]
         Shows the printed pages as export --as-printed makes them: their
         number, the page setup, the scale (percent of true size), then one

@@ -4,8 +4,8 @@
 #include "timelinecanvas.h"
 
 #include "legend.h"
+#include "store/canvasstate.h"
 #include "store/categories.h"
-#include "store/globals.h"
 
 #include <algorithm>
 #include <cmath>

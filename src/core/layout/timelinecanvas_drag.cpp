@@ -3,8 +3,8 @@
 // Selecting and dragging boxes, and packing them together.
 #include "timelinecanvas.h"
 
+#include "store/canvasstate.h"
 #include "store/cltimeline.h"
-#include "store/globals.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // Several boxes selected at once, for the commands that act on all of them in one step.
 #include "timelinecanvas.h"
 
-#include "store/globals.h"
+#include "store/canvasstate.h"
 
 #include <algorithm>
 #include <set>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturelibrary.h"
 
-#include "globals.h"
+#include "canvasstate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +10,7 @@
 
 namespace qm {
 
-QString PictureFolder(const Globals &g, const QString &source, const QString &kind)
+QString PictureFolder(const CanvasState &g, const QString &source, const QString &kind)
 {
     const QString sub = kind == u"W" ? QStringLiteral("Walls") : QStringLiteral("Images");
     if (source == u"C")
@@ -39,7 +39,7 @@ bool isLibraryFileName(const QString &fileName)
            !fileName.contains(u'\\') && !fileName.contains(QChar(u'\0'));
 }
 
-QString libraryRoot(const Globals &g, const QString &source)
+QString libraryRoot(const CanvasState &g, const QString &source)
 {
     return source == u"C" ? g.ProjectFolder : g.appFolder;
 }
@@ -54,7 +54,7 @@ bool staysInside(const QString &path, const QString &root)
     return real == realRoot || real.startsWith(realRoot + u'/');
 }
 
-QString libraryPicturePath(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+QString libraryPicturePath(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName)
 {
     if (!isLibraryFileName(fileName))
         return {};
@@ -65,7 +65,7 @@ QString libraryPicturePath(const Globals &g, const QString &source, const QStrin
     return path;
 }
 
-QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+QImage LoadLibraryPicture(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName)
 {
     return loadPictureFile(libraryPicturePath(g, source, kind, fileName));
 }

@@ -90,6 +90,7 @@ void frmMain::buildMenus()
         entry(mnuFile, "mnuFileImportEvents", tr("&Import events…"), &frmMain::mnuFileImportEvents_Click);
     mnuFile->addSeparator();
     mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), &frmMain::mnuFileSaveAs_Click);
+    mnuFileExportWeb = entry(mnuFile, "mnuFileExportWeb", tr("Export &web page…"), &frmMain::mnuFileExportWeb_Click);
     mnuFilePageSetup = entry(mnuFile, "mnuFilePageSetup", tr("Page set&up…"), &frmMain::mnuFilePageSetup_Click);
     mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), &frmMain::mnuFileShowPages_Click);
     mnuFileShowPages->setCheckable(true);
@@ -305,6 +306,7 @@ void frmMain::applyState()
     }
     for (QAction *a : {mnuFileExportEvents, mnuFileImportEvents})
         a->setEnabled(mState.timelineState() != MenuState::NoProject);
+    mnuFileExportWeb->setEnabled(mState.timelineState() == MenuState::TimelineShown);
 
     if (mState.timelineState() == MenuState::NoProject)
         lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));

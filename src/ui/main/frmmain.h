@@ -69,6 +69,7 @@ public:
     QAction *mnuFileExportEvents = nullptr;
     QAction *mnuFileImportEvents = nullptr;
     QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileExportWeb = nullptr;
     QAction *mnuFilePageSetup = nullptr;
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrintPreview = nullptr;
@@ -156,6 +157,7 @@ public:
 public slots:
     void mnuFileNew_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileExportWeb_Click();
     void mnuFileShowPages_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrintPreview_Click();

@@ -32,7 +32,7 @@ struct TimelineChoice : public qmtest::MainWindow
         waterloo = qmtest::storeEvent(g, "6/18/1815", "Waterloo", "Napoleon");
         for (const qint32 id : {cannae, ides, actium}) {
             qmtest::makeCurrent(g, id);
-            w->canvas().InsertNewBox();
+            w->canvas().InsertNewBox(*g.CurEvent);
         }
         w->undoStack().clear();
         w->selectBox(-1);
