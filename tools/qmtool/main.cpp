@@ -149,6 +149,13 @@ Commands:
         (I) or wallpapers (W), replacing files of the same name, and prints the
         names copied. A file that cannot be copied is reported; the others are
         still copied.
+  categories FILE [--timeline NAME] list | clear | add TYPE NAME COLOUR
+        Lists a timeline's categories in order (type, element name, colour
+        as #rrggbb, separated by tabs), removes them all, or adds one at the
+        end: events with the element NAME of TYPE (actor, place, source or
+        keyword; letter case of NAME ignored) show the colour #rrggbb in
+        their name and connector, the first matching category winning.
+        Timeline as for export.
   --help
         Shows this text.
   --version
@@ -277,6 +284,7 @@ int main(int argc, char *argv[])
         {"delete-event", cmdDeleteEvent, false},
         {"set-picture", cmdSetPicture, false},
         {"import-pictures", cmdImportPictures, false},
+        {"categories", cmdCategories, false},
     };
     const Command *chosen = nullptr;
     if (argc > 1) {

@@ -89,5 +89,6 @@ int cmdTag(const QStringList &args);
 int cmdDeleteEvent(const QStringList &args);
 int cmdSetPicture(const QStringList &args);
 int cmdImportPictures(const QStringList &args);
+int cmdCategories(const QStringList &args);
 
 } // namespace qmtool

@@ -29,6 +29,8 @@ bool CanvasCommand::shown() const
 
 void CanvasCommand::layoutChanged() const
 {
+    // A step may have given boxes elements, or boxes to a category's events.
+    mCanvas.applyCategories();
     mCanvas.UpdateScrollExtents();
     mCanvas.ShowSelection();
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace qm {
@@ -93,6 +94,25 @@ struct CanvasMarker
     bool pointsDown = false;
 };
 
+// One category of the legend: the swatch of its colour and its element's name.
+struct LegendEntry
+{
+    qint32 color = 0;
+    QRectF swatch;
+    CanvasLabel label;
+};
+
+// The key to the category colours, where the user put it; laid out by the canvas at the zoom shown.
+struct CanvasLegend
+{
+    std::vector<LegendEntry> entries;
+    // Its top-left corner at full size, as the file keeps it.
+    QPointF at;
+    QRectF rect;
+    // Shown when there are categories and the user did not hide it.
+    bool visible = false;
+};
+
 // Everything the canvas of one timeline shows, in twips of the canvas (x right, y down), with the
 // boxes keyed by event id.
 class CanvasModel
@@ -107,6 +127,9 @@ public:
     qint32 backColor = 0xFFC0C0;
     QImage wallpaper;
     bool useWallpaper = false;
+    CanvasLegend legend;
+    // The colour of the first category each box's event falls in, by event id; boxes of none are absent.
+    std::unordered_map<qint32, qint32> categoryColors;
 
     bool hasBox(qint32 id) const { return mBoxes.count(id) != 0; }
     CanvasBox *box(qint32 id);

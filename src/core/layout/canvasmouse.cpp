@@ -39,10 +39,31 @@ bool CanvasMouse::labelAt(double x, double y, LabelHit &hit) const
     return true;
 }
 
-void CanvasMouse::press(double x, double y, Qt::MouseButton button)
+void CanvasMouse::press(double x, double y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     mLabelPressed = false;
+    mBand.reset();
+    mLegendFrom.reset();
+    LabelHit title;
+    // The legend lies over the boxes, under the titles.
+    if (button == Qt::LeftButton && mCanvas.legendAt(x, y) &&
+        !(labelAt(x, y, title) && (title.kind == LabelKind::Title || title.kind == LabelKind::Subtitle))) {
+        mLegendFrom = QPointF(x, y);
+        mLegendStored = mCanvas.legendPosition();
+        return;
+    }
     const bool onPicture = mCanvas.HitTest(x, y) >= 0;
+    if (button == Qt::LeftButton && (modifiers & Qt::ControlModifier)) {
+        // The box of whatever part was hit, so that a label selects its box too.
+        const TimelineCanvas::PartHit hit = mCanvas.partAt(x, y);
+        if (hit.id >= 0)
+            mCanvas.toggleSelected(hit.id);
+        return;
+    }
+    if (button == Qt::LeftButton && (modifiers & Qt::ShiftModifier) && !onPicture) {
+        mBand = QRectF(x, y, 0, 0);
+        return;
+    }
     if (button == Qt::RightButton) {
         // Selects the box for its menu; never drags.
         if (onPicture)
@@ -59,13 +80,34 @@ void CanvasMouse::press(double x, double y, Qt::MouseButton button)
 
 void CanvasMouse::move(double x, double y)
 {
-    if (mCanvas.Dragging)
+    if (mLegendFrom) {
+        mCanvas.moveLegendBy(x - mLegendFrom->x(), y - mLegendFrom->y());
+        mLegendFrom = QPointF(x, y);
+    } else if (mBand) {
+        mBand->setBottomRight(QPointF(x, y));
+    } else if (mCanvas.Dragging) {
         mCanvas.dragTo(x, y);
+    }
 }
 
 CanvasClick CanvasMouse::release(double x, double y, Qt::MouseButton button)
 {
     CanvasClick click;
+    if (mLegendFrom) {
+        move(x, y);
+        mLegendFrom.reset();
+        if (mCanvas.legendPosition() != mLegendStored) {
+            click.action = CanvasClick::LegendMoved;
+            click.legendBefore = mLegendStored;
+        }
+        return click;
+    }
+    if (mBand) {
+        mBand->setBottomRight(QPointF(x, y));
+        mCanvas.selectWithin(*mBand);
+        mBand.reset();
+        return click;
+    }
     if (mCanvas.Dragging) {
         click.action = CanvasClick::Dropped;
         click.id = mCanvas.state().SelectedId;
@@ -92,7 +134,8 @@ CanvasClick CanvasMouse::doubleClick(double x, double y, Qt::MouseButton button)
 {
     CanvasClick click;
     mLabelPressed = false;
-    if (button != Qt::LeftButton)
+    // The legend is only dragged: what lies under it is not opened through it.
+    if (button != Qt::LeftButton || mCanvas.legendAt(x, y))
         return click;
     qint32 id = mCanvas.HitTest(x, y);
     LabelHit hit;

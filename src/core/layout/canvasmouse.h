@@ -4,8 +4,10 @@
 
 #include "store/placements.h"
 
+#include <QRectF>
 #include <Qt>
 
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -25,13 +27,15 @@ struct LabelHit
 // What the window has to do after a mouse event on the canvas.
 struct CanvasClick
 {
-    enum Action { None, EventMenu, TimelineMenu, EditEvent, EditTimeline, EditLabel, Dropped };
+    enum Action { None, EventMenu, TimelineMenu, EditEvent, EditTimeline, EditLabel, Dropped, LegendMoved };
     Action action = None;
     // The event of a menu, dialog or label; the label's kind for EditLabel.
     qint32 id = -1;
     LabelKind kind = LabelKind::Title;
     // For Dropped: the stored positions the drop changes (possibly none).
     std::vector<BoxMove> moves;
+    // For LegendMoved: where the legend stood before the drag; the canvas shows where it stands now.
+    QPointF legendBefore;
 };
 
 // The mouse on the timeline canvas: which press selects and drags, which release drops, opens a
@@ -42,8 +46,12 @@ class CanvasMouse
 public:
     explicit CanvasMouse(TimelineCanvas &canvas) : mCanvas(canvas) {}
 
-    void press(double x, double y, Qt::MouseButton button);
+    // Ctrl+press adds a box to the selection or takes it off; Shift+press off the pictures starts a
+    // rubber band whose release adds the boxes it meets.
+    void press(double x, double y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void move(double x, double y);
+    // The rubber band being drawn, in canvas twips.
+    std::optional<QRectF> band() const { return mBand; }
     CanvasClick release(double x, double y, Qt::MouseButton button);
     CanvasClick doubleClick(double x, double y, Qt::MouseButton button);
 
@@ -55,6 +63,10 @@ private:
     TimelineCanvas &mCanvas;
     bool mLabelPressed = false;
     LabelHit mPressedLabel;
+    std::optional<QRectF> mBand;
+    // The legend being dragged: where the pointer was last and where the legend was stored.
+    std::optional<QPointF> mLegendFrom;
+    QPointF mLegendStored;
 };
 
 } // namespace qm

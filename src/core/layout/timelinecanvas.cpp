@@ -252,13 +252,19 @@ void TimelineCanvas::ShowSelection()
     CanvasBox *b = mG.SelectedId < 0 ? nullptr : mModel.box(mG.SelectedId);
     if (!b)
         return;
-    b->connector.color = SelectedColor;
-    b->connector.dashed = true;
-    b->picture.border = true;
+    mark(*b);
+    markOthers();
     placeMarker();
     if (onSelectionChanged)
         onSelectionChanged(mG.SelectedId);
     changed();
+}
+
+void TimelineCanvas::mark(CanvasBox &b)
+{
+    b.connector.color = SelectedColor;
+    b.connector.dashed = true;
+    b.picture.border = true;
 }
 
 void TimelineCanvas::placeMarker()
@@ -289,6 +295,9 @@ void TimelineCanvas::placeMarker()
 
 void TimelineCanvas::ClearSelection()
 {
+    for (const qint32 id : mAlsoSelected)
+        unmark(mModel, id);
+    mAlsoSelected.clear();
     unmark(mModel, mG.SelectedId);
     changed();
 }
@@ -306,10 +315,14 @@ void TimelineCanvas::unmark(CanvasModel &model, qint32 id)
 CanvasModel TimelineCanvas::outputModel() const
 {
     CanvasModel out = mModel;
+    for (const qint32 id : mAlsoSelected)
+        unmark(out, id);
     unmark(out, mG.SelectedId);
     double rightmost = 0.0;
     for (const auto &entry : out.boxes())
         rightmost = std::max(rightmost, entry.second.name.rect.right());
+    if (out.legend.visible)
+        rightmost = std::max(rightmost, out.legend.rect.right());
     const double minDist = canvasMinDist();
     out.width =
         std::min(out.width, std::max({out.lblLabel.rect.right(), out.lblSub.rect.right(), rightmost}) + 4.0 * minDist);

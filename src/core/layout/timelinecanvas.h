@@ -114,8 +114,26 @@ public:
     void BringToFront(qint32 id);
     // Marks the selected box (red dashed connector, picture border, pointer under the date).
     void ShowSelection();
-    // Unmarks the selected box and hides the pointer; the selection stays.
+    // Unmarks the selected box and hides the pointer; the selected box stays, the others selected go.
     void ClearSelection();
+    // Several boxes selected at once (Ctrl+click, a rubber band): SelectedId stays the box that the
+    // commands of one box use. Every selected box on the canvas, SelectedId first.
+    std::vector<qint32> selectedIds() const;
+    bool isSelected(qint32 id) const;
+    // The box joins the selection, or leaves it when it was in; when the selected box leaves, the
+    // one chosen after it takes its place.
+    void toggleSelected(qint32 id);
+    // Adds the boxes whose pictures meet the area (canvas twips) to the selection.
+    void selectWithin(const QRectF &area);
+
+    // The category colours of the boxes and the legend as the file has them now, at the zoom shown.
+    void applyCategories();
+    // Whether the point is on the legend shown.
+    bool legendAt(double x, double y) const;
+    // Moves the legend on the canvas only (never off its top or left edge); legendPosition() is then
+    // where the file is to keep it.
+    void moveLegendBy(double dx, double dy);
+    QPointF legendPosition() const;
     // The canvas as exports and printing show it: without the selection, and only as wide as the
     // boxes need whatever the window's width, with the margins of the zoom shown.
     CanvasModel outputModel() const;
@@ -176,6 +194,10 @@ public:
 private:
     // Takes the marks of the selection off the box and hides the pointer.
     static void unmark(CanvasModel &model, qint32 id);
+    static void mark(CanvasBox &box);
+    // The selected box becomes `id`, one of the other selected ones, which keep their marks.
+    void keepSelectionAround(qint32 id);
+    void markOthers();
     // Makes the event's box with its picture at (left, top) in the format given, as LoadBox does.
     void placeBox(const clEvent &event, const clFormat &format, qint32 left, qint32 top);
     std::vector<qint32> placeInDateOrder(const std::vector<const clEvent *> &events,
@@ -201,6 +223,8 @@ private:
     // The boxes with their event dates while a drag lasts; the map keeps its elements in place.
     std::vector<std::pair<CanvasBox *, ExtDate>> mDragBoxes;
     ExtDate mDragDate;
+    // The selected boxes besides SelectedId, in the order chosen.
+    std::vector<qint32> mAlsoSelected;
 };
 
 } // namespace qm

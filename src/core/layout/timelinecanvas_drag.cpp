@@ -14,8 +14,13 @@ namespace qm {
 
 qint32 TimelineCanvas::pressAt(double x, double y, bool startDrag)
 {
-    ClearSelection();
-    mG.SelectedId = HitTest(x, y);
+    const qint32 hit = HitTest(x, y);
+    // A press on one of several selected boxes keeps them selected, for a menu or a format of all.
+    if (hit >= 0 && isSelected(hit))
+        keepSelectionAround(hit);
+    else
+        ClearSelection();
+    mG.SelectedId = hit;
     Dragging = false;
     mDragBoxes.clear();
     if (mG.SelectedId < 0) {

@@ -18,6 +18,13 @@ namespace qm {
 
 namespace {
 
+bool hasFormatRow(ProjectDatabase &db, qint32 eventId, qint32 timelineId)
+{
+    SqlQuery q(db, QStringLiteral("SELECT 1 FROM Format WHERE TimelineId = ? AND EventId = ?"));
+    q.bind(timelineId).bind(eventId).exec();
+    return q.next();
+}
+
 // Chronological order as the file sorts boxes: era, date, then id.
 bool chronologicallyBefore(const ExtDate &a, qint32 aId, const ExtDate &b, qint32 bId)
 {
@@ -157,6 +164,9 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
                                                             ? clFormat::GetEventFormats(mG.ProjectDb, mG.CurTimeLineId)
                                                             : std::unordered_map<qint32, clFormat>{};
     clFormat format;
+    // A box new to the timeline starts with the look the timeline gives its new events.
+    clFormat timelineDefault;
+    timelineDefault.GetFormat(mG.ProjectDb, 0, mG.CurTimeLineId);
     std::vector<std::pair<qint32, clFormat>> formats;
     try {
         ClearSelection();
@@ -185,12 +195,16 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
             const double x = previous < 0 ? minDist : LoadUple(previous).Right + minDist;
 
             mModel.removeBox(n.id);
-            if (news.size() == 1)
-                format.GetFormat(mG.ProjectDb, n.id, mG.CurTimeLineId);
-            else if (const auto f = stored.find(n.id); f != stored.end())
+            if (news.size() == 1) {
+                if (hasFormatRow(mG.ProjectDb, n.id, mG.CurTimeLineId))
+                    format.GetFormat(mG.ProjectDb, n.id, mG.CurTimeLineId);
+                else
+                    format.Eq(timelineDefault);
+            } else if (const auto f = stored.find(n.id); f != stored.end()) {
                 format.Eq(f->second);
-            else
-                format.GetDefault();
+            } else {
+                format.Eq(timelineDefault);
+            }
             placeBox(*n.event, format, roundTwips(x), roundTwips(minDist));
             QRectF &pic = CurUple.Picture().rect;
             // The date may stick out left of the picture: it too keeps MinDist from what lies left of it.

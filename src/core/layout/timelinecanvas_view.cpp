@@ -3,6 +3,7 @@
 // Loading a timeline onto the canvas, zoom, scroll extents and the minimum distance.
 #include "timelinecanvas.h"
 
+#include "legend.h"
 #include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
@@ -109,6 +110,7 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
         });
         reading.commit();
     }
+    applyCategories();
 
     UpdateScrollExtents();
     mModel.backColor = t.BackColor;
@@ -141,6 +143,8 @@ void TimelineCanvas::ClearCanvas()
     if (!mG.ProjectDb.isOpen() || mG.ProjectDb.path() != mPicturesOf)
         mPictures.clear();
     mModel.clearBoxes();
+    mModel.legend = CanvasLegend();
+    mModel.categoryColors.clear();
     mModel.imPointer.visible = false;
     for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {
         label->caption.clear();
@@ -162,6 +166,8 @@ ScrollExtents TimelineCanvas::UpdateScrollExtents()
     double rightmost = 0.0;
     for (const auto &entry : mModel.boxes())
         rightmost = std::max(rightmost, entry.second.name.rect.left() + entry.second.name.rect.width());
+    if (mModel.legend.visible)
+        rightmost = std::max(rightmost, mModel.legend.rect.right());
     mExtents = computeScrollExtents(rightmost, mModel.height, mG.MinDist, mViewport);
     mModel.width = mExtents.canvasWidth;
     // The axis runs to MinDist short of the canvas's right edge, whatever its width.
@@ -206,6 +212,7 @@ void TimelineCanvas::ScaleCanvas(double f)
         b.date.rect.moveLeft(x - b.date.rect.width() * 0.5);
         FitLabel(mG, mMeasurer, b.name, b.name.caption);
     }
+    layOutLegend(mModel.legend, mMeasurer, mG.Zoom);
     UpdateScrollExtents();
     changed();
 }

@@ -138,6 +138,52 @@ void drawMarker(QPainter &p, const Mapping &map, const CanvasMarker &marker)
     p.setBrush(Qt::NoBrush);
 }
 
+// White text where black would be hard to read on the category's colour.
+qint32 readableOn(qint32 back, qint32 fore)
+{
+    const QColor c = colorFromLong(back);
+    const double luminance = 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
+    return luminance < 0.5 ? 0xFFFFFF : fore;
+}
+
+void drawBox(QPainter &p, const Mapping &map, const CanvasBox &b, const CanvasModel &model, const TextDrawing &text)
+{
+    const auto category = model.categoryColors.find(b.id);
+    if (category == model.categoryColors.end()) {
+        drawLine(p, map, b.connector, LineTwips);
+        drawLabel(p, map, b.name, text);
+    } else {
+        // The category shows in the name's fill and the connector; the selection's mark still wins.
+        CanvasLine connector = b.connector;
+        if (!connector.dashed)
+            connector.color = category->second;
+        drawLine(p, map, connector, LineTwips);
+        CanvasLabel name = b.name;
+        name.solid = true;
+        name.backColor = category->second;
+        name.foreColor = readableOn(category->second, name.foreColor);
+        drawLabel(p, map, name, text);
+    }
+    drawPicture(p, map, b.picture);
+    drawLabel(p, map, b.date, text);
+}
+
+void drawLegend(QPainter &p, const Mapping &map, const CanvasLegend &legend, const TextDrawing &text)
+{
+    if (!legend.visible || legend.entries.empty())
+        return;
+    const QRect r = map.pixels(legend.rect);
+    const int w = static_cast<int>(map.width(LineTwips));
+    p.fillRect(r, Qt::white);
+    frame(p, r, Qt::black, w);
+    for (const LegendEntry &e : legend.entries) {
+        const QRect swatch = map.pixels(e.swatch);
+        p.fillRect(swatch, colorFromLong(e.color));
+        frame(p, swatch, Qt::black, w);
+        drawLabel(p, map, e.label, text);
+    }
+}
+
 } // namespace
 
 void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &twipsArea, double pixelsPerTwip)
@@ -161,12 +207,10 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
 
     // Box by box, so that a box brought to the front covers the others whole; within a box the
     // picture and the date stay above the name and the connector.
-    for (const CanvasBox *b : model.boxesInZOrder(visible)) {
-        drawLine(p, map, b->connector, LineTwips);
-        drawLabel(p, map, b->name, text);
-        drawPicture(p, map, b->picture);
-        drawLabel(p, map, b->date, text);
-    }
+    for (const CanvasBox *b : model.boxesInZOrder(visible))
+        drawBox(p, map, *b, model, text);
+    if (model.legend.rect.intersects(visible))
+        drawLegend(p, map, model.legend, text);
 
     drawLabel(p, map, model.lblLabel, text);
     drawLabel(p, map, model.lblSub, text);

@@ -123,14 +123,22 @@ void EventListFilter::setTickedOnly(bool on)
     invalidateFilter();
 }
 
+void EventListFilter::setOnlyIds(std::optional<std::unordered_set<qint32>> ids)
+{
+    mOnly = std::move(ids);
+    invalidateFilter();
+}
+
 bool EventListFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
     const auto *m = static_cast<const EventListModel *>(sourceModel());
     if (mTickedOnly && !m->isTicked(sourceRow))
         return false;
+    const EventListRow &row = m->rows()[static_cast<std::size_t>(sourceRow)];
+    if (mOnly && mOnly->count(row.id) == 0)
+        return false;
     if (mSearch.isEmpty())
         return true;
-    const EventListRow &row = m->rows()[static_cast<std::size_t>(sourceRow)];
     if (row.name.contains(mSearch, Qt::CaseInsensitive) || row.description.contains(mSearch, Qt::CaseInsensitive) ||
         row.dateText.contains(mSearch, Qt::CaseInsensitive))
         return true;

@@ -7,6 +7,8 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace qm {
@@ -53,6 +55,8 @@ public:
     explicit EventListFilter(QObject *parent = nullptr);
     void setSearchText(const QString &text);
     void setTickedOnly(bool on);
+    // Only the rows of these events (a category's); none given, every row.
+    void setOnlyIds(std::optional<std::unordered_set<qint32>> ids);
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
@@ -60,6 +64,7 @@ protected:
 private:
     QString mSearch;
     bool mTickedOnly = false;
+    std::optional<std::unordered_set<qint32>> mOnly;
 };
 
 } // namespace qm

@@ -6,6 +6,7 @@
 #include "common/userdialogs.h"
 #include "eventlistmodel.h"
 #include "frmselectelements.h"
+#include "store/categories.h"
 #include "store/clevent.h"
 #include "store/elements.h"
 #include "store/globals.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -59,6 +61,9 @@ frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *pa
     txtSearch->setPlaceholderText(tr("Search names, descriptions, dates and elements"));
     txtSearch->setClearButtonEnabled(true);
     connect(txtSearch, &QLineEdit::textChanged, this, &frmListEvents::txtSearch_Change);
+    cmbCategory = new QComboBox(this);
+    cmbCategory->setObjectName(QStringLiteral("cmbCategory"));
+    cmbCategory->setToolTip(tr("Show only the events of one category of the timeline"));
 
     lv = new QTableView(this);
     lv->setObjectName(QStringLiteral("lv"));
@@ -135,7 +140,10 @@ frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *pa
     buttons->addWidget(cmdInclude);
     buttons->addWidget(cmdCancel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(txtSearch);
+    auto *search = new QHBoxLayout;
+    search->addWidget(txtSearch, 1);
+    search->addWidget(cmbCategory);
+    layout->addLayout(search);
     layout->addWidget(lv, 1);
     layout->addWidget(selection);
     layout->addLayout(buttons);
@@ -178,6 +186,7 @@ void frmListEvents::LoadEventList()
     txtDateFrom->setText(first.isValid() ? first.Render(g.dateOrder, false) : QString());
     txtDateTo->setText(last.isValid() ? last.Render(g.dateOrder, false) : QString());
     mModel->setRows(std::move(rows));
+    fillCategories();
 }
 
 void frmListEvents::txtSearch_Change(const QString &text)

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QModelIndex;
 class QLineEdit;
@@ -49,6 +50,8 @@ public:
 
     QTableView *lv = nullptr;
     QLineEdit *txtSearch = nullptr;
+    // "All categories", then the shown timeline's categories: the list shows only that one's events.
+    QComboBox *cmbCategory = nullptr;
     QCheckBox *chkActors = nullptr;
     QLineEdit *txtActor = nullptr;
     QPushButton *cmdSelectActors = nullptr;
@@ -107,6 +110,7 @@ public slots:
 
 private:
     void selectElementsFor(const QString &type, QLineEdit *field, QCheckBox *check);
+    void fillCategories();
     bool readBound(QLineEdit *field, ExtDate &bound);
     // The tools on many rows, the count and the ticked-only filter, under the list.
     void buildRowTools();

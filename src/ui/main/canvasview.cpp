@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +42,19 @@ void paintPageOutlines(QPainter &p, const std::vector<QRectF> &pages, const QRec
     p.restore();
 }
 
+void paintRubberBand(QPainter &p, const QRectF &band, const QRectF &area, double pixelsPerTwip)
+{
+    p.save();
+    QColor fill = QGuiApplication::palette().color(QPalette::Highlight);
+    QPen pen(fill, 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    fill.setAlpha(48);
+    p.setPen(pen);
+    p.setBrush(fill);
+    p.drawRect(QRectF((band.topLeft() - area.topLeft()) * pixelsPerTwip, band.size() * pixelsPerTwip));
+    p.restore();
+}
+
 } // namespace
 
 class CanvasSurface : public QWidget
@@ -68,10 +82,12 @@ protected:
             paintPageOutlines(p, mView.mPageGrid(), area, ppt);
         for (const CanvasView::Overlay &overlay : mView.mOverlays)
             overlay(p, area, ppt);
+        if (!mView.mBand.isNull())
+            paintRubberBand(p, mView.mBand, area, ppt);
     }
     void mousePressEvent(QMouseEvent *event) override
     {
-        emit mView.pressed(mView.toTwips(event->position().toPoint()), event->button());
+        emit mView.pressed(mView.toTwips(event->position().toPoint()), event->button(), event->modifiers());
     }
     void mouseMoveEvent(QMouseEvent *event) override
     {
@@ -199,6 +215,12 @@ void CanvasView::addFooter(QWidget *footer)
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(0, 1);
     mFooters.push_back(footer);
+}
+
+void CanvasView::setRubberBand(const QRectF &twips)
+{
+    mBand = twips.normalized();
+    Pic->update();
 }
 
 void CanvasView::resizeEvent(QResizeEvent *event)

@@ -51,10 +51,12 @@ public:
     void addOverlay(const Overlay &overlay) { mOverlays.push_back(overlay); }
     // A strip of the window under the canvas and its scroll bar; the canvas gets what it leaves.
     void addFooter(QWidget *footer);
+    // The rubber band being drawn over the canvas (twips); an empty rectangle shows none.
+    void setRubberBand(const QRectF &twips);
 
 signals:
     // The mouse on the canvas, in canvas twips.
-    void pressed(QPointF twips, Qt::MouseButton button);
+    void pressed(QPointF twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void moved(QPointF twips);
     void released(QPointF twips, Qt::MouseButton button);
     void doubleClicked(QPointF twips, Qt::MouseButton button);
@@ -73,6 +75,7 @@ private:
     std::function<std::vector<QRectF>()> mPageGrid;
     std::vector<Overlay> mOverlays;
     std::vector<QWidget *> mFooters;
+    QRectF mBand;
 };
 
 } // namespace qm

@@ -152,6 +152,9 @@ void frmMain::buildMenus()
     mnuTimelineWall = entry(mnuTimelineS, "mnuTimelineWall", tr("Select &Wallpaper"), &frmMain::mnuTimelineWall_Click);
     mnuTimelineWall->setCheckable(true);
     mnuTimeLineDelete = entry(mnuTimelineS, "mnuTimeLineDelete", tr("&Delete"), &frmMain::mnuTimeLineDelete_Click);
+    mnuTimelineS->addSeparator();
+    mnuTimelineCategories =
+        entry(mnuTimelineS, "mnuTimelineCategories", tr("C&ategories…"), &frmMain::mnuTimelineCategories_Click);
 
     mnuFormat = menu("mnuFormat", tr("&Format"));
     mnuFormatZoomIn = entry(mnuFormat, "mnuFormatZoomIn", tr("Zoom &in"), &frmMain::mnuFormatZoomIn_Click);
@@ -160,6 +163,8 @@ void frmMain::buildMenus()
     mnuFormatZoomOut->setShortcut(QKeySequence::ZoomOut);
     mnuFormatCompress1 = entry(mnuFormat, "mnuFormatCompress1", tr("Compress &1"), &frmMain::mnuFormatCompress1_Click);
     mnuFormatCompress2 = entry(mnuFormat, "mnuFormatCompress2", tr("Compress &2"), &frmMain::mnuFormatCompress2_Click);
+    mnuFormat->addSeparator();
+    mnuFormatEvent = entry(mnuFormat, "mnuFormatEvent", tr("&Event format…"), &frmMain::mnuFormatEvent_Click);
 
     mnuTools = menu("mnuTools", tr("&Tools"));
     mnuToolsCapture = entry(mnuTools, "mnuToolsCapture", tr("&Capture events"), &frmMain::mnuToolsCapture_Click);

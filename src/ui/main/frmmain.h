@@ -103,12 +103,14 @@ public:
     QAction *mnuTimelineColor = nullptr;
     QAction *mnuTimelineWall = nullptr;
     QAction *mnuTimeLineDelete = nullptr;
+    QAction *mnuTimelineCategories = nullptr;
 
     QMenu *mnuFormat = nullptr;
     QAction *mnuFormatZoomIn = nullptr;
     QAction *mnuFormatZoomOut = nullptr;
     QAction *mnuFormatCompress1 = nullptr;
     QAction *mnuFormatCompress2 = nullptr;
+    QAction *mnuFormatEvent = nullptr;
 
     QMenu *mnuTools = nullptr;
     QAction *mnuToolsCapture = nullptr;
@@ -189,6 +191,8 @@ public slots:
     void mnuTimelineEdit_Click();
     void mnuTimelineColor_Click();
     void mnuTimeLineDelete_Click();
+    // The timeline's categories and its legend, in one step.
+    void mnuTimelineCategories_Click();
     void cmbTimeLine0_Click(int row);
     void tmrUnload_Timer();
     void mnuEventNew_Click();
@@ -197,10 +201,12 @@ public slots:
     void mnuFormatZoomOut_Click();
     void mnuFormatCompress1_Click();
     void mnuFormatCompress2_Click();
+    // The look of the selected boxes (all of the timeline's on request), in one step.
+    void mnuFormatEvent_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
     // The mouse and keys on the canvas, in canvas twips.
-    void Pic_MouseDown(QPointF at, Qt::MouseButton button);
+    void Pic_MouseDown(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Pic_MouseMove(QPointF at);
     void Pic_MouseUp(QPointF at, Qt::MouseButton button);
     void Pic_DblClick(QPointF at, Qt::MouseButton button);
@@ -282,6 +288,8 @@ private:
     void applyEventList(const std::vector<qint32> &ticked, bool include);
     void pasteFormat(const std::vector<qint32> &ids, const QString &text);
     void pastePicture(const std::vector<qint32> &ids, const QString &text);
+    // Stores where the legend was dragged, as one step.
+    void storeLegendPosition();
     // Tool tips that say what each button does.
     void describeButtons();
     // Draws the page grid for the printer's page while Show printer pages is checked, else none.

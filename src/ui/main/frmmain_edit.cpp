@@ -59,6 +59,9 @@ void frmMain::buildEditing()
             if (mState.timelineState() == MenuState::TimelineShown)
                 setEventMenuState(MenuState::NoSelection);
         }
+        // A step of the element manager may have renamed or deleted a category's element.
+        if (mState.timelineState() == MenuState::TimelineShown)
+            mCanvas->applyCategories();
         mView->refreshExtents();
         // A step may have changed the backdrop of the timeline shown.
         updateBackdropButtons();
@@ -117,11 +120,11 @@ void frmMain::showBox(qint32 id)
         mView->ensureVisible(b->bounds());
 }
 
-void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button)
+void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    guarded([this, at, button] {
+    guarded([this, at, button, modifiers] {
         mEditor->commit();
-        mMouse->press(at.x(), at.y(), button);
+        mMouse->press(at.x(), at.y(), button, modifiers);
         takeSelection();
     });
 }
@@ -129,13 +132,19 @@ void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button)
 void frmMain::Pic_MouseMove(QPointF at)
 {
     // Boxes of a read-only project stay where they are.
-    if (!readOnly())
-        guarded([this, at] { mMouse->move(at.x(), at.y()); });
+    if (readOnly())
+        return;
+    guarded([this, at] {
+        mMouse->move(at.x(), at.y());
+        if (const std::optional<QRectF> band = mMouse->band())
+            mView->setRubberBand(*band);
+    });
 }
 
 void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
 {
     guarded([this, at, button] {
+        mView->setRubberBand(QRectF());
         CanvasClick click = mMouse->release(at.x(), at.y(), button);
         switch (click.action) {
         case CanvasClick::Dropped:
@@ -160,6 +169,9 @@ void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
         case CanvasClick::EditLabel:
             if (!readOnly())
                 mEditor->open(click.kind, click.id);
+            break;
+        case CanvasClick::LegendMoved:
+            storeLegendPosition();
             break;
         default:
             break;

@@ -38,6 +38,14 @@ QString boxName(TimelineCanvas &canvas, qint32 id)
     return b ? b->name.caption : QString();
 }
 
+// The name of the step on several selected boxes: the box's name for one, how many for more.
+QString stepText(TimelineCanvas &canvas, const QString &pattern, const std::vector<qint32> &ids)
+{
+    if (ids.size() == 1)
+        return pattern.arg(boxName(canvas, ids.front()));
+    return pattern.arg(frmMain::tr("%1 events").arg(ids.size()));
+}
+
 } // namespace
 
 void frmMain::refreshClipboards()
@@ -158,13 +166,12 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
 void frmMain::mnuEventExclude_Click()
 {
     guarded([this] {
-        const qint32 id = g.SelectedId;
-        if (id < 0 || !mCanvas->IsOnCanvas(id))
+        const std::vector<qint32> ids = mCanvas->selectedIds();
+        if (ids.empty())
             return;
         mEditor->commit();
-        pushCommand(g.History,
-                    std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, std::vector<qint32>{id},
-                                                           tr("exclusion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History, std::make_unique<ExcludeEventsCommand>(*mCanvas, g.CurTimeLineId, ids,
+                                                                      stepText(*mCanvas, tr("exclusion of %1"), ids)));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -172,14 +179,16 @@ void frmMain::mnuEventExclude_Click()
 void frmMain::mnuEventDelete_Click()
 {
     guarded([this] {
-        const qint32 id = g.SelectedId;
-        if (id < 0 || !mCanvas->IsOnCanvas(id))
+        const std::vector<qint32> ids = mCanvas->selectedIds();
+        if (ids.empty())
             return;
         mEditor->commit();
-        if (!mDialogs.warning(this, tr("Delete \"%1\"?").arg(boxName(*mCanvas, id)), QStringLiteral("Delete warning")))
+        const QString question = ids.size() == 1 ? tr("Delete \"%1\"?").arg(boxName(*mCanvas, ids.front()))
+                                                 : tr("Delete %1 events?").arg(ids.size());
+        if (!mDialogs.warning(this, question, QStringLiteral("Delete warning")))
             return;
-        pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
-                                                                     tr("deletion of %1").arg(boxName(*mCanvas, id))));
+        pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, ids,
+                                                                     stepText(*mCanvas, tr("deletion of %1"), ids)));
         setEventMenuState(MenuState::NoSelection);
     });
 }
@@ -239,14 +248,16 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 
 void frmMain::mnuEventPasteFormat_Click()
 {
-    if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pasteFormat({g.SelectedId}, tr("pasted format on %1").arg(boxName(*mCanvas, g.SelectedId)));
+    const std::vector<qint32> ids = mCanvas->selectedIds();
+    if (!ids.empty())
+        pasteFormat(ids, stepText(*mCanvas, tr("pasted format on %1"), ids));
 }
 
 void frmMain::mnuEventPastePicture_Click()
 {
-    if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pastePicture({g.SelectedId}, tr("pasted picture on %1").arg(boxName(*mCanvas, g.SelectedId)));
+    const std::vector<qint32> ids = mCanvas->selectedIds();
+    if (!ids.empty())
+        pastePicture(ids, stepText(*mCanvas, tr("pasted picture on %1"), ids));
 }
 
 void frmMain::mnuEventMakeDefFormat_Click()

@@ -162,8 +162,8 @@ void InPlaceEditor::open(LabelKind kind, qint32 id)
     Text1->raise();
     Text1->setFocus(Qt::OtherFocusReason);
     Text1->selectAll();
-    // Only the timeline's texts take a new look; an event's keeps the one its format gives it.
-    enableBand(kind == LabelKind::Title || kind == LabelKind::Subtitle);
+    // An event's name or date takes its new look into the event's format on this timeline.
+    enableBand(true);
 }
 
 void InPlaceEditor::place()

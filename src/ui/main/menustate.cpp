@@ -75,6 +75,7 @@ void MenuState::setTimelineState(int state)
     mEnabled[QStringLiteral("mnuTimeLineNew")] = project;
     mEnabled[QStringLiteral("mnuTimelineEdit")] = shown;
     mEnabled[QStringLiteral("mnuTimeLineDelete")] = shown;
+    mEnabled[QStringLiteral("mnuTimelineCategories")] = shown;
     mEnabled[QStringLiteral("mnuTimelineColor")] = shown;
     mEnabled[QStringLiteral("mnuTimelineWall")] = shown;
     mEnabled[QStringLiteral("mnuFormat")] = shown;
@@ -104,6 +105,7 @@ void MenuState::applyEventState()
 {
     for (const char *n : EventEntries)
         mEnabled[QString::fromLatin1(n)] = false;
+    mEnabled[QStringLiteral("mnuFormatEvent")] = false;
     for (const char *n : EventButtons)
         mEnabled[QString::fromLatin1(n)] = false;
     for (const char *n : ManyEntries)
@@ -122,7 +124,7 @@ void MenuState::applyEventState()
     for (const char *n : EventButtons)
         mEnabled[QString::fromLatin1(n)] = true;
     for (const char *n : {"mnuEventEdit", "mnuEventSelectPicture", "mnuEventExclude", "mnuEventDelete",
-                          "mnuEventCopyFormat", "mnuEventCopyPicture"})
+                          "mnuEventCopyFormat", "mnuEventCopyPicture", "mnuFormatEvent"})
         mEnabled[QString::fromLatin1(n)] = true;
     mEnabled[QStringLiteral("mnuEventPasteFormat")] = mClipFormat;
     mEnabled[QStringLiteral("mnuEventPastePicture")] = mClipPicture;

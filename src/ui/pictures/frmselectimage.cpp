@@ -6,6 +6,7 @@
 #include "common/userdialogs.h"
 #include "frmimportimages.h"
 #include "picturegrid.h"
+#include "picturehandles.h"
 #include "picturepreview.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
@@ -70,7 +71,8 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     auto *left = new QVBoxLayout;
     left->addLayout(sources);
     left->addWidget(lstFiles, 1);
-    auto *hint = new QLabel(tr("Drag the handles to size the picture."), this);
+    auto *hint = new QLabel(
+        tr("Drag the handles to size the picture; the corner keeps its proportions unless Shift is held."), this);
     hint->setEnabled(false);
     auto *right = new QVBoxLayout;
     right->addWidget(hint);
@@ -140,8 +142,11 @@ void frmSelectImage::LoadEvent()
     chkLine->setChecked(format.LineVisible);
     // The event's own picture is chosen only where it is: the same name in the other library is
     // another picture.
-    if (imageSource == mSource)
+    if (imageSource == mSource) {
+        mLoading = true;
         lstFiles->selectFile(imageName);
+        mLoading = false;
+    }
 }
 
 void frmSelectImage::optSource_Click(const QString &source)
@@ -153,8 +158,14 @@ void frmSelectImage::optSource_Click(const QString &source)
 
 void frmSelectImage::lstFiles_Click(const QString &name)
 {
-    // The preview keeps its size: the picture takes the size the event has.
-    imgPreview->setImage(LoadLibraryPicture(g, mSource, QStringLiteral("I"), name));
+    const QImage image = LoadLibraryPicture(g, mSource, QStringLiteral("I"), name);
+    imgPreview->setImage(image);
+    // A picture chosen now shows in its own proportions, large enough to be seen; the event's own
+    // picture keeps the size the event has.
+    if (!mLoading) {
+        const QSizeF size = PictureHandles::startSize(image.size(), imgPreview->pictureSize());
+        imgPreview->setPictureSize(size.width(), size.height());
+    }
 }
 
 void frmSelectImage::cmdSelect_Click()

@@ -78,6 +78,8 @@ private:
     UserDialogs &mDialogs;
     QString mSource = QStringLiteral("S");
     qint32 mEventId = 0;
+    // The event's own picture is being shown, not chosen.
+    bool mLoading = false;
 };
 
 } // namespace qm

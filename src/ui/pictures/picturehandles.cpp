@@ -21,6 +21,51 @@ QRectF PictureHandles::heightHandle() const
     return QRectF(mPreview.left() + mPreview.width() / 2 - mSide / 2, mPreview.bottom() - mSide / 2, mSide, mSide);
 }
 
+QRectF PictureHandles::cornerHandle() const
+{
+    return QRectF(mPreview.right() - mSide / 2, mPreview.bottom() - mSide / 2, mSide, mSide);
+}
+
+QSizeF PictureHandles::startSize(const QSize &image, const QSizeF &before)
+{
+    if (image.width() <= 0 || image.height() <= 0)
+        return before;
+    const double width = std::max(StartWidth, before.width());
+    return QSizeF(width, std::max(MinSide, std::round(width * image.height() / image.width())));
+}
+
+void PictureHandles::pressCorner(const QPointF &at)
+{
+    mHeld = Corner;
+    mPressedAt = at;
+    mPressedSize = mPreview.size();
+}
+
+bool PictureHandles::moveCorner(const QPointF &at, bool free)
+{
+    if (mHeld != Corner)
+        return false;
+    const QSizeF before = mPreview.size();
+    // The far edges of the corner handle stay in the room.
+    const double mostWidth = mLimitRight - mSide / 2 - mPreview.left();
+    const double mostHeight = mLimitBottom - mSide / 2 - mPreview.top();
+    double width = mPressedSize.width() + at.x() - mPressedAt.x();
+    double height = mPressedSize.height() + at.y() - mPressedAt.y();
+    if (free) {
+        width = std::clamp(width, MinSide, std::max(MinSide, mostWidth));
+        height = std::clamp(height, MinSide, std::max(MinSide, mostHeight));
+    } else {
+        const double aspect = mPressedSize.height() / std::max(1.0, mPressedSize.width());
+        // The largest width whose height still fits, and the smallest whose height stays above MinSide.
+        const double most = std::max(MinSide, std::min(mostWidth, mostHeight / std::max(aspect, 1e-9)));
+        const double least = std::max(MinSide, MinSide / std::max(aspect, 1e-9));
+        width = std::clamp(width, std::min(least, most), most);
+        height = width * aspect;
+    }
+    mPreview.setSize(QSizeF(width, height));
+    return mPreview.size() != before;
+}
+
 void PictureHandles::press(Handle handle, double at)
 {
     mHeld = handle;

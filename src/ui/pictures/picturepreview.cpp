@@ -72,6 +72,7 @@ void PicturePreview::paintEvent(QPaintEvent *)
     p.setBrush(palette().highlight());
     p.drawRect(toPixels(mHandles->widthHandle()));
     p.drawRect(toPixels(mHandles->heightHandle()));
+    p.drawRect(toPixels(mHandles->cornerHandle()));
 }
 
 void PicturePreview::mousePressEvent(QMouseEvent *event)
@@ -80,7 +81,9 @@ void PicturePreview::mousePressEvent(QMouseEvent *event)
     const QPointF at = event->position() * t;
     // A little slack around the handles: they are small.
     const double grace = 3 * t;
-    if (mHandles->widthHandle().adjusted(-grace, -grace, grace, grace).contains(at))
+    if (mHandles->cornerHandle().adjusted(-grace, -grace, grace, grace).contains(at))
+        mHandles->pressCorner(at);
+    else if (mHandles->widthHandle().adjusted(-grace, -grace, grace, grace).contains(at))
         mHandles->press(PictureHandles::Width, at.x());
     else if (mHandles->heightHandle().adjusted(-grace, -grace, grace, grace).contains(at))
         mHandles->press(PictureHandles::Height, at.y());
@@ -99,11 +102,18 @@ void PicturePreview::mouseMoveEvent(QMouseEvent *event)
         if (mHandles->move(at.y()))
             update();
         break;
+    case PictureHandles::Corner:
+        // Shift frees the proportions.
+        if (mHandles->moveCorner(at, event->modifiers() & Qt::ShiftModifier))
+            update();
+        break;
     case PictureHandles::None: {
-        const bool over = mHandles->widthHandle().contains(at) || mHandles->heightHandle().contains(at);
-        setCursor(!over                                  ? Qt::ArrowCursor
-                  : mHandles->widthHandle().contains(at) ? Qt::SizeHorCursor
-                                                         : Qt::SizeVerCursor);
+        if (mHandles->cornerHandle().contains(at))
+            setCursor(Qt::SizeFDiagCursor);
+        else if (mHandles->widthHandle().contains(at))
+            setCursor(Qt::SizeHorCursor);
+        else
+            setCursor(mHandles->heightHandle().contains(at) ? Qt::SizeVerCursor : Qt::ArrowCursor);
         break;
     }
     }

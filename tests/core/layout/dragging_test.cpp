@@ -185,4 +185,43 @@ TEST(CanvasMouse, ReleasesAndDoubleClicksAskForTheRightAction)
     EXPECT_FALSE(f.canvas.model().imPointer.visible);
 }
 
+TEST(CanvasMouse, CtrlClicksAndAShiftBandSelectSeveralAndAPressOnOneOfThemKeepsThem)
+{
+    DragFixture f;
+    qm::CanvasMouse mouse(f.canvas);
+    const auto at = [&f](qint32 id) { return f.canvas.model().box(id)->picture.rect.center(); };
+    const auto marked = [&f](qint32 id) { return f.canvas.model().box(id)->picture.border; };
+    using Ids = std::vector<qint32>;
+
+    mouse.press(at(f.c).x(), at(f.c).y(), Qt::LeftButton);
+    mouse.release(at(f.c).x(), at(f.c).y(), Qt::LeftButton);
+    mouse.press(at(f.a).x(), at(f.a).y(), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(f.canvas.selectedIds(), (Ids{f.c, f.a}));
+    EXPECT_TRUE(marked(f.a) && marked(f.c));
+    EXPECT_FALSE(f.canvas.outputModel().box(f.a)->picture.border);
+    // Taking the selected box off hands its part to the next one.
+    mouse.press(at(f.c).x(), at(f.c).y(), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(f.canvas.selectedIds(), Ids{f.a});
+    EXPECT_EQ(f.t.g.SelectedId, f.a);
+    EXPECT_FALSE(marked(f.c));
+
+    // From empty canvas over Betas and Gamma only.
+    mouse.press(1300, 50, Qt::LeftButton, Qt::ShiftModifier);
+    mouse.move(3000, 400);
+    EXPECT_EQ(mouse.band(), QRectF(QPointF(1300, 50), QPointF(3000, 400)));
+    EXPECT_EQ(mouse.release(3000, 400, Qt::LeftButton).action, qm::CanvasClick::None);
+    EXPECT_FALSE(mouse.band());
+    EXPECT_EQ(f.canvas.selectedIds(), (Ids{f.a, f.b, f.c}));
+
+    // Dragging moves the box under the pointer alone; the others stay selected.
+    mouse.press(at(f.b).x(), at(f.b).y(), Qt::LeftButton);
+    mouse.move(at(f.b).x(), at(f.b).y() + 40);
+    EXPECT_EQ(mouse.release(at(f.b).x(), at(f.b).y(), Qt::LeftButton).moves.size(), 1u);
+    EXPECT_EQ(f.canvas.selectedIds(), (Ids{f.b, f.a, f.c}));
+
+    mouse.press(5000, 3000, Qt::LeftButton);
+    EXPECT_TRUE(f.canvas.selectedIds().empty());
+    EXPECT_FALSE(marked(f.a) || marked(f.b) || marked(f.c));
+}
+
 } // namespace

@@ -168,3 +168,36 @@ TEST(CanvasRenderer, DrawsThePointerLabelsAndTitles)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CanvasRenderer, ACategoryFillsTheNameAndColoursTheConnectorAndTheLegendShowsItsSwatch)
+{
+    constexpr qint32 Red = 0x0000FF;
+    qm::CanvasModel m = sampleModel();
+    qm::CanvasBox &b = *m.box(1);
+    b.name.rect = QRectF(1650, 0, 600, 300);
+    m.categoryColors[1] = Red;
+    m.legend.visible = true;
+    qm::LegendEntry entry;
+    entry.color = Green;
+    entry.swatch = QRectF(150, 150, 150, 150);
+    m.legend.entries.push_back(entry);
+    m.legend.rect = QRectF(60, 60, 600, 330);
+
+    QImage image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
+    EXPECT_EQ(image.pixelColor(130, 10), QColor(Qt::red));
+    EXPECT_TRUE(eitherIs(image, QPoint(99, 40), QPoint(100, 40), QColor(Qt::red)));
+    EXPECT_EQ(image.pixelColor(15, 15), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::white));
+
+    // The selection's mark is not hidden by the category.
+    b.connector.dashed = true;
+    b.connector.color = Blue;
+    m.legend.visible = false;
+    image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
+    EXPECT_FALSE(eitherIs(image, QPoint(99, 22), QPoint(100, 22), QColor(Qt::red)));
+    EXPECT_EQ(image.pixelColor(15, 15), QColor(Qt::blue));
+}
+
+} // namespace

@@ -108,3 +108,28 @@ TEST_F(ToolProject, TagAndMoveAcrossTimelines)
     EXPECT_EQ(placed(3), 0);
     EXPECT_EQ(qmtest::committedRows(file, "TimeLineEvent", "EventId = 3"), 1);
 }
+
+TEST_F(ToolProject, CategoriesAreListedInOrderAndColourTheSvg)
+{
+    run({"include", file, "--timeline", "Timeline0", "1", "2", "3"});
+    const QString none = "SELECT COUNT(*) FROM sqlite_master WHERE name = 'Category'";
+    EXPECT_EQ(run({"categories", file, "list"}), "");
+    // Reading leaves a file without categories as older builds know it.
+    EXPECT_EQ(qmtest::committedCount(file, none), 0);
+    run({"categories", file, "add", "actor", "hannibal", "#1F4E9E"});
+    run({"categories", file, "--timeline", "timeline0", "add", "Actors", "Caesar", "#8b0000"});
+    EXPECT_EQ(run({"categories", file, "list"}), "actor\tHannibal\t#1f4e9e\nactor\tCaesar\t#8b0000\n");
+    EXPECT_TRUE(run({"categories", file, "add", "keyword", "Caesar", "#000000"}, 1).contains("no keyword"));
+    run({"categories", file, "add", "actor", "Caesar", "red"}, 2);
+    run({"categories", file, "add", "colour", "Caesar", "#000000"}, 2);
+
+    const QString svg = dir.filePath("rome.svg");
+    run({"export", file, svg});
+    const QByteArray drawn = qmtest::fileBytes(svg);
+    EXPECT_TRUE(drawn.contains("fill=\"#8b0000\"") && drawn.contains("fill=\"#1f4e9e\""));
+    // The legend names each category.
+    EXPECT_TRUE(drawn.contains("Hannibal"));
+
+    run({"categories", file, "clear"});
+    EXPECT_EQ(run({"categories", file, "list"}), "");
+}

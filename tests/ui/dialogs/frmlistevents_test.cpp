@@ -3,9 +3,11 @@
 #include "core/store/storetestsupport.h"
 #include "dialogs/eventlistmodel.h"
 #include "dialogs/frmlistevents.h"
+#include "store/categories.h"
 #include "ui/mainwindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +76,22 @@ TEST_F(ListFixture, OpensTickedAsTheTimelineAndSortsSearchesBounds)
     EXPECT_EQ(d.model().tickedIds(), std::vector<qint32>{cannae});
     d.cmdUnselect_Click();
     EXPECT_TRUE(d.model().tickedIds().empty());
+}
+
+TEST_F(ListFixture, ACategoryOfTheTimelineShowsOnlyItsEvents)
+{
+    qm::Categories c;
+    for (qm::CategoryRule r : qm::categoryChoices(g.ProjectDb, "A")) {
+        if (r.elementName != "Caesar")
+            c.rules.push_back(r);
+    }
+    qm::saveCategories(g.ProjectDb, 1, c);
+    qm::frmListEvents d(g, dialogs);
+    ASSERT_EQ(d.cmbCategory->count(), 3);
+    d.cmbCategory->setCurrentIndex(2);
+    EXPECT_EQ(shown(d), std::vector<qint32>{waterloo});
+    d.cmbCategory->setCurrentIndex(0);
+    EXPECT_EQ(shown(d).size(), 3u);
 }
 
 TEST_F(ListFixture, DeleteWorksOnHighlightedRowsAfterAsking)

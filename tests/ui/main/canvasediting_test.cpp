@@ -1,18 +1,24 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/frmcategories.h"
 #include "dialogs/frmevent.h"
+#include "dialogs/frmeventformat.h"
 #include "edit/canvascommand.h"
 #include "layout/timelinecanvas.h"
 #include "main/inplaceeditor.h"
 #include "store/clevent.h"
+#include "store/clformat.h"
 #include "store/cltimeline.h"
+#include "store/elements.h"
 #include "store/sqlquery.h"
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -130,18 +136,33 @@ TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
     EXPECT_EQ(title.caption, "Timeline0");
 }
 
-TEST_F(CanvasEditing, AnEventLabelKeepsItsLookAndAClickOnTheCanvasCommitsIt)
+TEST_F(CanvasEditing, TheEditBandFormatsAnEventsNameAndDateAndAClickOnTheCanvasCommits)
 {
     click(box(second).name.rect.center());
     qm::InPlaceEditor &editor = w->editor();
     ASSERT_TRUE(editor.isOpen());
-    EXPECT_FALSE(editButton("Bold")->isEnabled());
-    EXPECT_FALSE(editor.cmbFonts->isEnabled());
+    EXPECT_TRUE(editButton("Bold")->isEnabled());
+    EXPECT_TRUE(editor.cmbFonts->isEnabled());
     editor.Text1->setText("Battle of Cannae");
+    editButton("Bold")->trigger();
     click(QPointF(20000, 3000));
     EXPECT_FALSE(editor.isOpen());
     EXPECT_EQ(box(second).name.caption, "Battle of Cannae");
+    EXPECT_TRUE(box(second).name.font.bold);
     EXPECT_EQ(g.SelectedId, -1);
+
+    click(box(second).date.rect.center());
+    dialogs.colors.push_back(QColor(128, 0, 0));
+    editButton("ForeColor")->trigger();
+    QTest::keyClick(editor.Text1, Qt::Key_Escape);
+    qm::clFormat stored;
+    stored.GetFormat(g.ProjectDb, second, g.CurTimeLineId);
+    EXPECT_TRUE(stored.TextBold);
+    EXPECT_EQ(stored.DateForeColor, 128);
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo edit of the date of Battle of Cannae");
+    w->mnuEditUndo->trigger();
+    EXPECT_EQ(box(second).date.foreColor, 0);
+    EXPECT_TRUE(box(second).name.font.bold);
 
     // A plain click on a text opens nothing else: the pictures still select.
     click(box(first).picture.rect.center());
@@ -204,6 +225,93 @@ TEST_F(CanvasEditing, TheEventDialogIsOneStepAndSavingNothingKeepsTheHistory)
     EXPECT_EQ(dialogs.messages.value(0), "The event \"Zama\" was deleted, so the changes cannot be stored");
     EXPECT_FALSE(qm::eventExists(g.ProjectDb, third));
     EXPECT_EQ(w->undoStack().index(), 3);
+}
+
+TEST_F(CanvasEditing, SeveralSelectedBoxesTakeAPastedFormatAndLeaveInOneStepEach)
+{
+    click(box(first).picture.rect.center());
+    w->Pic_MouseDown(box(third).picture.rect.center(), Qt::LeftButton, Qt::ControlModifier);
+    w->Pic_MouseUp(box(third).picture.rect.center(), Qt::LeftButton);
+    ASSERT_EQ(w->canvas().selectedIds(), (std::vector<qint32>{first, third}));
+
+    w->mnuEventCopyFormat->trigger();
+    w->session().ClipFormat->TextBold = true;
+    const int steps = w->undoStack().count();
+    w->mnuEventPasteFormat->trigger();
+    EXPECT_TRUE(box(first).name.font.bold && box(third).name.font.bold);
+    EXPECT_FALSE(box(second).name.font.bold);
+    w->mnuEditUndo->trigger();
+    EXPECT_FALSE(box(first).name.font.bold || box(third).name.font.bold);
+    w->mnuEditRedo->trigger();
+
+    w->mnuEventExclude->trigger();
+    EXPECT_EQ(w->canvas().model().boxCount(), 1u);
+    EXPECT_EQ(w->undoStack().count(), steps + 2);
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo exclusion of 2 events");
+    w->mnuEditUndo->trigger();
+    EXPECT_TRUE(w->canvas().IsOnCanvas(first) && w->canvas().IsOnCanvas(third));
+}
+
+TEST_F(CanvasEditing, TheEventFormatDialogAppliesToAllInOneStepAndBecomesTheDefaultForNewEvents)
+{
+    w->selectBox(second);
+    const auto answer = [](bool all, bool makeDefault) {
+        qmtest::onNextModal([all, makeDefault](QWidget *modal) {
+            auto *d = qobject_cast<qm::frmEventFormat *>(modal);
+            ASSERT_NE(d, nullptr);
+            d->name.chkItalic->setChecked(true);
+            d->date.spnSize->setValue(12);
+            d->chkApplyAll->setChecked(all);
+            d->chkMakeDefault->setChecked(makeDefault);
+            QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+        });
+    };
+    answer(false, false);
+    w->mnuFormatEvent->trigger();
+    EXPECT_TRUE(box(second).name.font.italic);
+    EXPECT_FALSE(box(first).name.font.italic);
+    w->mnuEditUndo->trigger();
+
+    const int steps = w->undoStack().index();
+    answer(true, true);
+    w->mnuFormatEvent->trigger();
+    EXPECT_EQ(w->undoStack().index(), steps + 1);
+    for (const qint32 id : {first, second, third}) {
+        qm::clFormat f;
+        f.GetFormat(g.ProjectDb, id, g.CurTimeLineId);
+        EXPECT_TRUE(f.TextItalic && f.DateFontSize == 12) << id;
+    }
+    EXPECT_TRUE(box(first).name.font.italic);
+    const qint32 fourth = newEvent("Ilipa", "6/1/206 BC");
+    EXPECT_TRUE(box(fourth).name.font.italic);
+
+    w->mnuEditUndo->trigger();
+    w->mnuEditUndo->trigger();
+    EXPECT_FALSE(box(first).name.font.italic || box(third).name.font.italic);
+    qm::clFormat def;
+    def.GetFormat(g.ProjectDb, 0, g.CurTimeLineId);
+    EXPECT_FALSE(def.TextItalic);
+    EXPECT_FALSE(g.CurTimeLine->DefaultFormat.TextItalic);
+}
+
+TEST_F(CanvasEditing, TheCategoriesDialogColoursTheBoxesInOneStep)
+{
+    const qint32 war = qm::FindOrCreateElement(g.ProjectDb, "K", "Second Punic War");
+    qm::execSql(g.ProjectDb, "INSERT INTO EventElement (EventId, ElementType, ElementId) VALUES (?, 'K', ?)",
+                {second, war});
+    qmtest::onNextModal([](QWidget *modal) {
+        auto *d = qobject_cast<qm::frmCategories *>(modal);
+        ASSERT_NE(d, nullptr);
+        d->cmbType->setCurrentIndex(3);
+        d->cmdAdd->click();
+        QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+    });
+    w->mnuTimelineCategories->trigger();
+    EXPECT_EQ(w->canvas().model().categoryColors.count(second), 1u);
+    EXPECT_TRUE(w->canvas().model().legend.visible);
+    EXPECT_EQ(w->mnuEditUndo->text(), "&Undo categories");
+    w->mnuEditUndo->trigger();
+    EXPECT_TRUE(w->canvas().model().categoryColors.empty());
 }
 
 } // namespace

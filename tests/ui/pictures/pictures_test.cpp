@@ -3,6 +3,7 @@
 #include "pictures/frmimportimages.h"
 #include "pictures/frmselectimage.h"
 #include "pictures/picturegrid.h"
+#include "pictures/picturehandles.h"
 #include "pictures/picturepreview.h"
 #include "store/clformat.h"
 #include "store/picturelibrary.h"
@@ -78,8 +79,28 @@ TEST_F(Pictures, PictureChooserShowsTheEventAndHandsBackTheChoice)
     EXPECT_EQ(chosen.eventId, 5);
     EXPECT_EQ(chosen.source, "C");
     EXPECT_EQ(chosen.name, "forum.png");
-    EXPECT_EQ(chosen.width, 900);
+    // A picture chosen starts in its own proportions, as wide as the event's was when that is more than 1.5 cm.
+    EXPECT_EQ(QSizeF(chosen.width, chosen.height), QSizeF(900, 600));
     EXPECT_TRUE(chosen.lineVisible);
+}
+
+TEST(PictureHandles, ANewPictureStartsInItsProportionsAndTheCornerKeepsThemUnlessFree)
+{
+    EXPECT_EQ(qm::PictureHandles::startSize(QSize(30, 20), QSizeF(200, 200)), QSizeF(850, 567));
+    EXPECT_EQ(qm::PictureHandles::startSize(QSize(), QSizeF(900, 100)), QSizeF(900, 100));
+
+    qm::PictureHandles h(QRectF(150, 150, 400, 200), 120, 3000, 1000);
+    const QPointF corner = h.cornerHandle().center();
+    h.pressCorner(corner);
+    EXPECT_TRUE(h.moveCorner(corner + QPointF(200, 0), false));
+    EXPECT_EQ(h.preview().size(), QSizeF(600, 300));
+    // The room below stops it: the handle's far edge at 1000.
+    h.moveCorner(QPointF(5000, 5000), false);
+    EXPECT_EQ(h.preview().size(), QSizeF(1580, 790));
+    h.moveCorner(QPointF(0, 0), false);
+    EXPECT_EQ(h.preview().size(), QSizeF(60, 30));
+    h.moveCorner(corner + QPointF(100, 400), true);
+    EXPECT_EQ(h.preview().size(), QSizeF(500, 600));
 }
 
 TEST_F(Pictures, ImportListsEachFileOnceMarksBadOnesAndCopies)
