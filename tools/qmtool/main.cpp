@@ -18,6 +18,7 @@ namespace qmtool {
 namespace {
 
 const char *const Usage = R"(Usage: qmtool COMMAND [OPTIONS] ARGUMENTS
+Reads and changes Quillmarsh timeline projects from a terminal.
 
 Commands:
   date [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXT...
@@ -129,6 +130,11 @@ Commands:
         Puts the events on the timeline as Include & Exit does: in date order,
         each right of the latest earlier box, later boxes moved on, all in one
         pass and one transaction. Events already on it stay where they are.
+        With --move-from OTHER, the events leave the timeline OTHER as well.
+  tag FILE --add|--remove TYPE NAME ID...
+        Gives the events the element NAME of TYPE (A actor, P place, S source,
+        K keyword; the words do too), made when the project has none, or
+        takes it from them, all in one transaction.
   exclude FILE --timeline NAME ID...
         Takes the events off the timeline; they stay in the project.
   delete-event FILE ID
@@ -145,6 +151,8 @@ Commands:
         still copied.
   --help
         Shows this text.
+  --version
+        Shows the version.
 
 Exit codes: 0 done, 1 failure (with a message), 2 bad usage.
 )";
@@ -265,6 +273,7 @@ int main(int argc, char *argv[])
         {"select", cmdSelect, false},
         {"include", cmdInclude, true},
         {"exclude", cmdExclude, false},
+        {"tag", cmdTag, false},
         {"delete-event", cmdDeleteEvent, false},
         {"set-picture", cmdSetPicture, false},
         {"import-pictures", cmdImportPictures, false},
@@ -290,6 +299,10 @@ int main(int argc, char *argv[])
     if (args.isEmpty() || args.front() == u"--help" || args.front() == u"-h" || args.front() == u"help") {
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? ExitUsage : ExitDone;
+    }
+    if (args.front() == u"--version") {
+        std::fputs("qmtool " QM_VERSION "\n", stdout);
+        return ExitDone;
     }
     const QString command = args.takeFirst();
     try {

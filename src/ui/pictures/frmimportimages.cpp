@@ -95,8 +95,11 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     resize(720, 440);
 
     chooseFiles = [](QWidget *parentWidget, const QString &filter) {
-        return QFileDialog::getOpenFileNames(parentWidget, QStringLiteral("Import Images"),
-                                             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        // The pictures folder is named even where it was never made; home is then the place to start.
+        QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (start.isEmpty() || !QFileInfo(start).isDir())
+            start = QDir::homePath();
+        return QFileDialog::getOpenFileNames(parentWidget, QStringLiteral("Import Images"), start,
                                              filter + QStringLiteral(";;All files (*)"));
     };
     connect(cmdAdd, &QPushButton::clicked, this, &frmImportImages::cmdAdd_Click);
@@ -197,8 +200,8 @@ void frmImportImages::cmdImport_Click()
                 delete lstImport->item(i);
         }
         if (!r.failures.isEmpty()) {
-            mDialogs.message(
-                this, tr("These pictures could not be copied into the project:\n%1").arg(r.failures.join(u'\n')));
+            mDialogs.error(this,
+                           tr("These pictures could not be copied into the project:\n%1").arg(r.failures.join(u'\n')));
             return;
         }
         if (lstImport->count() == 0)

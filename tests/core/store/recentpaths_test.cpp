@@ -25,10 +25,10 @@ TEST(RecentPaths, PushMovesToTheFrontAndDropsTheOldest)
     EXPECT_EQ(r, (RecentList{"f", "e", "d", "b", ""}));
 }
 
-TEST(RecentPaths, ShortPathAndFileExtension)
+TEST(RecentPaths, CaptionAndFileExtension)
 {
-    EXPECT_EQ(qm::ShortPath("/home/ann/Rome.qmp"), ".../.../.../Rome.qmp");
-    EXPECT_EQ(qm::ShortPath("Rome.qmp"), "Rome.qmp");
+    EXPECT_EQ(qm::RecentCaption("/home/ann/Documents/Rome.qmp"), "Rome.qmp \u2014 Documents");
+    EXPECT_EQ(qm::RecentCaption("/Rome.qmp"), "Rome.qmp");
     EXPECT_EQ(qm::FileExtension("/a/b/archive.tar.GZ"), "GZ");
     EXPECT_EQ(qm::FileExtension("/a/b.c/picture"), QString());
 }

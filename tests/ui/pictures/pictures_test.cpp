@@ -117,3 +117,24 @@ TEST_F(Pictures, ImportListsEachFileOnceMarksBadOnesAndCopies)
     EXPECT_NE(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.lblBad->text(), "This is not an image file:\nIt is not a picture in a format this program reads.");
 }
+
+TEST_F(Pictures, AddPicturesImportsAndSelectsTheFirstInOneStep)
+{
+    qm::execSql(g.ProjectDb, "INSERT INTO Event (Id, Name, EventDate, EventEra) VALUES (5, 'Ides', 100, 0)");
+    g.SelectedId = 5;
+    g.CurTimeLineId = 1;
+    const QString baths = picture(t.path("baths.png"), Qt::yellow);
+    const QString aqueduct = picture(t.path("aqueduct.png"), Qt::blue);
+    const QString bad = t.path("notes.jpg");
+    ASSERT_TRUE(qmtest::writeFile(bad, "not a picture"));
+    std::unique_ptr<qm::frmSelectImage> d = std::make_unique<qm::frmSelectImage>(g, dialogs);
+    EXPECT_TRUE(d->optStandard->isChecked());
+    d->chooseFiles = [&](QWidget *, const QString &) { return QStringList{baths, bad, aqueduct}; };
+    QTest::mouseClick(d->cmdAddPictures, Qt::LeftButton);
+    EXPECT_TRUE(QFileInfo::exists(g.ProjectFolder + "Images/aqueduct.png"));
+    EXPECT_TRUE(d->optCustom->isChecked());
+    EXPECT_EQ(d->lstFiles->currentFileName(), "baths.png");
+    EXPECT_FALSE(d->imgPreview->image().isNull());
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.value(0).contains("notes.jpg"));
+}
