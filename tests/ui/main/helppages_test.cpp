@@ -53,7 +53,7 @@ QStringList boldNames(QStringList &sources)
     return names;
 }
 
-// Every text the program's source holds, read as a caption.
+// Every text the program's source holds, read as a caption, and what the exported web page shows.
 QSet<QString> programTexts()
 {
     QSet<QString> texts;
@@ -62,6 +62,14 @@ QSet<QString> programTexts()
          it.hasNext();) {
         for (auto m = literal.globalMatch(QString::fromUtf8(qmtest::fileBytes(it.next()))); m.hasNext();)
             texts << shown(m.next().captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\"")));
+    }
+    // The exported web page's buttons and fields are the program's too.
+    const QRegularExpression element(QStringLiteral(R"re(>([^<>]+)<|placeholder="([^"]+)")re"));
+    for (auto m =
+             element.globalMatch(QString::fromUtf8(qmtest::fileBytes(QM_TEST_DATA_DIR "/../../data/web/webpage.html")));
+         m.hasNext();) {
+        const QRegularExpressionMatch found = m.next();
+        texts << plain(found.captured(1) + found.captured(2));
     }
     return texts;
 }
