@@ -18,6 +18,7 @@ namespace qmtool {
 namespace {
 
 const char *const Usage = R"(Usage: qmtool COMMAND [OPTIONS] ARGUMENTS
+Reads and changes Quillmarsh timeline projects from a terminal.
 
 Commands:
   date [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXT...
@@ -73,8 +74,9 @@ Commands:
         inch), separated by tabs.
   scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy]
        [--written YYYY-MM-DD] TEXTFILE
-        Finds the dates in a text file as the capture window does and prints
-        one line per date, fields separated by tabs: number, offset and
+        Finds the dates in a text file (plain text, HTML, Markdown, or the text
+        of a Word .docx or OpenDocument .odt document) as the capture window
+        does and prints one line per date, fields separated by tabs: number, offset and
         length (UTF-16 units, line breaks counted as CR LF), phrase, era
         code, date (month first unless --order dmy), proposed name and
         detailed description, then the
@@ -149,6 +151,8 @@ Commands:
         still copied.
   --help
         Shows this text.
+  --version
+        Shows the version.
 
 Exit codes: 0 done, 1 failure (with a message), 2 bad usage.
 )";
@@ -295,6 +299,10 @@ int main(int argc, char *argv[])
     if (args.isEmpty() || args.front() == u"--help" || args.front() == u"-h" || args.front() == u"help") {
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? ExitUsage : ExitDone;
+    }
+    if (args.front() == u"--version") {
+        std::fputs("qmtool " QM_VERSION "\n", stdout);
+        return ExitDone;
     }
     const QString command = args.takeFirst();
     try {

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cmath>
+
 namespace qm {
 
 QString PictureFolder(const CanvasState &g, const QString &source, const QString &kind)
@@ -20,16 +22,50 @@ QString PictureFolder(const CanvasState &g, const QString &source, const QString
 
 QImage loadPictureFile(const QString &path)
 {
+    return readPictureFile(path);
+}
+
+QImage readPictureFile(const QString &path, const QSize &box, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return QImage();
+    };
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
+        return fail(QStringLiteral("there is no such file"));
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    reader.setAllocationLimit(PictureDecodeLimitMB);
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
-        return {};
+    // Only JPEG and SVG decoders reduce while reading; the others hold the whole picture first. Said here,
+    // as Qt's own refusal names no reason.
+    const QByteArray format = reader.format();
+    const bool reduces = format == "jpeg" || format == "svg" || format == "svgz";
+    if (size.isValid() && !reduces && double(size.width()) * size.height() * 4 > PictureDecodeLimitMB * 1048576.0)
+        return fail(QStringLiteral("at %1 × %2 pixels it would take more than %3 MB of memory to read")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(PictureDecodeLimitMB));
+    if (size.isValid() && !size.isEmpty()) {
+        QSize fitted = size;
+        if (fitted.width() > MaxPictureSide || fitted.height() > MaxPictureSide)
+            fitted.scale(MaxPictureSide, MaxPictureSide, Qt::KeepAspectRatio);
+        if (box.isValid() && (fitted.width() > box.width() || fitted.height() > box.height()))
+            fitted.scale(box, Qt::KeepAspectRatio);
+        const double pixels = double(fitted.width()) * fitted.height();
+        if (pixels > double(MaxPicturePixels)) {
+            const double f = std::sqrt(double(MaxPicturePixels) / pixels);
+            fitted = QSize(int(fitted.width() * f), int(fitted.height() * f));
+        }
+        if (fitted != size)
+            reader.setScaledSize(fitted.expandedTo(QSize(1, 1)));
+    }
     QImage image;
     if (!reader.read(&image))
-        return {};
+        return fail(reader.error() == QImageReader::UnsupportedFormatError
+                        ? QStringLiteral("it is not a picture in a format this program reads")
+                        : QStringLiteral("its picture cannot be decoded (%1)").arg(reader.errorString()));
     return image;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QVariant>
 
@@ -10,8 +11,13 @@ namespace qm {
 
 class CanvasState;
 
-// Pictures larger than this (in pixels, either side) are not decoded: they would only exhaust memory.
+// The largest picture kept in memory: at most this many pixels on a side and in all (64 MB at four
+// bytes a pixel). A larger picture is reduced to fit as it is read, so a panorama still shows.
 inline constexpr int MaxPictureSide = 8000;
+inline constexpr qint64 MaxPicturePixels = 16'000'000;
+// What the decoder may take to read one picture, in megabytes; a picture that needs more (a PNG of
+// more than some 64 million pixels, which cannot be decoded reduced) is refused.
+inline constexpr int PictureDecodeLimitMB = 256;
 
 // The folder of a picture library, ending with a separator: "Walls" for kind "W", else "Images";
 // in the project folder for source "C", else in the application folder. Existence is not checked.
@@ -30,6 +36,10 @@ QString libraryPicturePath(const CanvasState &g, const QString &source, const QS
 QImage LoadLibraryPicture(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName);
 // Reads one picture file with the same limits.
 QImage loadPictureFile(const QString &path);
+// Reads a picture within the limits above, decoded to fit `box` as well when it is valid (decoders that
+// can, such as JPEG's, reduce while reading). Null when it cannot be read, with the reason in `error`
+// as a clause ("it is not a picture in a format this program reads").
+QImage readPictureFile(const QString &path, const QSize &box = {}, QString *error = nullptr);
 // The value as text, or the default when it is null.
 QString NzStr(const QVariant &value, const QString &fallback);
 

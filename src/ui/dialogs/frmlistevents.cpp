@@ -255,14 +255,18 @@ void frmListEvents::cmdDelete_Click()
 {
     runGuarded(mDialogs, this, [this] {
         std::vector<qint32> ids;
-        for (const QModelIndex &proxyIndex : lv->selectionModel()->selectedRows())
+        QString name;
+        for (const QModelIndex &proxyIndex : lv->selectionModel()->selectedRows()) {
             ids.push_back(mFilter->mapToSource(proxyIndex).data(EventListModel::IdRole).toInt());
+            name = mFilter->mapToSource(proxyIndex).siblingAtColumn(EventListModel::Name).data().toString();
+        }
         if (ids.empty()) {
             mDialogs.message(this, QStringLiteral("No events were selected"));
             return;
         }
-        if (!mDialogs.question(this, QStringLiteral("Are you sure you want to delete %1 event(s)?").arg(ids.size()),
-                               QStringLiteral("Warning")))
+        const QString question =
+            ids.size() == 1 ? tr("Delete \"%1\"?").arg(name) : tr("Delete %1 events?").arg(ids.size());
+        if (!mDialogs.warning(this, question, QStringLiteral("Warning")))
             return;
         deleteEvents(ids);
         // The rows that remain keep the ticks the user gave them; only the deleted ones go.

@@ -39,6 +39,7 @@ class InPlaceEditor;
 class Globals;
 class TimelineCanvas;
 class UserDialogs;
+class WelcomePage;
 class frmHelp;
 class frmSelectImage;
 class frmText;
@@ -66,6 +67,7 @@ public:
     QMenu *mnuFile = nullptr;
     QAction *mnuFileNew = nullptr;
     QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileClose = nullptr;
     std::array<QAction *, 5> mnuPath{};
     QAction *mnuFileExportEvents = nullptr;
     QAction *mnuFileImportEvents = nullptr;
@@ -123,10 +125,18 @@ public:
     QToolBar *tbTools = nullptr;
     QComboBox *cmbTimeLine0 = nullptr;
     QSlider *sld = nullptr;
+    // The zoom shown, as a percentage.
+    QLabel *lblZoom = nullptr;
     QLabel *lblNoTimeline = nullptr;
     QStackedWidget *mCentral = nullptr;
     CanvasView *mView = nullptr;
     QTimer *tmrUnload = nullptr;
+    // What shows while no project is open.
+    WelcomePage *mWelcome = nullptr;
+    // Shown above the canvas while the open project is read-only.
+    QWidget *barReadOnly = nullptr;
+    // Where the user's copy of the sample goes: the documents folder (tests give their own).
+    QString sampleFolder;
 
     TimelineCanvas &canvas() { return *mCanvas; }
     // The open project's history of changes (it lives with the project, see Globals::History).
@@ -164,6 +174,11 @@ public slots:
     void mnuFilePrintPreview_Click();
     void mnuFilePrint_Click();
     void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    // Opens the user's copy of the sample project, copying it first when there is none.
+    void openSample();
+    // Copies the read-only project to a place the user chooses and opens the copy.
+    void saveCopy();
     void mnuPath_Click(int index);
     void mnuFileExportEvents_Click();
     void mnuFileImportEvents_Click();
@@ -210,6 +225,16 @@ protected:
 
 private:
     void loadWindow();
+    // The welcome page and the read-only bar around the canvas.
+    void buildStartPages();
+    // The welcome page, the read-only bar and the entries a read-only project or no project changes.
+    void applyStartState();
+    // Opens the project open when the program last ended, unless it was closed before.
+    void reopenLast();
+    // Remembers at exit whether a project was still open.
+    void rememberOpenProject();
+    // True while the open project may not be changed.
+    bool readOnly() const;
     void buildMenus();
     void buildToolBars();
     QAction *addButton(QToolBar *bar, const QString &key, const QString &text, const QIcon &icon, QAction *same);

@@ -55,7 +55,10 @@ void frmMain::buildCanvas()
     tmrUnload->setInterval(10);
     connect(tmrUnload, &QTimer::timeout, this, &frmMain::tmrUnload_Timer);
 
-    mCanvas->onChanged = [this] { mView->Pic->update(); };
+    mCanvas->onChanged = [this] {
+        mView->Pic->update();
+        lblZoom->setText(QStringLiteral("%1%").arg(qRound(g.Zoom * 100)));
+    };
     mCanvas->onSelectionChanged = [this](qint32 id) {
         setEventMenuState(id >= 0 ? MenuState::BoxSelected : MenuState::NoSelection);
         followSelection();
@@ -135,7 +138,7 @@ void frmMain::mnuEventNew_Click()
 
 void frmMain::mnuEventEdit_Click()
 {
-    if (g.SelectedId >= 0)
+    if (g.SelectedId >= 0 && !readOnly())
         editEvent(g.SelectedId);
 }
 

@@ -176,7 +176,7 @@ void frmMain::mnuEventDelete_Click()
         if (id < 0 || !mCanvas->IsOnCanvas(id))
             return;
         mEditor->commit();
-        if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
+        if (!mDialogs.warning(this, tr("Delete \"%1\"?").arg(boxName(*mCanvas, id)), QStringLiteral("Delete warning")))
             return;
         pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
                                                                      tr("deletion of %1").arg(boxName(*mCanvas, id))));
@@ -240,13 +240,13 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 void frmMain::mnuEventPasteFormat_Click()
 {
     if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pasteFormat({g.SelectedId}, tr("pasted format"));
+        pasteFormat({g.SelectedId}, tr("pasted format on %1").arg(boxName(*mCanvas, g.SelectedId)));
 }
 
 void frmMain::mnuEventPastePicture_Click()
 {
     if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pastePicture({g.SelectedId}, tr("pasted picture"));
+        pastePicture({g.SelectedId}, tr("pasted picture on %1").arg(boxName(*mCanvas, g.SelectedId)));
 }
 
 void frmMain::mnuEventMakeDefFormat_Click()
@@ -286,8 +286,8 @@ void frmMain::mnuHelpTopics_Click()
     }
     const QString folder = QDir(g.appFolder).filePath(QStringLiteral("help"));
     if (frmHelp::indexPage(folder).isEmpty()) {
-        mDialogs.message(this, tr("The user guide is not installed: there is no %1.")
-                                   .arg(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("index.html")))));
+        mDialogs.error(this, tr("The user guide is not installed: there is no %1.")
+                                 .arg(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("index.html")))));
         return;
     }
     mHelp = new frmHelp(folder, this);

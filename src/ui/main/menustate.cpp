@@ -21,10 +21,27 @@ const std::initializer_list<const char *> EventEntries = {
 // What works on every selected box (or on the one selected) at once.
 const std::initializer_list<const char *> ManyEntries = {"mnuEventEditElements", "mnuEventCopyTo", "mnuEventMoveTo"};
 
+// What stays on for a read-only project: looking, copying formats and pictures, output.
+bool keptWhenReadOnly(const QString &name)
+{
+    static const std::initializer_list<const char *> kept = {
+        "mnuEventS",           "mnuEventCopyFormat",  "mnuEventCopyPicture", "mnuTimelineS",       "cmbTimeLine0",
+        "mnuFormat",           "mnuFormatZoomIn",     "mnuFormatZoomOut",    "mnuFormatCompress1", "tbArrange/ZoomIn",
+        "tbArrange/ZoomOut",   "tbArrange/Compress1", "mnuFileSaveAs",       "mnuFileShowPages",   "mnuFilePrint",
+        "mnuFilePrintPreview", "tbFile/SaveAs",       "tbFile/Print"};
+    for (const char *n : kept) {
+        if (name == QLatin1StringView(n))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool MenuState::enabled(const QString &name) const
 {
+    if (mReadOnly && !keptWhenReadOnly(name))
+        return false;
     const auto it = mEnabled.find(name);
     return it != mEnabled.end() && it->second;
 }

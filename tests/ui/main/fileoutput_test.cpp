@@ -196,7 +196,7 @@ TEST_F(OutputFixture, WithoutAPrinterThePageGridSaysSoAndStaysOff)
     dialogs.printers = false;
     w->printer().setOutputFileName(QString());
     w->mnuFileShowPages->trigger();
-    EXPECT_EQ(dialogs.messages, QStringList{"No printer is available"});
+    EXPECT_EQ(dialogs.errors, QStringList{"No printer is available"});
     EXPECT_FALSE(w->mnuFileShowPages->isChecked());
     EXPECT_FALSE(w->mView->showsPageGrid());
 }

@@ -105,6 +105,7 @@ TEST_F(TimelineChoice, ThePictureChooserDoesNotOutliveItsEvent)
     qm::frmSelectImage *d = chooser(actium);
     dialogs.answers.push_back(true);
     w->mnuEventDelete_Click();
+    EXPECT_EQ(dialogs.warnings, QStringList{"Delete \"Actium\"?"});
     EXPECT_FALSE(d->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->pictureChooser(), nullptr);

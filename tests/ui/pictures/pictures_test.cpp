@@ -5,12 +5,14 @@
 #include "pictures/picturegrid.h"
 #include "pictures/picturepreview.h"
 #include "store/clformat.h"
+#include "store/picturelibrary.h"
 #include "store/projectfiles.h"
 #include "store/sqlquery.h"
 #include "testsupport.h"
 #include "ui/scripteddialogs.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -97,13 +99,23 @@ TEST_F(Pictures, ImportListsEachFileOnceMarksBadOnesAndCopies)
     EXPECT_FALSE(d.lblBad->isHidden());
     d.lstImport->setCurrentRow(0);
     EXPECT_TRUE(d.lblBad->isHidden());
-    d.lstImport->item(1)->setSelected(true);
-    d.lstImport->item(0)->setSelected(false);
-    d.cmdRemove_Click();
-    EXPECT_EQ(d.importList(), QStringList{good});
+    // A picture larger than memory allows is reduced as it is read; what is no picture is not copied.
+    QImage wide(9000, 3000, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    ASSERT_TRUE(wide.save(t.path("panorama.png")));
+    d.chooseFiles = [&](QWidget *, const QString &) { return QStringList{t.path("panorama.png")}; };
+    d.cmdAdd_Click();
     d.cmdImport_Click();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"These pictures could not be copied into the project:\n" + QDir::toNativeSeparators(bad) +
+                          ": it is not a picture in a format this program reads; it was not copied"});
+    EXPECT_FALSE(QFileInfo::exists(g.ProjectFolder + "Walls/notes.jpg"));
+    EXPECT_EQ(qm::loadPictureFile(g.ProjectFolder + "Walls/panorama.png").size(), QSize(6929, 2309));
     EXPECT_TRUE(QFileInfo::exists(g.ProjectFolder + "Walls/senate.png"));
-    EXPECT_EQ(d.result(), QDialog::Accepted);
+    // The refused file stays on the list for the user to see; the dialog stays open.
+    EXPECT_EQ(d.importList(), QStringList{bad});
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.lblBad->text(), "This is not an image file:\nIt is not a picture in a format this program reads.");
 }
 
 TEST_F(Pictures, AddPicturesImportsAndSelectsTheFirstInOneStep)
