@@ -4,6 +4,7 @@
 
 #include "eventcommands.h"
 #include "layout/timelinecanvas.h"
+#include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
@@ -30,47 +31,17 @@ QList<QVariantList> keysOf(const std::vector<qint32> &ids)
     return keys;
 }
 
-// While another timeline is laid out off screen, what the shown one keeps in the globals waits aside.
-class ShownTimelineAside
-{
-public:
-    explicit ShownTimelineAside(Globals &g)
-        : mG(g), mTimeline(std::move(g.CurTimeLine)), mEvent(std::move(g.CurEvent)), mFormat(std::move(g.CurFormat)),
-          mId(g.CurTimeLineId), mSelected(g.SelectedId), mZoom(g.Zoom), mWorking(*g.workingDate())
-    {
-        g.CurFormat = std::make_unique<clFormat>();
-    }
-    ~ShownTimelineAside()
-    {
-        mG.CurTimeLine = std::move(mTimeline);
-        mG.CurEvent = std::move(mEvent);
-        mG.CurFormat = std::move(mFormat);
-        mG.CurTimeLineId = mId;
-        mG.SelectedId = mSelected;
-        mG.Zoom = mZoom;
-        *mG.workingDate() = mWorking;
-    }
-    ShownTimelineAside(const ShownTimelineAside &) = delete;
-    ShownTimelineAside &operator=(const ShownTimelineAside &) = delete;
-
-private:
-    Globals &mG;
-    std::unique_ptr<clTimeLine> mTimeline;
-    std::unique_ptr<clEvent> mEvent;
-    std::unique_ptr<clFormat> mFormat;
-    qint32 mId;
-    qint32 mSelected;
-    double mZoom;
-    ExtDate mWorking;
-};
-
 } // namespace
 
 std::vector<qint32> placeOnTimeline(Globals &g, const TextMeasurer &measurer, qint32 timelineId,
                                     const std::vector<qint32> &eventIds)
 {
-    ShownTimelineAside aside(g);
-    TimelineCanvas scratch(g, measurer);
+    // A state of its own for the timeline it fills: what the window shows stays as it is.
+    CanvasState state(g.ProjectDb);
+    state.ProjectFolder = g.ProjectFolder;
+    state.appFolder = g.appFolder;
+    state.MinDist = g.MinDist;
+    TimelineCanvas scratch(state, measurer);
     if (!scratch.LoadTimeLine(timelineId))
         return {};
     std::vector<std::unique_ptr<clEvent>> owned;

@@ -16,7 +16,7 @@ namespace qm {
 
 std::vector<BoxMove> roomFor(TimelineCanvas &canvas, qint32 id)
 {
-    Globals &g = canvas.globals();
+    CanvasState &g = canvas.state();
     std::vector<BoxMove> moves;
     if (!canvas.IsOnCanvas(id) || g.CurTimeLineId <= 0)
         return moves;
@@ -51,7 +51,7 @@ bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, qint32 id)
         return false;
     for (const BoxMove &m : moves)
         canvas.placeBoxAt(m.eventId, m.after);
-    const qint32 timeline = canvas.globals().CurTimeLineId;
+    const qint32 timeline = canvas.state().CurTimeLineId;
     return group.add(std::make_unique<MoveBoxesCommand>(
         canvas, timeline, QCoreApplication::translate("MakeRoom", "room for a longer name"), std::move(moves)));
 }

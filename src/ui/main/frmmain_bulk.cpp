@@ -39,14 +39,13 @@ void frmMain::buildBulk()
 
 std::vector<qint32> frmMain::selectedEventIds() const
 {
-    if (g.SelectedId > 0 && mCanvas->IsOnCanvas(g.SelectedId))
-        return {g.SelectedId};
-    return {};
+    return mCanvas->selectedIds();
 }
 
 bool frmMain::editElementsOf(const std::vector<qint32> &ids, QWidget *parent)
 {
-    if (ids.empty())
+    // A project opened for viewing only is never changed.
+    if (ids.empty() || readOnly())
         return false;
     mEditor->commit();
     frmEditElements dialog(g, static_cast<int>(ids.size()), parent);
@@ -64,7 +63,7 @@ bool frmMain::editElementsOf(const std::vector<qint32> &ids, QWidget *parent)
 
 bool frmMain::placeElsewhere(const std::vector<qint32> &ids, bool move, QWidget *parent)
 {
-    if (ids.empty() || g.CurTimeLineId <= 0)
+    if (ids.empty() || g.CurTimeLineId <= 0 || readOnly())
         return false;
     mEditor->commit();
     std::vector<TimelineEntry> others;
