@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webpagecontent.h"
 
+#include "store/categories.h"
+
 #include "store/cltimeline.h"
 #include "store/elements.h"
 #include "store/eventlist.h"
@@ -21,6 +23,11 @@ WebPageContent WebPageContent::gather(ProjectDatabase &db, const clTimeLine &tim
     page.description = timeline.Description;
     page.projectName = QFileInfo(projectPath).completeBaseName();
     page.exported = exported;
+    // The timeline's categories make the page's legend; each event takes the first that holds it.
+    const Categories categories = loadCategories(db, timeline.Id);
+    for (const CategoryRule &rule : categories.rules)
+        page.categories.push_back({rule.elementName, colorFromLong(rule.color)});
+    const std::unordered_map<qint32, std::size_t> ruleOf = categoryOf(db, timeline.Id, categories.rules);
     for (const EventListRow &row : loadEventList(db, timeline.Id)) {
         const CanvasBox *box = model.box(row.id);
         if (!box)
@@ -31,6 +38,8 @@ WebPageContent WebPageContent::gather(ProjectDatabase &db, const clTimeLine &tim
         // What the reader saw on the timeline, whatever the stored text of the date.
         e.date = box->date.caption.isEmpty() ? row.dateText : box->date.caption;
         e.description = row.description;
+        if (const auto it = ruleOf.find(row.id); it != ruleOf.end())
+            e.category = static_cast<int>(it->second);
         for (std::size_t i = 0; i < e.elements.size(); ++i) {
             for (const QString &name : SplitElements(row.elements[i])) {
                 if (!name.isEmpty())

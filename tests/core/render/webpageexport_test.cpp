@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "edit/bulkcommands.h"
 #include "kit/boxedproject.h"
 #include "render/svgcompactor.h"
 #include "render/vectorexport.h"
 #include "render/webpagecontent.h"
 #include "render/webpageexport.h"
+#include "store/categories.h"
+#include "store/elements.h"
 #include "testsupport.h"
 
 #include <QBuffer>
@@ -33,6 +36,15 @@ TEST(WebPageExport, DrawsThePdfsLabelsWithEachPictureOnceAtMostTwiceItsShownSize
     // 40 boxes showing 30 pictures: the last ten show the first ten's again.
     qmtest::LoadedBoxes boxes(40, qmtest::BoxedProject::Pictures::Library);
     boxes.g.CurTimeLine->Description = QStringLiteral("Kings & <queens>");
+    // The second box's event is in the timeline's one category, which the legend names.
+    const qint32 second = boxes.canvas.model().boxIds()[1];
+    qm::EventElementsCommand(boxes.g.ProjectDb, {second}, QStringLiteral("K"), {QStringLiteral("war")}, true, {})
+        .redo();
+    qm::Categories categories;
+    categories.rules.push_back({QStringLiteral("K"),
+                                qm::FindOrCreateElement(boxes.g.ProjectDb, QStringLiteral("K"), "war"),
+                                QStringLiteral("war"), 0x00008B});
+    qm::saveCategories(boxes.g.ProjectDb, boxes.g.CurTimeLineId, categories);
     const qm::CanvasModel model = boxes.canvas.outputModel();
     qm::WebPageContent content = qm::WebPageContent::gather(boxes.g.ProjectDb, *boxes.g.CurTimeLine, model, 1.0,
                                                             boxes.projectPath, QDate(2026, 6, 15));
@@ -63,13 +75,20 @@ TEST(WebPageExport, DrawsThePdfsLabelsWithEachPictureOnceAtMostTwiceItsShownSize
         QRegularExpression(QStringLiteral("<script type=\"application/json\" id=\"events\">(.*?)</script>"))
             .match(html)
             .captured(1);
-    const QJsonArray events = QJsonDocument::fromJson(data.toUtf8()).object()[u"events"].toArray();
+    const QJsonObject pageData = QJsonDocument::fromJson(data.toUtf8()).object();
+    const QJsonArray events = pageData[u"events"].toArray();
     ASSERT_EQ(events.size(), 40);
     for (int i = 0; i < 40; ++i) {
         EXPECT_EQ(events[i][u"id"].toInt(), boxes.canvas.model().boxIds()[static_cast<std::size_t>(i)]);
         EXPECT_EQ(events[i][u"pic"].toInt(-1), events[i % qmtest::PictureCount][u"pic"].toInt(-2));
     }
     EXPECT_NE(events[0][u"pic"], events[1][u"pic"]);
+    EXPECT_FALSE(events[0].toObject().contains(u"cat"));
+    EXPECT_EQ(events[1][u"cat"].toInt(-1), 0);
+    const QJsonArray legend = pageData[u"categories"].toArray();
+    ASSERT_EQ(legend.size(), 1);
+    EXPECT_EQ(legend[0][u"name"].toString(), "war");
+    EXPECT_EQ(legend[0][u"color"].toString(), "#8b0000");
 
     // The page's drawing has the words of the PDF.
     const QString pdf = boxes.path(QStringLiteral("t.pdf"));
