@@ -85,8 +85,8 @@ void MenuState::setTimelineState(int state)
         mEnabled[QString::fromLatin1(n)] = shown;
     mEnabled[QStringLiteral("mnuFormatZoomFit")] = shown;
     // Only a shown timeline has a canvas to save or print.
-    for (const char *n :
-         {"mnuFileSaveAs", "mnuFileShowPages", "mnuFilePrint", "mnuFilePrintPreview", "tbFile/SaveAs", "tbFile/Print"})
+    for (const char *n : {"mnuFileSaveAs", "mnuFilePageSetup", "mnuFileShowPages", "mnuFilePrint",
+                          "mnuFilePrintPreview", "tbFile/SaveAs", "tbFile/Print"})
         mEnabled[QString::fromLatin1(n)] = shown;
     if (project)
         setToolsState(1);

@@ -32,6 +32,7 @@ TEST(MenuState, EventEntriesNeedASelectionAndPasteEntriesAClipboard)
     s.setTimelineState(MenuState::TimelineShown);
     EXPECT_EQ(offered(s, selected + clipboards), QStringList());
     EXPECT_TRUE(s.enabled("tbEvents/New"));
+    EXPECT_TRUE(s.enabled("mnuFilePageSetup")) << "a shown timeline has pages to set up";
     s.setClipboards(true, false);
     EXPECT_EQ(offered(s, selected + clipboards), QStringList{"mnuEventMakeDefFormat"}) << "no box selected";
 
@@ -53,8 +54,8 @@ TEST(MenuState, AReadOnlyProjectIsShownExportedAndPrintedOnly)
     s.setEventState(MenuState::BoxSelected);
     s.setReadOnly(true);
     const QStringList kept = {"mnuEventCopyFormat", "mnuFormatZoomIn", "mnuFileSaveAs", "mnuFilePrint", "cmbTimeLine0"};
-    const QStringList changing = {"mnuEventNew",     "mnuEventPasteFormat", "tbEvents/Exclude",
-                                  "mnuTimeLineNew",  "tbTimeLines/Color",   "mnuFormatCompress2",
-                                  "mnuToolsCapture", "tbTools/Elements",    "mnuEventMakeDefFormat"};
+    const QStringList changing = {
+        "mnuEventNew",        "mnuEventPasteFormat", "tbEvents/Exclude", "mnuTimeLineNew",        "tbTimeLines/Color",
+        "mnuFormatCompress2", "mnuToolsCapture",     "tbTools/Elements", "mnuEventMakeDefFormat", "mnuFilePageSetup"};
     EXPECT_EQ(offered(s, kept + changing), kept);
 }
