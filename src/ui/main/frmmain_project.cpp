@@ -106,6 +106,8 @@ bool frmMain::OpenProject(bool isNew)
     setTimelineState(MenuState::ProjectOpen);
     PushRecentPath(g.RecentPaths, g.ProjectPath);
     SavePaths(g.RecentPaths);
+    // Kept now, not only at a tidy exit: after a crash or a logout the project still comes back.
+    rememberOpenProject();
     RefreshRecentMenu();
     updateCaption();
 

@@ -104,7 +104,10 @@ void frmMain::applyStartState()
 
 void frmMain::mnuFileClose_Click()
 {
-    guarded([this] { CloseProject(); });
+    guarded([this] {
+        CloseProject();
+        rememberOpenProject();
+    });
 }
 
 void frmMain::openSample()

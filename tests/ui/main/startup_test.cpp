@@ -50,6 +50,13 @@ TEST_F(Startup, TheSampleIsCopiedOnceAndOpensWritableAndTheLastProjectComesBack)
     EXPECT_FALSE(g.ProjectDb.isReadOnly());
     EXPECT_TRUE(w->mnuEventNew->isEnabled());
     EXPECT_EQ(w->cmbTimeLine0->currentText(), "The Roman Republic");
+    {
+        // Even without a tidy exit (a crash, a logout) the project comes back at the next start.
+        qm::Globals crashed;
+        qmtest::ScriptedDialogs crashedDialogs;
+        restart(crashed, crashedDialogs);
+        EXPECT_EQ(crashed.ProjectPath, copy);
+    }
     w->cmbTimeLine0_Click(w->cmbTimeLine0->findText("The Roman Empire"));
     settle();
 
