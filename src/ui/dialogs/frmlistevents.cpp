@@ -31,9 +31,7 @@
 
 namespace qm {
 
-namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &tip)
+QPushButton *frmListEvents::button(QWidget *parent, const char *name, const QString &caption, const QString &tip)
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -42,8 +40,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
     b->setAutoDefault(false);
     return b;
 }
-
-} // namespace
 
 frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     : QDialog(parent), g(globals), mDialogs(dialogs)

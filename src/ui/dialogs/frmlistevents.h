@@ -109,6 +109,8 @@ public slots:
     void done(int result) override;
 
 private:
+    // A button of the window that Enter in a field never presses.
+    static QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &tip);
     void selectElementsFor(const QString &type, QLineEdit *field, QCheckBox *check);
     void fillCategories();
     bool readBound(QLineEdit *field, ExtDate &bound);

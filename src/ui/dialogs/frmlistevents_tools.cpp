@@ -26,19 +26,6 @@
 
 namespace qm {
 
-namespace {
-
-QPushButton *rowButton(QWidget *parent, const char *name, const QString &caption, const QString &tip)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 void frmListEvents::buildRowTools()
 {
     chkTickedOnly = new QCheckBox(tr("Ticked only"), this);
@@ -46,14 +33,14 @@ void frmListEvents::buildRowTools()
     chkTickedOnly->setToolTip(tr("List only the ticked events"));
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblCount"));
-    cmdShowOnTimeline = rowButton(this, "cmdShowOnTimeline", tr("Show on timeline"),
-                                  tr("Close the list as Include && Exit does and select the event's box"));
-    cmdEditElements = rowButton(this, "cmdEditElements", tr("Edit elements…"),
-                                tr("Add or remove actors, places, sources or keywords of the highlighted events"));
-    cmdCopyTo = rowButton(this, "cmdCopyTo", tr("Copy to timeline…"),
-                          tr("Put the highlighted events on another timeline as well"));
-    cmdMoveTo = rowButton(this, "cmdMoveTo", tr("Move to timeline…"),
-                          tr("Put the highlighted events on another timeline and take them off this one"));
+    cmdShowOnTimeline = button(this, "cmdShowOnTimeline", tr("Show on timeline"),
+                               tr("Close the list as Include && Exit does and select the event's box"));
+    cmdEditElements = button(this, "cmdEditElements", tr("Edit elements…"),
+                             tr("Add or remove actors, places, sources or keywords of the highlighted events"));
+    cmdCopyTo = button(this, "cmdCopyTo", tr("Copy to timeline…"),
+                       tr("Put the highlighted events on another timeline as well"));
+    cmdMoveTo = button(this, "cmdMoveTo", tr("Move to timeline…"),
+                       tr("Put the highlighted events on another timeline and take them off this one"));
     auto *row = new QHBoxLayout;
     row->addWidget(chkTickedOnly);
     row->addWidget(lblCount);
