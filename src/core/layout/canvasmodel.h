@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "timescale.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -9,6 +11,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -107,6 +110,10 @@ public:
     qint32 backColor = 0xFFC0C0;
     QImage wallpaper;
     bool useWallpaper = false;
+    // Drawn to scale: the scale at the zoom shown, the marks on the axis and the labels of the major ones.
+    std::optional<TimeScale> timeScale;
+    std::vector<CanvasLine> axisMarks;
+    std::vector<CanvasLabel> axisLabels;
 
     bool hasBox(qint32 id) const { return mBoxes.count(id) != 0; }
     CanvasBox *box(qint32 id);

@@ -3,6 +3,7 @@
 // Loading a timeline onto the canvas, zoom, scroll extents and the minimum distance.
 #include "timelinecanvas.h"
 
+#include "scalelayout.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
@@ -110,6 +111,8 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
     }
 
     UpdateScrollExtents();
+    if (isShownToScale(mG))
+        layOutToScale(*this);
     mModel.backColor = t.BackColor;
     mModel.wallpaper = t.UseWallpaper ? mPictures.picture(mG, t.WallSource, QStringLiteral("W"), t.WallName) : QImage();
     mModel.useWallpaper = !mModel.wallpaper.isNull();
@@ -140,6 +143,9 @@ void TimelineCanvas::ClearCanvas()
     if (!mG.ProjectDb.isOpen() || mG.ProjectDb.path() != mPicturesOf)
         mPictures.clear();
     mModel.clearBoxes();
+    mModel.timeScale.reset();
+    mModel.axisMarks.clear();
+    mModel.axisLabels.clear();
     mModel.imPointer.visible = false;
     for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {
         label->caption.clear();
@@ -205,7 +211,13 @@ void TimelineCanvas::ScaleCanvas(double f)
         b.date.rect.moveLeft(x - b.date.rect.width() * 0.5);
         FitLabel(mG, mMeasurer, b.name, b.name.caption);
     }
+    if (mModel.timeScale) {
+        mModel.timeScale = mModel.timeScale->scaled(f);
+        for (const qint32 id : mModel.boxIds())
+            ArrangeBox(id);
+    }
     UpdateScrollExtents();
+    refreshAxisTicks(*this);
     changed();
 }
 
