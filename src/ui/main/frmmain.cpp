@@ -36,6 +36,7 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     describeButtons();
     buildCanvas();
     buildEditing();
+    buildScale();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);

@@ -4,6 +4,7 @@
 
 #include "common/windowsession.h"
 #include "menustate.h"
+#include "store/placements.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -105,6 +106,8 @@ public:
     QAction *mnuFormatZoomOut = nullptr;
     QAction *mnuFormatCompress1 = nullptr;
     QAction *mnuFormatCompress2 = nullptr;
+    QAction *mnuFormatScale = nullptr;
+    QAction *mnuFormatArrangeRows = nullptr;
 
     QMenu *mnuTools = nullptr;
     QAction *mnuToolsCapture = nullptr;
@@ -179,6 +182,8 @@ public slots:
     void mnuFormatCompress2_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
+    void mnuFormatScale_Click();
+    void mnuFormatArrangeRows_Click();
     // The mouse and keys on the canvas, in canvas twips.
     void Pic_MouseDown(QPointF at, Qt::MouseButton button);
     void Pic_MouseMove(QPointF at);
@@ -216,6 +221,10 @@ private:
     // Shows the project as stored after an import was done, undone or done again.
     void importChanged();
     void buildEditing();
+    // Format > Scale... and Arrange rows, and the canvas's word about sideways drags to scale.
+    void buildScale();
+    // A box dropped higher or lower on a timeline drawn to scale: one undoable step.
+    void pushDropToScale(qint32 id, const std::vector<BoxMove> &moves);
     // The selected box's event and format become the current ones.
     void takeSelection();
     // Scrolls the box into view.
