@@ -92,7 +92,9 @@ int cmdMakeSample(const QStringList &args)
         if (!date->isValid())
             throw qm::StoreError(QStringLiteral("A date of the sample table cannot be read"), s.date);
         e.EventDate = date;
-        e.EventDateStr = date->Render();
+        // Shown as historians write them, whatever a reader's order of numeric dates: "21 April 753 BC",
+        // and a year as the table gives it.
+        e.EventDateStr = s.date.contains(u'/') ? date->RenderNamed(qm::DateOrder::DayFirst) : s.date;
         e.Name = s.name;
         e.Description = s.description;
         e.Actors = s.actors;

@@ -14,8 +14,8 @@ namespace qmtool {
 
 int cmdScan(const QStringList &args)
 {
-    const Arguments a =
-        Arguments::parse(args, {QStringLiteral("project"), QStringLiteral("today"), QStringLiteral("order")});
+    const Arguments a = Arguments::parse(
+        args, {QStringLiteral("project"), QStringLiteral("today"), QStringLiteral("order"), QStringLiteral("written")});
     if (a.positional.size() != 1)
         throw UsageError(QStringLiteral("scan needs exactly one TEXTFILE"));
 
@@ -40,7 +40,13 @@ int cmdScan(const QStringList &args)
     const QString text = qm::toPaneLineBreaks(*opened);
 
     const qm::DateEnv env = g.dateEnv();
-    const qm::FoundDates found = qm::ScanDates(text, env);
+    QDate written;
+    if (a.has(QStringLiteral("written"))) {
+        written = QDate::fromString(a.option(QStringLiteral("written")), Qt::ISODate);
+        if (!written.isValid())
+            throw UsageError(QStringLiteral("--written needs a date as YYYY-MM-DD"));
+    }
+    const qm::FoundDates found = qm::ScanDates(text, env, {}, written);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const qm::FoundDate &d = found[i];
         const qm::FoundDateFields f = qm::foundDateFields(g.ProjectDb, text, d, true, g.dateOrder);

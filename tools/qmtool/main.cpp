@@ -66,7 +66,8 @@ Commands:
         line per page: "page", its number and the left, top, right and
         bottom of the part of the canvas it shows, in twips (1440 to the
         inch), separated by tabs.
-  scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXTFILE
+  scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy]
+       [--written YYYY-MM-DD] TEXTFILE
         Finds the dates in a text file as the capture window does and prints
         one line per date, fields separated by tabs: number, offset and
         length (UTF-16 units, line breaks counted as CR LF), phrase, era
@@ -76,6 +77,10 @@ Commands:
         the text the event would show, and "in the project" when the
         project holds the date's event already. Tabs, line breaks and
         backslashes in fields are written \t, \r, \n and \\.
+        A report's dates without a year ("March 3", "on Tuesday",
+        "yesterday") are counted from the day it was written: --written,
+        else the date its first lines give ("Posted 5 March 2021", a
+        dateline "LONDON, March 5, 2021 (Reuters) --").
   boxes FILE [--timeline NAME]
         Lists the stored boxes of a timeline in canvas order, one per line:
         event id, BoxLeft, BoxTop, then as the canvas lays them out at full

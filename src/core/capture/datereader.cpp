@@ -61,6 +61,8 @@ std::optional<DatePhrase> DateReader::next()
 DatePhrase DateReader::remember(DatePhrase d)
 {
     mLastDateEnd = d.end;
+    if (d.day != 0 && d.year != 0)
+        d.wholeDateOpens = opensSentence(d.start, 2);
     if (d.era != dw::Era::None)
         mNarrativeEra = d.era;
     if (d.year != 0 && d.day == 0)

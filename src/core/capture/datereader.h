@@ -41,6 +41,14 @@ struct DatePhrase
     bool shortYear = false;
     // A month alone or a feast without its year: a date only in a narrative that has named its year.
     bool needsNarrative = false;
+    // With Step::Weekday: 1 for Monday to 7 for Sunday, and which one the text means: -1 the latest
+    // before the writing day ("last Monday"), 1 the next after it ("next Monday", "will meet on
+    // Monday"), 0 the latest on or before it ("said on Monday").
+    int weekday = 0;
+    int direction = 0;
+    // A whole date that opens its sentence ("On 9 November 1989, ..."); one in mid-sentence is an aside
+    // in a report, which tells of the time it was written.
+    bool wholeDateOpens = false;
 };
 
 // Reads the dates of a history text in text order: "22 June 1941", "June 22, 1941", "the 22nd of June",
@@ -76,6 +84,10 @@ private:
     std::optional<DatePhrase> dayOfMonth(const Number &day);
     std::optional<DatePhrase> relative(qsizetype start, QStringView firstWord);
     std::optional<DatePhrase> feast(qsizetype start, QStringView word);
+    // "today", "yesterday", "tomorrow", "on Tuesday": days of the time the text was written.
+    std::optional<DatePhrase> writingDay(qsizetype start, QStringView word);
+    // A word of the sentence before `start`, within a few words, looks ahead: "will", "due", "next".
+    bool looksAhead(qsizetype start) const;
     std::optional<DatePhrase> monthAlone(qsizetype start, qsizetype afterMonth, int month);
     // Only a few words stand between the sentence's start and `start` ("In the summer of 1940").
     bool opensSentence(qsizetype start, int maxWords = 4) const;

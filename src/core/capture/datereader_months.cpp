@@ -45,6 +45,8 @@ std::optional<DatePhrase> DateReader::fromWord(qsizetype start, qsizetype wordEn
     if (month == 0) {
         if (auto d = feast(start, word))
             return d;
+        if (auto d = writingDay(start, word))
+            return d;
         return relative(start, word);
     }
     qsizetype after = wordEnd;

@@ -251,4 +251,65 @@ bool DateReader::opensSentence(qsizetype start, int maxWords) const
     return true;
 }
 
+std::optional<DatePhrase> DateReader::writingDay(qsizetype start, QStringView word)
+{
+    const char16_t initial = initialOf(word);
+    if (initial != u't' && initial != u'y' && initial != u'm' && initial != u'w' && initial != u'f' && initial != u's')
+        return std::nullopt;
+    DatePhrase d;
+    d.start = start;
+    d.end = start + word.size();
+    if (isWord(word, u"today"sv) || isWord(word, u"tonight"sv) || isWord(word, u"yesterday"sv) ||
+        isWord(word, u"tomorrow"sv)) {
+        // "today's prices" is a date too; "Today" as a name ("the Today programme") is rare enough.
+        d.step = dw::Step::WritingDays;
+        d.stepCount = initial == u'y' ? -1 : isWord(word, u"tomorrow"sv) ? 1 : 0;
+        return d;
+    }
+    static constexpr std::u16string_view weekdays[] = {u"monday"sv, u"tuesday"sv,  u"wednesday"sv, u"thursday"sv,
+                                                       u"friday"sv, u"saturday"sv, u"sunday"sv};
+    if (!word.front().isUpper())
+        return std::nullopt;
+    for (int i = 0; i < 7; ++i) {
+        if (!isWord(word, weekdays[i]))
+            continue;
+        // "Monday, June 5" and "Sunday 7 December 1941": the date after says which day it is.
+        qsizetype q = d.end < t.size() && t[d.end] == u',' ? d.end + 1 : d.end;
+        q = blanksEnd(q, false);
+        if (isDigit(q) || dw::monthNumber(wordAt(q)) != 0)
+            return std::nullopt;
+        // "Easter Monday", "Black Tuesday", "Good Friday": a name, not the day of the week.
+        const QStringView before = wordBefore(start);
+        const QString lower = before.toString().toLower();
+        if (!before.isEmpty() && before.front().isUpper() && lower != u"on" && lower != u"by" && lower != u"last" &&
+            lower != u"next" && lower != u"this" && lower != u"until" && lower != u"since")
+            return std::nullopt;
+        d.step = dw::Step::Weekday;
+        d.weekday = i + 1;
+        d.direction = lower == u"last" ? -1 : lower == u"next" || looksAhead(start) ? 1 : 0;
+        return d;
+    }
+    return std::nullopt;
+}
+
+bool DateReader::looksAhead(qsizetype start) const
+{
+    qsizetype at = start;
+    for (int i = 0; i < 8; ++i) {
+        qsizetype wordStart = 0;
+        const QStringView w = wordBefore(at, &wordStart);
+        if (w.isEmpty())
+            return false;
+        if (isWord(w, u"will"sv) || isWord(w, u"shall"sv) || isWord(w, u"ll"sv) || isWord(w, u"due"sv) ||
+            isWord(w, u"scheduled"sv) || isWord(w, u"expected"sv) || isWord(w, u"planned"sv) || isWord(w, u"plans"sv) ||
+            isWord(w, u"next"sv) || isWord(w, u"until"sv) || isWord(w, u"coming"sv))
+            return true;
+        if (isWord(w, u"said"sv) || isWord(w, u"was"sv) || isWord(w, u"were"sv) || isWord(w, u"had"sv) ||
+            isWord(w, u"last"sv))
+            return false;
+        at = wordStart;
+    }
+    return false;
+}
+
 } // namespace qm

@@ -4,6 +4,7 @@
 
 #include "datereader.h"
 #include "store/storeerror.h"
+#include "writingdate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,7 +191,7 @@ std::optional<ExtDate> countFrom(const DatePhrase &d, const std::optional<ExtDat
 
 } // namespace
 
-FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProgress &progress)
+FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProgress &progress, QDate written)
 {
     // The phrases are rewritten month first below; only the text's own numeric dates follow the user.
     DateEnv env = userEnv;
@@ -198,6 +199,10 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
     FoundDates found;
     DateReader reader(text);
     std::optional<Narrative> narrative;
+    // A report's dates without a year are of the time it was written until it names another year.
+    const QDate writtenOn = written.isValid() ? written : WritingDateOf(text, userEnv.order);
+    if (writtenOn.isValid())
+        narrative = Narrative{writtenOn.year(), EraPlain};
     int narrativeMonth = 0;
     // The latest date that named its day, from which "the next day" counts.
     std::optional<ExtDate> lastDay;
@@ -212,6 +217,21 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
                 return found;
         }
         ExtDate date;
+        if (d->step == datewords::Step::WritingDays || d->step == datewords::Step::Weekday) {
+            if (!writtenOn.isValid())
+                continue;
+            const QDate day = d->step == datewords::Step::Weekday ? WeekdayFrom(writtenOn, d->weekday, d->direction)
+                                                                  : writtenOn.addDays(d->stepCount);
+            try {
+                date.Assign(QStringLiteral("%1/%2/%3").arg(day.month()).arg(day.day()).arg(day.year()), env);
+            } catch (const StoreError &) {
+                continue;
+            }
+            lastDay = date;
+            found.append({d->start, d->end - d->start, text.mid(d->start, d->end - d->start), date,
+                          FoundDate::Precision::Day, false});
+            continue;
+        }
         if (d->step != datewords::Step::None) {
             const std::optional<ExtDate> counted = countFrom(*d, lastDay, narrative, env);
             if (!counted)
@@ -236,8 +256,12 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
             d->year = narrative->year - ((narrative->year - d->year) % 100 + 100) % 100;
             d->yearDigits = 4;
         }
+        std::optional<Narrative> yearOf = narrative;
+        if (d->year == 0 && d->month != 0 && d->era == Era::None && writtenOn.isValid() && narrative &&
+            narrative->era == EraPlain && narrative->year == writtenOn.year())
+            yearOf->year = NearestYear(writtenOn, d->month, std::max(d->day, 1));
         try {
-            const QString typed = dateText(*d, narrative, narrativeMonth);
+            const QString typed = dateText(*d, yearOf, narrativeMonth);
             if (typed.isEmpty())
                 continue;
             date.Assign(typed, env);
@@ -246,6 +270,8 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
         }
         if (!date.isValid())
             continue;
+        if (writtenOn.isValid() && d->day != 0 && d->year != 0)
+            d->opens = d->wholeDateOpens;
         if (d->year != 0 && movesNarrative(*d, date, narrative))
             narrative = Narrative{date.ExYear(), date.Era};
         if (d->month != 0)

@@ -4,6 +4,7 @@
 
 #include "dates/extdate.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -40,6 +41,9 @@ using ScanProgress = std::function<bool(qsizetype done, qsizetype total)>;
 // completed as ExtDate::Assign completes it. A year alone is read as Assign reads it with its era, in
 // the narrative's era. A phrase whose reading fails on a database error is left out. A stopped scan
 // returns what it found so far.
-FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress &progress = {});
+// A text written on a known day (`written`, else the date its first lines give, see WritingDateOf) starts
+// its narrative in that year; a month and day without a year take the year nearest to that day while the
+// narrative stays there, and "yesterday" or "on Tuesday" are days counted from it.
+FoundDates ScanDates(const QString &text, const DateEnv &env, const ScanProgress &progress = {}, QDate written = {});
 
 } // namespace qm

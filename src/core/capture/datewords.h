@@ -11,7 +11,9 @@ namespace qm {
 namespace datewords {
 
 enum class Era { None, BC, AD };
-enum class Step { None, Days, Years };
+// How a date is counted from another: days or years from the date before, or days from the day the
+// text was written ("yesterday", "on Tuesday"), which only a text with a known writing date has.
+enum class Step { None, Days, Years, WritingDays, Weekday };
 
 // The word equals `lower` (ASCII, lower case), ASCII letter case aside.
 bool sameWord(QStringView word, QStringView lower);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clevent.h"
 
+#include <cmath>
+
 #include "datequeries.h"
 #include "elements.h"
 #include "globals.h"
@@ -88,9 +90,12 @@ qint32 clEvent::Save()
                     return -1;
                 if (!mG.NewEventDate || !mG.NewEventDate->isValid())
                     throw StoreError(QStringLiteral("The corrected date of \"%1\" is not a valid date").arg(Name));
+                // The shown text follows a date that replaced the typed one; a kept day keeps its text.
+                const bool sameDay = mG.NewEventDate->Era == EventDate->Era &&
+                                     std::floor(mG.NewEventDate->Value) == std::floor(EventDate->Value);
                 EventDate = mG.NewEventDate;
-                // The shown text follows the date that replaced the typed one.
-                EventDateStr = EventDate->Render(mG.dateOrder);
+                if (!sameDay || EventDateStr.isEmpty())
+                    EventDateStr = EventDate->Render(mG.dateOrder);
                 continue;
             }
             writeRow();

@@ -77,6 +77,9 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
     suggestedLabel->setBuddy(txtDateNew);
     suggested->addWidget(suggestedLabel);
     suggested->addWidget(txtDateNew, 1);
+    lblSameDay = new QLabel(QStringLiteral("The event keeps this day and comes after the day's other events."), this);
+    lblSameDay->setObjectName(QStringLiteral("lblSameDay"));
+    lblSameDay->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(this);
     cmdAccept = buttons->addButton(QStringLiteral("Accept new date"), QDialogButtonBox::AcceptRole);
@@ -91,6 +94,7 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
     layout->addLayout(grid);
     layout->addWidget(Frame1);
     layout->addLayout(suggested);
+    layout->addWidget(lblSameDay);
     layout->addWidget(buttons);
     resize(560, 0);
 
@@ -112,16 +116,22 @@ frmDateCorrection::frmDateCorrection(Globals &globals, UserDialogs &dialogs, con
         NextDate = *next.EventDate;
         txtDate3->setText(NextDate.Render(g.dateOrder));
     }
-    // The proposal is the first day after the entered one that no event has, so that accepting it
-    // as it stands saves the event.
+    // The proposal keeps the entered day, after the day's other events, so that no historical day
+    // changes; only a full day gives way to the first free day after it.
     auto proposal = std::make_shared<ExtDate>(EnteredDate);
-    proposal->NextDay();
-    FirstFreeDate(g.ProjectDb, *proposal);
+    const bool keepsDay = FitDateOnDay(g.ProjectDb, *proposal, EnteredDate.hasTimeOfDay()) != DateMove::NoRoom;
+    if (!keepsDay) {
+        *proposal = EnteredDate;
+        proposal->NextDay();
+        FirstFreeDate(g.ProjectDb, *proposal);
+    }
+    lblSameDay->setVisible(keepsDay && !EnteredDate.hasTimeOfDay());
     g.NewEventDate = proposal;
     // Long names show from their beginning.
     for (QLineEdit *field : {txtName1, txtDate1, txtName2, txtDate2, txtName3, txtDate3})
         field->setCursorPosition(0);
-    txtDateNew->setText(proposal->Render(g.dateOrder));
+    // A minute the user never typed is not shown.
+    txtDateNew->setText(proposal->Render(g.dateOrder, EnteredDate.hasTimeOfDay()));
     txtDateNew->selectAll();
     txtDateNew->setFocus();
 }
@@ -135,6 +145,16 @@ void frmDateCorrection::cmdAccept_Click()
         txtDateNew->setFocus();
         txtDateNew->selectAll();
         mDialogs.message(this, QStringLiteral("Incorrect date"));
+        return;
+    }
+    ExtDate typed = chosen;
+    DateMove move = DateMove::Unchanged;
+    if (!runGuarded(mDialogs, this, [&] { move = FitDateOnDay(g.ProjectDb, chosen, chosen.hasTimeOfDay()); }))
+        return;
+    if (move == DateMove::NoRoom) {
+        txtDateNew->setFocus();
+        txtDateNew->selectAll();
+        mDialogs.message(this, dateMoveNote(move, typed, chosen, g.dateOrder));
         return;
     }
     *g.workingDate() = chosen;

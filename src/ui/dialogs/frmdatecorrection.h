@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -15,8 +16,9 @@ namespace qm {
 class Globals;
 class UserDialogs;
 
-// Shown when an event is about to be saved on the date of another one: proposes a free date, which
-// the user may edit and accept, or lets the user give up saving.
+// Shown when an event is about to be saved on the date of another one: proposes its own day, after
+// that day's other events (or, when the day is full, the next free day), which the user may edit and
+// accept, or lets the user give up saving. A date accepted on a taken day keeps its day the same way.
 class frmDateCorrection : public QDialog
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
     QLineEdit *txtName3 = nullptr;
     QLineEdit *txtDate3 = nullptr;
     QLineEdit *txtDateNew = nullptr;
+    // Says that the suggested date keeps the day.
+    QLabel *lblSameDay = nullptr;
     QPushButton *cmdAccept = nullptr;
     QPushButton *cmdReject = nullptr;
 

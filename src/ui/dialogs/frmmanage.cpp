@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmanage.h"
 
+#include "edit/canvascommand.h"
+#include "edit/elementscommand.h"
+
 #include "common/guarded.h"
 #include "common/userdialogs.h"
 #include "common/windowsession.h"
@@ -127,7 +130,10 @@ void frmManage::cmdAdd_Click()
             return;
         }
         txtAdd->clear();
-        if (addElement(g.ProjectDb, mWindows.ManageElementType, name)) {
+        bool added = false;
+        change(QStringLiteral("add %1 \"%2\"").arg(typeWord(), name),
+               [&] { added = addElement(g.ProjectDb, mWindows.ManageElementType, name); });
+        if (added) {
             mLoading = true;
             auto *item = new QListWidgetItem(name, lv);
             item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -150,12 +156,29 @@ void frmManage::cmdDelete_Click()
                                used.join(QStringLiteral(", ")) + QStringLiteral(", which will lose it. Delete anyway?"),
                                QStringLiteral("Delete warning")))
             return;
-        for (QListWidgetItem *item : items) {
-            deleteElement(g.ProjectDb, mWindows.ManageElementType, item->text());
-            delete item;
-        }
+        QStringList names;
+        for (const QListWidgetItem *item : items)
+            names << item->text();
+        change(names.size() == 1 ? QStringLiteral("delete %1 \"%2\"").arg(typeWord(), names.front())
+                                 : QStringLiteral("delete %1 %2s").arg(names.size()).arg(typeWord()),
+               [&] {
+                   for (const QString &name : names)
+                       deleteElement(g.ProjectDb, mWindows.ManageElementType, name);
+               });
+        qDeleteAll(items);
         SelectedName.clear();
     });
+}
+
+void frmManage::change(const QString &text, const std::function<void()> &apply)
+{
+    pushCommand(g.History, std::make_unique<ElementsCommand>(g.ProjectDb, mWindows.ManageElementType, text, apply));
+}
+
+QString frmManage::typeWord() const
+{
+    const QString word = elementTypeWord(mWindows.ManageElementType).toLower();
+    return word.endsWith(u's') ? word.chopped(1) : word;
 }
 
 void frmManage::lv_ItemClick(QListWidgetItem *item)
@@ -190,7 +213,8 @@ void frmManage::lv_AfterLabelEdit(QListWidgetItem *item)
             mDialogs.message(this, tr("There is already an element named \"%1\".").arg(newName));
             return;
         }
-        renameElement(g.ProjectDb, mWindows.ManageElementType, oldName, newName);
+        change(QStringLiteral("rename %1 \"%2\" to \"%3\"").arg(typeWord(), oldName, newName),
+               [&] { renameElement(g.ProjectDb, mWindows.ManageElementType, oldName, newName); });
         SelectedName = newName;
         if (item->text() != newName) {
             mLoading = true;

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -40,6 +42,10 @@ public slots:
 
 private:
     void reload();
+    // Makes one change to the elements as one undoable step; a failure leaves them as they were.
+    void change(const QString &text, const std::function<void()> &apply);
+    // "actor", "place", "source" or "keyword", for the step's caption.
+    QString typeWord() const;
 
     Globals &g;
     WindowSession &mWindows;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/datescanner.h"
+#include "capture/writingdate.h"
 #include "dates/platformdate.h"
 #include "store/sqlquery.h"
 #include "store/storeerror.h"
@@ -162,4 +163,30 @@ TEST(ScanDates, SkipsPhrasesWhoseReadingFails)
     // Years alone need the stored events and fail; whole dates do not ask them.
     EXPECT_EQ(describe(qm::ScanDates("500 BC, then 7/4/1776, then 7/4 BC, then July 4, 1776", env)),
               "13:7/4/1776=7/4/1776|41:July 4, 1776=7/4/1776");
+}
+
+TEST(ScanDates, ReportsCountFromTheDayTheyWereWritten)
+{
+    qmtest::TempProject t;
+    const qm::DateEnv env = t.g.dateEnv();
+    // Where a text gives its date of writing: a dateline, a line of its own; not a history's first lines.
+    EXPECT_EQ(qm::WritingDateOf(u"LONDON, January 5, 2004 (Reuters) -- Talks", qm::DateOrder::MonthFirst),
+              QDate(2004, 1, 5));
+    EXPECT_EQ(qm::WritingDateOf(u"Storm hits coast\nPosted 5/3/2021 10:32 GMT\n\nText", qm::DateOrder::DayFirst),
+              QDate(2021, 3, 5));
+    EXPECT_FALSE(
+        qm::WritingDateOf(u"Waterloo\nOn 18 June 1815, Napoleon attacked.", qm::DateOrder::DayFirst).isValid());
+
+    const QString body =
+        QStringLiteral("Talks that began on December 28 will resume on Friday, the minister said on "
+                       "Monday. Prices fell yesterday as on October 19, 1987; they will be set on March 3.");
+    const QString expected =
+        QStringLiteral("December 28=28 December 2003|Friday=9 January 2004|Monday=5 January 2004|"
+                       "yesterday=4 January 2004|October 19, 1987=19 October 1987|March 3=3 March 2004");
+    EXPECT_EQ(values(qm::ScanDates(body, env, {}, QDate(2004, 1, 5))), expected);
+    EXPECT_EQ(values(qm::ScanDates("LONDON, January 5, 2004 (Reuters) -- " + body, env)),
+              "January 5, 2004=5 January 2004|" + expected);
+    // Without a day of writing, weekdays and "yesterday" say nothing.
+    EXPECT_EQ(values(qm::ScanDates(QStringLiteral("In 1815 he left on Friday and came back yesterday."), env)),
+              "1815=1815");
 }

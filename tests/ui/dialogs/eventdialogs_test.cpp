@@ -171,7 +171,7 @@ TEST_F(DialogFixture, EditingKeepsTheDateTextUnlessTheDateOrEraChanged)
     }
 }
 
-TEST_F(DialogFixture, DateCorrectionProposesAFreeDayAndRejectStoresNothing)
+TEST_F(DialogFixture, DateCorrectionKeepsTheDayAndRejectStoresNothing)
 {
     const qint32 first = store("7/4/1776", "Declaration");
     ASSERT_GT(first, 0);
@@ -180,7 +180,8 @@ TEST_F(DialogFixture, DateCorrectionProposesAFreeDayAndRejectStoresNothing)
     onNextModal([](QWidget *modal) {
         auto *d = qobject_cast<qm::frmDateCorrection *>(modal);
         ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->txtDateNew->text(), "7/5/1776");
+        EXPECT_EQ(d->txtDateNew->text(), "7/4/1776");
+        EXPECT_TRUE(d->lblSameDay->isVisibleTo(d));
         EXPECT_EQ(d->txtName2->text(), "Declaration");
         EXPECT_FALSE(d->Frame1->isVisibleTo(d));
         QTest::mouseClick(d->cmdReject, Qt::LeftButton);
@@ -203,6 +204,16 @@ TEST_F(DialogFixture, DateCorrectionProposesAFreeDayAndRejectStoresNothing)
     ASSERT_GT(second, 0);
     EXPECT_EQ(loaded(second).EventDate->Render(), "7/6/1776");
     EXPECT_EQ(loaded(second).EventDateStr, "7/6/1776");
+
+    // Accepted as suggested: the day and its text stay, after the day's first event.
+    onNextModal([](QWidget *modal) {
+        QTest::mouseClick(qobject_cast<qm::frmDateCorrection *>(modal)->cmdAccept, Qt::LeftButton);
+    });
+    const qint32 third = store("7/4/1776", "Third");
+    ASSERT_GT(third, 0);
+    EXPECT_EQ(loaded(third).EventDateStr, "7/4/1776");
+    EXPECT_GT(loaded(third).EventDate->Value, loaded(first).EventDate->Value);
+    EXPECT_LT(loaded(third).EventDate->Value, loaded(first).EventDate->Value + 1.0);
 }
 
 TEST_F(DialogFixture, PickerTicksAndReturnsNamesInListOrder)
@@ -279,6 +290,18 @@ TEST_F(DialogFixture, ManagerAddsRenamesAndDeletes)
     EXPECT_EQ(m.lv->count(), 0);
     EXPECT_TRUE(qm::elementsOfType(g.ProjectDb, "A").isEmpty());
     EXPECT_EQ(loaded(id).Actors, QString());
+
+    // Each change is one step of the project's history: the delete, then the rename, come undone.
+    EXPECT_EQ(g.History.undoText(), "delete 3 actors");
+    g.History.undo();
+    EXPECT_EQ(loaded(id).Actors, "Brutus, Julius Caesar");
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "Element"), 3);
+    g.History.undo();
+    EXPECT_EQ(loaded(id).Actors, "Brutus, Caesar");
+    g.History.redo();
+    g.History.redo();
+    EXPECT_EQ(loaded(id).Actors, QString());
+    EXPECT_EQ(qmtest::committedRows(t.projectPath, "Element"), 0);
 
     m.tabs->setCurrentIndex(3);
     EXPECT_EQ(windows.ManageElementType, "K");
