@@ -111,10 +111,8 @@ void ScaleRowsCommand::undo()
 void ScaleRowsCommand::apply(const Tops &tops)
 {
     storeScaleTops(db(), timelineId(), tops);
-    if (!shown() || !canvas().model().timeScale)
-        return;
-    layOutToScale(canvas());
-    layoutChanged();
+    if (shown())
+        layoutChanged();
 }
 
 } // namespace qm

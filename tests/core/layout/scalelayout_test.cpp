@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvasfixture.h"
+#include "edit/eventcommands.h"
 #include "edit/scalecommands.h"
 #include "layout/scalelayout.h"
 #include "store/placements.h"
@@ -82,6 +83,12 @@ TEST(ToScale, ConnectorsStandAtTheirDatesAndSwitchingBackRestoresTheLayout)
         EXPECT_LE(m.axisLabels[i - 1].rect.right(), m.axisLabels[i].rect.left());
     // The places in date order stay in the file for the way back.
     EXPECT_EQ(f.storedPositions(), f.inDateOrder);
+    // A box a command puts back stands at its date again, not at its place in date order.
+    const QPointF before = f.pictureAt(f.ids[3]);
+    qm::pushCommand(f.history, std::make_unique<qm::ExcludeEventsCommand>(f.canvas, f.timelineId,
+                                                                          std::vector<qint32>{f.ids[3]}, "exclude"));
+    f.history.undo();
+    EXPECT_EQ(f.pictureAt(f.ids[3]), before);
 
     f.history.undo();
     EXPECT_FALSE(m.timeScale);
