@@ -38,12 +38,15 @@ Commands:
   add-event FILE --date TEXT --name TEXT [--description TEXT]
             [--actors LIST] [--places LIST] [--sources LIST] [--keywords LIST]
             [--timeline NAME [--zoom Z]] [--shown TEXT] [--order dmy|mdy]
+            [--ends DATE]
         Stores a new event as the event dialog does and prints its id. The
         event shows the date as typed, or TEXT. A day other events have keeps
         the new one after them; a typed time of day that is taken moves on by
         a minute, which is said on stderr. LISTs are
         names separated by commas. With --timeline, the event is also placed
         on that timeline in date order, as the window places a new event.
+        --ends DATE makes the event a period ending then (not before its
+        start), drawn as a bar along the axis of a timeline drawn to scale.
   export FILE [--timeline NAME] [--dpi N] OUT
         Saves a timeline as a picture or a drawing, without the selection,
         at full size whatever the zoom: pictures at N dots per inch (default

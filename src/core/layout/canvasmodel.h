@@ -64,6 +64,14 @@ struct CanvasLine
     bool visible = true;
 };
 
+// A period drawn to scale: a bar along the axis from its start to its end, in its box's colour.
+struct CanvasBar
+{
+    qint32 id = 0;
+    QRectF rect;
+    qint32 color = 0;
+};
+
 // An event's picture, stretched over its rectangle; a null image shows as an empty frame.
 struct CanvasPicture
 {
@@ -114,6 +122,7 @@ public:
     std::optional<TimeScale> timeScale;
     std::vector<CanvasLine> axisMarks;
     std::vector<CanvasLabel> axisLabels;
+    std::vector<CanvasBar> periodBars;
 
     bool hasBox(qint32 id) const { return mBoxes.count(id) != 0; }
     CanvasBox *box(qint32 id);

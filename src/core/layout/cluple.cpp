@@ -193,7 +193,9 @@ void clUple::ApplyEvent(const clEvent &event)
     const QString kind = QStringLiteral("I");
     b.picture.image = mPictures ? mPictures->picture(*mG, event.ImageSource, kind, event.ImageName)
                                 : LoadLibraryPicture(*mG, event.ImageSource, kind, event.ImageName);
-    b.date.caption = event.EventDateStr;
+    b.date.caption = event.EndDate && event.EventDate
+                         ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, mG->dateOrder)
+                         : event.EventDateStr;
     if (b.date.autoSize)
         AutoSizeLabel(b.date, *mMeasurer);
     b.date.tag = event.EventDate ? event.EventDate->Render() : QString();

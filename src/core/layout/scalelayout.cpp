@@ -3,6 +3,7 @@
 #include "scalelayout.h"
 
 #include "axisticks.h"
+#include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/placements.h"
@@ -28,6 +29,10 @@ constexpr double MinorMark = 60.0;
 // How much wider the scale gets each time the rows cannot hold every box, and how often at most.
 constexpr double Widening = 1.25;
 constexpr int MostWidenings = 40;
+// Period bars: their thickness, the distance between lanes, and the gap above the axis.
+constexpr double BarHeight = 90.0;
+constexpr double LanePitch = 130.0;
+constexpr double BarGap = 60.0;
 
 // The boxes kept in a row by the user, as spans of x, with the furthest right end among the first so many.
 struct KeptSpans
@@ -156,6 +161,37 @@ std::vector<ScaleBox> layOutToScale(TimelineCanvas &canvas)
     if (first > last)
         first = last = 2000.0;
 
+    // Periods in lanes along the axis, first fit in order of their starts: a lane takes a bar that
+    // starts after its last one ends.
+    struct Period
+    {
+        qint32 id;
+        double from;
+        double to;
+        int lane = 0;
+    };
+    std::vector<Period> periods;
+    for (const auto &[id, end] : periodEnds(g.ProjectDb, g.CurTimeLineId)) {
+        const auto start = when.find(id);
+        const std::optional<double> to = yearPosition(end);
+        if (start != when.end() && to && m.hasBox(id)) {
+            periods.push_back({id, start->second, std::max(*to, start->second)});
+            last = std::max(last, *to);
+        }
+    }
+    std::sort(periods.begin(), periods.end(), [](const Period &a, const Period &b) { return a.from < b.from; });
+    std::vector<double> laneEnd;
+    for (Period &p : periods) {
+        std::size_t lane = 0;
+        while (lane < laneEnd.size() && laneEnd[lane] >= p.from)
+            ++lane;
+        if (lane == laneEnd.size())
+            laneEnd.push_back(p.to);
+        laneEnd[lane] = p.to;
+        p.lane = static_cast<int>(lane);
+    }
+    const double band = periods.empty() ? 0.0 : laneEnd.size() * LanePitch + BarGap;
+
     const double left = TimelineCanvas::AxisLeft + minDist + reachLeft;
     const double shown = canvas.viewport().width > 0 ? canvas.viewport().width / zoom : PageWidthTwips;
     TimeScale scale = fitTimeScale(first, last, left, std::max(shown - left - reachRight - minDist, 1000.0));
@@ -167,7 +203,7 @@ std::vector<ScaleBox> layOutToScale(TimelineCanvas &canvas)
     const double firstTop = (title.top() + title.height()) / zoom + minDist;
     const double rowHeight = tallest + minDist;
     const double axisY = m.axis.p1.y() / zoom;
-    const int rowCount = std::max(1, static_cast<int>(std::floor((axisY - minDist - firstTop + minDist) / rowHeight)));
+    const int rowCount = std::max(1, static_cast<int>(std::floor((axisY - band - firstTop) / rowHeight)));
     for (int round = 0;; ++round) {
         std::size_t undated = 0;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -180,6 +216,15 @@ std::vector<ScaleBox> layOutToScale(TimelineCanvas &canvas)
     }
 
     m.timeScale = scale.scaled(zoom);
+    m.periodBars.clear();
+    for (const Period &p : periods) {
+        const double from = scale.xOf(p.from);
+        // A period of a day still shows as a short bar.
+        const double to = std::max(scale.xOf(p.to), from + BarHeight);
+        const double top = axisY - BarGap - (p.lane + 1) * LanePitch + (LanePitch - BarHeight);
+        m.periodBars.push_back(
+            {p.id, QRectF(from * zoom, top * zoom, (to - from) * zoom, BarHeight * zoom), m.box(p.id)->date.foreColor});
+    }
     for (const ScaleBox &s : boxes) {
         CanvasBox &b = *m.box(s.id);
         b.picture.rect.moveTopLeft(QPointF(s.x * zoom - b.picture.rect.width() / 2, s.top * zoom));
@@ -274,6 +319,7 @@ void showInDateOrder(TimelineCanvas &canvas)
     m.timeScale.reset();
     m.axisMarks.clear();
     m.axisLabels.clear();
+    m.periodBars.clear();
     const std::map<qint32, QPointF> stored =
         storedBoxPositions(canvas.globals().ProjectDb, canvas.globals().CurTimeLineId);
     const double zoom = canvas.globals().Zoom > 0 ? canvas.globals().Zoom : 1.0;

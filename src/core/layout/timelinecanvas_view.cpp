@@ -94,6 +94,7 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
         // thousands of boxes loads in a moment.
         TransactionGuard reading(mG.ProjectDb);
         const std::unordered_map<qint32, clFormat> formats = clFormat::GetEventFormats(mG.ProjectDb, id);
+        const std::map<qint32, ExtDate> ends = periodEnds(mG.ProjectDb, id);
         visitPlacedEvents(mG.ProjectDb, id, [&](const Placement &box, const SqlQuery &row) {
             // A second row for the same event would only stack a second box on the first.
             if (IsOnCanvas(box.eventId))
@@ -101,6 +102,8 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
             mG.CurEvent = std::make_unique<clEvent>(mG);
             mG.CurEvent->Id = box.eventId;
             mG.CurEvent->fillFromRow(row, PlacedEventColumn);
+            if (const auto end = ends.find(box.eventId); end != ends.end())
+                mG.CurEvent->EndDate = end->second;
             if (const auto f = formats.find(box.eventId); f != formats.end())
                 mG.CurFormat->Eq(f->second);
             else
@@ -146,6 +149,7 @@ void TimelineCanvas::ClearCanvas()
     mModel.timeScale.reset();
     mModel.axisMarks.clear();
     mModel.axisLabels.clear();
+    mModel.periodBars.clear();
     mModel.imPointer.visible = false;
     for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {
         label->caption.clear();
@@ -211,6 +215,8 @@ void TimelineCanvas::ScaleCanvas(double f)
         b.date.rect.moveLeft(x - b.date.rect.width() * 0.5);
         FitLabel(mG, mMeasurer, b.name, b.name.caption);
     }
+    for (CanvasBar &bar : mModel.periodBars)
+        bar.rect = scaled(bar.rect, f);
     if (mModel.timeScale) {
         mModel.timeScale = mModel.timeScale->scaled(f);
         for (const qint32 id : mModel.boxIds())

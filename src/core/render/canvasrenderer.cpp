@@ -158,6 +158,11 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
     if (model.useWallpaper)
         TileWallpaper(p, model.wallpaper, model.width, model.height, twipsArea, pixelsPerTwip);
     drawLine(p, map, model.axis, AxisTwips);
+    for (const CanvasBar &bar : model.periodBars) {
+        QColor color = colorFromLong(bar.color);
+        color.setAlpha(170);
+        p.fillRect(map.rect(bar.rect), color);
+    }
     for (const CanvasLine &mark : model.axisMarks)
         drawLine(p, map, mark, LineTwips);
     for (const CanvasLabel &label : model.axisLabels) {

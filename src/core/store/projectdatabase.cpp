@@ -42,7 +42,7 @@ QStringList schemaStatements()
     return {
         QStringLiteral("CREATE TABLE Event (Id INTEGER PRIMARY KEY AUTOINCREMENT, EventDate REAL, "
                        "EventEra INTEGER DEFAULT 0, EventDateStr TEXT, Name TEXT, Description TEXT, "
-                       "ImageName TEXT, ImageSource TEXT)"),
+                       "ImageName TEXT, ImageSource TEXT, EndDate REAL, EndEra INTEGER)"),
         QStringLiteral("CREATE INDEX EventByDate ON Event (EventEra, EventDate)"),
         QStringLiteral("CREATE INDEX EventByStoredDate ON Event (EventDate)"),
         QStringLiteral("CREATE TABLE Element (Id INTEGER PRIMARY KEY AUTOINCREMENT, ElementType TEXT, "
@@ -99,9 +99,9 @@ struct LaterColumn
     const char16_t *type;
 };
 constexpr LaterColumn LaterColumns[] = {
-    {u"TimeLine", u"TimeScale", u"INTEGER"},
-    {u"TimeLine", u"YearsPerWidth", u"REAL"},
-    {u"TimeLineEvent", u"ScaleTop", u"REAL"},
+    {u"TimeLine", u"TimeScale", u"INTEGER"},  {u"TimeLine", u"YearsPerWidth", u"REAL"},
+    {u"TimeLineEvent", u"ScaleTop", u"REAL"}, {u"Event", u"EndDate", u"REAL"},
+    {u"Event", u"EndEra", u"INTEGER"},
 };
 
 bool isOptionalColumn(const QString &table, const QString &column)

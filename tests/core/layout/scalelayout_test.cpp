@@ -5,6 +5,7 @@
 #include "edit/scalecommands.h"
 #include "layout/scalelayout.h"
 #include "store/placements.h"
+#include "store/storeerror.h"
 
 #include <QUndoStack>
 
@@ -135,6 +136,58 @@ TEST(ToScale, BoxesMoveOnlyUpOrDownAndArrangeRowsFitsThemAgain)
         xs.push_back(f.pictureAt(p.eventId).x());
     EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
     EXPECT_GT(f.pictureAt(added).x(), f.inDateOrder[f.ids[2]].x());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
+{
+    ScaleFixture f;
+    const auto period = [&](const char *from, const char *to, const char *shown) {
+        qm::clEvent e(f.t.g);
+        e.EventDate = std::make_shared<qm::ExtDate>();
+        e.EventDate->Assign(QString::fromLatin1(from));
+        e.EventDateStr = QString::fromLatin1(shown);
+        e.EndDate.emplace();
+        e.EndDate->Assign(QString::fromLatin1(to));
+        e.Name = QString::fromLatin1(shown);
+        return f.insert(e.Save());
+    };
+    const qint32 terror = period("9/5/1793", "7/27/1794", "1793");
+    const qint32 convention = period("9/21/1792", "10/26/1795", "9/21/1792");
+    const qint32 directory = period("11/2/1795", "11/9/1799", "1795");
+    EXPECT_EQ(f.canvas.model().box(terror)->date.caption, "1793-1794");
+    EXPECT_EQ(f.canvas.model().box(convention)->date.caption, "9/21/1792 - 10/26/1795");
+
+    // Twenty years a page width: a year is 720 twips.
+    qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,
+                                                                      qm::TimeScaleCommand::Scale{true, 20.0}));
+    const qm::CanvasModel &m = f.canvas.model();
+    std::map<qint32, QRectF> bars;
+    for (const qm::CanvasBar &b : m.periodBars)
+        bars[b.id] = b.rect;
+    ASSERT_EQ(bars.size(), 3u);
+    const auto xOf = [&](const char *date) {
+        qm::ExtDate d;
+        d.Assign(QString::fromLatin1(date));
+        return m.timeScale->xOf(*qm::yearPosition(d));
+    };
+    EXPECT_NEAR(bars[terror].left(), xOf("9/5/1793"), 1.0);
+    EXPECT_NEAR(bars[terror].right(), xOf("7/27/1794"), 1.0);
+    EXPECT_NEAR(m.box(terror)->connector.p1.x(), bars[terror].left(), 7.5);
+    // The Terror lies within the Convention: another lane. The Directory follows it: the same one.
+    EXPECT_NE(bars[terror].top(), bars[convention].top());
+    EXPECT_EQ(bars[directory].top(), bars[convention].top());
+    EXPECT_LT(bars[terror].bottom(), m.axis.p1.y());
+
+    qm::clEvent backwards(f.t.g);
+    backwards.Id = terror;
+    backwards.Load();
+    ASSERT_TRUE(backwards.EndDate);
+    backwards.EndDate->Assign("1/1/1790");
+    EXPECT_THROW(backwards.Save(), qm::StoreError);
 }
 
 } // namespace
