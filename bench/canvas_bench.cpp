@@ -47,7 +47,7 @@ void BM_InsertEarliest(benchmark::State &state)
         g.CurEvent->Name = QStringLiteral("Earlier than all");
         g.CurEvent->Save();
         state.ResumeTiming();
-        canvas.InsertNewBox();
+        canvas.InsertNewBox(*g.CurEvent);
         state.PauseTiming();
         canvas.RemoveBox(g.CurEvent->Id, true);
         state.ResumeTiming();

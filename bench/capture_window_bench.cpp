@@ -46,7 +46,7 @@ void BM_AcceptAllIntoTimeline(benchmark::State &state)
         qm::TimelineCanvas canvas(g, measurer);
         canvas.LoadTimeLine(g.CurTimeLineId);
         qm::CaptureSession session(g);
-        session.timeline.insertCurrentEvent = [&canvas] { return canvas.InsertNewBox(); };
+        session.timeline.insertCurrentEvent = [&canvas, &g] { return canvas.InsertNewBox(*g.CurEvent); };
         session.timeline.placed = [&canvas] { canvas.UpdateScrollExtents(); };
         if (session.scan(text) != DateCount)
             state.SkipWithError("the text does not hold the expected dates");

@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,10 +25,42 @@ bool haveDisplay()
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+// Also the source of the manual page, made from it at build time.
+const char *const Usage = R"(Usage: quillmarsh [PROJECT]
+Edits illustrated timelines of historical events.
+
+Quillmarsh keeps the events of a project (one .qmp file and a folder of pictures
+beside it) and lays named timelines out of them: boxes with a picture, a name and
+a date, placed in date order or to scale. Timelines are printed and exported as
+pictures, PDF, SVG and web pages; events are captured from texts in which the
+dates are found, and exchanged with spreadsheets.
+
+With PROJECT (the rest of the command line, blanks and all), that project opens.
+Without it, the project left open at the last exit opens again; when there is
+none, a welcome page offers the sample timeline, a new project, an open one and
+the recent projects. A project that may not be changed (the installed sample, a
+read-only file or disk) opens read-only, with a button that saves a copy.
+
+Options:
+  -h, --help     Shows this text.
+  -v, --version  Shows the version.
+
+The user guide is in the Help menu; qmtool(1) does the same work from a terminal.
+)";
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Answered without a display, so that a terminal and the manual page maker can ask.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0)) {
+        std::fputs("quillmarsh " QM_VERSION "\n", stdout);
+        return 0;
+    }
     if (!haveDisplay()) {
         std::fputs("quillmarsh: no display is available (DISPLAY is not set). Start it from a desktop session, "
                    "or under xvfb-run.\n",

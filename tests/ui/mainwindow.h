@@ -4,6 +4,7 @@
 
 #include "main/frmmain.h"
 #include "store/preferences.h"
+#include "store/projectcopy.h"
 #include "store/recentpaths.h"
 #include "testsupport.h"
 #include "ui/scripteddialogs.h"
@@ -46,6 +47,7 @@ struct MainWindow : public ::testing::Test
     MainWindow()
     {
         qm::SavePaths({});
+        qm::SaveStartSettings({});
         // The window follows the user's date order; these tests write month first.
         qm::SaveDateOrder(qm::DateOrder::MonthFirst);
         g.appFolder = QStringLiteral(QM_APP_DIR);
@@ -59,11 +61,14 @@ struct MainWindow : public ::testing::Test
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
-    // The first start, answered with a new project Rome.qmp: its first timeline is shown.
+    // The first start, and New project on the welcome page answered with Rome.qmp: its first
+    // timeline is shown.
     void startWithNewProject()
     {
-        dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
+        w->sampleFolder = dir.path();
         w->Form_Load();
+        dialogs.fileNames.push_back(path(QStringLiteral("Rome.qmp")));
+        w->mnuFileNew_Click();
         settle();
     }
 };

@@ -26,6 +26,8 @@ public:
     bool printers = true;           // whether the system has a printer
     QStringList messages;
     QStringList questions;
+    QStringList errors;                   // the messages shown with the error icon (in messages too)
+    QStringList warnings;                 // the questions asked with the warning icon (in questions too)
     std::vector<QStringList> saveDialogs; // title, filter, default suffix and initial name of each
     int previews = 0;
 
@@ -34,6 +36,16 @@ public:
     {
         questions << text;
         return pop(answers, false);
+    }
+    void error(QWidget *, const QString &text, const QString &) override
+    {
+        errors << text;
+        messages << text;
+    }
+    bool warning(QWidget *parent, const QString &text, const QString &title) override
+    {
+        warnings << text;
+        return question(parent, text, title);
     }
     QString openFileName(QWidget *, const QString &, const QString &) override { return pop(fileNames, QString()); }
     QString saveFileName(QWidget *, const QString &title, const QString &filter, const QString &suffix,

@@ -147,7 +147,7 @@ int cmdAddEvent(const QStringList &args)
         g.CurEvent = std::make_unique<qm::clEvent>(g);
         g.CurEvent->Id = id;
         g.CurEvent->Load();
-        canvas.InsertNewBox();
+        canvas.InsertNewBox(*g.CurEvent);
     }
     guard.commit();
     out(QString::number(id));

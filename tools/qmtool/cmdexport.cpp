@@ -6,6 +6,8 @@
 #include "layout/timelinecanvas.h"
 #include "render/pictureexport.h"
 #include "render/printpages.h"
+#include "render/webpagecontent.h"
+#include "render/webpageexport.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
@@ -86,8 +88,9 @@ int cmdExport(const QStringList &args)
     const QString out = a.positional[1];
     // Refused before any work: the extension alone decides the format.
     const qm::ExportFormat format = qm::PictureExport::formatFor(out);
-    if (format == qm::ExportFormat::None)
-        throw UsageError(qm::PictureExport::formatsMessage());
+    const bool webPage = qm::WebPageExport::isWebPage(out);
+    if (format == qm::ExportFormat::None && !webPage)
+        throw UsageError(qm::PictureExport::formatsMessage() + QStringLiteral(" A web page ends in .html or .htm."));
     qm::ExportOptions options;
     if (a.has(QStringLiteral("dpi"))) {
         bool ok = false;
@@ -104,9 +107,16 @@ int cmdExport(const QStringList &args)
         throw UsageError(QStringLiteral("--paper, --orientation and --fit go with --as-printed"));
 
     LoadedTimeline t(a);
+    QString error;
+    if (webPage) {
+        const qm::WebPageContent page = qm::WebPageContent::gather(
+            t.g.ProjectDb, *t.g.CurTimeLine, t.canvas.outputModel(), t.g.Zoom, t.g.ProjectPath, QDate::currentDate());
+        if (!qm::WebPageExport::exportPage(page, out, &error))
+            throw ToolFailure(error);
+        return ExitDone;
+    }
     options.pages = pageSetupOption(t, a);
     options.title = t.g.CurTimeLine ? t.g.CurTimeLine->LabelCaption : QString();
-    QString error;
     if (!qm::PictureExport::exportCanvas(t.canvas.outputModel(), out, options, &error))
         throw ToolFailure(error);
     return ExitDone;

@@ -5,6 +5,7 @@
 // pictures into a project.
 #include "toolcontext.h"
 
+#include "edit/bulkcommands.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
@@ -22,6 +23,7 @@
 #include "store/textrule.h"
 
 #include <QFileInfo>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <memory>
@@ -118,7 +120,8 @@ int cmdSelect(const QStringList &args)
 
 int cmdInclude(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("zoom")});
+    const Arguments a =
+        Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("zoom"), QStringLiteral("move-from")});
     if (a.positional.size() < 2 || !a.has(QStringLiteral("timeline")))
         throw UsageError(QStringLiteral("include needs FILE, --timeline NAME and at least one ID"));
     qm::Globals g;
@@ -147,7 +150,38 @@ int cmdInclude(const QStringList &args)
         events.push_back(owned.back().get());
     }
     canvas.PlaceEvents(events);
+    if (a.has(QStringLiteral("move-from"))) {
+        const qint32 from = timelineNamed(g.ProjectDb, a.option(QStringLiteral("move-from")));
+        if (from == timeline)
+            throw UsageError(QStringLiteral("--move-from names the timeline the events go to"));
+        qm::removePlacements(g.ProjectDb, from, ids);
+    }
     guard.commit();
+    return ExitDone;
+}
+
+int cmdTag(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {}, {QStringLiteral("add"), QStringLiteral("remove")});
+    if (a.positional.size() < 4 || a.has(QStringLiteral("add")) == a.has(QStringLiteral("remove")))
+        throw UsageError(QStringLiteral("tag needs FILE, --add or --remove, TYPE, NAME and at least one ID"));
+    const QString word = a.positional[1].toUpper();
+    QString type;
+    for (const QString &t : {QStringLiteral("A"), QStringLiteral("P"), QStringLiteral("S"), QStringLiteral("K")}) {
+        if (word == t || qm::elementTypeWord(t).toUpper().startsWith(word))
+            type = t;
+    }
+    const QString name = a.positional[2].trimmed();
+    if (type.isEmpty() || word.size() < 1)
+        throw UsageError(QStringLiteral("TYPE is A (actor), P (place), S (source) or K (keyword)"));
+    if (name.isEmpty() || name.contains(u','))
+        throw UsageError(QStringLiteral("NAME must be one name, not empty and without a comma"));
+    qm::Globals g;
+    g.ProjectDb.open(a.positional.front());
+    const std::vector<qint32> ids = eventsInListOrder(g.ProjectDb, a.positional.mid(3));
+    QUndoStack stack;
+    qm::pushCommand(stack, std::make_unique<qm::EventElementsCommand>(g.ProjectDb, ids, type, QStringList{name},
+                                                                      a.has(QStringLiteral("add")), QString()));
     return ExitDone;
 }
 

@@ -141,7 +141,7 @@ int cmdMakeSample(const QStringList &args)
             g.CurEvent = std::make_unique<qm::clEvent>(g);
             g.CurEvent->Id = id;
             g.CurEvent->Load();
-            canvas.InsertNewBox();
+            canvas.InsertNewBox(*g.CurEvent);
         }
     }
     g.CurTimeLineId = republic;

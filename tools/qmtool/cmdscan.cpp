@@ -32,9 +32,12 @@ int cmdScan(const QStringList &args)
         return ExitFailed;
     }
     // The text the capture window would scan after opening the same file.
-    const std::optional<QString> opened = qm::fileDocumentText(file.readAll(), qm::textKindOf(a.positional.front()));
+    QString reason;
+    const std::optional<QString> opened =
+        qm::fileDocumentText(file.readAll(), qm::textKindOf(a.positional.front()), &reason);
     if (!opened) {
-        err(QStringLiteral("%1 holds no text").arg(a.positional.front()));
+        err(reason.isEmpty() ? QStringLiteral("%1 holds no text").arg(a.positional.front())
+                             : QStringLiteral("cannot read %1: %2").arg(a.positional.front(), reason));
         return ExitFailed;
     }
     const QString text = qm::toPaneLineBreaks(*opened);

@@ -18,6 +18,7 @@ namespace qmtool {
 namespace {
 
 const char *const Usage = R"(Usage: qmtool COMMAND [OPTIONS] ARGUMENTS
+Reads and changes Quillmarsh timeline projects from a terminal.
 
 Commands:
   date [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy] TEXT...
@@ -63,6 +64,11 @@ Commands:
         --paper A4|Letter|A3, --orientation landscape|portrait and --fit
         one (the whole timeline on one sheet), N-wide (a poster N sheets
         wide), NxM (N sheets wide by M high) or a percentage of true size.
+  export FILE [--timeline NAME] OUT.html
+        Writes the timeline as one web page that needs no other file and no
+        network: the drawing the SVG export makes, each picture once, and
+        the events' dates, descriptions and elements, read by a click or
+        Enter; with zoom, search and keys to go from event to event.
   pages FILE [--timeline NAME] [--paper P] [--orientation O] [--fit F]
         Shows the printed pages as export --as-printed makes them: their
         number, the page setup, the scale (percent of true size), then one
@@ -71,8 +77,9 @@ Commands:
         inch), separated by tabs.
   scan [--project FILE] [--today YYYY-MM-DD] [--order dmy|mdy]
        [--written YYYY-MM-DD] TEXTFILE
-        Finds the dates in a text file as the capture window does and prints
-        one line per date, fields separated by tabs: number, offset and
+        Finds the dates in a text file (plain text, HTML, Markdown, or the text
+        of a Word .docx or OpenDocument .odt document) as the capture window
+        does and prints one line per date, fields separated by tabs: number, offset and
         length (UTF-16 units, line breaks counted as CR LF), phrase, era
         code, date (month first unless --order dmy), proposed name and
         detailed description, then the
@@ -140,6 +147,11 @@ Commands:
         Puts the events on the timeline as Include & Exit does: in date order,
         each right of the latest earlier box, later boxes moved on, all in one
         pass and one transaction. Events already on it stay where they are.
+        With --move-from OTHER, the events leave the timeline OTHER as well.
+  tag FILE --add|--remove TYPE NAME ID...
+        Gives the events the element NAME of TYPE (A actor, P place, S source,
+        K keyword; the words do too), made when the project has none, or
+        takes it from them, all in one transaction.
   exclude FILE --timeline NAME ID...
         Takes the events off the timeline; they stay in the project.
   delete-event FILE ID
@@ -156,6 +168,8 @@ Commands:
         still copied.
   --help
         Shows this text.
+  --version
+        Shows the version.
 
 Exit codes: 0 done, 1 failure (with a message), 2 bad usage.
 )";
@@ -279,6 +293,7 @@ int main(int argc, char *argv[])
         {"select", cmdSelect, false},
         {"include", cmdInclude, true},
         {"exclude", cmdExclude, false},
+        {"tag", cmdTag, false},
         {"delete-event", cmdDeleteEvent, false},
         {"set-picture", cmdSetPicture, false},
         {"import-pictures", cmdImportPictures, false},
@@ -304,6 +319,10 @@ int main(int argc, char *argv[])
     if (args.isEmpty() || args.front() == u"--help" || args.front() == u"-h" || args.front() == u"help") {
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? ExitUsage : ExitDone;
+    }
+    if (args.front() == u"--version") {
+        std::fputs("qmtool " QM_VERSION "\n", stdout);
+        return ExitDone;
     }
     const QString command = args.takeFirst();
     try {

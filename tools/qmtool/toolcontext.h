@@ -89,6 +89,7 @@ int cmdSelect(const QStringList &args);
 // Places boxes as the window does, so it needs fonts (a windowless GUI application).
 int cmdInclude(const QStringList &args);
 int cmdExclude(const QStringList &args);
+int cmdTag(const QStringList &args);
 int cmdDeleteEvent(const QStringList &args);
 int cmdSetPicture(const QStringList &args);
 int cmdImportPictures(const QStringList &args);

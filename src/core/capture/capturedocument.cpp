@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturedocument.h"
 
+#include "officetext.h"
+
 #include <QFileInfo>
 #include <QTextDocument>
 
@@ -28,15 +30,28 @@ TextKind textKindOf(const QString &path)
         return TextKind::Markdown;
     if (suffix == QStringLiteral("odt"))
         return TextKind::Odf;
+    if (suffix == QStringLiteral("docx"))
+        return TextKind::Docx;
     return TextKind::Plain;
 }
 
-bool readTextDocument(QTextDocument &document, const QByteArray &bytes, TextKind kind, TextFileFormat *format)
+bool readTextDocument(QTextDocument &document, const QByteArray &bytes, TextKind kind, TextFileFormat *format,
+                      QString *error)
 {
+    if (isOfficeKind(kind)) {
+        const std::optional<QString> text =
+            readOfficeText(bytes, kind == TextKind::Docx ? OfficeFormat::Docx : OfficeFormat::Odt, error);
+        if (!text)
+            return false;
+        document.setPlainText(*text);
+        if (format)
+            *format = TextFileFormat{};
+        return true;
+    }
     TextFileFormat found;
     const QString text = kind == TextKind::Html ? decodeHtmlFile(bytes) : decodeTextFile(bytes, &found);
     // Word processor files, pictures and the like read as text full of zero characters.
-    if (kind == TextKind::Odf || text.contains(QChar(u'\0')))
+    if (text.contains(QChar(u'\0')))
         return false;
     if (kind == TextKind::Html)
         document.setHtml(text);
@@ -61,11 +76,11 @@ QString documentText(const QTextDocument &document)
     return text;
 }
 
-std::optional<QString> fileDocumentText(const QByteArray &bytes, TextKind kind)
+std::optional<QString> fileDocumentText(const QByteArray &bytes, TextKind kind, QString *error)
 {
     if (kind != TextKind::Plain) {
         QTextDocument document;
-        if (!readTextDocument(document, bytes, kind))
+        if (!readTextDocument(document, bytes, kind, nullptr, error))
             return std::nullopt;
         return documentText(document);
     }

@@ -58,6 +58,15 @@ qsizetype findInText(const QString &text, const QString &what, qsizetype from, F
     return -1;
 }
 
+QString asShown(QString text)
+{
+    for (QChar &c : text) {
+        if (c == QChar::Nbsp || c == QChar(0x202F) || c == QChar(0x2007))
+            c = u' ';
+    }
+    return text;
+}
+
 QString replaceFirst(const QString &selection, const QString &what, const QString &replacement)
 {
     const qsizetype pos = what.isEmpty() ? -1 : selection.indexOf(what, 0, Qt::CaseSensitive);

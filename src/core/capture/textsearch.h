@@ -18,6 +18,10 @@ struct FindOptions
 // edge of the text. Finding an empty text always fails.
 qsizetype findInText(const QString &text, const QString &what, qsizetype from, FindOptions options);
 
+// The text as a reader sees it: non-breaking spaces are spaces. One character for one, so that a
+// position in it is the position in the text; Find compares texts in this form.
+QString asShown(QString text);
+
 // The selection with its first occurrence of `what` replaced, letter case counting whatever the options
 // say; unchanged when it has none.
 QString replaceFirst(const QString &selection, const QString &what, const QString &replacement);

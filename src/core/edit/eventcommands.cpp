@@ -35,7 +35,7 @@ void showStoredBoxes(TimelineCanvas &canvas, const std::vector<qint32> &ids)
         if (it == stored.end())
             continue;
         g.CurEvent = loadEventAside(g, id);
-        canvas.LoadBox(roundTwips(it->second.x() * g.Zoom), roundTwips(it->second.y() * g.Zoom));
+        canvas.LoadBox(*g.CurEvent, roundTwips(it->second.x() * g.Zoom), roundTwips(it->second.y() * g.Zoom));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
+#include "store/clformat.h"
 #include "store/globals.h"
 #include "store/sqlquery.h"
 
@@ -52,7 +53,7 @@ void InsertBoxCommand::redo()
     Globals &gl = g();
     for (const Placement &p : mPlacedAt) {
         gl.CurEvent = loadEventAside(gl, p.eventId);
-        c.LoadBox(roundTwips(p.BoxLeft * gl.Zoom), roundTwips(p.BoxTop * gl.Zoom));
+        c.LoadBox(*gl.CurEvent, roundTwips(p.BoxLeft * gl.Zoom), roundTwips(p.BoxTop * gl.Zoom));
     }
     for (const BoxMove &m : mShifted)
         c.placeBoxAt(m.eventId, m.after);
@@ -89,6 +90,9 @@ void InsertBoxCommand::firstRedo()
     mFormatBefore.read(db(), keys);
     const std::vector<qint32> placed = canvas().PlaceEvents(events);
     mPlaced = !placed.empty();
+    // The window's format of the selected box follows the box placed last, which is selected.
+    if (mPlaced && gl.CurFormat)
+        gl.CurFormat->GetFormat(db(), placed.back(), timelineId());
     if (!mPlaced) {
         setObsolete(true);
         return;

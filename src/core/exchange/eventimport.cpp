@@ -32,41 +32,6 @@ namespace sv = storedvalues;
 struct Stopped
 {};
 
-// Placing boxes goes through the canvas engine, which works on the shared state; that state is
-// lent to it and given back untouched, the working date for new events included.
-class GlobalsAside
-{
-public:
-    explicit GlobalsAside(Globals &g)
-        : g(g), mTimeLine(std::move(g.CurTimeLine)), mTimeLineId(g.CurTimeLineId), mEvent(std::move(g.CurEvent)),
-          mSelected(g.SelectedId), mFormat(std::move(g.CurFormat)), mZoom(g.Zoom), mWorkingDate(g.NewEventDate)
-    {
-        g.NewEventDate = std::make_shared<ExtDate>(mWorkingDate ? *mWorkingDate : ExtDate());
-    }
-    ~GlobalsAside()
-    {
-        g.CurTimeLine = std::move(mTimeLine);
-        g.CurTimeLineId = mTimeLineId;
-        g.CurEvent = std::move(mEvent);
-        g.SelectedId = mSelected;
-        g.CurFormat = std::move(mFormat);
-        g.Zoom = mZoom;
-        g.NewEventDate = mWorkingDate;
-    }
-    GlobalsAside(const GlobalsAside &) = delete;
-    GlobalsAside &operator=(const GlobalsAside &) = delete;
-
-private:
-    Globals &g;
-    std::unique_ptr<clTimeLine> mTimeLine;
-    qint32 mTimeLineId;
-    std::unique_ptr<clEvent> mEvent;
-    qint32 mSelected;
-    std::unique_ptr<clFormat> mFormat;
-    double mZoom;
-    std::shared_ptr<ExtDate> mWorkingDate;
-};
-
 bool writes(const ImportRow &r)
 {
     return r.action == ImportAction::New || (r.action == ImportAction::Update && r.changesEvent);
@@ -336,9 +301,12 @@ void EventImport::placeOnTimeline(qint32 timelineId, const std::vector<const Imp
                                   const std::function<void()> &placed)
 {
     ProjectDatabase &db = g.ProjectDb;
-    GlobalsAside aside(g);
-    g.MinDist = minDist;
-    TimelineCanvas canvas(g, mMeasurer);
+    // The engine gets a state of its own for the timeline it fills: the window's stays as it is.
+    CanvasState state(db);
+    state.ProjectFolder = g.ProjectFolder;
+    state.appFolder = g.appFolder;
+    state.MinDist = minDist;
+    TimelineCanvas canvas(state, mMeasurer);
     canvas.LoadTimeLine(timelineId);
 
     // Each box goes in exactly as one insertion after another would put it, earliest first, in one pass.
@@ -346,8 +314,7 @@ void EventImport::placeOnTimeline(qint32 timelineId, const std::vector<const Imp
     std::vector<const clEvent *> events;
     SqlQuery q(db, QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(clEvent::storedColumns()));
     for (const ImportRow *r : rows) {
-        auto e = std::make_unique<clEvent>(g);
-        e->EventDate = std::make_shared<ExtDate>();
+        auto e = std::make_unique<clEvent>();
         q.bind(r->eventId).exec();
         if (!q.next())
             throw StoreError(QStringLiteral("The imported event %1 is missing").arg(r->eventId));

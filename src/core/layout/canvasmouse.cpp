@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvasmouse.h"
 
-#include "store/globals.h"
+#include "store/canvasstate.h"
 #include "timelinecanvas.h"
 
 namespace qm {
@@ -68,7 +68,7 @@ CanvasClick CanvasMouse::release(double x, double y, Qt::MouseButton button)
     CanvasClick click;
     if (mCanvas.Dragging) {
         click.action = CanvasClick::Dropped;
-        click.id = mCanvas.globals().SelectedId;
+        click.id = mCanvas.state().SelectedId;
         click.moves = mCanvas.drop();
         return click;
     }

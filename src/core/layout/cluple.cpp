@@ -3,10 +3,10 @@
 #include "cluple.h"
 
 #include "picturecache.h"
+#include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
-#include "store/globals.h"
 #include "store/picturelibrary.h"
 #include "textmeasurer.h"
 
@@ -32,7 +32,7 @@ void setLabelLook(CanvasLabel &label, const QString &font, int size, double zoom
 
 } // namespace
 
-void FitLabel(const Globals &g, const TextMeasurer &measurer, CanvasLabel &label, const QString &text)
+void FitLabel(const CanvasState &g, const TextMeasurer &measurer, CanvasLabel &label, const QString &text)
 {
     label.caption = text;
     label.autoSize = true;
@@ -52,7 +52,7 @@ void FitLabel(const Globals &g, const TextMeasurer &measurer, CanvasLabel &label
     }
 }
 
-clUple::clUple(Globals &g, const TextMeasurer &measurer, PictureCache *pictures)
+clUple::clUple(CanvasState &g, const TextMeasurer &measurer, PictureCache *pictures)
     : mG(&g), mMeasurer(&measurer), mPictures(pictures)
 {}
 
@@ -194,7 +194,7 @@ void clUple::ApplyEvent(const clEvent &event)
     b.picture.image = mPictures ? mPictures->picture(*mG, event.ImageSource, kind, event.ImageName)
                                 : LoadLibraryPicture(*mG, event.ImageSource, kind, event.ImageName);
     b.date.caption = event.EndDate && event.EventDate
-                         ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, mG->dateOrder)
+                         ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, DateOrder::MonthFirst)
                          : event.EventDateStr;
     if (b.date.autoSize)
         AutoSizeLabel(b.date, *mMeasurer);

@@ -8,7 +8,7 @@
 
 namespace qm {
 
-class Globals;
+class CanvasState;
 class PictureCache;
 class TextMeasurer;
 class clEvent;
@@ -20,7 +20,7 @@ class clUple
 {
 public:
     // Pictures are read through `pictures` when given, straight from the library otherwise.
-    clUple(Globals &g, const TextMeasurer &measurer, PictureCache *pictures = nullptr);
+    clUple(CanvasState &g, const TextMeasurer &measurer, PictureCache *pictures = nullptr);
 
     // Whole twips, valid after MeasureLimits (which Init and Arrange run).
     qint32 Right = 0;
@@ -52,7 +52,7 @@ public:
 private:
     CanvasBox &box() const;
 
-    Globals *mG;
+    CanvasState *mG;
     const TextMeasurer *mMeasurer;
     PictureCache *mPictures;
     CanvasModel *mModel = nullptr;
@@ -62,6 +62,6 @@ private:
 // Sets the label's caption and wraps it at the largest text width when it is wider: the width in the
 // label's tag ("TextMaxHeight<Tab>TextMaxWidth"), else that of the shown timeline's default format.
 // The width is not zoomed, so zooming in wraps names earlier.
-void FitLabel(const Globals &g, const TextMeasurer &measurer, CanvasLabel &label, const QString &text);
+void FitLabel(const CanvasState &g, const TextMeasurer &measurer, CanvasLabel &label, const QString &text);
 
 } // namespace qm

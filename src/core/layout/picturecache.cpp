@@ -10,7 +10,7 @@ namespace qm {
 
 PictureCache::PictureCache(qint64 maxBytes) : mEntries(static_cast<qsizetype>(std::max<qint64>(1, maxBytes / 1024))) {}
 
-QImage PictureCache::picture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+QImage PictureCache::picture(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName)
 {
     const QString path = libraryPicturePath(g, source, kind, fileName);
     if (path.isEmpty())

@@ -9,7 +9,7 @@
 
 namespace qm {
 
-class Globals;
+class CanvasState;
 
 // Decoded pictures by file, so that a picture shown on many boxes is read from disk once. A file
 // changed on disk since it was read is read again.
@@ -19,7 +19,7 @@ public:
     explicit PictureCache(qint64 maxBytes = qint64(512) * 1024 * 1024);
 
     // The picture of a library (as LoadLibraryPicture finds it); a null image when it cannot be read.
-    QImage picture(const Globals &g, const QString &source, const QString &kind, const QString &fileName);
+    QImage picture(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName);
     // The picture in that file; a null image when it cannot be read.
     QImage file(const QString &path);
     // Forgets every picture: a closed project's pictures are no use to the next one.

@@ -3,9 +3,9 @@
 #include "scalelayout.h"
 
 #include "axisticks.h"
+#include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/cltimeline.h"
-#include "store/globals.h"
 #include "store/placements.h"
 #include "textmeasurer.h"
 #include "timelinecanvas.h"
@@ -106,14 +106,14 @@ bool fitRows(std::vector<ScaleBox> &boxes, double firstTop, double rowHeight, in
     return all;
 }
 
-bool isShownToScale(const Globals &g)
+bool isShownToScale(const CanvasState &g)
 {
     return g.CurTimeLine && g.CurTimeLineId > 0 && g.CurTimeLine->Id == g.CurTimeLineId && g.CurTimeLine->ToScale;
 }
 
 std::vector<ScaleBox> layOutToScale(TimelineCanvas &canvas)
 {
-    Globals &g = canvas.globals();
+    CanvasState &g = canvas.state();
     CanvasModel &m = canvas.model();
     const double zoom = g.Zoom > 0 ? g.Zoom : 1.0;
     const double minDist = g.MinDist;
@@ -242,7 +242,7 @@ void refreshAxisTicks(TimelineCanvas &canvas)
     m.axisLabels.clear();
     if (!m.timeScale)
         return;
-    const Globals &g = canvas.globals();
+    const CanvasState &g = canvas.state();
     const double zoom = g.Zoom > 0 ? g.Zoom : 1.0;
     // The marks speak in the timeline's own date font.
     const clFormat &f = g.CurTimeLine ? g.CurTimeLine->DefaultFormat : clFormat();
@@ -273,7 +273,7 @@ void refreshAxisTicks(TimelineCanvas &canvas)
 bool dragToScale(TimelineCanvas &canvas, double dx, double dy)
 {
     CanvasModel &m = canvas.model();
-    const Globals &g = canvas.globals();
+    const CanvasState &g = canvas.state();
     CanvasBox *b = g.SelectedId < 0 ? nullptr : m.box(g.SelectedId);
     if (!b)
         return true;
@@ -298,11 +298,11 @@ bool dragToScale(TimelineCanvas &canvas, double dx, double dy)
 
 std::vector<BoxMove> dropToScale(TimelineCanvas &canvas)
 {
-    const Globals &g = canvas.globals();
+    const CanvasState &g = canvas.state();
     const CanvasBox *b = g.SelectedId < 0 ? nullptr : canvas.model().box(g.SelectedId);
     if (!b)
         return {};
-    const std::map<qint32, double> kept = scaleTops(canvas.globals().ProjectDb, g.CurTimeLineId);
+    const std::map<qint32, double> kept = scaleTops(canvas.state().ProjectDb, g.CurTimeLineId);
     const auto k = kept.find(g.SelectedId);
     const double before = k == kept.end() ? std::numeric_limits<double>::quiet_NaN() : k->second;
     const double zoom = g.Zoom > 0 ? g.Zoom : 1.0;
@@ -320,9 +320,8 @@ void showInDateOrder(TimelineCanvas &canvas)
     m.axisMarks.clear();
     m.axisLabels.clear();
     m.periodBars.clear();
-    const std::map<qint32, QPointF> stored =
-        storedBoxPositions(canvas.globals().ProjectDb, canvas.globals().CurTimeLineId);
-    const double zoom = canvas.globals().Zoom > 0 ? canvas.globals().Zoom : 1.0;
+    const std::map<qint32, QPointF> stored = storedBoxPositions(canvas.state().ProjectDb, canvas.state().CurTimeLineId);
+    const double zoom = canvas.state().Zoom > 0 ? canvas.state().Zoom : 1.0;
     for (const auto &[id, at] : stored) {
         if (CanvasBox *b = m.box(id)) {
             b->picture.rect.moveTopLeft(at * zoom);

@@ -12,7 +12,7 @@
 
 namespace qm {
 
-class Globals;
+class CanvasState;
 class TimelineCanvas;
 
 // One box as the row fitting sees it, at full size: its connector's x, how far it reaches left and
@@ -38,7 +38,7 @@ bool fitRows(std::vector<ScaleBox> &boxes, double firstTop, double rowHeight, in
 inline constexpr double PageWidthTwips = 14400.0;
 
 // True when the shown timeline is drawn to scale.
-bool isShownToScale(const Globals &g);
+bool isShownToScale(const CanvasState &g);
 
 // Lays the boxes of the shown timeline out to scale at the zoom shown: x from each date, rows fitted
 // around the boxes the user placed, the scale widened until the rows hold every box; then the axis

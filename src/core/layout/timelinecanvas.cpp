@@ -3,11 +3,10 @@
 // Box placement: making, placing, storing and removing the boxes of the shown timeline.
 #include "timelinecanvas.h"
 
-#include "store/datequeries.h"
-
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
+#include "store/datequeries.h"
 #include "store/globals.h"
 #include "store/sqlquery.h"
 #include "textmeasurer.h"
@@ -16,6 +15,7 @@
 #include <cmath>
 #include <optional>
 #include <set>
+#include <stdexcept>
 
 namespace qm {
 
@@ -32,11 +32,9 @@ bool holds(const QRectF &r, double x, double y)
 
 } // namespace
 
-TimelineCanvas::TimelineCanvas(Globals &g, const TextMeasurer &measurer)
-    : CurUple(g, measurer, &mPictures), mG(g), mMeasurer(measurer)
+TimelineCanvas::TimelineCanvas(CanvasState &state, const TextMeasurer &measurer)
+    : CurUple(state, measurer, &mPictures), mG(state), mMeasurer(measurer)
 {
-    if (!mG.CurFormat)
-        mG.CurFormat = std::make_unique<clFormat>();
     if (!mG.CurTimeLine)
         mG.CurTimeLine = std::make_unique<clTimeLine>(mG.ProjectDb);
     mModel.height = LoadHeight;
@@ -45,21 +43,35 @@ TimelineCanvas::TimelineCanvas(Globals &g, const TextMeasurer &measurer)
     mModel.imPointer.rect = QRectF(0, 0, MarkerSide, MarkerSide);
 }
 
+TimelineCanvas::TimelineCanvas(Globals &g, const TextMeasurer &measurer)
+    : TimelineCanvas(static_cast<CanvasState &>(g), measurer)
+{
+    mGlobals = &g;
+    // The window's format of the selected box, which the edit band and the format commands share.
+    if (!g.CurFormat)
+        g.CurFormat = std::make_unique<clFormat>();
+}
+
+Globals &TimelineCanvas::globals() const
+{
+    if (!mGlobals)
+        throw std::logic_error("This canvas works on a state of its own, not the window's");
+    return *mGlobals;
+}
+
 void TimelineCanvas::changed()
 {
     if (onChanged)
         onChanged();
 }
 
-qint32 TimelineCanvas::LoadBox(qint32 left, qint32 top)
+qint32 TimelineCanvas::LoadBox(const clEvent &event, qint32 left, qint32 top)
 {
-    if (!mG.CurEvent)
-        return -1;
-    const qint32 id = mG.CurEvent->Id;
     // Read before the box exists, so that a failed read leaves no half-made box behind.
-    mG.CurFormat->GetFormat(mG.ProjectDb, id, mG.CurTimeLineId);
-    placeBox(*mG.CurEvent, *mG.CurFormat, left, top);
-    return id;
+    clFormat format;
+    format.GetFormat(mG.ProjectDb, event.Id, mG.CurTimeLineId);
+    placeBox(event, format, left, top);
+    return event.Id;
 }
 
 void TimelineCanvas::placeBox(const clEvent &event, const clFormat &format, qint32 left, qint32 top)

@@ -16,6 +16,7 @@
 
 namespace qm {
 
+class CanvasState;
 class Globals;
 class TextMeasurer;
 class clEvent;
@@ -35,6 +36,9 @@ public:
     static constexpr double ZoomStep = 1.2;
     static constexpr double MarkerSide = 240.0;
 
+    // The engine works on `state` alone; the window's canvas is made on its shared state, which the
+    // commands of its history reach through globals().
+    TimelineCanvas(CanvasState &state, const TextMeasurer &measurer);
     TimelineCanvas(Globals &g, const TextMeasurer &measurer);
     // CurUple points into the canvas's own picture cache.
     TimelineCanvas(const TimelineCanvas &) = delete;
@@ -44,8 +48,10 @@ public:
     const CanvasModel &model() const { return mModel; }
     PictureCache &pictures() { return mPictures; }
     const TextMeasurer &measurer() const { return mMeasurer; }
-    Globals &globals() { return mG; }
-    const Globals &globals() const { return mG; }
+    CanvasState &state() { return mG; }
+    const CanvasState &state() const { return mG; }
+    // The window's shared state; raises std::logic_error on a canvas made on a state of its own.
+    Globals &globals() const;
 
     // The unit of the box being placed or selected.
     clUple CurUple;
@@ -63,11 +69,11 @@ public:
     // ArrangeBox moved the box's name label: an open in-place editor follows it.
     std::function<void(qint32 id)> onBoxArranged;
 
-    // Places a box for g.CurEvent on the shown timeline right of the latest earlier event, moves the
+    // Places a box for the stored event on the shown timeline right of the latest earlier event, moves the
     // boxes of later events right by what the new box needs (at least InsertShift, so that date order
     // and MinDist hold), stores every changed position (one transaction), and selects it. False (nothing done) without
     // a shown timeline or a stored event. An event that already had a box is placed again, never twice.
-    bool InsertNewBox();
+    bool InsertNewBox(const clEvent &event);
     // Places boxes for stored events on the shown timeline exactly as one InsertNewBox after another
     // in date order would (events of one date in the order given), reading the stored boxes once and
     // writing every row in one transaction; the last one placed is selected. The layout is made at
@@ -77,9 +83,10 @@ public:
                                     const std::function<void()> &placedOne = {});
     // Runs a change that stores positions on the full-size canvas, then shows it at the zoom again.
     void atZoomOne(const std::function<void()> &change);
-    // Makes the box of g.CurEvent with its picture at (left, top), formatted and filled, with its
-    // unit in CurUple; returns the event id. An existing box of the event is made again.
-    qint32 LoadBox(qint32 left, qint32 top);
+    // Makes the event's box with its picture at (left, top), formatted as stored for the shown
+    // timeline and filled, with its unit in CurUple; returns the event id. An existing box of the
+    // event is made again.
+    qint32 LoadBox(const clEvent &event, qint32 left, qint32 top);
     // Takes the box off the canvas and off the timeline; with deleteEvent, deletes the event too.
     void RemoveBox(qint32 id, bool deleteEvent);
     clUple LoadUple(qint32 id);
@@ -107,9 +114,9 @@ public:
     // The box whose name label is on top at the point; -1 for none.
     qint32 nameLabelAt(double x, double y) const;
     void BringToFront(qint32 id);
-    // Marks g.SelectedId (red dashed connector, picture border, pointer under the date).
+    // Marks the selected box (red dashed connector, picture border, pointer under the date).
     void ShowSelection();
-    // Unmarks g.SelectedId and hides the pointer; g.SelectedId stays.
+    // Unmarks the selected box and hides the pointer; the selection stays.
     void ClearSelection();
     // The canvas as exports and printing show it: without the selection, and only as wide as the
     // boxes need whatever the window's width, with the margins of the zoom shown.
@@ -137,7 +144,7 @@ public:
     QPointF storedPositionOf(qint32 id) const;
     // Puts the box's picture at a stored position, at the zoom shown, and hangs its parts on it.
     void placeBoxAt(qint32 id, const QPointF &stored);
-    // The title and subtitle from g.CurTimeLine, at the zoom shown, where they stand.
+    // The title and subtitle of the shown timeline's record, at the zoom shown, where they stand.
     void refreshTitles();
     // The box before (step -1) or after (step 1) the box in date order; -1 when there is none.
     qint32 neighbourInDateOrder(qint32 id, int step);
@@ -187,7 +194,8 @@ private:
     void setUpTitle(CanvasLabel &label, const QString &caption, const QString &font, const QString &size, bool solid,
                     bool border, qint32 back, qint32 fore, bool bold, bool italic);
 
-    Globals &mG;
+    CanvasState &mG;
+    Globals *mGlobals = nullptr;
     const TextMeasurer &mMeasurer;
     PictureCache mPictures;
     CanvasModel mModel;

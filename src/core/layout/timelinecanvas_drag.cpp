@@ -4,8 +4,8 @@
 #include "timelinecanvas.h"
 
 #include "scalelayout.h"
+#include "store/canvasstate.h"
 #include "store/cltimeline.h"
-#include "store/globals.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 #include "timelinecanvas.h"
 
 #include "scalelayout.h"
+#include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
-#include "store/globals.h"
 #include "store/placements.h"
 #include "store/sqlquery.h"
 
@@ -58,11 +58,11 @@ void TimelineCanvas::atZoomOne(const std::function<void()> &change)
     back();
 }
 
-bool TimelineCanvas::InsertNewBox()
+bool TimelineCanvas::InsertNewBox(const clEvent &event)
 {
-    if (!mG.CurEvent || mG.CurEvent->Id <= 0 || mG.CurTimeLineId <= 0)
+    if (event.Id <= 0 || mG.CurTimeLineId <= 0)
         return false;
-    std::vector<const clEvent *> one{mG.CurEvent.get()};
+    std::vector<const clEvent *> one{&event};
     return !PlaceEvents(one).empty();
 }
 
@@ -258,8 +258,6 @@ std::vector<qint32> TimelineCanvas::placeInDateOrder(const std::vector<const clE
         shiftPlacements(mG.ProjectDb, mG.CurTimeLineId, shifts);
         replacePlacements(mG.ProjectDb, mG.CurTimeLineId, rows);
         clFormat::SaveEventFormats(mG.ProjectDb, mG.CurTimeLineId, formats);
-        if (!formats.empty())
-            mG.CurFormat->Eq(formats.back().second);
         UpdateScrollExtents();
         if (!placed.empty())
             mG.SelectedId = placed.back();

@@ -4,10 +4,10 @@
 #include "timelinecanvas.h"
 
 #include "scalelayout.h"
+#include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
 #include "store/cltimeline.h"
-#include "store/globals.h"
 #include "store/mdlparms.h"
 #include "store/placements.h"
 #include "store/sqlquery.h"
@@ -99,16 +99,17 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
             // A second row for the same event would only stack a second box on the first.
             if (IsOnCanvas(box.eventId))
                 return;
-            mG.CurEvent = std::make_unique<clEvent>(mG);
-            mG.CurEvent->Id = box.eventId;
-            mG.CurEvent->fillFromRow(row, PlacedEventColumn);
+            clEvent event;
+            event.Id = box.eventId;
+            event.fillFromRow(row, PlacedEventColumn);
+            clFormat format;
             if (const auto end = ends.find(box.eventId); end != ends.end())
-                mG.CurEvent->EndDate = end->second;
+                event.EndDate = end->second;
             if (const auto f = formats.find(box.eventId); f != formats.end())
-                mG.CurFormat->Eq(f->second);
+                format.Eq(f->second);
             else
-                mG.CurFormat->GetDefault();
-            placeBox(*mG.CurEvent, *mG.CurFormat, roundTwips(box.BoxLeft), roundTwips(box.BoxTop));
+                format.GetDefault();
+            placeBox(event, format, roundTwips(box.BoxLeft), roundTwips(box.BoxTop));
         });
         reading.commit();
     }

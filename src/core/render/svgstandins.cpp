@@ -61,6 +61,15 @@ QImage SvgStandIns::standInFor(const QImage &picture)
     return standIn;
 }
 
+std::vector<qint64> SvgStandIns::pictureKeys() const
+{
+    std::vector<qint64> keys;
+    keys.reserve(mPictures.size());
+    for (const QImage &picture : mPictures)
+        keys.push_back(picture.cacheKey());
+    return keys;
+}
+
 void SvgStandIns::setWallpaper(const QImage &wallpaper, const QColor &background)
 {
     mWallpaper = wallpaper;
@@ -144,6 +153,8 @@ bool SvgStandIns::rewrite(const QByteArray &generated, QIODevice &device)
 
         if (line.startsWith("<image ")) {
             line = replacePicture(line);
+        } else if (line.startsWith("<desc>") && !mTitle.isEmpty()) {
+            line.prepend("<title>" + xmlEscaped(mTitle) + "</title>\n");
         } else if (line.startsWith("<defs>")) {
             line += "\n" + definitions();
             line.chop(1);

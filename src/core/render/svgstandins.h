@@ -24,6 +24,11 @@ public:
 
     // A one-pixel picture standing for this picture in the drawing.
     QImage standInFor(const QImage &picture);
+    // The drawing's title, written escaped: the generator writes its own title as it is, so that a
+    // "<" or "&" in it would break the file.
+    void setTitle(const QString &title) { mTitle = title; }
+    // The cache keys of the pictures stood in for, in the order of their definitions.
+    std::vector<qint64> pictureKeys() const;
     // The canvas background is drawn in MarkerColor; it becomes the wallpaper tiled over `background`.
     void setWallpaper(const QImage &wallpaper, const QColor &background);
 
@@ -38,6 +43,7 @@ private:
 
     std::vector<QImage> mPictures;
     std::map<qint64, int> mByKey;
+    QString mTitle;
     QImage mWallpaper;
     QColor mBackground;
     std::map<QByteArray, QByteArray> mFamilies;

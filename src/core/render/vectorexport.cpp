@@ -103,7 +103,8 @@ bool VectorExport::writePdfPages(const CanvasModel &model, double zoom, const Pa
     return p.end() || fail(error, QStringLiteral("the PDF could not be finished"));
 }
 
-bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error)
+bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error,
+                            std::vector<qint64> *pictureKeys)
 {
     zoom = validZoom(zoom);
     // Qt's SVG generator embeds a picture anew each time it is drawn and has no tiled fill. So the
@@ -112,6 +113,7 @@ bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &de
     // picture and a wallpaper pattern.
     CanvasModel drawn = model;
     SvgStandIns standIns;
+    standIns.setTitle(titleOf(model));
     for (qint32 id : drawn.boxIds()) {
         CanvasPicture &picture = drawn.box(id)->picture;
         if (picture.visible && !picture.image.isNull())
@@ -123,6 +125,9 @@ bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &de
         drawn.backColor = longFromColor(SvgStandIns::MarkerColor);
     }
 
+    if (pictureKeys)
+        *pictureKeys = standIns.pictureKeys();
+
     const QSizeF twips = canvasSize(model, zoom);
     const QSize units(static_cast<int>(std::ceil(twips.width())), static_cast<int>(std::ceil(twips.height())));
     QBuffer generated;
@@ -130,7 +135,6 @@ bool VectorExport::writeSvg(const CanvasModel &model, double zoom, QIODevice &de
     {
         QSvgGenerator svg;
         svg.setOutputDevice(&generated);
-        svg.setTitle(titleOf(model));
         svg.setDescription(QStringLiteral("A timeline drawn by Quillmarsh"));
         // Drawn in twips; the resolution turns them into the true size in millimetres.
         svg.setResolution(TwipsPerInch);

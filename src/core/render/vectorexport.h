@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class QIODevice;
 class QPageLayout;
 
@@ -24,8 +26,11 @@ public:
     // The pages printing makes of the canvas, headed with `title` when there are several.
     static bool writePdfPages(const CanvasModel &model, double zoom, const PageSetup &setup, const QPageLayout &layout,
                               const QString &title, QIODevice &device, QString *error);
-    // An SVG drawing in twips at full size, sized in millimetres.
-    static bool writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error);
+    // An SVG drawing in twips at full size, sized in millimetres. Each distinct picture is defined
+    // once, as "qmpicture0", "qmpicture1"...; `pictureKeys` learns the cache keys of their images in
+    // that order.
+    static bool writeSvg(const CanvasModel &model, double zoom, QIODevice &device, QString *error,
+                         std::vector<qint64> *pictureKeys = nullptr);
 };
 
 } // namespace qm

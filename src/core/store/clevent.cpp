@@ -3,6 +3,7 @@
 #include "clevent.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "datequeries.h"
 #include "elements.h"
@@ -69,10 +70,19 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
     return startText + QStringLiteral(" - ") + end.Render(order, false);
 }
 
-clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(g)
+clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(&g)
 {
     EventDate->NextDay();
     EventDateStr = EventDate->Render(g.dateOrder);
+}
+
+clEvent::clEvent() : EventDate(std::make_shared<ExtDate>()), mG(nullptr) {}
+
+Globals &clEvent::g() const
+{
+    if (!mG)
+        throw std::logic_error("An event record made to be read only cannot load or save");
+    return *mG;
 }
 
 QString clEvent::shownDate(DateOrder order) const
@@ -105,7 +115,7 @@ qint32 clEvent::Load()
 {
     if (Id == 0)
         return 0;
-    ProjectDatabase &db = mG.ProjectDb;
+    ProjectDatabase &db = g().ProjectDb;
     SqlQuery q(db, QStringLiteral("SELECT %1 FROM Event e WHERE e.Id = ?").arg(storedColumns()));
     q.bind(Id).exec();
     if (!q.next())
@@ -129,7 +139,7 @@ qint32 clEvent::Load()
 
 qint32 clEvent::Save()
 {
-    ProjectDatabase &db = mG.ProjectDb;
+    ProjectDatabase &db = g().ProjectDb;
     // An unreadable date must never reach the file: it would sort and show as nonsense for good.
     if (!EventDate || !EventDate->isValid())
         throw StoreError(QStringLiteral("The event \"%1\" has no valid date").arg(Name));
@@ -148,16 +158,16 @@ qint32 clEvent::Save()
             if (other != 0) {
                 // Nobody waits on a dialog with the file locked.
                 guard.rollback();
-                if (!mG.DateCorrection || !mG.DateCorrection(Name, other, clash.first == Id ? 0 : clash.next))
+                if (!g().DateCorrection || !g().DateCorrection(Name, other, clash.first == Id ? 0 : clash.next))
                     return -1;
-                if (!mG.NewEventDate || !mG.NewEventDate->isValid())
+                if (!g().NewEventDate || !g().NewEventDate->isValid())
                     throw StoreError(QStringLiteral("The corrected date of \"%1\" is not a valid date").arg(Name));
                 // The shown text follows a date that replaced the typed one; a kept day keeps its text.
-                const bool sameDay = mG.NewEventDate->Era == EventDate->Era &&
-                                     std::floor(mG.NewEventDate->Value) == std::floor(EventDate->Value);
-                EventDate = mG.NewEventDate;
+                const bool sameDay = g().NewEventDate->Era == EventDate->Era &&
+                                     std::floor(g().NewEventDate->Value) == std::floor(EventDate->Value);
+                EventDate = g().NewEventDate;
                 if (!sameDay || EventDateStr.isEmpty())
-                    EventDateStr = EventDate->Render(mG.dateOrder);
+                    EventDateStr = EventDate->Render(g().dateOrder);
                 continue;
             }
             writeRow();
@@ -175,7 +185,7 @@ qint32 clEvent::Save()
 
 void clEvent::writeRow()
 {
-    ProjectDatabase &db = mG.ProjectDb;
+    ProjectDatabase &db = g().ProjectDb;
     SqlQuery find(db, QStringLiteral("SELECT 1 FROM Event WHERE Id = ?"));
     find.bind(Id).exec();
     const bool exists = find.next();
@@ -208,7 +218,7 @@ void clEvent::writeRow()
 
 void clEvent::WriteElements()
 {
-    ProjectDatabase &db = mG.ProjectDb;
+    ProjectDatabase &db = g().ProjectDb;
     execSql(db, QStringLiteral("DELETE FROM EventElement WHERE EventId = ?"), {Id});
     const struct
     {

@@ -22,6 +22,9 @@ class clEvent
 public:
     // A new event shares the working date of `g`, which moves on by one day for the next one.
     explicit clEvent(Globals &g);
+    // A record that is only filled and read, as a box of the canvas shows it; Load and Save need the
+    // project and raise std::logic_error on it.
+    clEvent();
 
     std::shared_ptr<ExtDate> EventDate;
     QString EventDateStr;
@@ -57,8 +60,9 @@ private:
     void WriteElements();
     // Inserts or updates the row and its element links, inside the caller's transaction.
     void writeRow();
+    Globals &g() const;
 
-    Globals &mG;
+    Globals *mG;
 };
 
 // The ends of the periods among the events on the timeline (none in files older than periods).

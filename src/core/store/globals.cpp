@@ -13,7 +13,10 @@
 
 namespace qm {
 
-Globals::Globals() : appFolder(defaultAppFolder()), mYearLookup(ProjectDb) {}
+Globals::Globals() : CanvasState(mDb), mYearLookup(mDb)
+{
+    appFolder = defaultAppFolder();
+}
 
 Globals::~Globals() = default;
 

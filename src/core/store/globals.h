@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "canvasstate.h"
 #include "datequeries.h"
 #include "dates/extdate.h"
 #include "projectdatabase.h"
@@ -23,7 +24,7 @@ class clTimeLine;
 
 // The state the whole program shares while it runs: the open project and the working values the
 // windows hand each other. The application owns one; every test makes its own.
-class Globals
+class Globals : public CanvasState
 {
 public:
     Globals();
@@ -31,23 +32,16 @@ public:
     Globals(const Globals &) = delete;
     Globals &operator=(const Globals &) = delete;
 
-    ProjectDatabase ProjectDb;
     QString ProjectPath;
-    QString ProjectFolder;
     std::array<QString, 5> RecentPaths;
     // The changes made to the open project, one step each, for undo and redo. It lives with the
     // project, not with a window: closing the project empties it, and nothing else does.
     QUndoStack History;
 
-    std::unique_ptr<clTimeLine> CurTimeLine;
-    qint32 CurTimeLineId = 0;
     std::unique_ptr<clEvent> CurEvent;
     std::unique_ptr<clFormat> CurFormat;
-    qint32 SelectedId = -1;
     // The working date that new event records share until they are given a date of their own.
     std::shared_ptr<ExtDate> NewEventDate;
-    double Zoom = 1.0;
-    int MinDist = 100;
     bool AdvanceDate = true;
 
     // Asked by clEvent::Save when another event (clashId, followed by nextId or 0) has the date of the
@@ -60,8 +54,6 @@ public:
     DateOrder dateOrder = DateOrder::MonthFirst;
     // What "today" is for dates typed without a year; tests and the command-line tool fix it.
     std::function<QDate()> clock;
-    // The folder with the template project and the stock pictures.
-    QString appFolder;
 
     // Everything a date parse needs: the clock and, when a project is open, its events.
     DateEnv dateEnv() const;
@@ -69,6 +61,8 @@ public:
     std::shared_ptr<ExtDate> workingDate();
 
 private:
+    // The open project's connection; CanvasState::ProjectDb refers to it.
+    ProjectDatabase mDb;
     ProjectYearLookup mYearLookup;
 };
 

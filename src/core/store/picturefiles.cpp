@@ -71,21 +71,8 @@ QStringList libraryFiles(const Globals &g, const QString &source, const QString 
 
 QImage loadThumbnail(const QString &path, const QSize &box)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
-        return {};
-    if (size.isValid() && (size.width() > box.width() || size.height() > box.height())) {
-        size.scale(box, Qt::KeepAspectRatio);
-        // Decoders that can scale while reading (JPEG, SVG) do it; the others read whole and we scale.
-        reader.setScaledSize(size.expandedTo(QSize(1, 1)));
-    }
-    QImage image;
-    if (!reader.read(&image))
-        return {};
+    QImage image = readPictureFile(path, box);
+    // Decoders that cannot reduce while reading gave it whole.
     if (image.width() > box.width() || image.height() > box.height())
         image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return image;
@@ -143,6 +130,8 @@ ImportResult importPictures(const Globals &g, const QString &kind, const QString
         QString error;
         if (!info.isFile())
             error = QStringLiteral("there is no such file");
+        else if (QString why; readPictureFile(info.absoluteFilePath(), QSize(64, 64), &why).isNull())
+            error = why + QStringLiteral("; it was not copied");
         else if (QFileInfo(target).isSymLink())
             error = QStringLiteral("the picture of that name in the project is a link to a file elsewhere; it is "
                                    "not replaced");

@@ -37,9 +37,9 @@ struct ImportResult
 };
 
 // Copies picture files into the project's own library of that kind ("I" or "W"), each under its own
-// name, replacing a file of the same name. A copy that fails leaves the library file it would have
-// replaced intact, and the others are still copied. `progress` (when given) hears (done, total)
-// after each file and may stop the rest by returning false.
+// name, replacing a file of the same name. A file that cannot be decoded as a picture is not copied. A copy that fails
+// leaves the library file it would have replaced intact, and the others are still copied. `progress` (when given) hears
+// (done, total) after each file and may stop the rest by returning false.
 ImportResult importPictures(const Globals &g, const QString &kind, const QStringList &paths,
                             const std::function<bool(int done, int total)> &progress = {});
 

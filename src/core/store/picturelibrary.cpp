@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturelibrary.h"
 
-#include "globals.h"
+#include "canvasstate.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cmath>
+
 namespace qm {
 
-QString PictureFolder(const Globals &g, const QString &source, const QString &kind)
+QString PictureFolder(const CanvasState &g, const QString &source, const QString &kind)
 {
     const QString sub = kind == u"W" ? QStringLiteral("Walls") : QStringLiteral("Images");
     if (source == u"C")
@@ -20,16 +22,50 @@ QString PictureFolder(const Globals &g, const QString &source, const QString &ki
 
 QImage loadPictureFile(const QString &path)
 {
+    return readPictureFile(path);
+}
+
+QImage readPictureFile(const QString &path, const QSize &box, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return QImage();
+    };
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
+        return fail(QStringLiteral("there is no such file"));
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    reader.setAllocationLimit(PictureDecodeLimitMB);
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
-        return {};
+    // Only JPEG and SVG decoders reduce while reading; the others hold the whole picture first. Said here,
+    // as Qt's own refusal names no reason.
+    const QByteArray format = reader.format();
+    const bool reduces = format == "jpeg" || format == "svg" || format == "svgz";
+    if (size.isValid() && !reduces && double(size.width()) * size.height() * 4 > PictureDecodeLimitMB * 1048576.0)
+        return fail(QStringLiteral("at %1 × %2 pixels it would take more than %3 MB of memory to read")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(PictureDecodeLimitMB));
+    if (size.isValid() && !size.isEmpty()) {
+        QSize fitted = size;
+        if (fitted.width() > MaxPictureSide || fitted.height() > MaxPictureSide)
+            fitted.scale(MaxPictureSide, MaxPictureSide, Qt::KeepAspectRatio);
+        if (box.isValid() && (fitted.width() > box.width() || fitted.height() > box.height()))
+            fitted.scale(box, Qt::KeepAspectRatio);
+        const double pixels = double(fitted.width()) * fitted.height();
+        if (pixels > double(MaxPicturePixels)) {
+            const double f = std::sqrt(double(MaxPicturePixels) / pixels);
+            fitted = QSize(int(fitted.width() * f), int(fitted.height() * f));
+        }
+        if (fitted != size)
+            reader.setScaledSize(fitted.expandedTo(QSize(1, 1)));
+    }
     QImage image;
     if (!reader.read(&image))
-        return {};
+        return fail(reader.error() == QImageReader::UnsupportedFormatError
+                        ? QStringLiteral("it is not a picture in a format this program reads")
+                        : QStringLiteral("its picture cannot be decoded (%1)").arg(reader.errorString()));
     return image;
 }
 
@@ -39,7 +75,7 @@ bool isLibraryFileName(const QString &fileName)
            !fileName.contains(u'\\') && !fileName.contains(QChar(u'\0'));
 }
 
-QString libraryRoot(const Globals &g, const QString &source)
+QString libraryRoot(const CanvasState &g, const QString &source)
 {
     return source == u"C" ? g.ProjectFolder : g.appFolder;
 }
@@ -54,7 +90,7 @@ bool staysInside(const QString &path, const QString &root)
     return real == realRoot || real.startsWith(realRoot + u'/');
 }
 
-QString libraryPicturePath(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+QString libraryPicturePath(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName)
 {
     if (!isLibraryFileName(fileName))
         return {};
@@ -65,7 +101,7 @@ QString libraryPicturePath(const Globals &g, const QString &source, const QStrin
     return path;
 }
 
-QImage LoadLibraryPicture(const Globals &g, const QString &source, const QString &kind, const QString &fileName)
+QImage LoadLibraryPicture(const CanvasState &g, const QString &source, const QString &kind, const QString &fileName)
 {
     return loadPictureFile(libraryPicturePath(g, source, kind, fileName));
 }

@@ -5,6 +5,7 @@
 #include "cltimeline.h"
 #include "globals.h"
 #include "mdlparms.h"
+#include "projectcopy.h"
 #include "projectfiles.h"
 #include "storeerror.h"
 
@@ -27,13 +28,17 @@ OpenOutcome openProjectStore(Globals &g, bool isNew)
         probe.whileWaiting = g.ProjectDb.whileWaiting;
         probe.open(g.ProjectPath, ProjectDatabase::Mode::ReadOnly);
     }
-    // A project whose folder was removed gets it back, empty, rather than failing later.
-    if (!makeProjectFolders(g.ProjectFolder))
-        outcome.foldersMissing = true;
-
-    g.ProjectDb.open(g.ProjectPath);
-    if (isNew)
-        createFirstTimeline(g);
+    outcome.readOnly = !isNew && !projectIsWritable(g.ProjectPath, g.appFolder);
+    if (outcome.readOnly) {
+        g.ProjectDb.open(g.ProjectPath, ProjectDatabase::Mode::ReadOnly);
+    } else {
+        // A project whose folder was removed gets it back, empty, rather than failing later.
+        if (!makeProjectFolders(g.ProjectFolder))
+            outcome.foldersMissing = true;
+        g.ProjectDb.open(g.ProjectPath);
+        if (isNew)
+            createFirstTimeline(g);
+    }
 
     const mdlParms::ProjectParameters parms = mdlParms::readParameters(g.ProjectDb);
     g.CurTimeLineId = parms.timeLineId;
@@ -48,6 +53,10 @@ void closeProjectStore(Globals &g)
     g.History.clear();
     if (!g.ProjectDb.isOpen())
         return;
+    if (g.ProjectDb.isReadOnly()) {
+        g.ProjectDb.close();
+        return;
+    }
     mdlParms::ProjectParameters parms;
     parms.timeLineId = g.CurTimeLineId;
     parms.defaultDate = *g.workingDate();

@@ -3,6 +3,7 @@
 #include "recentpaths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace qm {
@@ -56,18 +57,11 @@ void RemoveRecentPath(RecentList &paths, int i)
     paths.back().clear();
 }
 
-QString ShortPath(const QString &path)
+QString RecentCaption(const QString &path)
 {
-    const QString native = QDir::toNativeSeparators(path);
-    QString result;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < native.size(); ++i) {
-        if (isSeparator(native[i])) {
-            result += QStringLiteral(".../");
-            start = i + 1;
-        }
-    }
-    return result + native.mid(start);
+    const QFileInfo info(path);
+    const QString folder = info.absoluteDir().dirName();
+    return folder.isEmpty() ? info.fileName() : info.fileName() + QStringLiteral(" \u2014 ") + folder;
 }
 
 QString FileExtension(const QString &path)

@@ -18,8 +18,9 @@ void SavePaths(const RecentList &paths);
 void PushRecentPath(RecentList &paths, const QString &path);
 // Removes entry i (1 to 5); the entries after it move up and the last becomes empty.
 void RemoveRecentPath(RecentList &paths, int i);
-// The display form of a path: ".../" for every folder, then the file name.
-QString ShortPath(const QString &path);
+// How a recent project is listed: its file name and the name of the folder that holds it,
+// "Rome.qmp — Documents" (the full path goes in the tooltip).
+QString RecentCaption(const QString &path);
 // The text after the last "." when no separator follows it; "" otherwise.
 QString FileExtension(const QString &path);
 

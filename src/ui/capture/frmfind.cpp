@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmfind.h"
 
+#include "capture/capturedocument.h"
 #include "capture/textsearch.h"
 #include "common/windowsession.h"
 #include "frmtext.h"
@@ -29,7 +30,7 @@ frmFind::frmFind(Globals &globals, frmText &owner, QWidget *parent) : QDialog(pa
     txtReplace->setObjectName(QStringLiteral("txtReplace"));
     chkMatchCase = new QCheckBox(QStringLiteral("Match Ca&se"), this);
     chkMatchCase->setObjectName(QStringLiteral("chkMatchCase"));
-    chkWholeWord = new QCheckBox(QStringLiteral("Find Whold Word &Only"), this);
+    chkWholeWord = new QCheckBox(QStringLiteral("Find Whole Word &Only"), this);
     chkWholeWord->setObjectName(QStringLiteral("chkWholeWord"));
     auto button = [this](const char *name, const QString &caption) {
         auto *b = new QPushButton(caption, this);
@@ -89,14 +90,12 @@ void frmFind::cmdReplace_Click()
     QTextCursor selection = mOwner.rtb->textCursor();
     // The selection as Find Next searched it: line breaks as "\n", non-breaking spaces as blanks, one
     // character for one, so that what Find Next selected is found in it again.
-    QString selected = selection.selectedText();
+    QString selected = asShown(selection.selectedText());
     for (QChar &c : selected) {
         if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
             c = u'\n';
-        else if (c == QChar::Nbsp)
-            c = u' ';
     }
-    const QString what = txtFind->text();
+    const QString what = asShown(txtFind->text());
     const qsizetype at = what.isEmpty() ? -1 : selected.indexOf(what, 0, Qt::CaseSensitive);
     // A selection without the text stays as it is, formatting and all.
     if (at >= 0) {
@@ -110,11 +109,11 @@ void frmFind::cmdReplace_Click()
 
 void frmFind::cmdReplaceAll_Click()
 {
-    const QString what = txtFind->text();
+    const QString what = asShown(txtFind->text());
     if (what.isEmpty())
         return;
     QTextDocument *doc = mOwner.rtb->document();
-    const QString text = doc->toPlainText();
+    const QString text = asShown(documentText(*doc));
     QList<qsizetype> found;
     for (qsizetype pos = text.indexOf(what, 0, Qt::CaseSensitive); pos >= 0;
          pos = text.indexOf(what, pos + what.size(), Qt::CaseSensitive))

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -285,6 +286,17 @@ bool frmText::eventFilter(QObject *watched, QEvent *event)
     if (watched == txtDate && event->type() == QEvent::FocusOut)
         txtDate_LostFocus();
     return QWidget::eventFilter(watched, event);
+}
+
+void frmText::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the window as it closes a dialog, asking first about a text not saved. It comes here
+    // only when no field took it, so a field's own use of Escape goes first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool frmText::confirmDiscard()

@@ -52,7 +52,8 @@ public:
     // Selects the next occurrence of FindText after the selection, offering to start over at the top.
     bool SearchText(bool matchCase, bool wholeWord);
 
-    // Loads a file into the pane: HTML and Markdown as rich text, anything else as plain text.
+    // Loads a file into the pane: HTML and Markdown as rich text, the text of a Word or OpenDocument
+    // document and anything else as plain text.
     bool loadFile(const QString &path);
     // Writes the pane to a file: HTML, OpenDocument text or Markdown by the name's suffix, else plain text.
     bool writeFile(const QString &path);
@@ -122,6 +123,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -130,8 +132,12 @@ private:
     QWidget *buildPane();
     void openTextFile();
     void saveTextFile();
+    // False, with a message, for a file the text must not be written to: a document it was read from.
+    bool mayWrite(const QString &path);
     void showFind();
     void captureElement(CaptureList list, QLineEdit *field);
+    // Empties the event fields, so that nothing of another text can be accepted.
+    void clearEventFields();
     // The selection of the pane, each line break a "\n".
     QString selectedText() const;
     CaptureFields currentFields() const;
@@ -149,6 +155,8 @@ private:
     QPointer<frmFind> mFind;
     PaneMarks *mMarks = nullptr;
     QString mFilePath;
+    // The word processor document the text came from, which a save never writes over; "" for other texts.
+    QString mDocumentPath;
     // How the text's file was written; a plain-text save writes it alike.
     TextFileFormat mFileFormat;
     int mProgressDelay = 400;

@@ -142,6 +142,20 @@ void frmText::ShowFoundDate(int index)
     });
 }
 
+void frmText::clearEventFields()
+{
+    {
+        const QSignalBlocker block(txtDate);
+        txtDate->clear();
+    }
+    for (QLineEdit *f : {txtDateLabel, txtActors, txtWhere, txtSource, txtKeyword})
+        f->clear();
+    txtShort->clear();
+    txtLong->clear();
+    lblInProject->clear();
+    btnAccept->setEnabled(false);
+}
+
 void frmText::UpdateDateNavigation()
 {
     btnNext->setEnabled(mSession.nextEnabled());

@@ -30,10 +30,14 @@ namespace {
 // Far beyond any history text; a bigger file is almost surely not one, and would stall the pane.
 constexpr qint64 MaxTextFileSize = 64 * 1024 * 1024;
 
-const QString OpenFilter = QStringLiteral("Texts (*.txt *.html *.htm *.md *.markdown);;Plain text (*.txt);;"
-                                          "HTML (*.html *.htm);;Markdown (*.md *.markdown);;All files (*)");
+const QString OpenFilter =
+    QStringLiteral("Texts (*.txt *.html *.htm *.md *.markdown *.docx *.odt);;Plain text (*.txt);;"
+                   "HTML (*.html *.htm);;Markdown (*.md *.markdown);;Word and OpenDocument texts (*.docx *.odt);;"
+                   "All files (*)");
 const QString SaveFilter = QStringLiteral("Plain text (*.txt);;HTML (*.html *.htm);;OpenDocument text (*.odt);;"
                                           "Markdown (*.md)");
+// A word processor document is read without its formatting; writing the text back into one would lose it.
+const QString DocumentSaveFilter = QStringLiteral("Plain text (*.txt);;HTML (*.html *.htm)");
 
 } // namespace
 
@@ -80,10 +84,15 @@ bool frmText::loadFile(const QString &path)
     }
     const QByteArray bytes = file.readAll();
     TextFileFormat format;
-    if (!readTextDocument(*rtb->document(), bytes, textKindOf(path), &format)) {
-        mDialogs.message(this, tr("The file %1 does not hold text that can be shown here.\n"
-                                  "Open a plain text, HTML or Markdown file.")
-                                   .arg(name));
+    QString reason;
+    const TextKind kind = textKindOf(path);
+    if (!readTextDocument(*rtb->document(), bytes, kind, &format, &reason)) {
+        if (isOfficeKind(kind))
+            mDialogs.message(this, tr("The document %1 cannot be read: %2.").arg(name, reason));
+        else
+            mDialogs.message(this, tr("The file %1 does not hold text that can be shown here.\n"
+                                      "Open a plain text, HTML, Markdown, Word (.docx) or OpenDocument (.odt) file.")
+                                       .arg(name));
         return false;
     }
     // Typing goes on in the default format, whatever the caret stood on before.
@@ -92,18 +101,27 @@ bool frmText::loadFile(const QString &path)
     // The dates found in another text would select and describe the wrong words of this one.
     mSession.scan(QString());
     mMarks->clear();
+    clearEventFields();
     btnAcceptAll->setEnabled(false);
     UpdateDateNavigation();
     rtb->document()->setModified(false);
     mFilePath = path;
+    mDocumentPath = isOfficeKind(kind) ? path : QString();
     status(tr("Opened %1.").arg(name));
     return true;
 }
 
 void frmText::saveTextFile()
 {
-    const QString path = mDialogs.saveFileName(this, QStringLiteral("Save text"), SaveFilter, QStringLiteral("txt"));
-    if (path.isEmpty())
+    // A document's text is offered as a plain text beside it.
+    const bool fromDocument = !mDocumentPath.isEmpty();
+    const QFileInfo source(mFilePath);
+    const QString initial =
+        fromDocument ? source.absolutePath() + u'/' + source.completeBaseName() + QStringLiteral(".txt") : QString();
+    const QString path =
+        mDialogs.saveFileName(this, QStringLiteral("Save text"), fromDocument ? DocumentSaveFilter : SaveFilter,
+                              QStringLiteral("txt"), initial);
+    if (path.isEmpty() || !mayWrite(path))
         return;
     if (QFileInfo::exists(path) &&
         !mDialogs.question(this, QStringLiteral("A file with this name already exists. Do you want to override it?")))
@@ -111,11 +129,26 @@ void frmText::saveTextFile()
     writeFile(path);
 }
 
+bool frmText::mayWrite(const QString &path)
+{
+    const TextKind kind = textKindOf(path);
+    const bool fromDocument = !mDocumentPath.isEmpty();
+    if (kind != TextKind::Docx && !(fromDocument && kind == TextKind::Odf) &&
+        !(fromDocument && QFileInfo(path) == QFileInfo(mDocumentPath)))
+        return true;
+    mDialogs.message(this, tr("The text is not saved as %1: a text read from a word processor document is saved "
+                              "as plain text (.txt) or HTML (.html), never over the document.")
+                               .arg(QFileInfo(path).fileName()));
+    return false;
+}
+
 bool frmText::writeFile(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     QTextDocument *doc = rtb->document();
     const TextKind kind = textKindOf(path);
+    if (!mayWrite(path))
+        return false;
     QByteArray bytes;
     TextFileFormat written = mFileFormat;
     if (kind == TextKind::Odf) {
@@ -166,18 +199,19 @@ void frmText::showFind()
 
 bool frmText::SearchText(bool matchCase, bool wholeWord)
 {
-    const QString &what = mWindows.FindText;
+    // Searched as the text is shown: a non-breaking space looks like a space, and is found as one.
+    const QString what = asShown(mWindows.FindText);
     if (what.isEmpty())
         return false;
     const FindOptions options{matchCase, wholeWord};
-    const QString text = rtb->document()->toPlainText();
+    const QString text = asShown(documentText(*rtb->document()));
     const QTextCursor now = rtb->textCursor();
     // Past the occurrence selected now; a bare caret is searched from where it stands.
     const qsizetype from = now.hasSelection() ? now.selectionStart() + 1 : now.position();
     qsizetype found = findInText(text, what, from, options);
     if (found < 0) {
         if (!mDialogs.question(this, QStringLiteral("String not found through the end of the text\n"
-                                                    "Would you like to restart the search from the begining of "
+                                                    "Would you like to restart the search from the beginning of "
                                                     "the text?")))
             return false;
         found = findInText(text, what, 0, options);

@@ -3,8 +3,10 @@
 #include "panemarks.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
-#include <QTextCursor>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -12,47 +14,52 @@
 
 namespace qm {
 
-PaneMarks::PaneMarks(QTextEdit *pane) : QSyntaxHighlighter(static_cast<QObject *>(pane)), mPane(pane)
+namespace {
+
+// More marks than a screen can hold: a pane of one endless line draws no more than these.
+constexpr qsizetype MaxDrawn = 4000;
+
+} // namespace
+
+PaneMarks::PaneMarks(QTextEdit *pane) : QObject(pane), mPane(pane)
 {
-    // Connected before the highlighter's own reaction to edits, so that it paints the moved marks.
+    mRedraw.setSingleShot(true);
+    mRedraw.setInterval(0);
+    connect(&mRedraw, &QTimer::timeout, this, &PaneMarks::redraw);
     connect(pane->document(), &QTextDocument::contentsChange, this, &PaneMarks::follow);
-    setDocument(pane->document());
+    connect(pane->verticalScrollBar(), &QScrollBar::valueChanged, this, &PaneMarks::redrawSoon);
+    connect(pane->horizontalScrollBar(), &QScrollBar::valueChanged, this, &PaneMarks::redrawSoon);
+    // A wider or taller pane shows more of the text.
+    connect(pane->verticalScrollBar(), &QScrollBar::rangeChanged, this, &PaneMarks::redrawSoon);
 }
 
 void PaneMarks::setFoundDates(const QList<Range> &ranges)
 {
     mFound = ranges;
-    rehighlight();
+    redraw();
 }
 
 void PaneMarks::clear()
 {
-    mPane->setExtraSelections({});
-    if (!mFound.isEmpty()) {
-        mFound.clear();
-        rehighlight();
-    }
+    mFound.clear();
+    mShown = QTextCursor();
+    redraw();
 }
 
 void PaneMarks::showDate(qsizetype start, qsizetype length)
 {
-    QTextEdit::ExtraSelection shown;
     const int last = mPane->document()->characterCount() - 1;
-    shown.cursor = QTextCursor(mPane->document());
-    shown.cursor.setPosition(std::clamp<int>(static_cast<int>(start), 0, last));
-    shown.cursor.setPosition(std::clamp<int>(static_cast<int>(start + length), 0, last), QTextCursor::KeepAnchor);
-    shown.format.setFontWeight(QFont::Bold);
-    shown.format.setFontUnderline(true);
-    mPane->setExtraSelections({shown});
+    mShown = QTextCursor(mPane->document());
+    mShown.setPosition(std::clamp<int>(static_cast<int>(start), 0, last));
+    mShown.setPosition(std::clamp<int>(static_cast<int>(start + length), 0, last), QTextCursor::KeepAnchor);
+    redraw();
 }
 
 PaneMarks::Range PaneMarks::shownDate() const
 {
-    const QList<QTextEdit::ExtraSelection> shown = mPane->extraSelections();
-    if (shown.isEmpty() || !shown.front().cursor.hasSelection())
+    if (mShown.isNull() || !mShown.hasSelection())
         return {0, 0};
-    const QTextCursor &c = shown.front().cursor;
-    return {c.selectionStart(), c.selectionEnd() - c.selectionStart()};
+    return {mShown.selectionStart(), mShown.selectionEnd() - mShown.selectionStart()};
 }
 
 bool PaneMarks::isFound(qsizetype position) const
@@ -62,28 +69,46 @@ bool PaneMarks::isFound(qsizetype position) const
     return it != mFound.cbegin() && position < std::prev(it)->first + std::prev(it)->second;
 }
 
-void PaneMarks::highlightBlock(const QString &text)
+void PaneMarks::redraw()
 {
-    if (mFound.isEmpty())
-        return;
-    const qsizetype begin = currentBlock().position();
-    const qsizetype end = begin + text.size();
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    // The first mark that ends inside or after this block, then on while they start in it.
-    auto it = std::lower_bound(mFound.cbegin(), mFound.cend(), begin,
-                               [](const Range &r, qsizetype p) { return r.first + r.second <= p; });
-    for (; it != mFound.cend() && it->first < end; ++it) {
-        const qsizetype from = std::max(it->first, begin);
-        const qsizetype to = std::min(it->first + it->second, end);
-        if (to > from)
-            setFormat(static_cast<int>(from - begin), static_cast<int>(to - from), red);
+    mRedraw.stop();
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextDocument *doc = mPane->document();
+    if (!mFound.isEmpty()) {
+        // From the start of the first block on screen to the end of the last one.
+        const QRect view = mPane->viewport()->rect();
+        const int from = mPane->cursorForPosition(view.topLeft()).block().position();
+        const QTextBlock lastBlock = mPane->cursorForPosition(view.bottomRight()).block();
+        const int to = lastBlock.position() + lastBlock.length();
+        const int last = doc->characterCount() - 1;
+        QTextCharFormat red;
+        red.setForeground(QColor(255, 0, 0));
+        auto it = std::lower_bound(mFound.cbegin(), mFound.cend(), from,
+                                   [](const Range &r, qsizetype p) { return r.first + r.second <= p; });
+        for (; it != mFound.cend() && it->first < to && marks.size() < MaxDrawn; ++it) {
+            QTextEdit::ExtraSelection mark{QTextCursor(doc), red};
+            mark.cursor.setPosition(std::min<int>(static_cast<int>(it->first), last));
+            mark.cursor.setPosition(std::min<int>(static_cast<int>(it->first + it->second), last),
+                                    QTextCursor::KeepAnchor);
+            marks.append(mark);
+        }
     }
+    mDrawn = marks.size();
+    if (!mShown.isNull() && mShown.hasSelection()) {
+        QTextCharFormat shown;
+        shown.setFontWeight(QFont::Bold);
+        shown.setFontUnderline(true);
+        // Drawn after the red marks, so that the shown date is both red and bold.
+        marks.append({mShown, shown});
+    }
+    mPane->setExtraSelections(marks);
 }
 
 void PaneMarks::follow(int position, int removed, int added)
 {
-    // Format changes, the highlighter's own among them, report as many characters removed as added.
+    if (!mFound.isEmpty() || !mShown.isNull())
+        redrawSoon();
+    // Format changes report as many characters removed as added.
     if (mFound.isEmpty() || removed == added)
         return;
     const qsizetype shift = added - removed;

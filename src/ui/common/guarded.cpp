@@ -13,7 +13,7 @@ bool runGuarded(UserDialogs &dialogs, QWidget *parent, const std::function<void(
         command();
         return true;
     } catch (const StoreError &e) {
-        dialogs.message(parent, e.text());
+        dialogs.error(parent, e.text());
         return false;
     }
 }

@@ -29,6 +29,17 @@ bool PlatformDialogs::question(QWidget *parent, const QString &text, const QStri
            QMessageBox::Yes;
 }
 
+void PlatformDialogs::error(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox::critical(parent, titled(title), text);
+}
+
+bool PlatformDialogs::warning(QWidget *parent, const QString &text, const QString &title)
+{
+    return QMessageBox::warning(parent, titled(title), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 QString PlatformDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);

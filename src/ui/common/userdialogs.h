@@ -23,6 +23,16 @@ public:
     virtual void message(QWidget *parent, const QString &text, const QString &title = {}) = 0;
     // True for Yes.
     virtual bool question(QWidget *parent, const QString &text, const QString &title = {}) = 0;
+    // A message that something failed; the platform's dialog shows it with the error icon.
+    virtual void error(QWidget *parent, const QString &text, const QString &title = {})
+    {
+        message(parent, text, title);
+    }
+    // A question whose Yes destroys something; the platform's dialog shows it with the warning icon.
+    virtual bool warning(QWidget *parent, const QString &text, const QString &title = {})
+    {
+        return question(parent, text, title);
+    }
     // "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     // `initialName` is the name (or path) the dialog offers first. With `chosenFilter`, the entry of
@@ -51,6 +61,8 @@ class PlatformDialogs : public UserDialogs
 public:
     void message(QWidget *parent, const QString &text, const QString &title) override;
     bool question(QWidget *parent, const QString &text, const QString &title) override;
+    void error(QWidget *parent, const QString &text, const QString &title) override;
+    bool warning(QWidget *parent, const QString &text, const QString &title) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter, const QString &defaultSuffix,
                          const QString &initialName = {}, QString *chosenFilter = nullptr) override;

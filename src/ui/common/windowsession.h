@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include <array>
 #include <memory>
 
 namespace qm {
@@ -28,6 +29,20 @@ public:
     QString FindText;
     // The element type the element manager shows; it keeps it from one opening to the next.
     QString ManageElementType;
+    // How the event list was left: its sort, search and filters, for its next opening.
+    struct EventListView
+    {
+        bool kept = false;
+        int sortColumn = 1;
+        Qt::SortOrder sortOrder = Qt::AscendingOrder;
+        QString search;
+        bool tickedOnly = false;
+        std::array<bool, 4> filterOn{};
+        std::array<QString, 4> filterNames;
+        QString from;
+        QString to;
+    };
+    EventListView EventList;
 };
 
 } // namespace qm

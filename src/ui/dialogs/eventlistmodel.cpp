@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventlistmodel.h"
 
+#include <algorithm>
+
 namespace qm {
 
 void EventListModel::setRows(std::vector<EventListRow> rows)
@@ -115,13 +117,25 @@ void EventListFilter::setSearchText(const QString &text)
     invalidateFilter();
 }
 
+void EventListFilter::setTickedOnly(bool on)
+{
+    mTickedOnly = on;
+    invalidateFilter();
+}
+
 bool EventListFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
+    const auto *m = static_cast<const EventListModel *>(sourceModel());
+    if (mTickedOnly && !m->isTicked(sourceRow))
+        return false;
     if (mSearch.isEmpty())
         return true;
-    const auto *m = static_cast<const EventListModel *>(sourceModel());
     const EventListRow &row = m->rows()[static_cast<std::size_t>(sourceRow)];
-    return row.name.contains(mSearch, Qt::CaseInsensitive) || row.description.contains(mSearch, Qt::CaseInsensitive);
+    if (row.name.contains(mSearch, Qt::CaseInsensitive) || row.description.contains(mSearch, Qt::CaseInsensitive) ||
+        row.dateText.contains(mSearch, Qt::CaseInsensitive))
+        return true;
+    return std::any_of(row.elements.begin(), row.elements.end(),
+                       [this](const QString &names) { return names.contains(mSearch, Qt::CaseInsensitive); });
 }
 
 } // namespace qm

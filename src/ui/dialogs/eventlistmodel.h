@@ -44,19 +44,22 @@ private:
     std::vector<bool> mTicked;
 };
 
-// The rows whose name or description holds the search text (letter case ignored), sorted by column.
+// The rows whose name, description, date as shown or elements hold the search text (letter case
+// ignored), or only the ticked ones among them, sorted by column.
 class EventListFilter : public QSortFilterProxyModel
 {
     Q_OBJECT
 public:
     explicit EventListFilter(QObject *parent = nullptr);
     void setSearchText(const QString &text);
+    void setTickedOnly(bool on);
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 
 private:
     QString mSearch;
+    bool mTickedOnly = false;
 };
 
 } // namespace qm

@@ -242,7 +242,7 @@ void frmEvent::cmdOK_Click()
         if (store ? !store(e) : e.Save() == -1)
             return;
     } catch (const StoreError &err) {
-        mDialogs.message(this, err.text());
+        mDialogs.error(this, err.text());
         return;
     }
     accept();

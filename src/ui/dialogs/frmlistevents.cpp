@@ -56,7 +56,7 @@ frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *pa
 
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setPlaceholderText(tr("Search names and descriptions"));
+    txtSearch->setPlaceholderText(tr("Search names, descriptions, dates and elements"));
     txtSearch->setClearButtonEnabled(true);
     connect(txtSearch, &QLineEdit::textChanged, this, &frmListEvents::txtSearch_Change);
 
@@ -140,6 +140,7 @@ frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *pa
     layout->addWidget(selection);
     layout->addLayout(buttons);
     resize(980, 680);
+    buildRowTools();
 
     connect(cmdSelectActors, &QPushButton::clicked, this,
             [this] { selectElementsFor(QStringLiteral("A"), txtActor, chkActors); });
@@ -254,26 +255,22 @@ void frmListEvents::cmdDelete_Click()
 {
     runGuarded(mDialogs, this, [this] {
         std::vector<qint32> ids;
-        for (const QModelIndex &proxyIndex : lv->selectionModel()->selectedRows())
+        QString name;
+        for (const QModelIndex &proxyIndex : lv->selectionModel()->selectedRows()) {
             ids.push_back(mFilter->mapToSource(proxyIndex).data(EventListModel::IdRole).toInt());
+            name = mFilter->mapToSource(proxyIndex).siblingAtColumn(EventListModel::Name).data().toString();
+        }
         if (ids.empty()) {
             mDialogs.message(this, QStringLiteral("No events were selected"));
             return;
         }
-        if (!mDialogs.question(this, QStringLiteral("Are you sure you want to delete %1 event(s)?").arg(ids.size()),
-                               QStringLiteral("Warning")))
+        const QString question =
+            ids.size() == 1 ? tr("Delete \"%1\"?").arg(name) : tr("Delete %1 events?").arg(ids.size());
+        if (!mDialogs.warning(this, question, QStringLiteral("Warning")))
             return;
         deleteEvents(ids);
         // The rows that remain keep the ticks the user gave them; only the deleted ones go.
-        const std::vector<qint32> kept = mModel->tickedIds();
-        const std::set<qint32> ticked(kept.begin(), kept.end());
-        std::vector<EventListRow> rows = loadEventList(g.ProjectDb, g.CurTimeLineId);
-        std::vector<bool> ticks;
-        ticks.reserve(rows.size());
-        for (const EventListRow &row : rows)
-            ticks.push_back(ticked.count(row.id) != 0);
-        mModel->setRows(std::move(rows));
-        mModel->setTicks(ticks);
+        reloadKeepingTicks();
     });
 }
 
@@ -290,6 +287,22 @@ void frmListEvents::cmdCancel_Click()
 
 void frmListEvents::done(int result)
 {
+    if (mKept) {
+        WindowSession::EventListView &v = *mKept;
+        v.kept = true;
+        v.sortColumn = lv->horizontalHeader()->sortIndicatorSection();
+        v.sortOrder = lv->horizontalHeader()->sortIndicatorOrder();
+        v.search = txtSearch->text();
+        v.tickedOnly = chkTickedOnly->isChecked();
+        const std::pair<QCheckBox *, QLineEdit *> fields[] = {
+            {chkActors, txtActor}, {chkPlaces, txtPlace}, {chkSources, txtSource}, {chkKeywords, txtKeyword}};
+        for (std::size_t t = 0; t < 4; ++t) {
+            v.filterOn[t] = fields[t].first->isChecked();
+            v.filterNames[t] = fields[t].second->text();
+        }
+        v.from = txtDateFrom->text();
+        v.to = txtDateTo->text();
+    }
     mTickedIds = mModel->tickedIds();
     QDialog::done(result);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/windowsession.h"
 #include "dates/extdate.h"
 
 #include <QDialog>
@@ -10,6 +11,8 @@
 #include <vector>
 
 class QCheckBox;
+class QLabel;
+class QModelIndex;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -35,6 +38,11 @@ public:
     // Deletes the events from the project; by default straight in the file. The main window makes
     // it an undoable step.
     std::function<void(const std::vector<qint32> &ids)> deleteEvents;
+    // Edits the event of a row (double click, Enter); the list shows it as stored afterwards.
+    std::function<void(qint32 id)> editEvent;
+    // Elements, copies and moves for the highlighted rows; true when something was done.
+    std::function<bool(const std::vector<qint32> &ids)> editElements;
+    std::function<bool(const std::vector<qint32> &ids, bool move)> placeElsewhere;
 
     ExtDate DateFrom;
     ExtDate DateTo;
@@ -61,11 +69,23 @@ public:
     QPushButton *cmdInclude = nullptr;
     QPushButton *cmdDelete = nullptr;
     QPushButton *cmdCancel = nullptr;
+    QLabel *lblCount = nullptr;
+    QCheckBox *chkTickedOnly = nullptr;
+    QPushButton *cmdShowOnTimeline = nullptr;
+    QPushButton *cmdEditElements = nullptr;
+    QPushButton *cmdCopyTo = nullptr;
+    QPushButton *cmdMoveTo = nullptr;
 
     EventListModel &model() { return *mModel; }
     // After closing: whether Include & Exit closed it, and the ids ticked then, in date order.
     bool includeChosen() const { return mInclude; }
     const std::vector<qint32> &tickedIds() const { return mTickedIds; }
+    // After Show on timeline: the event whose box is to be selected and shown; 0 otherwise.
+    qint32 showId() const { return mShowId; }
+    // The ids of the highlighted rows, in the order shown.
+    std::vector<qint32> highlightedIds() const;
+    // Opens with the sort, search and filters kept there, and keeps them there when it closes.
+    void keepViewIn(WindowSession::EventListView &view);
 
     // Fills the list from the project: ticks for the events on the timeline, bounds at the earliest
     // and latest dates.
@@ -81,11 +101,19 @@ public slots:
     // Reads a date bound when its field is left; an unreadable one is refused and the old bound stays.
     void txtDateFrom_LostFocus();
     void txtDateTo_LostFocus();
+    void cmdShowOnTimeline_Click();
+    void lv_DblClick(const QModelIndex &index);
     void done(int result) override;
 
 private:
     void selectElementsFor(const QString &type, QLineEdit *field, QCheckBox *check);
     bool readBound(QLineEdit *field, ExtDate &bound);
+    // The tools on many rows, the count and the ticked-only filter, under the list.
+    void buildRowTools();
+    void refreshCount();
+    // Reads the rows again after their events changed; ticks stay, except those of `untick`.
+    void reloadKeepingTicks(const std::vector<qint32> &untick = {});
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     Globals &g;
     UserDialogs &mDialogs;
@@ -93,6 +121,8 @@ private:
     EventListFilter *mFilter = nullptr;
     bool mInclude = false;
     std::vector<qint32> mTickedIds;
+    qint32 mShowId = 0;
+    WindowSession::EventListView *mKept = nullptr;
 };
 
 } // namespace qm

@@ -152,9 +152,9 @@ void frmManage::cmdDelete_Click()
                 used << QStringLiteral("\"%1\" is used by %2 event(s)").arg(item->text()).arg(n);
         }
         if (!used.isEmpty() &&
-            !mDialogs.question(this,
-                               used.join(QStringLiteral(", ")) + QStringLiteral(", which will lose it. Delete anyway?"),
-                               QStringLiteral("Delete warning")))
+            !mDialogs.warning(this,
+                              used.join(QStringLiteral(", ")) + QStringLiteral(", which will lose it. Delete anyway?"),
+                              QStringLiteral("Delete warning")))
             return;
         QStringList names;
         for (const QListWidgetItem *item : items)

@@ -86,7 +86,7 @@ void frmSelectElements::cmdInclude_Click()
         if (lv->item(i)->checkState() == Qt::Checked)
             ticked << lv->item(i)->text();
     }
-    mSelected = ticked.join(u',');
+    mSelected = ticked.join(QStringLiteral(", "));
     accept();
 }
 

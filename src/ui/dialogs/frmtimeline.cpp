@@ -75,7 +75,7 @@ void frmTimeLine::cmdOK_Click()
             *g.CurTimeLine = edited;
         }
     } catch (const StoreError &e) {
-        mDialogs.message(this, e.text());
+        mDialogs.error(this, e.text());
         return;
     }
     accept();

@@ -66,6 +66,8 @@ protected:
         CanvasRenderer::paint(p, model, area, ppt);
         if (mView.mPageGrid)
             paintPageOutlines(p, mView.mPageGrid(), area, ppt);
+        for (const CanvasView::Overlay &overlay : mView.mOverlays)
+            overlay(p, area, ppt);
     }
     void mousePressEvent(QMouseEvent *event) override
     {
@@ -88,7 +90,8 @@ protected:
     {
         const int key = event->key();
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Return || key == Qt::Key_Enter ||
+                key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
                 emit mView.keyPressed(key);
                 return;
             }
@@ -166,8 +169,11 @@ QRectF CanvasView::visibleTwips() const
 void CanvasView::refreshExtents()
 {
     const double tpp = twipsPerPixel();
+    int footers = 0;
+    for (const QWidget *f : mFooters)
+        footers += f->isHidden() ? 0 : f->sizeHint().height();
     const ScrollExtents e = mCanvas.UpdateScrollExtents(
-        width() * tpp, height() * tpp, hscrol->sizeHint().height() * tpp, vscrol->sizeHint().width() * tpp);
+        width() * tpp, (height() - footers) * tpp, hscrol->sizeHint().height() * tpp, vscrol->sizeHint().width() * tpp);
     hscrol->setVisible(e.hVisible);
     hscrol->setRange(0, e.hMaximum);
     hscrol->setPageStep(std::max(1, e.hPageStep));
@@ -183,6 +189,16 @@ void CanvasView::setPageGrid(const std::function<std::vector<QRectF>()> &pages)
 {
     mPageGrid = pages;
     Pic->update();
+}
+
+void CanvasView::addFooter(QWidget *footer)
+{
+    auto *grid = static_cast<QGridLayout *>(layout());
+    grid->addWidget(footer, grid->rowCount(), 0, 1, 2);
+    // The canvas keeps all the room the footers leave.
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+    mFooters.push_back(footer);
 }
 
 void CanvasView::resizeEvent(QResizeEvent *event)

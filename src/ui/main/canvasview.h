@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class QPainter;
 class QScrollBar;
 
 namespace qm {
@@ -44,6 +45,12 @@ public:
     // over the canvas by the view only, so they never reach an export.
     void setPageGrid(const std::function<std::vector<QRectF>()> &pages);
     bool showsPageGrid() const { return static_cast<bool>(mPageGrid); }
+    // Painted over the canvas after it, by the view only (marks of a search, never part of an export):
+    // the painter, the visible area in twips and pixels per twip.
+    using Overlay = std::function<void(QPainter &, const QRectF &, double)>;
+    void addOverlay(const Overlay &overlay) { mOverlays.push_back(overlay); }
+    // A strip of the window under the canvas and its scroll bar; the canvas gets what it leaves.
+    void addFooter(QWidget *footer);
 
 signals:
     // The mouse on the canvas, in canvas twips.
@@ -51,7 +58,7 @@ signals:
     void moved(QPointF twips);
     void released(QPointF twips, Qt::MouseButton button);
     void doubleClicked(QPointF twips, Qt::MouseButton button);
-    // Left, Right, Enter or Return with the canvas focused.
+    // Left, Right, Home, End, Page Up, Page Down, Enter or Return with the canvas focused.
     void keyPressed(int key);
     // The canvas lost the keyboard focus.
     void focusLost();
@@ -64,6 +71,8 @@ private:
     friend class CanvasSurface;
     TimelineCanvas &mCanvas;
     std::function<std::vector<QRectF>()> mPageGrid;
+    std::vector<Overlay> mOverlays;
+    std::vector<QWidget *> mFooters;
 };
 
 } // namespace qm

@@ -3,13 +3,19 @@
 #include "frmhelp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -26,6 +32,7 @@ const struct
     {"events-and-dates.html", "Events and dates"},
     {"timelines.html", "Timelines"},
     {"arranging.html", "Arranging"},
+    {"formats.html", "Formats and colours"},
     {"capturing.html", "Capturing events from a text"},
     {"pictures.html", "Pictures and wallpapers"},
     {"export-printing.html", "Export and printing"},
@@ -74,8 +81,22 @@ frmHelp::frmHelp(const QString &helpFolder, QWidget *parent) : QWidget(parent, Q
     connect(txtPage, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(txtPage, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setPlaceholderText(tr("Search the help"));
+    txtSearch->setClearButtonEnabled(true);
+    lstMatches = new QListWidget(this);
+    lstMatches->setObjectName(QStringLiteral("lstMatches"));
+    lstMatches->hide();
+    auto *side = new QWidget(this);
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(txtSearch);
+    sideLayout->addWidget(lstTopics, 1);
+    sideLayout->addWidget(lstMatches, 1);
+
     auto *split = new QSplitter(this);
-    split->addWidget(lstTopics);
+    split->addWidget(side);
     split->addWidget(txtPage);
     split->setStretchFactor(1, 1);
     split->setSizes({220, 780});
@@ -89,6 +110,11 @@ frmHelp::frmHelp(const QString &helpFolder, QWidget *parent) : QWidget(parent, Q
         if (item)
             showPage(item->data(Qt::UserRole).toString());
     });
+    connect(txtSearch, &QLineEdit::textChanged, this, &frmHelp::search);
+    connect(lstMatches, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item)
+            showPage(item->data(Qt::UserRole).toString());
+    });
     connect(txtPage, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         // The list follows the links the user takes inside the guide.
         const QString file = QFileInfo(url.toLocalFile()).fileName();
@@ -99,13 +125,75 @@ frmHelp::frmHelp(const QString &helpFolder, QWidget *parent) : QWidget(parent, Q
             }
         }
         setWindowTitle(tr("Quillmarsh Help") + QStringLiteral(" - ") + txtPage->documentTitle());
+        markMatches();
     });
     showPage(QStringLiteral("index.html"));
 }
 
 void frmHelp::showPage(const QString &fileName)
 {
-    txtPage->setSource(QUrl::fromLocalFile(QDir(mFolder).filePath(fileName)));
+    const QUrl url = QUrl::fromLocalFile(QDir(mFolder).filePath(fileName));
+    if (txtPage->source() == url)
+        markMatches();
+    else
+        txtPage->setSource(url);
+}
+
+void frmHelp::search(const QString &words)
+{
+    mWords = words.simplified();
+    lstMatches->clear();
+    lstTopics->setVisible(mWords.isEmpty());
+    lstMatches->setVisible(!mWords.isEmpty());
+    if (mWords.isEmpty()) {
+        markMatches();
+        return;
+    }
+    for (const auto &t : Topics) {
+        QFile file(QDir(mFolder).filePath(QString::fromLatin1(t.file)));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        // The words as the reader sees them: tags, entities and line breaks of the source do not count.
+        QTextDocument page;
+        page.setHtml(QString::fromUtf8(file.readAll()));
+        const QString text = page.toPlainText().simplified();
+        const qsizetype count = text.count(mWords, Qt::CaseInsensitive);
+        if (count == 0)
+            continue;
+        auto *item = new QListWidgetItem(tr("%1 (%2)").arg(tr(t.title)).arg(count), lstMatches);
+        item->setData(Qt::UserRole, QString::fromLatin1(t.file));
+        const qsizetype at = text.indexOf(mWords, 0, Qt::CaseInsensitive);
+        item->setToolTip(u'…' + text.mid(std::max<qsizetype>(at - 40, 0), mWords.size() + 80) + u'…');
+    }
+    if (lstMatches->count() == 0) {
+        auto *none = new QListWidgetItem(tr("No page holds \"%1\".").arg(mWords), lstMatches);
+        none->setFlags(Qt::NoItemFlags);
+        markMatches();
+    } else {
+        lstMatches->setCurrentRow(0);
+    }
+}
+
+void frmHelp::markMatches()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!mWords.isEmpty()) {
+        QTextCharFormat yellow;
+        yellow.setBackground(QColor(255, 230, 0));
+        // Spaces in the words match any run of white space, as line breaks of the page do.
+        const QRegularExpression pattern(
+            QRegularExpression::escape(mWords).replace(QStringLiteral("\\ "), QStringLiteral("\\s+")),
+            QRegularExpression::CaseInsensitiveOption);
+        for (QTextCursor c = txtPage->document()->find(pattern); !c.isNull(); c = txtPage->document()->find(pattern, c))
+            marks.append({c, yellow});
+    }
+    txtPage->setExtraSelections(marks);
+    if (!marks.isEmpty()) {
+        QTextCursor first = marks.front().cursor;
+        first.clearSelection();
+        txtPage->setTextCursor(first);
+        txtPage->ensureCursorVisible();
+    }
 }
 
 } // namespace qm

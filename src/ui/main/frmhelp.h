@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QAction;
+class QLineEdit;
 class QListWidget;
 class QTextBrowser;
 
@@ -21,12 +22,22 @@ public:
     // The guide's contents page; "" when the guide is not installed there.
     static QString indexPage(const QString &helpFolder);
     void showPage(const QString &fileName);
+    // Lists the pages that hold the words (letter case ignored), and marks them on the page shown; ""
+    // shows the contents list again.
+    void search(const QString &words);
 
+    QLineEdit *txtSearch = nullptr;
     QTextBrowser *txtPage = nullptr;
     QListWidget *lstTopics = nullptr;
+    // The pages that hold the searched words, each with how often.
+    QListWidget *lstMatches = nullptr;
 
 private:
+    // Marks every occurrence of the searched words on the page shown and scrolls to the first.
+    void markMatches();
+
     QString mFolder;
+    QString mWords;
 };
 
 } // namespace qm

@@ -35,8 +35,11 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     buildToolBars();
     describeButtons();
     buildCanvas();
+    buildStartPages();
     buildEditing();
     buildScale();
+    buildNavigation();
+    buildBulk();
 
     setTimelineState(MenuState::NoProject);
     installDateCorrection(g, mDialogs, this);
@@ -84,6 +87,8 @@ void frmMain::buildMenus()
     mnuFileOpen = entry(mnuFile, "mnuFileOpen", tr("&Open"), &frmMain::mnuFileOpen_Click);
     mnuFileNew->setShortcut(QKeySequence::New);
     mnuFileOpen->setShortcut(QKeySequence::Open);
+    mnuFileClose = entry(mnuFile, "mnuFileClose", tr("&Close project"), &frmMain::mnuFileClose_Click);
+    mnuFileClose->setShortcut(QKeySequence::Close);
     mnuFile->addSeparator();
     mnuFileExportEvents =
         entry(mnuFile, "mnuFileExportEvents", tr("&Export events…"), &frmMain::mnuFileExportEvents_Click);
@@ -91,6 +96,7 @@ void frmMain::buildMenus()
         entry(mnuFile, "mnuFileImportEvents", tr("&Import events…"), &frmMain::mnuFileImportEvents_Click);
     mnuFile->addSeparator();
     mnuFileSaveAs = entry(mnuFile, "mnuFileSaveAs", tr("Save &as"), &frmMain::mnuFileSaveAs_Click);
+    mnuFileExportWeb = entry(mnuFile, "mnuFileExportWeb", tr("Export &web page…"), &frmMain::mnuFileExportWeb_Click);
     mnuFilePageSetup = entry(mnuFile, "mnuFilePageSetup", tr("Page set&up…"), &frmMain::mnuFilePageSetup_Click);
     mnuFileShowPages = entry(mnuFile, "mnuFileShowPages", tr("Sh&ow printer pages"), &frmMain::mnuFileShowPages_Click);
     mnuFileShowPages->setCheckable(true);
@@ -193,8 +199,9 @@ void frmMain::buildToolBars()
     QStyle *s = style();
 
     tbFile = bar("tbFile", tr("File"));
-    addButton(tbFile, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileIcon), mnuFileNew);
-    addButton(tbFile, QStringLiteral("Open"), tr("Open"), s->standardIcon(QStyle::SP_DialogOpenButton), mnuFileOpen);
+    addButton(tbFile, QStringLiteral("New"), tr("New project"), s->standardIcon(QStyle::SP_FileIcon), mnuFileNew);
+    addButton(tbFile, QStringLiteral("Open"), tr("Open project"), s->standardIcon(QStyle::SP_DialogOpenButton),
+              mnuFileOpen);
     addButton(tbFile, QStringLiteral("SaveAs"), tr("Save as"), s->standardIcon(QStyle::SP_DialogSaveButton),
               mnuFileSaveAs);
     addButton(tbFile, QStringLiteral("Print"), tr("Print"),
@@ -209,12 +216,12 @@ void frmMain::buildToolBars()
     cmbTimeLine0->setToolTip(tr("Timeline shown"));
     connect(cmbTimeLine0, &QComboBox::activated, this, &frmMain::cmbTimeLine0_Click);
     tbTimeLines->addWidget(cmbTimeLine0);
-    addButton(tbTimeLines, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+    addButton(tbTimeLines, QStringLiteral("New"), tr("New timeline"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
               mnuTimeLineNew);
-    addButton(tbTimeLines, QStringLiteral("Delete"), tr("Delete"), s->standardIcon(QStyle::SP_TrashIcon),
+    addButton(tbTimeLines, QStringLiteral("Delete"), tr("Delete timeline"), s->standardIcon(QStyle::SP_TrashIcon),
               mnuTimeLineDelete);
-    addButton(tbTimeLines, QStringLiteral("Edit"), tr("Edit"), s->standardIcon(QStyle::SP_FileDialogDetailedView),
-              mnuTimelineEdit);
+    addButton(tbTimeLines, QStringLiteral("Edit"), tr("Edit timeline"),
+              s->standardIcon(QStyle::SP_FileDialogDetailedView), mnuTimelineEdit);
     addButton(tbTimeLines, QStringLiteral("Color"), tr("Color"), s->standardIcon(QStyle::SP_DesktopIcon),
               mnuTimelineColor);
     addButton(tbTimeLines, QStringLiteral("Wall"), tr("Wallpaper"), s->standardIcon(QStyle::SP_DirIcon),
@@ -223,14 +230,15 @@ void frmMain::buildToolBars()
     // Two rows, so that every button shows on a window of ordinary width.
     addToolBarBreak();
     tbEvents = bar("tbEvents", tr("Events"));
-    addButton(tbEvents, QStringLiteral("New"), tr("New"), s->standardIcon(QStyle::SP_FileIcon), mnuEventNew);
-    addButton(tbEvents, QStringLiteral("Edit"), tr("Edit"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+    addButton(tbEvents, QStringLiteral("New"), tr("New event"), s->standardIcon(QStyle::SP_FileIcon), mnuEventNew);
+    addButton(tbEvents, QStringLiteral("Edit"), tr("Edit event"), s->standardIcon(QStyle::SP_FileDialogContentsView),
               mnuEventEdit);
     addButton(tbEvents, QStringLiteral("Include"), tr("Include"), s->standardIcon(QStyle::SP_DialogYesButton),
               mnuEventList);
     addButton(tbEvents, QStringLiteral("Exclude"), tr("Exclude"), s->standardIcon(QStyle::SP_DialogNoButton),
               mnuEventExclude);
-    addButton(tbEvents, QStringLiteral("Delete"), tr("Delete"), s->standardIcon(QStyle::SP_TrashIcon), mnuEventDelete);
+    addButton(tbEvents, QStringLiteral("Delete"), tr("Delete event"), s->standardIcon(QStyle::SP_TrashIcon),
+              mnuEventDelete);
 
     tbArrange = bar("tbArrange", tr("Arrange"));
     addButton(tbArrange, QStringLiteral("Compress1"), tr("Compress 1"), s->standardIcon(QStyle::SP_ArrowLeft),
@@ -240,13 +248,25 @@ void frmMain::buildToolBars()
     addButton(tbArrange, QStringLiteral("ZoomIn"), tr("Zoom in"), s->standardIcon(QStyle::SP_ArrowUp), mnuFormatZoomIn);
     addButton(tbArrange, QStringLiteral("ZoomOut"), tr("Zoom out"), s->standardIcon(QStyle::SP_ArrowDown),
               mnuFormatZoomOut);
+    lblZoom = new QLabel(QStringLiteral("100%"), tbArrange);
+    lblZoom->setObjectName(QStringLiteral("lblZoom"));
+    lblZoom->setToolTip(tr("The zoom shown"));
+    lblZoom->setAlignment(Qt::AlignCenter);
+    lblZoom->setMinimumWidth(lblZoom->fontMetrics().horizontalAdvance(QStringLiteral(" 0000% ")));
+    tbArrange->addWidget(lblZoom);
+    tbArrange->addSeparator();
+    auto *spacing = new QLabel(tr("Spacing") + u' ', tbArrange);
+    spacing->setObjectName(QStringLiteral("lblSpacing"));
+    tbArrange->addWidget(spacing);
     sld = new QSlider(Qt::Horizontal, tbArrange);
     sld->setObjectName(QStringLiteral("sld"));
     sld->setRange(0, 10);
     sld->setPageStep(1);
     sld->setTickPosition(QSlider::TicksBelow);
     sld->setFixedWidth(110);
-    sld->setToolTip(QStringLiteral("Minimum distance between events"));
+    sld->setToolTip(tr("Spacing: the least room between neighbouring boxes when they are placed or compressed "
+                       "(not the zoom)"));
+    spacing->setToolTip(sld->toolTip());
     connect(sld, &QSlider::valueChanged, this, &frmMain::sld_Change);
     tbArrange->addWidget(sld);
 
@@ -301,13 +321,14 @@ void frmMain::applyState()
     }
     for (QAction *a : {mnuFileExportEvents, mnuFileImportEvents})
         a->setEnabled(mState.timelineState() != MenuState::NoProject);
+    mnuFileExportWeb->setEnabled(mState.timelineState() == MenuState::TimelineShown);
 
-    if (mState.timelineState() == MenuState::NoProject)
-        lblNoTimeline->setText(tr("Create a project with File ▸ New, or open one with File ▸ Open."));
-    else if (mState.timelineState() == MenuState::ProjectOpen)
+    if (mState.timelineState() == MenuState::ProjectOpen)
         lblNoTimeline->setText(tr("Choose a timeline in the list, or make one with Timelines ▸ New."));
-    mCentral->setCurrentWidget(mState.timelineState() == MenuState::TimelineShown ? static_cast<QWidget *>(mView)
-                                                                                  : lblNoTimeline);
+    if (mState.timelineState() != MenuState::NoProject)
+        mCentral->setCurrentWidget(mState.timelineState() == MenuState::TimelineShown ? static_cast<QWidget *>(mView)
+                                                                                      : lblNoTimeline);
+    applyStartState();
 }
 
 void frmMain::mnuToolsManage_Click()

@@ -29,6 +29,7 @@ class QUndoStack;
 namespace qm {
 
 class CanvasMouse;
+class CanvasNavigator;
 class CommandGroup;
 class clEvent;
 class CanvasView;
@@ -39,6 +40,7 @@ class InPlaceEditor;
 class Globals;
 class TimelineCanvas;
 class UserDialogs;
+class WelcomePage;
 class frmHelp;
 class frmSelectImage;
 class frmText;
@@ -66,10 +68,12 @@ public:
     QMenu *mnuFile = nullptr;
     QAction *mnuFileNew = nullptr;
     QAction *mnuFileOpen = nullptr;
+    QAction *mnuFileClose = nullptr;
     std::array<QAction *, 5> mnuPath{};
     QAction *mnuFileExportEvents = nullptr;
     QAction *mnuFileImportEvents = nullptr;
     QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileExportWeb = nullptr;
     QAction *mnuFilePageSetup = nullptr;
     QAction *mnuFileShowPages = nullptr;
     QAction *mnuFilePrintPreview = nullptr;
@@ -124,15 +128,25 @@ public:
     QToolBar *tbTools = nullptr;
     QComboBox *cmbTimeLine0 = nullptr;
     QSlider *sld = nullptr;
+    // The zoom shown, as a percentage.
+    QLabel *lblZoom = nullptr;
     QLabel *lblNoTimeline = nullptr;
     QStackedWidget *mCentral = nullptr;
     CanvasView *mView = nullptr;
     QTimer *tmrUnload = nullptr;
+    // What shows while no project is open.
+    WelcomePage *mWelcome = nullptr;
+    // Shown above the canvas while the open project is read-only.
+    QWidget *barReadOnly = nullptr;
+    // Where the user's copy of the sample goes: the documents folder (tests give their own).
+    QString sampleFolder;
 
     TimelineCanvas &canvas() { return *mCanvas; }
     // The open project's history of changes (it lives with the project, see Globals::History).
     QUndoStack &undoStack();
     InPlaceEditor &editor() { return *mEditor; }
+    // Find, go to date, the keys that move by screen, zoom to fit, the overview strip.
+    CanvasNavigator &navigator() { return *mNavigator; }
     // The printer that printing, the preview and the page grid use; it keeps the choices of the
     // last print dialog.
     QPrinter &printer();
@@ -157,11 +171,17 @@ public:
 public slots:
     void mnuFileNew_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileExportWeb_Click();
     void mnuFileShowPages_Click();
     void mnuFilePageSetup_Click();
     void mnuFilePrintPreview_Click();
     void mnuFilePrint_Click();
     void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    // Opens the user's copy of the sample project, copying it first when there is none.
+    void openSample();
+    // Copies the read-only project to a place the user chooses and opens the copy.
+    void saveCopy();
     void mnuPath_Click(int index);
     void mnuFileExportEvents_Click();
     void mnuFileImportEvents_Click();
@@ -210,6 +230,16 @@ protected:
 
 private:
     void loadWindow();
+    // The welcome page and the read-only bar around the canvas.
+    void buildStartPages();
+    // The welcome page, the read-only bar and the entries a read-only project or no project changes.
+    void applyStartState();
+    // Opens the project open when the program last ended, unless it was closed before.
+    void reopenLast();
+    // Remembers at exit whether a project was still open.
+    void rememberOpenProject();
+    // True while the open project may not be changed.
+    bool readOnly() const;
     void buildMenus();
     void buildToolBars();
     QAction *addButton(QToolBar *bar, const QString &key, const QString &text, const QIcon &icon, QAction *same);
@@ -225,6 +255,18 @@ private:
     void buildScale();
     // A box dropped higher or lower on a timeline drawn to scale: one undoable step.
     void pushDropToScale(qint32 id, const std::vector<BoxMove> &moves);
+    void buildNavigation();
+    void buildBulk();
+
+public:
+    // Many events at once (the boxes selected, or rows of the event list), each one step; false when
+    // nothing was done. `parent` is the window the questions belong to.
+    bool editElementsOf(const std::vector<qint32> &ids, QWidget *parent);
+    bool placeElsewhere(const std::vector<qint32> &ids, bool move, QWidget *parent);
+    // The events of the boxes selected on the canvas.
+    std::vector<qint32> selectedEventIds() const;
+
+private:
     // The selected box's event and format become the current ones.
     void takeSelection();
     // Scrolls the box into view.
@@ -268,6 +310,7 @@ private:
     QPointer<frmSelectImage> mPicture;
     QPointer<frmHelp> mHelp;
     InPlaceEditor *mEditor = nullptr;
+    CanvasNavigator *mNavigator = nullptr;
     std::unique_ptr<CanvasMouse> mMouse;
     std::unique_ptr<QPrinter> mPrinter;
     // The resolution of the last picture saved, offered for the next (dots per inch).

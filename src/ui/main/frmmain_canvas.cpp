@@ -4,12 +4,14 @@
 // commands that place boxes.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmevent.h"
 #include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
+#include "edit/makeroom.h"
 #include "edit/saveeventcommand.h"
 #include "inplaceeditor.h"
 #include "layout/textmeasurer.h"
@@ -53,7 +55,10 @@ void frmMain::buildCanvas()
     tmrUnload->setInterval(10);
     connect(tmrUnload, &QTimer::timeout, this, &frmMain::tmrUnload_Timer);
 
-    mCanvas->onChanged = [this] { mView->Pic->update(); };
+    mCanvas->onChanged = [this] {
+        mView->Pic->update();
+        lblZoom->setText(QStringLiteral("%1%").arg(qRound(g.Zoom * 100)));
+    };
     mCanvas->onSelectionChanged = [this](qint32 id) {
         setEventMenuState(id >= 0 ? MenuState::BoxSelected : MenuState::NoSelection);
         followSelection();
@@ -74,6 +79,7 @@ void frmMain::tmrUnload_Timer()
 {
     guarded([this] {
         mEditor->commit();
+        mNavigator->rememberView();
         mCanvas->ClearCanvas();
         g.SelectedId = -1;
         g.Zoom = 1.0;
@@ -88,9 +94,7 @@ void frmMain::tmrUnload_Timer()
         updateBackdropButtons();
         const QSignalBlocker block(sld);
         sld->setValue(TimelineCanvas::sliderValueFor(g.MinDist));
-        mView->hscrol->setValue(0);
-        mView->vscrol->setValue(0);
-        mView->refreshExtents();
+        mNavigator->restoreView();
     });
 }
 
@@ -134,7 +138,7 @@ void frmMain::mnuEventNew_Click()
 
 void frmMain::mnuEventEdit_Click()
 {
-    if (g.SelectedId >= 0)
+    if (g.SelectedId >= 0 && !readOnly())
         editEvent(g.SelectedId);
 }
 
@@ -155,10 +159,13 @@ void frmMain::editEvent(qint32 id)
         if (group.isEmpty())
             return;
         group.setText(tr("edit of %1").arg(g.CurEvent->Name));
-        if (dateChanged && mCanvas->IsOnCanvas(id))
+        if (dateChanged && mCanvas->IsOnCanvas(id)) {
             placeInGroup(group, id, g.CurEvent->Name, true);
-        else
+        } else {
+            // A longer name makes room as an insertion does, in the same step.
+            makeRoomFor(group, *mCanvas, id);
             group.commit();
+        }
         mView->refreshExtents();
         showBox(id);
     });
@@ -207,7 +214,7 @@ void frmMain::placeInGroup(CommandGroup &group, qint32 id, QString name, bool ag
     }
     group.commit();
     mView->refreshExtents();
-    showBox(id);
+    mNavigator->reveal(id);
 }
 
 void frmMain::mnuFormatZoomIn_Click()

@@ -4,6 +4,7 @@
 // and undoing and redoing every change made there.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmpreferences.h"
@@ -67,10 +68,13 @@ void frmMain::buildEditing()
     });
 
     mEditor = new InPlaceEditor(*mCanvas, *mView, *history, mDialogs, this);
-    // The edit band goes in the first row, where there is room for its lists too.
+    // Three rows, so that every button shows on a window of ordinary width: the project, its
+    // timelines and the tools; the events and their arrangement; the edit band with its lists.
     removeToolBarBreak(tbEvents);
-    insertToolBar(tbEvents, mEditor->tbEdit);
+    insertToolBar(tbEvents, tbTools);
     insertToolBarBreak(tbEvents);
+    addToolBarBreak();
+    addToolBar(mEditor->tbEdit);
 
     connect(mView, &CanvasView::pressed, this, &frmMain::Pic_MouseDown);
     connect(mView, &CanvasView::moved, this, &frmMain::Pic_MouseMove);
@@ -124,7 +128,9 @@ void frmMain::Pic_MouseDown(QPointF at, Qt::MouseButton button)
 
 void frmMain::Pic_MouseMove(QPointF at)
 {
-    guarded([this, at] { mMouse->move(at.x(), at.y()); });
+    // Boxes of a read-only project stay where they are.
+    if (!readOnly())
+        guarded([this, at] { mMouse->move(at.x(), at.y()); });
 }
 
 void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
@@ -154,7 +160,8 @@ void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
             mnuTimelineS->popup(mView->toGlobal(at));
             break;
         case CanvasClick::EditLabel:
-            mEditor->open(click.kind, click.id);
+            if (!readOnly())
+                mEditor->open(click.kind, click.id);
             break;
         default:
             break;
@@ -169,6 +176,8 @@ void frmMain::Pic_DblClick(QPointF at, Qt::MouseButton button)
         mEditor->commit();
         click = mMouse->doubleClick(at.x(), at.y(), button);
     });
+    if (readOnly())
+        return;
     if (click.action == CanvasClick::EditEvent) {
         selectBox(click.id);
         editEvent(click.id);
@@ -179,6 +188,8 @@ void frmMain::Pic_DblClick(QPointF at, Qt::MouseButton button)
 
 void frmMain::Pic_KeyDown(int key)
 {
+    if (mNavigator->key(key))
+        return;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         mnuEventEdit_Click();
         return;
@@ -228,7 +239,7 @@ bool frmMain::placeCurrentEvent(bool newEvent)
     if (!mCanvas->IsOnCanvas(id))
         return false;
     mView->refreshExtents();
-    showBox(id);
+    mNavigator->reveal(id);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // pictures and wallpapers, the format and picture clipboards; and the user guide.
 #include "frmmain.h"
 
+#include "canvasnavigator.h"
 #include "canvasview.h"
 #include "common/userdialogs.h"
 #include "dialogs/frmlistevents.h"
@@ -105,8 +106,16 @@ void frmMain::mnuEventList_Click()
                         std::make_unique<DeleteEventsCommand>(
                             *mCanvas, ids, tr("deletion of %n event(s)", nullptr, static_cast<int>(ids.size()))));
         };
+        list.editEvent = [this](qint32 id) { editEvent(id); };
+        list.editElements = [this, &list](const std::vector<qint32> &ids) { return editElementsOf(ids, &list); };
+        list.placeElsewhere = [this, &list](const std::vector<qint32> &ids, bool move) {
+            return placeElsewhere(ids, move, &list);
+        };
+        list.keepViewIn(mSession.EventList);
         list.exec();
         applyEventList(list.tickedIds(), list.includeChosen());
+        if (list.showId() > 0 && mCanvas->IsOnCanvas(list.showId()))
+            mNavigator->reveal(list.showId());
     });
 }
 
@@ -141,6 +150,9 @@ void frmMain::applyEventList(const std::vector<qint32> &ticked, bool include)
         throw;
     }
     mView->refreshExtents();
+    // What came on is shown selected, where it landed.
+    if (!on.empty() && g.SelectedId > 0 && mCanvas->IsOnCanvas(g.SelectedId))
+        mNavigator->reveal(g.SelectedId);
 }
 
 void frmMain::mnuEventExclude_Click()
@@ -164,7 +176,7 @@ void frmMain::mnuEventDelete_Click()
         if (id < 0 || !mCanvas->IsOnCanvas(id))
             return;
         mEditor->commit();
-        if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
+        if (!mDialogs.warning(this, tr("Delete \"%1\"?").arg(boxName(*mCanvas, id)), QStringLiteral("Delete warning")))
             return;
         pushCommand(g.History, std::make_unique<DeleteEventsCommand>(*mCanvas, std::vector<qint32>{id},
                                                                      tr("deletion of %1").arg(boxName(*mCanvas, id))));
@@ -228,13 +240,13 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 void frmMain::mnuEventPasteFormat_Click()
 {
     if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pasteFormat({g.SelectedId}, tr("pasted format"));
+        pasteFormat({g.SelectedId}, tr("pasted format on %1").arg(boxName(*mCanvas, g.SelectedId)));
 }
 
 void frmMain::mnuEventPastePicture_Click()
 {
     if (g.SelectedId >= 1 && mCanvas->IsOnCanvas(g.SelectedId))
-        pastePicture({g.SelectedId}, tr("pasted picture"));
+        pastePicture({g.SelectedId}, tr("pasted picture on %1").arg(boxName(*mCanvas, g.SelectedId)));
 }
 
 void frmMain::mnuEventMakeDefFormat_Click()
@@ -274,8 +286,8 @@ void frmMain::mnuHelpTopics_Click()
     }
     const QString folder = QDir(g.appFolder).filePath(QStringLiteral("help"));
     if (frmHelp::indexPage(folder).isEmpty()) {
-        mDialogs.message(this, tr("The user guide is not installed: there is no %1.")
-                                   .arg(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("index.html")))));
+        mDialogs.error(this, tr("The user guide is not installed: there is no %1.")
+                                 .arg(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("index.html")))));
         return;
     }
     mHelp = new frmHelp(folder, this);

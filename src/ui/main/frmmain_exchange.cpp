@@ -48,7 +48,7 @@ void frmMain::mnuFileExportEvents_Click()
             return;
         const ExportResult result = exportEvents(g.ProjectDb, timeline, path, g.dateOrder);
         if (!result.ok)
-            mDialogs.message(this, tr("The events could not be written to %1:\n%2").arg(path, result.error));
+            mDialogs.error(this, tr("The events could not be written to %1:\n%2").arg(path, result.error));
     });
 }
 
@@ -62,7 +62,7 @@ void frmMain::mnuFileImportEvents_Click()
             return;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            mDialogs.message(this, tr("The file %1 could not be read:\n%2").arg(path, file.errorString()));
+            mDialogs.error(this, tr("The file %1 could not be read:\n%2").arg(path, file.errorString()));
             return;
         }
         ImportDefaults defaults;
@@ -75,7 +75,7 @@ void frmMain::mnuFileImportEvents_Click()
                                                     ColumnMapping::remembered());
         file.close();
         if (!import->plan().fileError.isEmpty()) {
-            mDialogs.message(this, tr("%1 is not a file of events:\n%2").arg(path, import->plan().fileError));
+            mDialogs.error(this, tr("%1 is not a file of events:\n%2").arg(path, import->plan().fileError));
             return;
         }
         frmImportPreview preview(

@@ -158,7 +158,7 @@ bool frmMain::SaveAs(const QString &FileName, const ExportOptions &options)
         saved = PictureExport::exportCanvas(mCanvas->outputModel(), FileName, options, &error);
     });
     if (!saved && !error.isEmpty())
-        mDialogs.message(this, error);
+        mDialogs.error(this, error);
     return saved;
 }
 
@@ -168,7 +168,7 @@ void frmMain::mnuFileShowPages_Click()
     if (!available) {
         // The click already moved the check mark; without a printer it stays as it was.
         mnuFileShowPages->setChecked(!mnuFileShowPages->isChecked());
-        mDialogs.message(this, QStringLiteral("No printer is available"));
+        mDialogs.error(this, QStringLiteral("No printer is available"));
         return;
     }
     refreshPageGrid();
@@ -251,7 +251,7 @@ void frmMain::mnuFilePrint_Click()
                                        });
     });
     if (!printed && !error.isEmpty())
-        mDialogs.message(this, error);
+        mDialogs.error(this, error);
     refreshPageGrid();
 }
 

@@ -14,6 +14,7 @@
 #include "store/projectlifecycle.h"
 #include "store/recentpaths.h"
 #include "store/storeerror.h"
+#include "welcomepage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -49,10 +51,11 @@ void frmMain::loadWindow()
     if (!g.ProjectPath.isEmpty()) {
         setProjectPath(g, g.ProjectPath);
         OpenProject(false);
+    } else {
+        reopenLast();
     }
     g.CurEvent = std::make_unique<clEvent>(g);
-    if (RefreshRecentMenu() == 0)
-        mnuFileNew_Click();
+    RefreshRecentMenu();
 }
 
 bool frmMain::OpenProject(bool isNew)
@@ -84,20 +87,22 @@ bool frmMain::OpenProject(bool isNew)
         g.ProjectDb.close();
         g.ProjectPath.clear();
         g.ProjectFolder.clear();
+        mState.setReadOnly(false);
         setTimelineState(MenuState::NoProject);
         cmbTimeLine0->clear();
         updateCaption();
-        mDialogs.message(this, dynamic_cast<const NotAProjectError *>(&e)
-                                   ? QStringLiteral("This is not a proper Quillmarsh file")
-                                   : e.text());
+        mDialogs.error(this, dynamic_cast<const NotAProjectError *>(&e)
+                                 ? QStringLiteral("This is not a proper Quillmarsh file")
+                                 : e.text());
         return false;
     }
     if (outcome.foldersMissing)
-        mDialogs.message(this, tr("The picture folder of this project cannot be created:\n%1\n"
-                                  "The project opens, but pictures cannot be added to it.")
-                                   .arg(QDir::toNativeSeparators(g.ProjectFolder)));
+        mDialogs.error(this, tr("The picture folder of this project cannot be created:\n%1\n"
+                                "The project opens, but pictures cannot be added to it.")
+                                 .arg(QDir::toNativeSeparators(g.ProjectFolder)));
 
     FillTimelineList();
+    mState.setReadOnly(outcome.readOnly);
     setTimelineState(MenuState::ProjectOpen);
     PushRecentPath(g.RecentPaths, g.ProjectPath);
     SavePaths(g.RecentPaths);
@@ -119,7 +124,7 @@ void frmMain::CloseProject()
     try {
         closeProjectStore(g);
     } catch (const StoreError &e) {
-        mDialogs.message(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
+        mDialogs.error(this, tr("The project settings could not be saved:\n%1").arg(e.text()));
     }
     cmbTimeLine0->clear();
     tmrUnload->stop();
@@ -127,6 +132,7 @@ void frmMain::CloseProject()
     mCanvas->pictures().clear();
     g.CurTimeLineId = 0;
     g.SelectedId = -1;
+    mState.setReadOnly(false);
     setTimelineState(MenuState::NoProject);
     updateCaption();
 }
@@ -134,7 +140,8 @@ void frmMain::CloseProject()
 void frmMain::updateCaption()
 {
     if (g.ProjectDb.isOpen())
-        setWindowTitle(QStringLiteral("Quillmarsh ") + QDir::toNativeSeparators(mnuPath[0]->data().toString()));
+        setWindowTitle(QStringLiteral("Quillmarsh ") + QDir::toNativeSeparators(mnuPath[0]->data().toString()) +
+                       (readOnly() ? tr(" (read-only)") : QString()));
     else
         setWindowTitle(QStringLiteral("Quillmarsh"));
 }
@@ -149,7 +156,7 @@ int frmMain::RefreshRecentMenu()
             a->setVisible(false);
             continue;
         }
-        QString caption = QStringLiteral("%1. %2").arg(i + 1).arg(ShortPath(path));
+        QString caption = QStringLiteral("%1. %2").arg(i + 1).arg(RecentCaption(path));
         // A literal "&" in a file name must not become an access key.
         caption.replace(u'&', QStringLiteral("&&"));
         caption.insert(0, u'&');
@@ -159,6 +166,8 @@ int frmMain::RefreshRecentMenu()
         a->setVisible(true);
         ++shown;
     }
+    if (mCentral->currentWidget() == mWelcome)
+        mWelcome->setRecent(g.RecentPaths);
     return shown;
 }
 
@@ -188,7 +197,7 @@ void frmMain::mnuFileNew_Click()
             try {
                 createProjectFromTemplate(path, g.appFolder);
             } catch (const StoreError &e) {
-                mDialogs.message(this, tr("The project cannot be created:\n%1").arg(e.text()));
+                mDialogs.error(this, tr("The project cannot be created:\n%1").arg(e.text()));
                 return;
             }
         }
@@ -216,7 +225,7 @@ void frmMain::mnuPath_Click(int index)
     guarded([this, index] {
         const QString path = g.RecentPaths[static_cast<size_t>(index - 1)];
         if (!QFileInfo(path).isFile()) {
-            mDialogs.message(this, QStringLiteral("Project not found"));
+            mDialogs.error(this, QStringLiteral("Project not found"));
             RemoveRecentPath(g.RecentPaths, index);
             SavePaths(g.RecentPaths);
             RefreshRecentMenu();
@@ -239,6 +248,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    rememberOpenProject();
     CloseProject();
     event->accept();
 }

@@ -115,9 +115,10 @@ void frmMain::mnuTimeLineDelete_Click()
         if (g.CurTimeLineId == 0)
             return;
         mEditor->commit();
-        if (!mDialogs.question(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete warning")))
-            return;
         const QString name = g.CurTimeLine ? g.CurTimeLine->Name : QString();
+        if (!mDialogs.warning(this, tr("Delete the timeline \"%1\"? Its events stay in the project.").arg(name),
+                              QStringLiteral("Delete warning")))
+            return;
         pushCommand(g.History, std::make_unique<DeleteTimelineCommand>(
                                    *mCanvas, g.CurTimeLineId, tr("deletion of timeline %1").arg(name),
                                    [this](qint32 show) { timelinesChanged(show); }));

@@ -5,6 +5,8 @@
 #include "canvasview.h"
 #include "common/guarded.h"
 #include "common/userdialogs.h"
+#include "edit/commandgroup.h"
+#include "edit/makeroom.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
 #include "store/globals.h"
@@ -36,11 +38,41 @@ std::vector<int> availableFontSizes(const QString &family)
     return sizes;
 }
 
+LabelTextEdit::LabelTextEdit(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(1);
+}
+
+void LabelTextEdit::setAlignment(Qt::Alignment alignment)
+{
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(option);
+}
+
+// Family names without the foundry the font database adds when two makers ship one family
+// ("C059 [UKWN]"): labels store the family alone, and the look-alike rules apply to it.
+static QStringList fontFamilies()
+{
+    QStringList families;
+    for (const QString &family : QFontDatabase::families()) {
+        const qsizetype bracket = family.indexOf(QStringLiteral(" ["));
+        families << (bracket > 0 && family.endsWith(u']') ? family.left(bracket) : family);
+    }
+    families.removeDuplicates();
+    return families;
+}
+
 InPlaceEditor::InPlaceEditor(TimelineCanvas &canvas, CanvasView &view, QUndoStack &stack, UserDialogs &dialogs,
                              QWidget *window)
     : QObject(window), mCanvas(canvas), mView(view), mStack(stack), mDialogs(dialogs), mWindow(window)
 {
-    Text1 = new QLineEdit(view.Pic);
+    Text1 = new LabelTextEdit(view.Pic);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->hide();
     Text1->installEventFilter(this);
@@ -74,7 +106,7 @@ InPlaceEditor::InPlaceEditor(TimelineCanvas &canvas, CanvasView &view, QUndoStac
     cmbFonts = new QComboBox(tbEdit);
     cmbFonts->setObjectName(QStringLiteral("cmbFonts"));
     cmbFonts->setFocusPolicy(Qt::NoFocus);
-    cmbFonts->addItems(QFontDatabase::families());
+    cmbFonts->addItems(fontFamilies());
     cmbFonts->setMinimumContentsLength(14);
     cmbFonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(cmbFonts, &QComboBox::activated, this, &InPlaceEditor::cmbFonts_Click);
@@ -85,6 +117,7 @@ InPlaceEditor::InPlaceEditor(TimelineCanvas &canvas, CanvasView &view, QUndoStac
     connect(cmbSizes, &QComboBox::activated, this, &InPlaceEditor::cmbSizes_Click);
     tbEdit->addWidget(cmbSizes);
     enableBand(false);
+    clearBand();
 
     connect(view.hscrol, &QAbstractSlider::valueChanged, this, &InPlaceEditor::follow);
     connect(view.vscrol, &QAbstractSlider::valueChanged, this, &InPlaceEditor::follow);
@@ -101,6 +134,14 @@ void InPlaceEditor::enableBand(bool enabled)
         a->setEnabled(enabled);
     cmbFonts->setEnabled(enabled);
     cmbSizes->setEnabled(enabled);
+}
+
+void InPlaceEditor::clearBand()
+{
+    for (QAction *a : tbEdit->actions())
+        a->setChecked(false);
+    cmbFonts->setCurrentIndex(-1);
+    cmbSizes->clear();
 }
 
 void InPlaceEditor::open(LabelKind kind, qint32 id)
@@ -151,7 +192,12 @@ void InPlaceEditor::place()
         break;
     }
     }
-    Text1->setGeometry(mView.toSurface(r));
+    QRect box = mView.toSurface(r);
+    // Never shorter than the text wrapped in the box: no line of it is hidden.
+    const QRect wrapped = Text1->fontMetrics().boundingRect(QRect(0, 0, std::max(box.width() - 6, 1), 100000),
+                                                            Qt::TextWordWrap, Text1->text());
+    box.setHeight(std::max(box.height(), wrapped.height() + 6));
+    Text1->setGeometry(box);
 }
 
 void InPlaceEditor::follow()
@@ -169,6 +215,7 @@ void InPlaceEditor::showLook()
     p.setColor(QPalette::Base, colorFromLong(mLook.solid ? mLook.backColor : TransparentBack));
     Text1->setPalette(p);
     Text1->setFrame(mLook.border);
+    place();
 }
 
 void InPlaceEditor::showState()
@@ -255,10 +302,18 @@ bool InPlaceEditor::commit()
     mLook.text = Text1->text();
     Text1->hide();
     enableBand(false);
+    clearBand();
     // Hidden first: a failure message must not find the box still open and commit it again.
     return runGuarded(mDialogs, mWindow, [this] {
-        if (auto command = makeLabelEdit(mCanvas, mKind, mId, mLook))
-            pushCommand(mStack, std::move(command));
+        if (auto command = makeLabelEdit(mCanvas, mKind, mId, mLook)) {
+            // A name grown longer pushes the later boxes on, in the same step.
+            const QString text = command->text();
+            runGroup(mStack, text, [&](CommandGroup &group) {
+                group.add(std::move(command));
+                if (mKind == LabelKind::Name)
+                    makeRoomFor(group, mCanvas, mId);
+            });
+        }
     });
 }
 

@@ -5,6 +5,7 @@
 #include "edit/editlabelcommand.h"
 
 #include <QObject>
+#include <QPlainTextEdit>
 
 #include <vector>
 
@@ -21,6 +22,19 @@ class CanvasView;
 class TimelineCanvas;
 class UserDialogs;
 
+// The edit box over a label: it wraps the text as the label does, so a name on several lines is
+// edited on as many.
+class LabelTextEdit : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit LabelTextEdit(QWidget *parent);
+    QString text() const { return toPlainText(); }
+    void setText(const QString &text) { setPlainText(text); }
+    void setAlignment(Qt::Alignment alignment);
+    void setFrame(bool frame) { setFrameShape(frame ? QFrame::Box : QFrame::NoFrame); }
+};
+
 // The edit box laid over a text of the canvas (title, subtitle, an event's name or date) with the
 // edit band that formats it; committing writes the text and its look as one undoable step.
 class InPlaceEditor : public QObject
@@ -32,7 +46,7 @@ public:
 
     InPlaceEditor(TimelineCanvas &canvas, CanvasView &view, QUndoStack &stack, UserDialogs &dialogs, QWidget *window);
 
-    QLineEdit *Text1 = nullptr;
+    LabelTextEdit *Text1 = nullptr;
     // Hidden: asked which sizes a font really has.
     QLineEdit *Text2 = nullptr;
     QToolBar *tbEdit = nullptr;
@@ -58,6 +72,8 @@ protected:
 
 private:
     void enableBand(bool enabled);
+    // Nothing pressed or chosen: the band tells nothing of a label no longer edited.
+    void clearBand();
     void showState();
     void showLook();
     void refillSizes();

@@ -18,11 +18,30 @@ const std::initializer_list<const char *> EventEntries = {
     "mnuEventNew",         "mnuEventEdit",         "mnuEventSelectPicture", "mnuEventList",
     "mnuEventExclude",     "mnuEventDelete",       "mnuEventCopyFormat",    "mnuEventCopyPicture",
     "mnuEventPasteFormat", "mnuEventPastePicture", "mnuEventMakeDefFormat", "mnuEventMakeDefPicture"};
+// What works on every selected box (or on the one selected) at once.
+const std::initializer_list<const char *> ManyEntries = {"mnuEventEditElements", "mnuEventCopyTo", "mnuEventMoveTo"};
+
+// What stays on for a read-only project: looking, copying formats and pictures, output.
+bool keptWhenReadOnly(const QString &name)
+{
+    static const std::initializer_list<const char *> kept = {
+        "mnuEventS",           "mnuEventCopyFormat",  "mnuEventCopyPicture", "mnuTimelineS",       "cmbTimeLine0",
+        "mnuFormat",           "mnuFormatZoomIn",     "mnuFormatZoomOut",    "mnuFormatCompress1", "tbArrange/ZoomIn",
+        "tbArrange/ZoomOut",   "tbArrange/Compress1", "mnuFileSaveAs",       "mnuFileShowPages",   "mnuFilePrint",
+        "mnuFilePrintPreview", "tbFile/SaveAs",       "tbFile/Print"};
+    for (const char *n : kept) {
+        if (name == QLatin1StringView(n))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
 bool MenuState::enabled(const QString &name) const
 {
+    if (mReadOnly && !keptWhenReadOnly(name))
+        return false;
     const auto it = mEnabled.find(name);
     return it != mEnabled.end() && it->second;
 }
@@ -63,6 +82,7 @@ void MenuState::setTimelineState(int state)
         mEnabled[QString::fromLatin1(n)] = shown;
     for (const char *n : ArrangeButtons)
         mEnabled[QString::fromLatin1(n)] = shown;
+    mEnabled[QStringLiteral("mnuFormatZoomFit")] = shown;
     // Only a shown timeline has a canvas to save or print.
     for (const char *n :
          {"mnuFileSaveAs", "mnuFileShowPages", "mnuFilePrint", "mnuFilePrintPreview", "tbFile/SaveAs", "tbFile/Print"})
@@ -86,6 +106,8 @@ void MenuState::applyEventState()
         mEnabled[QString::fromLatin1(n)] = false;
     for (const char *n : EventButtons)
         mEnabled[QString::fromLatin1(n)] = false;
+    for (const char *n : ManyEntries)
+        mEnabled[QString::fromLatin1(n)] = mEvent == BoxSelected;
     mEnabled[QStringLiteral("mnuEventS")] = mEvent != NoTimeline;
     if (mEvent == NoTimeline)
         return;

@@ -21,6 +21,10 @@ public:
     // 0 disables the tools, 2 leaves them as they are, anything else enables them.
     void setToolsState(int state);
     void setClipboards(bool hasFormat, bool hasPicture);
+    // A read-only project is shown, exported and printed, never changed: every command that would
+    // change it is off.
+    void setReadOnly(bool readOnly) { mReadOnly = readOnly; }
+    bool readOnly() const { return mReadOnly; }
 
     int timelineState() const { return mTimeline; }
     int eventState() const { return mEvent; }
@@ -36,6 +40,7 @@ private:
     bool mTools = false;
     bool mClipFormat = false;
     bool mClipPicture = false;
+    bool mReadOnly = false;
     std::map<QString, bool> mEnabled;
 };
 

@@ -42,6 +42,7 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     lblPath = new QLabel(this);
     lblPath->setObjectName(QStringLiteral("lblPath"));
     lblPath->setWordWrap(true);
+    lblPath->setFixedWidth(PreviewSide);
     imgPreview = new QLabel(this);
     imgPreview->setObjectName(QStringLiteral("imgPreview"));
     imgPreview->setFixedSize(PreviewSide, PreviewSide);
@@ -49,6 +50,8 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     lblBad = new QLabel(QStringLiteral("This is not an image file"), this);
     lblBad->setObjectName(QStringLiteral("lblBad"));
     lblBad->setStyleSheet(QStringLiteral("color: #c00000"));
+    lblBad->setWordWrap(true);
+    lblBad->setFixedWidth(PreviewSide);
     lblBad->hide();
 
     auto makeButton = [this](const char *name, const QString &caption, const QString &tip) {
@@ -92,8 +95,11 @@ frmImportImages::frmImportImages(Globals &globals, UserDialogs &dialogs, const Q
     resize(720, 440);
 
     chooseFiles = [](QWidget *parentWidget, const QString &filter) {
-        return QFileDialog::getOpenFileNames(parentWidget, QStringLiteral("Import Images"),
-                                             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        // The pictures folder is named even where it was never made; home is then the place to start.
+        QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (start.isEmpty() || !QFileInfo(start).isDir())
+            start = QDir::homePath();
+        return QFileDialog::getOpenFileNames(parentWidget, QStringLiteral("Import Images"), start,
                                              filter + QStringLiteral(";;All files (*)"));
     };
     connect(cmdAdd, &QPushButton::clicked, this, &frmImportImages::cmdAdd_Click);
@@ -155,8 +161,15 @@ void frmImportImages::lstImport_Click()
     }
     const QString path = item->data(Qt::UserRole).toString();
     lblPath->setText(QDir::toNativeSeparators(path));
-    const QImage image = loadThumbnail(path, QSize(PreviewSide, PreviewSide));
+    QString why;
+    QImage image = readPictureFile(path, QSize(PreviewSide, PreviewSide), &why);
+    if (image.width() > PreviewSide || image.height() > PreviewSide)
+        image = image.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const bool good = !image.isNull();
+    if (!why.isEmpty())
+        why[0] = why[0].toUpper();
+    lblBad->setText(QStringLiteral("This is not an image file") +
+                    (good ? QString() : QStringLiteral(":\n") + why + u'.'));
     lblPath->setStyleSheet(good ? QStringLiteral("color: black") : QStringLiteral("color: #ff0000"));
     imgPreview->setVisible(good);
     imgPreview->setPixmap(good ? QPixmap::fromImage(image) : QPixmap());
@@ -187,8 +200,8 @@ void frmImportImages::cmdImport_Click()
                 delete lstImport->item(i);
         }
         if (!r.failures.isEmpty()) {
-            mDialogs.message(
-                this, tr("These pictures could not be copied into the project:\n%1").arg(r.failures.join(u'\n')));
+            mDialogs.error(this,
+                           tr("These pictures could not be copied into the project:\n%1").arg(r.failures.join(u'\n')));
             return;
         }
         if (lstImport->count() == 0)

@@ -15,10 +15,12 @@
 #include "store/sqlquery.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -64,6 +66,7 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     sources->addWidget(optCustom);
     sources->addStretch();
     sources->addWidget(cmdImport);
+    addPicturesButton(sources);
     auto *left = new QVBoxLayout;
     left->addLayout(sources);
     left->addWidget(lstFiles, 1);
@@ -97,6 +100,22 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
 }
 
 frmSelectImage::~frmSelectImage() = default;
+
+void frmSelectImage::addPicturesButton(QBoxLayout *row)
+{
+    cmdAddPictures = new QPushButton(tr("Add pictures…"), this);
+    cmdAddPictures->setObjectName(QStringLiteral("cmdAddPictures"));
+    cmdAddPictures->setToolTip(tr("Choose picture files on your computer, copy them into this project and select "
+                                  "the first"));
+    cmdAddPictures->setAutoDefault(false);
+    row->addWidget(cmdAddPictures);
+    chooseFiles = [](QWidget *parentWidget, const QString &filter) {
+        return QFileDialog::getOpenFileNames(parentWidget, tr("Add pictures"),
+                                             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                             filter + QStringLiteral(";;All files (*)"));
+    };
+    connect(cmdAddPictures, &QPushButton::clicked, this, &frmSelectImage::cmdAddPictures_Click);
+}
 
 void frmSelectImage::LoadEvent()
 {

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QBoxLayout;
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
@@ -51,6 +52,9 @@ public:
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdImport = nullptr;
+    QPushButton *cmdAddPictures = nullptr;
+    // Asks for picture files to import; the platform's file dialog, several files at once.
+    std::function<QStringList(QWidget *parent, const QString &filter)> chooseFiles;
 
     // The library shown: "S" standard, "C" the project's own.
     QString source() const { return mSource; }
@@ -64,8 +68,12 @@ public slots:
     void cmdSelect_Click();
     void cmdCancel_Click();
     void cmdImport_Click();
+    // Imports the files chosen straight into the project's own library and selects the first.
+    void cmdAddPictures_Click();
 
 private:
+    void addPicturesButton(QBoxLayout *row);
+
     Globals &g;
     UserDialogs &mDialogs;
     QString mSource = QStringLiteral("S");

@@ -45,5 +45,9 @@ TEST(QmtoolScan, RefusesBadUse)
     EXPECT_EQ(qmtool({"scan"}).exitCode, 2);
     EXPECT_EQ(qmtool({"scan", "--today", "soon", t.projectPath}).exitCode, 2);
     EXPECT_EQ(qmtool({"scan", t.path("missing.txt")}).exitCode, 1);
+    const ToolRun damaged = qmtool({"scan", QM_TEST_DATA_DIR "/documents/damaged.docx"});
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_TRUE(damaged.err.contains("damaged.docx: the file is damaged")) << damaged.err.toStdString();
+    EXPECT_TRUE(qmtool({"scan", QM_TEST_DATA_DIR "/documents/history.odt"}).out.startsWith("1\t"));
     EXPECT_TRUE(qmtool({"--help"}).out.contains("scan [--project FILE]"));
 }

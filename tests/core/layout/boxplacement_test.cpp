@@ -113,10 +113,10 @@ TEST(InsertNewBox, NothingHappensWithoutATimelineOrAStoredEvent)
     qm::TimelineCanvas canvas(t.g, m);
     const qint32 id = qmtest::addEvent(t.g, "A", 2001, 1, 1);
     qmtest::makeCurrent(t.g, id);
-    EXPECT_FALSE(canvas.InsertNewBox());
+    EXPECT_FALSE(canvas.InsertNewBox(*t.g.CurEvent));
     t.g.CurTimeLineId = qmtest::addTimeline(t.g, "T", QString());
     t.g.CurEvent = std::make_unique<qm::clEvent>(t.g);
-    EXPECT_FALSE(canvas.InsertNewBox());
+    EXPECT_FALSE(canvas.InsertNewBox(*t.g.CurEvent));
     EXPECT_EQ(canvas.model().boxCount(), 0u);
 }
 
@@ -132,7 +132,7 @@ TEST(InsertNewBox, ARefusedLastWriteLeavesCanvasAndFileAsTheyWere)
     qm::execSql(f.t.g.ProjectDb,
                 "CREATE TRIGGER refuse BEFORE INSERT ON Format BEGIN SELECT RAISE(ABORT, 'refused'); END");
     qmtest::makeCurrent(f.t.g, early);
-    EXPECT_THROW(f.canvas.InsertNewBox(), qm::StoreError);
+    EXPECT_THROW(f.canvas.InsertNewBox(*f.t.g.CurEvent), qm::StoreError);
     EXPECT_FALSE(f.canvas.IsOnCanvas(early));
     EXPECT_EQ(f.pictureAt(late), lateBefore);
     EXPECT_EQ(f.t.g.SelectedId, late);

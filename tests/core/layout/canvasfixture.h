@@ -27,7 +27,7 @@ struct PlacementFixture
     qint32 insert(qint32 eventId)
     {
         qmtest::makeCurrent(t.g, eventId);
-        EXPECT_TRUE(canvas.InsertNewBox());
+        EXPECT_TRUE(canvas.InsertNewBox(*t.g.CurEvent));
         return eventId;
     }
 

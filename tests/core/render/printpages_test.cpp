@@ -133,7 +133,7 @@ TEST(PrintPages, EveryLabelComesOutWholeAtPrinterResolutions)
             qmtest::makeCurrent(t.g,
                                 qmtest::storeEvent(t.g, QStringLiteral("5/5/%1").arg(1789 + canvas.model().boxCount()),
                                                    QString::fromUtf8(name)));
-            canvas.InsertNewBox();
+            canvas.InsertNewBox(*t.g.CurEvent);
         }
     }
 

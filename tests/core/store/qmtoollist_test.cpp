@@ -93,3 +93,18 @@ TEST_F(ToolProject, ImportAndSetPicture)
         run(QStringList{"set-picture", file, "3"} + r.args, r.exitCode);
     EXPECT_EQ(qmtest::committedValue(file, "SELECT ImageName FROM Event WHERE Id = 3").toString(), "Im0.gif");
 }
+
+TEST_F(ToolProject, TagAndMoveAcrossTimelines)
+{
+    qmtest::rawExec(file, {"INSERT INTO TimeLine (Name) VALUES ('Second')"});
+    run({"tag", file, "--add", "keyword", "Rome", "1", "3"});
+    EXPECT_EQ(run({"select", file, "--keywords", "rome"}), "3\n1\n");
+    run({"tag", file, "--remove", "K", "ROME", "3"});
+    EXPECT_EQ(run({"select", file, "--keywords", "rome"}), "1\n");
+    EXPECT_TRUE(run({"tag", file, "--add", "X", "Rome", "1"}, 2).contains("TYPE"));
+    run({"include", file, "--timeline", "Timeline0", "1", "3"});
+    run({"include", file, "--timeline", "Second", "--move-from", "Timeline0", "3"});
+    EXPECT_EQ(placed(1), 1);
+    EXPECT_EQ(placed(3), 0);
+    EXPECT_EQ(qmtest::committedRows(file, "TimeLineEvent", "EventId = 3"), 1);
+}

@@ -25,10 +25,10 @@ TEST(RecentPaths, PushMovesToTheFrontAndDropsTheOldest)
     EXPECT_EQ(r, (RecentList{"f", "e", "d", "b", ""}));
 }
 
-TEST(RecentPaths, ShortPathAndFileExtension)
+TEST(RecentPaths, CaptionAndFileExtension)
 {
-    EXPECT_EQ(qm::ShortPath("/home/ann/Rome.qmp"), ".../.../.../Rome.qmp");
-    EXPECT_EQ(qm::ShortPath("Rome.qmp"), "Rome.qmp");
+    EXPECT_EQ(qm::RecentCaption("/home/ann/Documents/Rome.qmp"), "Rome.qmp \u2014 Documents");
+    EXPECT_EQ(qm::RecentCaption("/Rome.qmp"), "Rome.qmp");
     EXPECT_EQ(qm::FileExtension("/a/b/archive.tar.GZ"), "GZ");
     EXPECT_EQ(qm::FileExtension("/a/b.c/picture"), QString());
 }
@@ -46,14 +46,19 @@ TEST(PictureLibrary, FoldersAndPicturesThatCannotBeRead)
     small.fill(Qt::red);
     ASSERT_TRUE(small.save(folder + QStringLiteral("ok.png")));
     ASSERT_TRUE(qmtest::writeFile(folder + "broken.png", "\x89PNG\r\n\x1a\n this is not really a picture"));
-    // A huge picture is refused from its header, before anything is decoded.
-    QImage huge(9000, 1, QImage::Format_Mono);
-    huge.fill(0);
-    ASSERT_TRUE(huge.save(folder + QStringLiteral("huge.png")));
+    // A picture that would take more memory than allowed is refused from its header, before decoding:
+    // a PNG header of 30000 x 30000 pixels.
+    ASSERT_TRUE(qmtest::writeFile(folder + "huge.png",
+                                  QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x75\x30\0\0\x75\x30\x08\x02\0\0\0"
+                                             "\xe9\x45\x6f\xed\0\0\0\0IDAT\x35\xaf\x06\x1e\0\0\0\0IEND\xae\x42\x60\x82",
+                                             57)));
 
     EXPECT_EQ(qm::LoadLibraryPicture(t.g, "C", "I", "ok.png").size(), QSize(4, 3));
     for (const char *name : {"broken.png", "huge.png"})
         EXPECT_TRUE(qm::LoadLibraryPicture(t.g, "C", "I", QString::fromLatin1(name)).isNull()) << name;
+    QString why;
+    qm::readPictureFile(folder + "huge.png", {}, &why);
+    EXPECT_EQ(why, "at 30000 × 30000 pixels it would take more than 256 MB of memory to read");
 }
 
 TEST(ProjectFiles, TheFolderIsTheFileNameWithoutItsExtension)

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -64,6 +66,9 @@ TEST_F(CaptureFiles, ANewTextTakesNothingOfTheMarks)
     ASSERT_TRUE(w->loadFile(html));
     EXPECT_EQ(w->rtb->toPlainText(), "Zürich on 4 July 1776.");
     EXPECT_EQ(shown(), QString());
+    // Nothing of the other text's date can be accepted for this one.
+    EXPECT_EQ(w->txtDate->text() + w->txtShort->toPlainText() + w->txtLong->toPlainText(), QString());
+    EXPECT_FALSE(w->btnAccept->isEnabled());
     EXPECT_FALSE(isRed("4 July"));
     EXPECT_FALSE(formatOf("4 July").hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_FALSE(formatOf("4 July").hasProperty(QTextFormat::FontWeight));
@@ -116,12 +121,42 @@ TEST_F(CaptureFiles, RichTextsKeepTheirFormatting)
     EXPECT_TRUE(package.startsWith("PK"));
     EXPECT_TRUE(package.contains("application/vnd.oasis.opendocument.text"));
     EXPECT_TRUE(package.contains("content.xml"));
+    // Read back, it is a document's text: no formatting.
+    ASSERT_TRUE(w->loadFile(odt));
+    EXPECT_EQ(w->rtb->toPlainText(), "Caesar crossed the Rubicon on January 10, 49 BC \u2013 so it is told.");
+    EXPECT_EQ(formatOf("January").fontWeight(), QFont::Normal);
 
     const QString md = t.path("notes.md");
     writeBytes(md, QByteArray("# Rome\n\nFounded on **April 21, 753 BC**.\n"));
     ASSERT_TRUE(w->loadFile(md));
     EXPECT_EQ(w->rtb->toPlainText(), "Rome\nFounded on April 21, 753 BC.");
     EXPECT_EQ(formatOf("April").fontWeight(), QFont::Bold);
+}
+
+TEST_F(CaptureFiles, DocumentsAreReadAndNeverWrittenOver)
+{
+    const QString docx = t.path("history.docx");
+    ASSERT_TRUE(QFile::copy(QM_TEST_DATA_DIR "/documents/history.docx", docx));
+    ASSERT_TRUE(w->loadFile(docx));
+    w->btnScan->trigger();
+    EXPECT_EQ(w->txtDate->text(), "3/3/1002");
+
+    // Saved beside it as plain text; never over it, nor as another document.
+    const QByteArray original = qmtest::fileBytes(docx);
+    dialogs.fileNames = {docx, t.path("history.odt"), t.path("history.txt")};
+    for (int i = 0; i < 3; ++i)
+        w->btnSave->trigger();
+    EXPECT_EQ(qmtest::fileBytes(docx), original);
+    EXPECT_EQ(dialogs.saveDialogs.front()[3], t.path("history.txt"));
+    EXPECT_FALSE(QFile::exists(t.path("history.odt")));
+    EXPECT_TRUE(qmtest::fileBytes(t.path("history.txt")).startsWith("Æthelred of Zürich\nCrowned"));
+    EXPECT_EQ(dialogs.messages.size(), 2);
+
+    // A damaged document is refused with the reason, and the text shown stays.
+    EXPECT_FALSE(w->loadFile(QM_TEST_DATA_DIR "/documents/corrupt.docx"));
+    EXPECT_TRUE(dialogs.messages.last().startsWith("The document corrupt.docx cannot be read: the document's text is "
+                                                   "damaged"));
+    EXPECT_EQ(w->rtb->document()->blockCount(), 6);
 }
 
 TEST_F(CaptureFiles, FailuresLoseNothing)

@@ -41,7 +41,7 @@ TEST_F(FindReplace, FindNextWalksTheOccurrencesAndOffersToStartOver)
     dialogs.answers = {false, true};
     QTest::mouseClick(f->cmdFind, Qt::LeftButton);
     EXPECT_EQ(dialogs.questions.last(), "String not found through the end of the text\nWould you like "
-                                        "to restart the search from the begining of the text?");
+                                        "to restart the search from the beginning of the text?");
     EXPECT_EQ(selectionStart(), 29);
     QTest::mouseClick(f->cmdFind, Qt::LeftButton);
     EXPECT_EQ(selectionStart(), 0);
@@ -109,4 +109,13 @@ TEST_F(FindReplace, ReplaceChangesTheSelectionAndReplaceAllTheWholeText)
         QTest::mouseClick(f->cmdReplace, Qt::LeftButton);
     }
     EXPECT_EQ(w->rtb->toPlainText(), "Carthage and Carthage");
+
+    // A selection that holds a non-breaking space is found where it stands, as it is shown; Escape closes.
+    setText(QString("Old\u00a0Rome and Old\u00a0Rome"));
+    select(0, 8);
+    w->btnFind->trigger();
+    QTest::mouseClick(f->cmdFind, Qt::LeftButton);
+    EXPECT_EQ(selectionStart(), 13);
+    QTest::keyClick(f->txtFind, Qt::Key_Escape);
+    EXPECT_FALSE(f->isVisible());
 }

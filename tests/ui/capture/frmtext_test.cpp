@@ -60,6 +60,14 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     EXPECT_EQ(w->txtDate->text(), "7/4/1776");
     EXPECT_FALSE(w->btnPrev->isEnabled());
 
+    // A long text is marked where it is shown only, however many dates it holds.
+    setText(QString("A year on March 3, 1500 passed.\n").repeated(3000));
+    w->btnScan->trigger();
+    EXPECT_EQ(w->session().count(), 3000);
+    EXPECT_TRUE(isRed("March 3"));
+    EXPECT_GT(w->marks()->drawnCount(), 0);
+    EXPECT_LT(w->marks()->drawnCount(), 100);
+
     // A scan that finds nothing leaves nothing to walk to.
     setText("In 42 he sailed.");
     w->btnScan->trigger();
@@ -182,4 +190,9 @@ TEST_F(CaptureWindow, AcceptAllLeavesTheDateAsFound)
     EXPECT_EQ(committedEvents(), 2);
     EXPECT_EQ(w->session().CaptureDate.Render(qm::DateOrder::MonthFirst, false), "8/19/14 AD");
     EXPECT_EQ(w->txtDate->text(), "8/19/14 AD");
+
+    // Escape closes the window as it closes a dialog.
+    w->show();
+    QTest::keyClick(w->rtb, Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
 }

@@ -239,7 +239,7 @@ TEST_F(DialogFixture, PickerTicksAndReturnsNamesInListOrder)
         picker.cmdInclude_Click();
         names = picker.selectedElements();
     }
-    EXPECT_EQ(names, "Paris,Rome,New Carthage");
+    EXPECT_EQ(names, "Paris, Rome, New Carthage");
     {
         qm::frmSelectElements picker(g, "P", names);
         picker.cmdCancel_Click();

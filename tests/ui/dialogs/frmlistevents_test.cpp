@@ -86,7 +86,7 @@ TEST_F(ListFixture, DeleteWorksOnHighlightedRowsAfterAsking)
     d.lv->selectRow(0);
     d.lv->selectionModel()->select(d.lv->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     d.cmdDelete_Click();
-    EXPECT_EQ(dialogs.questions, QStringList{"Are you sure you want to delete 2 event(s)?"});
+    EXPECT_EQ(dialogs.questions, QStringList{"Delete 2 events?"});
     EXPECT_EQ(qmtest::committedRows(t.projectPath, "Event"), 3);
 
     dialogs.answers.push_back(true);

@@ -117,7 +117,11 @@ TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
     QTest::keyClick(editor.Text1, Qt::Key_Escape);
 
     EXPECT_FALSE(editor.isOpen());
+    // The band, greyed, tells nothing of the label no longer edited; its fonts carry no maker's tag.
     EXPECT_FALSE(editButton("Bold")->isEnabled());
+    EXPECT_FALSE(editButton("Bold")->isChecked() || editButton("Solid")->isChecked());
+    EXPECT_EQ(editor.cmbFonts->currentIndex(), -1);
+    EXPECT_EQ(editor.cmbFonts->findText(" [", Qt::MatchContains), -1);
     EXPECT_EQ(title.caption, "Punic Wars");
     EXPECT_TRUE(title.font.bold);
     // What a title edit stores is EditLabelCommand.TitleEditsGoToTheTimelineRecord...'s matter.

@@ -35,7 +35,7 @@ struct OutputFixture : public qmtest::MainWindow
             qmtest::makeCurrent(
                 g, qmtest::storeEvent(g, QStringLiteral("11/9/17%1").arg(95 + w->canvas().model().boxCount()),
                                       QString::fromUtf8(name)));
-            w->canvas().InsertNewBox();
+            w->canvas().InsertNewBox(*g.CurEvent);
         }
         w->show();
         settle();
@@ -196,9 +196,27 @@ TEST_F(OutputFixture, WithoutAPrinterThePageGridSaysSoAndStaysOff)
     dialogs.printers = false;
     w->printer().setOutputFileName(QString());
     w->mnuFileShowPages->trigger();
-    EXPECT_EQ(dialogs.messages, QStringList{"No printer is available"});
+    EXPECT_EQ(dialogs.errors, QStringList{"No printer is available"});
     EXPECT_FALSE(w->mnuFileShowPages->isChecked());
     EXPECT_FALSE(w->mView->showsPageGrid());
 }
 
 } // namespace
+
+TEST_F(OutputFixture, ExportsTheTimelineShownAsAWebPageAndAsksBeforeReplacingOne)
+{
+    ASSERT_TRUE(w->mnuFileExportWeb->isEnabled());
+    dialogs.fileNames.push_back(path("class page"));
+    w->mnuFileExportWeb_Click();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
+    EXPECT_EQ(dialogs.saveDialogs.back()[3], path("Timeline0.html"));
+    const QByteArray page = qmtest::fileBytes(path("class page.html"));
+    for (const char *name : {"The Directory takes power", "18 Brumaire Year VIII", "Execution of Louis XVI"})
+        EXPECT_TRUE(page.contains(name)) << name;
+    // Answering No to the question leaves the page as it was.
+    ASSERT_TRUE(qmtest::writeFile(path("class page.html"), "kept"));
+    dialogs.fileNames.push_back(path("class page.html"));
+    w->mnuFileExportWeb_Click();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(qmtest::fileBytes(path("class page.html")), "kept");
+}

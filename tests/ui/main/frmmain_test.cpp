@@ -82,7 +82,7 @@ TEST_F(MainFixture, NotAProjectIsRefusedUntouched)
 
     dialogs.fileNames.push_back(notes);
     w->mnuFileOpen_Click();
-    EXPECT_EQ(dialogs.messages, QStringList{"This is not a proper Quillmarsh file"});
+    EXPECT_EQ(dialogs.errors, QStringList{"This is not a proper Quillmarsh file"});
     EXPECT_FALSE(g.ProjectDb.isOpen());
     EXPECT_EQ(qmtest::fileBytes(notes), before);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("notes")))) << "no folder is made for a refused file";

@@ -44,3 +44,17 @@ TEST(MenuState, EventEntriesNeedASelectionAndPasteEntriesAClipboard)
     s.setTimelineState(MenuState::ProjectOpen);
     EXPECT_EQ(offered(s, selected + clipboards + QStringList{"mnuEventS", "tbEvents/New"}), QStringList());
 }
+
+TEST(MenuState, AReadOnlyProjectIsShownExportedAndPrintedOnly)
+{
+    MenuState s;
+    s.setTimelineState(MenuState::TimelineShown);
+    s.setClipboards(true, true);
+    s.setEventState(MenuState::BoxSelected);
+    s.setReadOnly(true);
+    const QStringList kept = {"mnuEventCopyFormat", "mnuFormatZoomIn", "mnuFileSaveAs", "mnuFilePrint", "cmbTimeLine0"};
+    const QStringList changing = {"mnuEventNew",     "mnuEventPasteFormat", "tbEvents/Exclude",
+                                  "mnuTimeLineNew",  "tbTimeLines/Color",   "mnuFormatCompress2",
+                                  "mnuToolsCapture", "tbTools/Elements",    "mnuEventMakeDefFormat"};
+    EXPECT_EQ(offered(s, kept + changing), kept);
+}

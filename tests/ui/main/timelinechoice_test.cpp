@@ -32,7 +32,7 @@ struct TimelineChoice : public qmtest::MainWindow
         waterloo = qmtest::storeEvent(g, "6/18/1815", "Waterloo", "Napoleon");
         for (const qint32 id : {cannae, ides, actium}) {
             qmtest::makeCurrent(g, id);
-            w->canvas().InsertNewBox();
+            w->canvas().InsertNewBox(*g.CurEvent);
         }
         w->undoStack().clear();
         w->selectBox(-1);
@@ -105,6 +105,7 @@ TEST_F(TimelineChoice, ThePictureChooserDoesNotOutliveItsEvent)
     qm::frmSelectImage *d = chooser(actium);
     dialogs.answers.push_back(true);
     w->mnuEventDelete_Click();
+    EXPECT_EQ(dialogs.warnings, QStringList{"Delete \"Actium\"?"});
     EXPECT_FALSE(d->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->pictureChooser(), nullptr);

@@ -5,12 +5,14 @@
 #include "pictures/picturegrid.h"
 #include "pictures/picturepreview.h"
 #include "store/clformat.h"
+#include "store/picturelibrary.h"
 #include "store/projectfiles.h"
 #include "store/sqlquery.h"
 #include "testsupport.h"
 #include "ui/scripteddialogs.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -97,11 +99,42 @@ TEST_F(Pictures, ImportListsEachFileOnceMarksBadOnesAndCopies)
     EXPECT_FALSE(d.lblBad->isHidden());
     d.lstImport->setCurrentRow(0);
     EXPECT_TRUE(d.lblBad->isHidden());
-    d.lstImport->item(1)->setSelected(true);
-    d.lstImport->item(0)->setSelected(false);
-    d.cmdRemove_Click();
-    EXPECT_EQ(d.importList(), QStringList{good});
+    // A picture larger than memory allows is reduced as it is read; what is no picture is not copied.
+    QImage wide(9000, 3000, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    ASSERT_TRUE(wide.save(t.path("panorama.png")));
+    d.chooseFiles = [&](QWidget *, const QString &) { return QStringList{t.path("panorama.png")}; };
+    d.cmdAdd_Click();
     d.cmdImport_Click();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"These pictures could not be copied into the project:\n" + QDir::toNativeSeparators(bad) +
+                          ": it is not a picture in a format this program reads; it was not copied"});
+    EXPECT_FALSE(QFileInfo::exists(g.ProjectFolder + "Walls/notes.jpg"));
+    EXPECT_EQ(qm::loadPictureFile(g.ProjectFolder + "Walls/panorama.png").size(), QSize(6929, 2309));
     EXPECT_TRUE(QFileInfo::exists(g.ProjectFolder + "Walls/senate.png"));
-    EXPECT_EQ(d.result(), QDialog::Accepted);
+    // The refused file stays on the list for the user to see; the dialog stays open.
+    EXPECT_EQ(d.importList(), QStringList{bad});
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.lblBad->text(), "This is not an image file:\nIt is not a picture in a format this program reads.");
+}
+
+TEST_F(Pictures, AddPicturesImportsAndSelectsTheFirstInOneStep)
+{
+    qm::execSql(g.ProjectDb, "INSERT INTO Event (Id, Name, EventDate, EventEra) VALUES (5, 'Ides', 100, 0)");
+    g.SelectedId = 5;
+    g.CurTimeLineId = 1;
+    const QString baths = picture(t.path("baths.png"), Qt::yellow);
+    const QString aqueduct = picture(t.path("aqueduct.png"), Qt::blue);
+    const QString bad = t.path("notes.jpg");
+    ASSERT_TRUE(qmtest::writeFile(bad, "not a picture"));
+    std::unique_ptr<qm::frmSelectImage> d = std::make_unique<qm::frmSelectImage>(g, dialogs);
+    EXPECT_TRUE(d->optStandard->isChecked());
+    d->chooseFiles = [&](QWidget *, const QString &) { return QStringList{baths, bad, aqueduct}; };
+    QTest::mouseClick(d->cmdAddPictures, Qt::LeftButton);
+    EXPECT_TRUE(QFileInfo::exists(g.ProjectFolder + "Images/aqueduct.png"));
+    EXPECT_TRUE(d->optCustom->isChecked());
+    EXPECT_EQ(d->lstFiles->currentFileName(), "baths.png");
+    EXPECT_FALSE(d->imgPreview->image().isNull());
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.value(0).contains("notes.jpg"));
 }

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: Quillmarsh developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cltimeline.h"
+#include "projectdatabase.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace qm {
+
+class ProjectDatabase;
+
+// What the canvas engine works with: the project's file and picture folders, the timeline it shows
+// with its record, the zoom and spacing, and the selected box. The window's shared state is one; the
+// spreadsheet import makes its own for each timeline it fills, on the same file, and leaves the
+// window's alone.
+class CanvasState
+{
+public:
+    explicit CanvasState(ProjectDatabase &db) : ProjectDb(db) {}
+    virtual ~CanvasState() = default;
+    CanvasState(const CanvasState &) = delete;
+    CanvasState &operator=(const CanvasState &) = delete;
+
+    ProjectDatabase &ProjectDb;
+    QString ProjectFolder;
+    // The folder with the template project and the stock pictures.
+    QString appFolder;
+
+    std::unique_ptr<clTimeLine> CurTimeLine;
+    qint32 CurTimeLineId = 0;
+    qint32 SelectedId = -1;
+    double Zoom = 1.0;
+    int MinDist = 100;
+};
+
+} // namespace qm
