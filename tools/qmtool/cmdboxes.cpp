@@ -3,8 +3,11 @@
 #include "toolcontext.h"
 
 #include "edit/moveboxescommand.h"
+#include "edit/scalecommands.h"
+#include "layout/scalelayout.h"
 #include "layout/textmeasurer.h"
 #include "layout/timelinecanvas.h"
+#include "store/cltimeline.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
 #include "store/projectlifecycle.h"
@@ -12,6 +15,7 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
+#include <cmath>
 #include <limits>
 
 namespace qmtool {
@@ -37,6 +41,9 @@ struct LoadedTimeline
 
 void printBoxes(const qm::CanvasModel &model)
 {
+    // A timeline to scale says so first, with its twips a year at full size: the connector x follow from it.
+    if (model.timeScale)
+        out(QStringLiteral("to scale\t") + QString::number(model.timeScale->twipsPerYear, 'g', 8));
     constexpr double far = std::numeric_limits<float>::max();
     for (const qm::CanvasBox *b : model.boxesInZOrder(QRectF(-far, -far, 2 * far, 2 * far))) {
         const QRectF &pic = b->picture.rect;
@@ -92,6 +99,61 @@ int cmdCompress(const QStringList &args)
         t.canvas.Compress();
     }
     printBoxes(t.canvas.model());
+    return ExitDone;
+}
+
+int cmdScale(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("years")});
+    if (a.positional.size() != 2 || (a.positional[1] != u"order" && a.positional[1] != u"time"))
+        throw UsageError(QStringLiteral("scale needs a project FILE and order or time"));
+    qm::TimeScaleCommand::Scale scale{a.positional[1] == u"time", 0.0};
+    if (a.has(QStringLiteral("years"))) {
+        bool ok = false;
+        scale.yearsPerWidth = a.option(QStringLiteral("years")).toDouble(&ok);
+        if (!ok || !(scale.yearsPerWidth > 0.0) || scale.yearsPerWidth > 100000.0)
+            throw UsageError(QStringLiteral("--years needs a number above 0 and at most 100000"));
+    }
+    LoadedTimeline t(a.positional[0], a, qm::ProjectDatabase::Mode::ReadWrite);
+    QUndoStack stack;
+    qm::pushCommand(stack, std::make_unique<qm::TimeScaleCommand>(t.canvas, t.g.CurTimeLineId, scale));
+    printBoxes(t.canvas.model());
+    return ExitDone;
+}
+
+int cmdArrangeRows(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline")});
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("arrange-rows needs a project FILE"));
+    LoadedTimeline t(a.positional[0], a, qm::ProjectDatabase::Mode::ReadWrite);
+    if (!t.canvas.model().timeScale)
+        throw ToolFailure(QStringLiteral("The timeline is not drawn to scale"));
+    QUndoStack stack;
+    qm::pushCommand(stack, qm::ScaleRowsCommand::arrangeRows(t.canvas));
+    printBoxes(t.canvas.model());
+    return ExitDone;
+}
+
+int cmdTicks(const QStringList &args)
+{
+    const Arguments a = Arguments::parse(args, {QStringLiteral("timeline"), QStringLiteral("zoom")});
+    if (a.positional.size() != 1)
+        throw UsageError(QStringLiteral("ticks needs a project FILE"));
+    LoadedTimeline t(a.positional[0], a, qm::ProjectDatabase::Mode::ReadOnly);
+    zoomAsAsked(t.canvas, a);
+    const qm::CanvasModel &m = t.canvas.model();
+    if (!m.timeScale)
+        throw ToolFailure(QStringLiteral("The timeline is not drawn to scale: its axis has no marks"));
+    // The labels belong to the long marks, in the same order.
+    std::size_t label = 0;
+    for (const qm::CanvasLine &mark : m.axisMarks) {
+        const bool major = label < m.axisLabels.size() &&
+                           std::abs(m.axisLabels[label].rect.center().x() - mark.p1.x()) < 1.0 &&
+                           mark.p2.y() - mark.p1.y() > 100.0 * t.g.Zoom;
+        out(QString::number(qm::roundTwips(mark.p1.x())) + u'\t' +
+            (major ? field(m.axisLabels[label++].caption) : QString()));
+    }
     return ExitDone;
 }
 

@@ -63,10 +63,11 @@ int cmdTimelines(const QStringList &args)
 
 int cmdAddEvent(const QStringList &args)
 {
-    const Arguments a = Arguments::parse(
-        args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"), QStringLiteral("actors"),
-               QStringLiteral("places"), QStringLiteral("sources"), QStringLiteral("keywords"),
-               QStringLiteral("timeline"), QStringLiteral("shown"), QStringLiteral("order"), QStringLiteral("zoom")});
+    const Arguments a =
+        Arguments::parse(args, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("description"),
+                                QStringLiteral("actors"), QStringLiteral("places"), QStringLiteral("sources"),
+                                QStringLiteral("keywords"), QStringLiteral("timeline"), QStringLiteral("shown"),
+                                QStringLiteral("order"), QStringLiteral("zoom"), QStringLiteral("ends")});
     const QString file = onlyFile(a, QStringLiteral("add-event"));
     if (!a.has(QStringLiteral("date")) || !a.has(QStringLiteral("name")))
         throw UsageError(QStringLiteral("add-event needs --date and --name"));
@@ -86,6 +87,15 @@ int cmdAddEvent(const QStringList &args)
     date.Assign(a.option(QStringLiteral("date")), g.dateEnv());
     if (!date.isValid())
         throw ToolFailure(QStringLiteral("Incorrect date"));
+    std::optional<qm::ExtDate> ends;
+    if (a.has(QStringLiteral("ends"))) {
+        ends.emplace();
+        ends->Assign(a.option(QStringLiteral("ends")), g.dateEnv());
+        if (!ends->isValid())
+            throw ToolFailure(QStringLiteral("Incorrect end date"));
+        if (ends->Compare(date) == u'<')
+            throw ToolFailure(QStringLiteral("The end must not lie before the start"));
+    }
     // Stored and placed together, or not at all; the free minute is found under the write lock, so a
     // second writer cannot take it in between.
     qm::TransactionGuard guard(g.ProjectDb);
@@ -121,6 +131,7 @@ int cmdAddEvent(const QStringList &args)
     e.Places = a.option(QStringLiteral("places"));
     e.Sources = a.option(QStringLiteral("sources"));
     e.Keywords = a.option(QStringLiteral("keywords"));
+    e.EndDate = ends;
     // Without a window nobody can pick another date; the only clash left is at the end of the calendar.
     const qint32 id = e.Save();
     if (id < 0)

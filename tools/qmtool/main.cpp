@@ -39,12 +39,15 @@ Commands:
   add-event FILE --date TEXT --name TEXT [--description TEXT]
             [--actors LIST] [--places LIST] [--sources LIST] [--keywords LIST]
             [--timeline NAME [--zoom Z]] [--shown TEXT] [--order dmy|mdy]
+            [--ends DATE]
         Stores a new event as the event dialog does and prints its id. The
         event shows the date as typed, or TEXT. A day other events have keeps
         the new one after them; a typed time of day that is taken moves on by
         a minute, which is said on stderr. LISTs are
         names separated by commas. With --timeline, the event is also placed
         on that timeline in date order, as the window places a new event.
+        --ends DATE makes the event a period ending then (not before its
+        start), drawn as a bar along the axis of a timeline drawn to scale.
   export FILE [--timeline NAME] [--dpi N] OUT
         Saves a timeline as a picture or a drawing, without the selection,
         at full size whatever the zoom: pictures at N dots per inch (default
@@ -93,13 +96,27 @@ Commands:
         event id, BoxLeft, BoxTop, then as the canvas lays them out at full
         size after loading: picture right, picture bottom, connector x, name
         label left, top, right, bottom, date label left, right. Whole twips,
-        separated by tabs. Timeline as for export.
+        separated by tabs. Timeline as for export. A timeline drawn to scale
+        starts with the line "to scale" and its twips per year.
   compress FILE [--timeline NAME] [--zoom Z] 1|2
         Compresses the timeline as Format > Compress 1 or 2 does and prints
         what boxes prints for the result. With 2 the new positions are
         stored; with 1 nothing is written. --zoom Z (add-event, compress,
         include) makes the change as the window makes it at that zoom: the
         stored positions are the same at every zoom.
+  scale FILE [--timeline NAME] [--years N] order|time
+        Lays the timeline out in date order, or to scale (x from each date,
+        rows fitted, an axis with marks), as Format > Scale does, in one
+        undoable step that keeps both layouts; --years N shows N years per
+        page width (ten inches), else the whole timeline fits the width.
+        Prints what boxes prints for the result.
+  arrange-rows FILE [--timeline NAME]
+        Fits the rows of a timeline drawn to scale again, forgetting where
+        boxes were dragged, and prints what boxes prints for the result.
+  ticks FILE [--timeline NAME] [--zoom Z]
+        Lists the marks of the axis of a timeline drawn to scale as the
+        canvas draws them: x in twips, then the label of a long mark (none
+        for a short one), separated by a tab.
   export-events FILE [--timeline NAME] [--order dmy|mdy] OUT.csv
         Writes every event of the project, or only those on the timeline
         NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
@@ -277,6 +294,9 @@ int main(int argc, char *argv[])
         {"import-events", cmdImportEvents, true},
         {"boxes", cmdBoxes, true},
         {"compress", cmdCompress, true},
+        {"scale", cmdScale, true},
+        {"arrange-rows", cmdArrangeRows, true},
+        {"ticks", cmdTicks, true},
         {"select", cmdSelect, false},
         {"include", cmdInclude, true},
         {"exclude", cmdExclude, false},

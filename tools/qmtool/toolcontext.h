@@ -76,6 +76,10 @@ int cmdExport(const QStringList &args);
 int cmdPages(const QStringList &args);
 int cmdScan(const QStringList &args);
 int cmdExportEvents(const QStringList &args);
+// Switch a timeline's scale, fit its rows again, list its axis marks; all place boxes, which needs fonts.
+int cmdScale(const QStringList &args);
+int cmdArrangeRows(const QStringList &args);
+int cmdTicks(const QStringList &args);
 // Places boxes, which needs fonts, so the tool runs it with a (windowless) GUI application.
 int cmdImportEvents(const QStringList &args);
 // Need fonts too: the boxes are laid out as the canvas lays them out.

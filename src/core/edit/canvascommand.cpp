@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvascommand.h"
 
+#include "layout/scalelayout.h"
 #include "layout/timelinecanvas.h"
 #include "store/clevent.h"
 #include "store/globals.h"
@@ -31,6 +32,10 @@ void CanvasCommand::layoutChanged() const
 {
     // A step may have given boxes elements, or boxes to a category's events.
     mCanvas.applyCategories();
+    // To scale, the dates and the rows the user chose decide where every box stands, whatever a
+    // command put back where.
+    if (mCanvas.model().timeScale)
+        layOutToScale(mCanvas);
     mCanvas.UpdateScrollExtents();
     mCanvas.ShowSelection();
 }

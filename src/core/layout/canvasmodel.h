@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "timescale.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -9,6 +11,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -60,6 +63,14 @@ struct CanvasLine
     qint32 color = 0;
     bool dashed = false;
     bool visible = true;
+};
+
+// A period drawn to scale: a bar along the axis from its start to its end, in its box's colour.
+struct CanvasBar
+{
+    qint32 id = 0;
+    QRectF rect;
+    qint32 color = 0;
 };
 
 // An event's picture, stretched over its rectangle; a null image shows as an empty frame.
@@ -130,6 +141,11 @@ public:
     CanvasLegend legend;
     // The colour of the first category each box's event falls in, by event id; boxes of none are absent.
     std::unordered_map<qint32, qint32> categoryColors;
+    // Drawn to scale: the scale at the zoom shown, the marks on the axis and the labels of the major ones.
+    std::optional<TimeScale> timeScale;
+    std::vector<CanvasLine> axisMarks;
+    std::vector<CanvasLabel> axisLabels;
+    std::vector<CanvasBar> periodBars;
 
     bool hasBox(qint32 id) const { return mBoxes.count(id) != 0; }
     CanvasBox *box(qint32 id);

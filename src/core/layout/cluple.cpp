@@ -111,7 +111,7 @@ void clUple::MeasureLimits()
     // The name always lies right of the picture: it never decides the left edge.
     Left = roundTwips(std::min(pic.left(), b.date.rect.left()));
     Top = roundTwips(pic.top());
-    Bottom = roundTwips(std::max(pic.bottom(), b.name.rect.bottom()));
+    Bottom = roundTwips(std::max({pic.bottom(), b.name.rect.bottom(), mModel->timeScale ? b.date.rect.bottom() : 0.0}));
 }
 
 void clUple::ApplyFormat(const clFormat &f)
@@ -177,6 +177,12 @@ void clUple::Arrange()
     b.connector.p1 = QPointF(x, pic.top() + pic.height());
     b.connector.p2 = QPointF(x, mModel->axis.p2.y());
     b.date.rect.moveTopLeft(QPointF(x - b.date.rect.width() * 0.5, mModel->axis.p1.y() + gap));
+    if (mModel->timeScale) {
+        // To scale the axis band carries the marks: the date hangs under the picture, in the box's row,
+        // and the connector runs on from it down to the axis.
+        b.date.rect.moveTop(pic.top() + pic.height() + gap);
+        b.connector.p1.setY(b.date.rect.top() + b.date.rect.height());
+    }
     b.name.rect.moveTopLeft(QPointF(pic.left() + pic.width() + gap, pic.top()));
     MeasureLimits();
 }
@@ -187,7 +193,9 @@ void clUple::ApplyEvent(const clEvent &event)
     const QString kind = QStringLiteral("I");
     b.picture.image = mPictures ? mPictures->picture(*mG, event.ImageSource, kind, event.ImageName)
                                 : LoadLibraryPicture(*mG, event.ImageSource, kind, event.ImageName);
-    b.date.caption = event.EventDateStr;
+    b.date.caption = event.EndDate && event.EventDate
+                         ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, DateOrder::MonthFirst)
+                         : event.EventDateStr;
     if (b.date.autoSize)
         AutoSizeLabel(b.date, *mMeasurer);
     b.date.tag = event.EventDate ? event.EventDate->Render() : QString();

@@ -64,6 +64,8 @@ public:
     std::function<void(qint32 selectedId)> onSelectionChanged;
     // Canvas size or scroll bar settings were computed again.
     std::function<void(const ScrollExtents &)> onScrollExtentsChanged;
+    // A word for the status bar (a drag the canvas cannot follow).
+    std::function<void(const QString &)> onStatusMessage;
     // ArrangeBox moved the box's name label: an open in-place editor follows it.
     std::function<void(qint32 id)> onBoxArranged;
 
@@ -149,6 +151,7 @@ public:
     // The same for the last viewport given.
     ScrollExtents UpdateScrollExtents();
     const ScrollExtents &scrollExtents() const { return mExtents; }
+    const CanvasViewport &viewport() const { return mViewport; }
     // Multiplies every position, size and font size by the factor; stored positions stay.
     void ScaleCanvas(double factor);
     void PlaceSubtitle();
@@ -176,6 +179,8 @@ public:
     bool Dragging = false;
     double LastX = 0.0;
     double LastY = 0.0;
+    // Where the dragged box's picture stood when the drag began (its top, at the zoom shown).
+    double DragStartTop = 0.0;
 
     // Packs the boxes into one row, on the canvas only; false when there is nothing to pack.
     bool Compress();

@@ -3,6 +3,7 @@
 // Selecting and dragging boxes, and packing them together.
 #include "timelinecanvas.h"
 
+#include "scalelayout.h"
 #include "store/canvasstate.h"
 #include "store/cltimeline.h"
 
@@ -50,6 +51,7 @@ qint32 TimelineCanvas::pressAt(double x, double y, bool startDrag)
             mDragBoxes.emplace_back(mModel.box(id), date);
     }
     Dragging = true;
+    DragStartTop = mModel.box(mG.SelectedId)->picture.rect.top();
     LastX = x;
     LastY = y;
     return mG.SelectedId;
@@ -62,6 +64,15 @@ void TimelineCanvas::dragTo(double x, double y)
         return;
     const double dx = x - LastX;
     const double dy = y - LastY;
+    if (mModel.timeScale) {
+        if (!dragToScale(*this, dx, dy) && onStatusMessage)
+            onStatusMessage(sidewaysDragMessage());
+        placeMarker();
+        LastX = x;
+        LastY = y;
+        changed();
+        return;
+    }
     const double minDist = canvasMinDist();
     const double oldX = dragged->connector.p1.x();
     QRectF &pic = dragged->picture.rect;
@@ -131,6 +142,10 @@ std::vector<BoxMove> TimelineCanvas::drop()
     const CanvasBox *dragged = mG.SelectedId < 0 ? nullptr : mModel.box(mG.SelectedId);
     if (!dragged)
         return {};
+    if (mModel.timeScale) {
+        changed();
+        return dropToScale(*this);
+    }
     // The dragged box and every box right of it, as they were carried along.
     const double x = dragged->connector.p1.x();
     std::vector<qint32> ids{mG.SelectedId};
@@ -177,7 +192,8 @@ std::vector<BoxMove> TimelineCanvas::Compress2()
 
 bool TimelineCanvas::compressAll(bool cascades)
 {
-    if (mG.CurTimeLineId < 1 || mModel.boxCount() == 0)
+    // To scale the dates decide where boxes stand: there is nothing to pack.
+    if (mG.CurTimeLineId < 1 || mModel.boxCount() == 0 || mModel.timeScale)
         return false;
     // Whole twips as the running values always were; MinDist at the zoom shown.
     const qint32 minDist = roundTwips(canvasMinDist());

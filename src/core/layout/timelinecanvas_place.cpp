@@ -3,6 +3,7 @@
 // Placing boxes in date order: one pass for any number of events, as one insertion after another would.
 #include "timelinecanvas.h"
 
+#include "scalelayout.h"
 #include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
@@ -78,7 +79,23 @@ std::vector<qint32> TimelineCanvas::PlaceEvents(const std::vector<const clEvent 
     std::vector<qint32> placed;
     if (mG.CurTimeLineId <= 0 || events.empty())
         return placed;
-    atZoomOne([&] { placed = placeInDateOrder(events, placedOne); });
+    if (!mModel.timeScale) {
+        atZoomOne([&] { placed = placeInDateOrder(events, placedOne); });
+        return placed;
+    }
+    // To scale the boxes still get their place in date order, for the day the timeline goes back to
+    // it; that place is worked out on the canvas as it stands in date order.
+    try {
+        atZoomOne([&] {
+            showInDateOrder(*this);
+            placed = placeInDateOrder(events, placedOne);
+        });
+    } catch (...) {
+        layOutToScale(*this);
+        throw;
+    }
+    layOutToScale(*this);
+    ShowSelection();
     return placed;
 }
 

@@ -4,6 +4,7 @@
 #include "timelinecanvas.h"
 
 #include "legend.h"
+#include "scalelayout.h"
 #include "store/canvasstate.h"
 #include "store/clevent.h"
 #include "store/clformat.h"
@@ -94,6 +95,7 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
         // thousands of boxes loads in a moment.
         TransactionGuard reading(mG.ProjectDb);
         const std::unordered_map<qint32, clFormat> formats = clFormat::GetEventFormats(mG.ProjectDb, id);
+        const std::map<qint32, ExtDate> ends = periodEnds(mG.ProjectDb, id);
         visitPlacedEvents(mG.ProjectDb, id, [&](const Placement &box, const SqlQuery &row) {
             // A second row for the same event would only stack a second box on the first.
             if (IsOnCanvas(box.eventId))
@@ -102,6 +104,8 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
             event.Id = box.eventId;
             event.fillFromRow(row, PlacedEventColumn);
             clFormat format;
+            if (const auto end = ends.find(box.eventId); end != ends.end())
+                event.EndDate = end->second;
             if (const auto f = formats.find(box.eventId); f != formats.end())
                 format.Eq(f->second);
             else
@@ -113,6 +117,8 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
     applyCategories();
 
     UpdateScrollExtents();
+    if (isShownToScale(mG))
+        layOutToScale(*this);
     mModel.backColor = t.BackColor;
     mModel.wallpaper = t.UseWallpaper ? mPictures.picture(mG, t.WallSource, QStringLiteral("W"), t.WallName) : QImage();
     mModel.useWallpaper = !mModel.wallpaper.isNull();
@@ -145,6 +151,10 @@ void TimelineCanvas::ClearCanvas()
     mModel.clearBoxes();
     mModel.legend = CanvasLegend();
     mModel.categoryColors.clear();
+    mModel.timeScale.reset();
+    mModel.axisMarks.clear();
+    mModel.axisLabels.clear();
+    mModel.periodBars.clear();
     mModel.imPointer.visible = false;
     for (CanvasLabel *label : {&mModel.lblLabel, &mModel.lblSub}) {
         label->caption.clear();
@@ -213,7 +223,15 @@ void TimelineCanvas::ScaleCanvas(double f)
         FitLabel(mG, mMeasurer, b.name, b.name.caption);
     }
     layOutLegend(mModel.legend, mMeasurer, mG.Zoom);
+    for (CanvasBar &bar : mModel.periodBars)
+        bar.rect = scaled(bar.rect, f);
+    if (mModel.timeScale) {
+        mModel.timeScale = mModel.timeScale->scaled(f);
+        for (const qint32 id : mModel.boxIds())
+            ArrangeBox(id);
+    }
     UpdateScrollExtents();
+    refreshAxisTicks(*this);
     changed();
 }
 

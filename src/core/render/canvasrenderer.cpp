@@ -204,6 +204,17 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
     if (model.useWallpaper)
         TileWallpaper(p, model.wallpaper, model.width, model.height, twipsArea, pixelsPerTwip);
     drawLine(p, map, model.axis, AxisTwips);
+    for (const CanvasBar &bar : model.periodBars) {
+        QColor color = colorFromLong(bar.color);
+        color.setAlpha(170);
+        p.fillRect(map.rect(bar.rect), color);
+    }
+    for (const CanvasLine &mark : model.axisMarks)
+        drawLine(p, map, mark, LineTwips);
+    for (const CanvasLabel &label : model.axisLabels) {
+        if (label.rect.intersects(visible))
+            drawLabel(p, map, label, text);
+    }
 
     // Box by box, so that a box brought to the front covers the others whole; within a box the
     // picture and the date stay above the name and the connector.

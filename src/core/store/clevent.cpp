@@ -17,6 +17,59 @@ namespace qm {
 
 namespace sv = storedvalues;
 
+namespace {
+
+bool hasPeriods(ProjectDatabase &db)
+{
+    return db.hasColumn(QStringLiteral("Event"), QStringLiteral("EndDate"));
+}
+
+// "44 BC" for a year typed alone, else nothing.
+QString yearAlone(const QString &text, const ExtDate &date)
+{
+    const QString t = text.trimmed();
+    const QString year = QString::number(date.ExYear());
+    if (t == year)
+        return year;
+    if (date.Era == EraBC && t.startsWith(year) &&
+        t.mid(year.size()).trimmed().compare(u"BC", Qt::CaseInsensitive) == 0)
+        return year + QStringLiteral(" BC");
+    return {};
+}
+
+} // namespace
+
+std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId)
+{
+    std::map<qint32, ExtDate> ends;
+    if (!hasPeriods(db))
+        return ends;
+    SqlQuery q(db,
+               QStringLiteral("SELECT e.Id, e.EndDate, e.EndEra FROM Event e JOIN TimeLineEvent t ON t.EventId = e.Id "
+                              "WHERE t.TimeLineId = ? AND e.EndDate IS NOT NULL"));
+    q.bind(timelineId).exec();
+    while (q.next()) {
+        const ExtDate end = storedDate(q.value(1), q.value(2));
+        if (end.isValid())
+            ends.emplace(q.value(0).toInt(), end);
+    }
+    return ends;
+}
+
+QString periodCaption(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order)
+{
+    if (!yearAlone(startText, start).isEmpty()) {
+        // Two years of the same era need the era word once, at the end.
+        QString last = QString::number(end.ExYear());
+        if (end.Era == EraBC)
+            last += QStringLiteral(" BC");
+        const QString first =
+            start.Era == EraBC && end.Era == EraBC ? QString::number(start.ExYear()) : yearAlone(startText, start);
+        return first + u'-' + last;
+    }
+    return startText + QStringLiteral(" - ") + end.Render(order, false);
+}
+
 clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(&g)
 {
     EventDate->NextDay();
@@ -74,6 +127,13 @@ qint32 clEvent::Load()
     Places = GetElements(db, Id, QStringLiteral("P"));
     Sources = GetElements(db, Id, QStringLiteral("S"));
     Keywords = GetElements(db, Id, QStringLiteral("K"));
+    EndDate.reset();
+    if (hasPeriods(db)) {
+        SqlQuery end(db, QStringLiteral("SELECT EndDate, EndEra FROM Event WHERE Id = ? AND EndDate IS NOT NULL"));
+        end.bind(Id).exec();
+        if (end.next())
+            EndDate = storedDate(end.value(0), end.value(1));
+    }
     return Id;
 }
 
@@ -83,6 +143,8 @@ qint32 clEvent::Save()
     // An unreadable date must never reach the file: it would sort and show as nonsense for good.
     if (!EventDate || !EventDate->isValid())
         throw StoreError(QStringLiteral("The event \"%1\" has no valid date").arg(Name));
+    if (EndDate && (!EndDate->isValid() || EndDate->Compare(*EventDate) == u'<'))
+        throw StoreError(QStringLiteral("The end of \"%1\" lies before its start").arg(Name));
 
     // No two events share a date and era: the user moves this one first, or gives up saving it. The
     // check and the write share one transaction, which holds the write lock, so that another process
@@ -144,6 +206,12 @@ void clEvent::writeRow()
             add.bind(v);
         add.exec();
         Id = add.lastInsertId().toInt();
+    }
+    if (hasPeriods(db)) {
+        execSql(db, QStringLiteral("UPDATE Event SET EndDate = ?, EndEra = ? WHERE Id = ?"),
+                {EndDate ? QVariant(EndDate->Value) : QVariant(), EndDate ? QVariant(EndDate->Era) : QVariant(), Id});
+    } else if (EndDate) {
+        throw StoreError(QStringLiteral("The project was made before events had an end and is open read-only"));
     }
     WriteElements();
 }

@@ -7,7 +7,9 @@
 #include <QList>
 #include <QString>
 
+#include <map>
 #include <memory>
+#include <optional>
 
 namespace qm {
 
@@ -35,6 +37,8 @@ public:
     QString Keywords;
     QString ImageSource = QStringLiteral("S");
     QString ImageName = QStringLiteral("Im0.gif");
+    // The end of a period; none for an event of one moment. Never before EventDate.
+    std::optional<ExtDate> EndDate;
 
     // Fills the record from the row of its Id and returns that Id; 0, leaving it unchanged, when
     // there is none. The date is written into the date object the record holds, shared or not.
@@ -60,6 +64,12 @@ private:
 
     Globals *mG;
 };
+
+// The ends of the periods among the events on the timeline (none in files older than periods).
+std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId);
+// The date label of a period: "1793-1794" for two years typed alone, else the start as typed, a dash
+// and the end.
+QString periodCaption(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order);
 
 // Deletes the event and the rows that name it: its element links, placements and formats.
 void DeleteEventRow(ProjectDatabase &db, qint32 id);

@@ -6,8 +6,10 @@
 #include "mdlparms.h"
 #include "sqlquery.h"
 #include "storedvalues.h"
+#include "storeerror.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace qm {
@@ -35,6 +37,33 @@ const QStringList &timelineColumns()
 
 constexpr QStringView NamePrefix = u"Timeline";
 
+// The scale lives in columns that files older than it lack: they read as in date order.
+bool hasScaleColumns(ProjectDatabase &db)
+{
+    return db.hasColumn(QStringLiteral("TimeLine"), QStringLiteral("TimeScale"));
+}
+
+void loadScale(ProjectDatabase &db, clTimeLine &t)
+{
+    t.ToScale = false;
+    t.YearsPerWidth = 0.0;
+    if (!hasScaleColumns(db))
+        return;
+    SqlQuery q(db, QStringLiteral("SELECT TimeScale, YearsPerWidth FROM TimeLine WHERE Id = ?"));
+    q.bind(t.Id).exec();
+    if (!q.next())
+        return;
+    t.ToScale = q.value(0).toInt() == 1;
+    const double years = q.value(1).toDouble();
+    t.YearsPerWidth = std::isfinite(years) && years > 0.0 ? years : 0.0;
+}
+
+void saveScale(ProjectDatabase &db, const clTimeLine &t)
+{
+    if (hasScaleColumns(db))
+        storeTimelineScale(db, t.Id, t.ToScale, t.YearsPerWidth);
+}
+
 } // namespace
 
 clTimeLine::clTimeLine(ProjectDatabase &db) : mDb(&db) {}
@@ -47,6 +76,9 @@ void clTimeLine::GetDefault()
     Name = kept.Name;
     Description = kept.Description;
     LabelCaption = kept.LabelCaption;
+    // How time is laid out is no part of the look that goes back to the default.
+    ToScale = kept.ToScale;
+    YearsPerWidth = kept.YearsPerWidth;
     DefaultFormat = kept.DefaultFormat;
     DefaultFormat.GetDefault();
 }
@@ -88,6 +120,7 @@ void clTimeLine::Load(qint32 id)
     WallName = q.value(25).isNull() ? QStringLiteral("Wallpaper0.jpg") : q.value(25).toString();
     UseWallpaper = sv::toBool(q.value(26));
     q.finish();
+    loadScale(*mDb, *this);
     DefaultFormat.GetFormat(*mDb, 0, id);
 }
 
@@ -118,6 +151,7 @@ qint32 clTimeLine::Save()
             Id = add.lastInsertId().toInt();
         }
         DefaultFormat.Save(*mDb, 0, Id);
+        saveScale(*mDb, *this);
         guard.commit();
     } catch (...) {
         // The engine hands a rolled-back Id out again; this record must not claim it.
@@ -156,6 +190,14 @@ QVariantList clTimeLine::columnValues() const
             sv::fromText(WallSource),
             sv::fromText(WallName),
             sv::fromBool(UseWallpaper)};
+}
+
+void storeTimelineScale(ProjectDatabase &db, qint32 timelineId, bool toScale, double yearsPerWidth)
+{
+    if (!hasScaleColumns(db))
+        throw StoreError(QStringLiteral("The project was made before timelines had a scale and is open read-only"));
+    execSql(db, QStringLiteral("UPDATE TimeLine SET TimeScale = ?, YearsPerWidth = ? WHERE Id = ?"),
+            {toScale ? 1 : 0, yearsPerWidth > 0.0 ? QVariant(yearsPerWidth) : QVariant(), timelineId});
 }
 
 QString NewTimelineName(ProjectDatabase &db)

@@ -48,6 +48,10 @@ public:
     bool UseWallpaper = false;
     bool ForceDefault = true;
     clFormat DefaultFormat;
+    // Drawn to scale (x from the date, rows fitted, an axis with marks) rather than in date order.
+    bool ToScale = false;
+    // To scale: the years one page width shows; 0 fits the whole timeline to the window.
+    double YearsPerWidth = 0.0;
 
     // Every member but Id, Name, Description and LabelCaption back to its default, the default format too.
     void GetDefault();
@@ -75,6 +79,10 @@ struct TimelineEntry
     qint32 id = 0;
     QString name;
 };
+// Stores how the timeline lays out time (its other columns untouched); fails on a file that cannot
+// keep it.
+void storeTimelineScale(ProjectDatabase &db, qint32 timelineId, bool toScale, double yearsPerWidth);
+
 // All timelines, ordered by name.
 std::vector<TimelineEntry> timelinesByName(ProjectDatabase &db);
 

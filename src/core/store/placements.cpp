@@ -12,6 +12,7 @@
 #include "store/clevent.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace qm {
 
@@ -129,6 +130,35 @@ void storeBoxPositions(ProjectDatabase &db, qint32 timelineId, const std::vector
         db, QStringLiteral("UPDATE TimeLineEvent SET BoxLeft = ?, BoxTop = ? WHERE TimeLineId = ? AND EventId = ?"));
     for (const BoxPosition &p : positions)
         update.run({storedTwips(p.at.x()), storedTwips(p.at.y()), timelineId, p.eventId});
+    guard.commit();
+}
+
+std::map<qint32, double> scaleTops(ProjectDatabase &db, qint32 timelineId)
+{
+    std::map<qint32, double> tops;
+    if (!db.hasColumn(QStringLiteral("TimeLineEvent"), QStringLiteral("ScaleTop")))
+        return tops;
+    SqlQuery q(db, QStringLiteral("SELECT EventId, ScaleTop FROM TimeLineEvent WHERE TimeLineId = ? AND ScaleTop IS "
+                                  "NOT NULL"));
+    q.bind(timelineId).exec();
+    while (q.next()) {
+        const double top = q.value(1).toDouble();
+        if (std::isfinite(top))
+            tops.emplace(q.value(0).toInt(), top);
+    }
+    return tops;
+}
+
+void storeScaleTops(ProjectDatabase &db, qint32 timelineId,
+                    const std::vector<std::pair<qint32, std::optional<double>>> &tops)
+{
+    if (tops.empty())
+        return;
+    TransactionGuard guard(db);
+    PreparedStatement update(
+        db, QStringLiteral("UPDATE TimeLineEvent SET ScaleTop = ? WHERE TimeLineId = ? AND EventId = ?"));
+    for (const auto &[id, top] : tops)
+        update.run({top ? QVariant(storedTwips(*top)) : QVariant(), timelineId, id});
     guard.commit();
 }
 

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -99,6 +100,13 @@ RowSnapshot placementRows(ProjectDatabase &db, qint32 timelineId, const std::vec
 RowSnapshot placementRowsOfEvent(ProjectDatabase &db, qint32 eventId);
 // A snapshot of the boxes of whole timelines, not yet read: its keys are timeline ids.
 RowSnapshot timelinePlacementRows();
+
+// Drawn to scale, a box keeps only its row: the top of its picture at zoom 1, apart from its place in
+// date order. The boxes of the timeline that have one (none in files older than the scale).
+std::map<qint32, double> scaleTops(ProjectDatabase &db, qint32 timelineId);
+// Writes the to-scale tops of boxes already on the timeline (one transaction); nullopt clears one.
+void storeScaleTops(ProjectDatabase &db, qint32 timelineId,
+                    const std::vector<std::pair<qint32, std::optional<double>>> &tops);
 
 // The same value in single precision: what the file keeps of a position.
 double storedTwips(double value);

@@ -20,6 +20,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace qm {
@@ -41,7 +42,7 @@ QStringList schemaStatements()
     return {
         QStringLiteral("CREATE TABLE Event (Id INTEGER PRIMARY KEY AUTOINCREMENT, EventDate REAL, "
                        "EventEra INTEGER DEFAULT 0, EventDateStr TEXT, Name TEXT, Description TEXT, "
-                       "ImageName TEXT, ImageSource TEXT)"),
+                       "ImageName TEXT, ImageSource TEXT, EndDate REAL, EndEra INTEGER)"),
         QStringLiteral("CREATE INDEX EventByDate ON Event (EventEra, EventDate)"),
         QStringLiteral("CREATE INDEX EventByStoredDate ON Event (EventDate)"),
         QStringLiteral("CREATE TABLE Element (Id INTEGER PRIMARY KEY AUTOINCREMENT, ElementType TEXT, "
@@ -56,9 +57,10 @@ QStringList schemaStatements()
                        "LabelItalic INTEGER, LabelBackColor INTEGER, LabelForeColor INTEGER, SubCaption TEXT, "
                        "SubFont TEXT, SubFontSize TEXT, SubSolid INTEGER, SubShowBorder INTEGER, SubBold INTEGER, "
                        "SubItalic INTEGER, SubBackColor INTEGER, SubForeColor INTEGER, ImageSource TEXT, "
-                       "ImageName TEXT, WallSource TEXT, WallName TEXT, UseWallpaper INTEGER)"),
+                       "ImageName TEXT, WallSource TEXT, WallName TEXT, UseWallpaper INTEGER, TimeScale INTEGER, "
+                       "YearsPerWidth REAL)"),
         QStringLiteral("CREATE TABLE TimeLineEvent (TimeLineId INTEGER, EventId INTEGER, BoxLeft REAL, "
-                       "BoxTop REAL)"),
+                       "BoxTop REAL, ScaleTop REAL)"),
         QStringLiteral("CREATE INDEX TimeLineEventByTimeLine ON TimeLineEvent (TimeLineId, EventId)"),
         QStringLiteral("CREATE TABLE Format (EventId INTEGER, ") + FormatColumns + u')',
         QStringLiteral("CREATE INDEX FormatByTimeLine ON Format (TimelineId, EventId)"),
@@ -88,9 +90,26 @@ QMap<QString, QStringList> schemaColumns()
     return columns;
 }
 
+// Columns added after files were first made, all nullable: written by this build whenever it may write,
+// and read as absent (null) from files that lack them, so that older builds still read newer files.
+struct LaterColumn
+{
+    const char16_t *table;
+    const char16_t *column;
+    const char16_t *type;
+};
+constexpr LaterColumn LaterColumns[] = {
+    {u"TimeLine", u"TimeScale", u"INTEGER"},  {u"TimeLine", u"YearsPerWidth", u"REAL"},
+    {u"TimeLineEvent", u"ScaleTop", u"REAL"}, {u"Event", u"EndDate", u"REAL"},
+    {u"Event", u"EndEra", u"INTEGER"},
+};
+
 bool isOptionalColumn(const QString &table, const QString &column)
 {
-    return table == u"Event" && column == u"EventEra";
+    if (table == u"Event" && column == u"EventEra")
+        return true;
+    return std::any_of(std::begin(LaterColumns), std::end(LaterColumns),
+                       [&](const LaterColumn &c) { return table == c.table && column == c.column; });
 }
 
 QString journalOf(const QString &path)
@@ -254,6 +273,19 @@ void ProjectDatabase::open(const QString &path, Mode mode)
             close();
             throw StoreError(QStringLiteral("The project cannot be brought up to date"), e.engineText());
         }
+    }
+    try {
+        for (const LaterColumn &c : LaterColumns) {
+            const QString table = QString::fromUtf16(c.table);
+            const QString column = QString::fromUtf16(c.column);
+            if (!hasColumn(table, column))
+                execSql(
+                    *this,
+                    QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(table, column, QString::fromUtf16(c.type)));
+        }
+    } catch (const StoreError &e) {
+        close();
+        throw StoreError(QStringLiteral("The project cannot be brought up to date"), e.engineText());
     }
 }
 

@@ -50,6 +50,7 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     lblNumChr->setObjectName(QStringLiteral("lblNumChr"));
     txtDate = field("txtDate");
     txtDateStr = field("txtDateStr");
+    txtEnds = field("txtEnds");
     lblExists = new QLabel(this);
     lblExists->setObjectName(QStringLiteral("lblExists"));
     lblExists->setStyleSheet(QStringLiteral("color: red"));
@@ -93,6 +94,8 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     grid->addWidget(txtDate, row++, 1, 1, 2);
     grid->addWidget(label(QStringLiteral("Displa&yed as"), txtDateStr), row, 0);
     grid->addWidget(txtDateStr, row++, 1, 1, 2);
+    grid->addWidget(label(QStringLiteral("E&nds"), txtEnds), row, 0);
+    grid->addWidget(txtEnds, row++, 1, 1, 2);
     grid->addWidget(chkAdvance, row++, 1, 1, 2);
     grid->addWidget(lblExists, row++, 1, 1, 2);
     grid->addWidget(label(QStringLiteral("Detai&ls"), txtDescription), row, 0, Qt::AlignTop);
@@ -136,6 +139,8 @@ frmEvent::frmEvent(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     // A text of the user's own ("about 1200") stays until the date or the text itself is changed.
     if (!e.EventDateStr.isEmpty())
         txtDateStr->setText(e.EventDateStr);
+    if (e.EndDate)
+        txtEnds->setText(e.EndDate->Render(g.dateOrder, e.EndDate->hasTimeOfDay()));
     txtSource->setText(e.Sources);
     txtDescription->setPlainText(e.Description);
     txtWho->setText(e.Actors);
@@ -214,6 +219,16 @@ void frmEvent::cmdOK_Click()
             if (move == DateMove::NextMinute)
                 mDialogs.message(this, dateMoveNote(move, typed, *date, g.dateOrder));
         }
+        std::optional<ExtDate> ends;
+        if (!txtEnds->text().trimmed().isEmpty()) {
+            ends.emplace();
+            ends->Assign(txtEnds->text(), g.dateEnv());
+            if (!ends->isValid())
+                return refuse(txtEnds, QStringLiteral("Incorrect end date"));
+            if (ends->Compare(*date) == u'<')
+                return refuse(txtEnds, QStringLiteral("The end must not lie before the start"));
+        }
+        e.EndDate = ends;
         mDateChanged = date->Value != e.EventDate->Value || date->Era != e.EventDate->Era;
         e.EventDate = date;
         // The shown text is the history, saved exactly as the dialog shows it; the stored day only orders.

@@ -34,6 +34,8 @@ public:
     QLabel *lblNumChr = nullptr;
     QLineEdit *txtDate = nullptr;
     QLineEdit *txtDateStr = nullptr;
+    // The end of a period; empty for an event of one moment.
+    QLineEdit *txtEnds = nullptr;
     QLabel *lblExists = nullptr;
     QCheckBox *chkAdvance = nullptr;
     QPlainTextEdit *txtDescription = nullptr;

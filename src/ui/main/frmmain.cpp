@@ -37,6 +37,7 @@ frmMain::frmMain(Globals &globals, UserDialogs &dialogs, QWidget *parent)
     buildCanvas();
     buildStartPages();
     buildEditing();
+    buildScale();
     buildNavigation();
     buildBulk();
 

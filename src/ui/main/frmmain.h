@@ -4,6 +4,7 @@
 
 #include "common/windowsession.h"
 #include "menustate.h"
+#include "store/placements.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -111,6 +112,8 @@ public:
     QAction *mnuFormatCompress1 = nullptr;
     QAction *mnuFormatCompress2 = nullptr;
     QAction *mnuFormatEvent = nullptr;
+    QAction *mnuFormatScale = nullptr;
+    QAction *mnuFormatArrangeRows = nullptr;
 
     QMenu *mnuTools = nullptr;
     QAction *mnuToolsCapture = nullptr;
@@ -205,6 +208,8 @@ public slots:
     void mnuFormatEvent_Click();
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
+    void mnuFormatScale_Click();
+    void mnuFormatArrangeRows_Click();
     // The mouse and keys on the canvas, in canvas twips.
     void Pic_MouseDown(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Pic_MouseMove(QPointF at);
@@ -252,6 +257,10 @@ private:
     // Shows the project as stored after an import was done, undone or done again.
     void importChanged();
     void buildEditing();
+    // Format > Scale... and Arrange rows, and the canvas's word about sideways drags to scale.
+    void buildScale();
+    // A box dropped higher or lower on a timeline drawn to scale: one undoable step.
+    void pushDropToScale(qint32 id, const std::vector<BoxMove> &moves);
     void buildNavigation();
     void buildBulk();
 

@@ -148,7 +148,9 @@ void frmMain::Pic_MouseUp(QPointF at, Qt::MouseButton button)
         CanvasClick click = mMouse->release(at.x(), at.y(), button);
         switch (click.action) {
         case CanvasClick::Dropped:
-            if (!click.moves.empty()) {
+            if (!click.moves.empty() && mCanvas->model().timeScale) {
+                pushDropToScale(click.id, click.moves);
+            } else if (!click.moves.empty()) {
                 const CanvasBox *b = mCanvas->model().box(click.id);
                 const QString name = g.CurEvent && g.CurEvent->Id == click.id ? g.CurEvent->Name
                                      : b                                      ? b->name.caption

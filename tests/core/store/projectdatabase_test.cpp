@@ -8,6 +8,9 @@
 
 #include <QFile>
 
+#include "store/cltimeline.h"
+#include "store/placements.h"
+
 #include <gtest/gtest.h>
 
 using qm::ProjectDatabase;
@@ -53,8 +56,11 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
         ProjectDatabase made;
         made.create(path);
     }
-    qmtest::rawExec(path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
-                           "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"});
+    qmtest::rawExec(
+        path, {"DROP INDEX EventByDate", "ALTER TABLE Event DROP COLUMN EventEra",
+               "ALTER TABLE TimeLine DROP COLUMN TimeScale", "ALTER TABLE TimeLine DROP COLUMN YearsPerWidth",
+               "ALTER TABLE TimeLineEvent DROP COLUMN ScaleTop", "INSERT INTO TimeLine (Name) VALUES ('Old timeline')",
+               "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"});
 
     // Read-only opening changes nothing, and still reads every date as of the plain era.
     const QByteArray before = qmtest::fileBytes(path);
@@ -65,6 +71,13 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
         q.exec();
         ASSERT_TRUE(q.next());
         EXPECT_EQ(q.value(0).toString(), "Old event");
+        q.finish();
+        // Nor has it a scale: in date order.
+        qm::clTimeLine t(ro);
+        t.Load(1);
+        EXPECT_EQ(t.Name, "Old timeline");
+        EXPECT_FALSE(t.ToScale);
+        EXPECT_TRUE(qm::scaleTops(ro, 1).empty());
     }
     EXPECT_EQ(qmtest::fileBytes(path), before);
     const qmtest::ToolRun listed = qmtest::qmtool({"events", path});
@@ -74,6 +87,7 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
     ProjectDatabase db;
     db.open(path);
     EXPECT_TRUE(db.hasColumn("Event", "EventEra"));
+    EXPECT_TRUE(db.hasColumn("TimeLine", "TimeScale") && db.hasColumn("TimeLineEvent", "ScaleTop"));
     EXPECT_EQ(qmtest::committedValue(path, "SELECT Name FROM Event WHERE EventEra = 0").toString(), "Old event");
 }
 

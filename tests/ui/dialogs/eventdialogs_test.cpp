@@ -64,17 +64,21 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
         QString name;
         QString date;
         QString message;
+        QString ends = {};
     } refused[] = {
         {QString(), "7/4/1776", "The short description of the event must be entered"},
         {QString(256, u'x'), "7/4/1776",
          "Short description is too long. Please shorten it to no more than 255 characters."},
         {"Ok", "13/45/1776", "Incorrect date"},
         {"Ok", "9800 BC", "Incorrect date"},
+        {"Ok", "7/4/1776", "Incorrect end date", "soon"},
+        {"Ok", "7/4/1776", "The end must not lie before the start", "7/3/1776"},
     };
     for (const auto &r : refused) {
         dialogs.messages.clear();
         d.txtName->setText(r.name);
         d.txtDate->setText(r.date);
+        d.txtEnds->setText(r.ends);
         d.cmdOK_Click();
         EXPECT_EQ(dialogs.messages, QStringList{r.message}) << r.name.size() << " " << r.date.toStdString();
         EXPECT_EQ(d.result(), QDialog::Rejected);
@@ -86,6 +90,7 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
     d.txtName->setText(QString(255, u'x'));
     d.txtDate->setText("March 15, 44 BC");
     d.txtWho->setText(" Caesar ,Brutus");
+    d.txtEnds->setText("3/17/44 BC");
     d.cmdOK_Click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_TRUE(d.dateChanged());
@@ -94,6 +99,8 @@ TEST_F(DialogFixture, EventDialogChecksNameAndDateBeforeWritingAnything)
     EXPECT_EQ(saved.EventDate->Render(), "3/15/44 BC");
     EXPECT_EQ(saved.EventDateStr, "March 15, 44 BC");
     EXPECT_EQ(saved.Actors, "Brutus, Caesar");
+    ASSERT_TRUE(saved.EndDate);
+    EXPECT_EQ(saved.EndDate->Render(), "3/17/44 BC");
 }
 
 TEST_F(DialogFixture, SameDateIsRefusedOrKeptOnItsDay)
