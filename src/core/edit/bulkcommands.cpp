@@ -38,9 +38,7 @@ std::vector<qint32> placeOnTimeline(Globals &g, const TextMeasurer &measurer, qi
 {
     // A state of its own for the timeline it fills: what the window shows stays as it is.
     CanvasState state(g.ProjectDb);
-    state.ProjectFolder = g.ProjectFolder;
-    state.appFolder = g.appFolder;
-    state.MinDist = g.MinDist;
+    state.takeSettingsOf(g);
     TimelineCanvas scratch(state, measurer);
     if (!scratch.LoadTimeLine(timelineId))
         return {};

@@ -303,8 +303,7 @@ void EventImport::placeOnTimeline(qint32 timelineId, const std::vector<const Imp
     ProjectDatabase &db = g.ProjectDb;
     // The engine gets a state of its own for the timeline it fills: the window's stays as it is.
     CanvasState state(db);
-    state.ProjectFolder = g.ProjectFolder;
-    state.appFolder = g.appFolder;
+    state.takeSettingsOf(g);
     state.MinDist = minDist;
     TimelineCanvas canvas(state, mMeasurer);
     canvas.LoadTimeLine(timelineId);

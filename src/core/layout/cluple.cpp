@@ -194,7 +194,7 @@ void clUple::ApplyEvent(const clEvent &event)
     b.picture.image = mPictures ? mPictures->picture(*mG, event.ImageSource, kind, event.ImageName)
                                 : LoadLibraryPicture(*mG, event.ImageSource, kind, event.ImageName);
     b.date.caption = event.EndDate && event.EventDate
-                         ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, DateOrder::MonthFirst)
+                         ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, mG->dateOrder)
                          : event.EventDateStr;
     if (b.date.autoSize)
         AutoSizeLabel(b.date, *mMeasurer);

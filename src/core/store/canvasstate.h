@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cltimeline.h"
+#include "dates/extdate.h"
 #include "projectdatabase.h"
 
 #include <QString>
@@ -25,6 +26,16 @@ public:
     CanvasState(const CanvasState &) = delete;
     CanvasState &operator=(const CanvasState &) = delete;
 
+    // The folders, the spacing and the date order of another state on the same project: a canvas of
+    // its own (an import, a copy to another timeline) lays out as the window would.
+    void takeSettingsOf(const CanvasState &other)
+    {
+        ProjectFolder = other.ProjectFolder;
+        appFolder = other.appFolder;
+        MinDist = other.MinDist;
+        dateOrder = other.dateOrder;
+    }
+
     ProjectDatabase &ProjectDb;
     QString ProjectFolder;
     // The folder with the template project and the stock pictures.
@@ -35,6 +46,9 @@ public:
     qint32 SelectedId = -1;
     double Zoom = 1.0;
     int MinDist = 100;
+    // The order of numeric dates typed and shown; the window takes the user's preference, the
+    // command-line tool month first unless told otherwise.
+    DateOrder dateOrder = DateOrder::MonthFirst;
 };
 
 } // namespace qm

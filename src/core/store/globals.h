@@ -49,9 +49,6 @@ public:
     // Unset, every clash counts as given up.
     std::function<bool(const QString &name, qint32 clashId, qint32 nextId)> DateCorrection;
 
-    // The order of numeric dates typed and shown; the window takes the user's preference, the
-    // command-line tool month first unless told otherwise.
-    DateOrder dateOrder = DateOrder::MonthFirst;
     // What "today" is for dates typed without a year; tests and the command-line tool fix it.
     std::function<QDate()> clock;
 
