@@ -6,6 +6,7 @@
 #include "kit/benchmain.h"
 #include "kit/boxedproject.h"
 #include "render/pictureexport.h"
+#include "samplecanvas.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
 #include "store/projectlifecycle.h"
@@ -113,18 +114,12 @@ BENCHMARK(BM_PdfFitToPage1000Boxes)->Unit(benchmark::kMillisecond)->Iterations(3
 void BM_SamplePng300Dpi(benchmark::State &state)
 {
     QTemporaryDir dir;
-    qm::Globals g;
-    g.appFolder = QStringLiteral(QM_APP_DIR);
-    qm::setProjectPath(g, QStringLiteral(QM_SAMPLE_PROJECT));
-    g.ProjectDb.open(g.ProjectPath, qm::ProjectDatabase::Mode::ReadOnly);
-    g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
-    const qm::FontTextMeasurer measurer;
-    qm::TimelineCanvas canvas(g, measurer);
-    if (!canvas.LoadTimeLine(qm::mdlParms::readParameters(g.ProjectDb).timeLineId)) {
+    SampleCanvas sample;
+    if (!sample.loaded) {
         state.SkipWithError("the sample project could not be loaded");
         return;
     }
-    const qm::CanvasModel model = canvas.outputModel();
+    const qm::CanvasModel model = sample.canvas.outputModel();
     state.counters["boxes"] = static_cast<double>(model.boxCount());
     qm::ExportOptions options;
     options.dpi = 300;

@@ -7,6 +7,7 @@
 #include "kit/boxedproject.h"
 #include "render/webpagecontent.h"
 #include "render/webpageexport.h"
+#include "samplecanvas.h"
 #include "store/globals.h"
 #include "store/mdlparms.h"
 #include "store/projectlifecycle.h"
@@ -45,18 +46,12 @@ BENCHMARK_CAPTURE(BM_WebPage1000Events, pictures, qmtest::BoxedProject::Pictures
 void BM_WebPageSample(benchmark::State &state)
 {
     QTemporaryDir dir;
-    qm::Globals g;
-    g.appFolder = QStringLiteral(QM_APP_DIR);
-    qm::setProjectPath(g, QStringLiteral(QM_SAMPLE_PROJECT));
-    g.ProjectDb.open(g.ProjectPath, qm::ProjectDatabase::Mode::ReadOnly);
-    g.MinDist = qm::mdlParms::readParameters(g.ProjectDb).minDist;
-    const qm::FontTextMeasurer measurer;
-    qm::TimelineCanvas canvas(g, measurer);
-    if (!canvas.LoadTimeLine(qm::mdlParms::readParameters(g.ProjectDb).timeLineId)) {
+    SampleCanvas sample;
+    if (!sample.loaded) {
         state.SkipWithError("the sample project could not be loaded");
         return;
     }
-    exportLoop(state, g, canvas, dir.filePath(QStringLiteral("sample.html")));
+    exportLoop(state, sample.g, sample.canvas, dir.filePath(QStringLiteral("sample.html")));
 }
 BENCHMARK(BM_WebPageSample)->Unit(benchmark::kMillisecond)->Iterations(3);
 
