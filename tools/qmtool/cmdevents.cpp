@@ -132,6 +132,11 @@ int cmdAddEvent(const QStringList &args)
     e.Sources = a.option(QStringLiteral("sources"));
     e.Keywords = a.option(QStringLiteral("keywords"));
     e.EndDate = ends;
+    if (timeline != 0) {
+        qm::clTimeLine t(g.ProjectDb);
+        t.Load(timeline);
+        t.giveNewEventPicture(e.ImageSource, e.ImageName);
+    }
     // Without a window nobody can pick another date; the only clash left is at the end of the calendar.
     const qint32 id = e.Save();
     if (id < 0)

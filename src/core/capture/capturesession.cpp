@@ -101,10 +101,8 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
     e->Places = fields.txtWhere;
     e->Actors = fields.txtActors;
     e->Keywords = fields.txtKeyword;
-    if (g.CurTimeLineId >= 1 && g.CurTimeLine) {
-        e->ImageName = g.CurTimeLine->ImageName;
-        e->ImageSource = g.CurTimeLine->ImageSource;
-    }
+    if (g.CurTimeLineId >= 1 && g.CurTimeLine)
+        g.CurTimeLine->giveNewEventPicture(e->ImageSource, e->ImageName);
     g.CurEvent = std::move(e);
     out.id = g.CurEvent->Save();
     if (out.id == -1) {

@@ -28,6 +28,10 @@ void copyLabelLook(const clFormat &from, clFormat &to)
     to.DateBold = from.DateBold;
     to.DateItalic = from.DateItalic;
     to.LineVisible = from.LineVisible;
+    to.PictureBorderColor = from.PictureBorderColor;
+    to.PictureBorderWidth = from.PictureBorderWidth;
+    to.LineColor = from.LineColor;
+    to.LineStyle = from.LineStyle;
 }
 
 EventFormatCommand::EventFormatCommand(TimelineCanvas &canvas, std::vector<qint32> ids, const clFormat &look,

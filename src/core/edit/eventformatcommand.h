@@ -11,7 +11,8 @@
 namespace qm {
 
 // Copies what the event format dialog sets (the name and date labels' fonts, colours, fill and
-// border, and whether the connector shows) and leaves the rest, such as the picture's size, alone.
+// border, the picture's border, and the connector's colour, style and whether it shows) and leaves
+// the rest, such as the picture's size, alone.
 void copyLabelLook(const clFormat &from, clFormat &to);
 
 // The event format dialog's look given to boxes of the shown timeline, each keeping the rest of its

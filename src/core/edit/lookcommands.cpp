@@ -95,7 +95,7 @@ void EventPictureCommand::redo()
     TransactionGuard guard(db());
     for (const qint32 id : mIds) {
         execSql(db(), QStringLiteral("UPDATE Event SET ImageSource = ?, ImageName = ? WHERE Id = ?"),
-                {mSource, mName, id});
+                {storedvalues::fromText(mSource), storedvalues::fromText(mName), id});
         if (mLook) {
             clFormat f;
             f.GetFormat(db(), id, timelineId());
@@ -126,21 +126,54 @@ void EventPictureCommand::showPictures()
     if (!shown())
         return;
     TimelineCanvas &c = canvas();
-    Globals &gl = g();
     for (const qint32 id : mIds) {
-        CanvasBox *b = c.model().box(id);
-        if (!b)
+        if (!c.IsOnCanvas(id))
             continue;
         SqlQuery q(db(), QStringLiteral("SELECT ImageSource, ImageName FROM Event WHERE Id = ?"));
         q.bind(id).exec();
+        clUple unit = c.LoadUple(id);
         if (q.next())
-            b->picture.image =
-                c.pictures().picture(gl, q.value(0).toString(), QStringLiteral("I"), q.value(1).toString());
+            unit.ApplyPicture(q.value(0).toString(), q.value(1).toString());
         q.finish();
+        unit.Arrange();
         if (mLook)
             showStoredFormat(c, id, timelineId());
     }
     layoutChanged();
+}
+
+DefaultPictureCommand::DefaultPictureCommand(TimelineCanvas &canvas, qint32 timelineId, const QString &source,
+                                             const QString &name, const QString &text)
+    : CanvasCommand(canvas, timelineId, text), mSource(source), mName(name)
+{
+    SqlQuery q(db(), QStringLiteral("SELECT ImageSource, ImageName FROM TimeLine WHERE Id = ?"));
+    q.bind(timelineId).exec();
+    if (q.next()) {
+        mSourceBefore = q.value(0);
+        mNameBefore = q.value(1);
+    }
+}
+
+void DefaultPictureCommand::redo()
+{
+    apply(storedvalues::fromText(mSource), storedvalues::fromText(mName));
+}
+
+void DefaultPictureCommand::undo()
+{
+    apply(mSourceBefore, mNameBefore);
+}
+
+void DefaultPictureCommand::apply(const QVariant &source, const QVariant &name)
+{
+    execSql(db(), QStringLiteral("UPDATE TimeLine SET ImageSource = ?, ImageName = ? WHERE Id = ?"),
+            {source, name, timelineId()});
+    // The record the window keeps must not write the old default back with its next save.
+    Globals &gl = g();
+    if (gl.CurTimeLine && gl.CurTimeLine->Id == timelineId()) {
+        gl.CurTimeLine->ImageSource = source.toString();
+        gl.CurTimeLine->ImageName = name.toString();
+    }
 }
 
 BackdropCommand::BackdropCommand(TimelineCanvas &canvas, qint32 timelineId, const Backdrop &after, const QString &text)

@@ -67,6 +67,25 @@ private:
     std::vector<Before> mBefore;
 };
 
+// The picture new events of a timeline get: source and name, or "No picture".
+class DefaultPictureCommand : public CanvasCommand
+{
+public:
+    DefaultPictureCommand(TimelineCanvas &canvas, qint32 timelineId, const QString &source, const QString &name,
+                          const QString &text);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void apply(const QVariant &source, const QVariant &name);
+
+    QVariant mSourceBefore;
+    QVariant mNameBefore;
+    QString mSource;
+    QString mName;
+};
+
 // What lies behind a timeline: a colour or a tiled wallpaper.
 struct Backdrop
 {

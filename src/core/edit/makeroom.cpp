@@ -3,6 +3,7 @@
 #include "makeroom.h"
 
 #include "commandgroup.h"
+#include "layout/scalelayout.h"
 #include "layout/timelinecanvas.h"
 #include "moveboxescommand.h"
 #include "store/globals.h"
@@ -11,49 +12,94 @@
 
 #include <algorithm>
 #include <limits>
+#include <set>
 
 namespace qm {
 
-std::vector<BoxMove> roomFor(TimelineCanvas &canvas, qint32 id)
+namespace {
+
+std::vector<BoxMove> roomInDateOrder(TimelineCanvas &canvas, const std::set<qint32> &grown)
 {
     CanvasState &g = canvas.state();
-    std::vector<BoxMove> moves;
-    if (!canvas.IsOnCanvas(id) || g.CurTimeLineId <= 0)
-        return moves;
-    std::vector<qint32> later;
-    bool passed = false;
+    std::vector<qint32> order;
+    std::set<qint32> seen;
     for (const DatedPlacement &p : datedPlacements(g.ProjectDb, g.CurTimeLineId)) {
-        if (p.eventId == id)
-            passed = true;
-        else if (passed && canvas.IsOnCanvas(p.eventId) &&
-                 std::find(later.begin(), later.end(), p.eventId) == later.end())
-            later.push_back(p.eventId);
+        if (canvas.IsOnCanvas(p.eventId) && seen.insert(p.eventId).second)
+            order.push_back(p.eventId);
     }
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const qint32 other : later)
-        nearest = std::min(nearest, static_cast<double>(canvas.LoadUple(other).Left));
-    const double missing = canvas.LoadUple(id).Right + canvas.canvasMinDist() - nearest;
-    if (later.empty() || missing <= 0.5)
-        return moves;
+    const std::size_t n = order.size();
+    // The nearest left edge among the boxes from each one on.
+    std::vector<double> leftFrom(n + 1, std::numeric_limits<double>::infinity());
+    for (std::size_t i = n; i-- > 0;)
+        leftFrom[i] = std::min(leftFrom[i + 1], static_cast<double>(canvas.LoadUple(order[i]).Left));
+    // Every box after a grown one moves with it, so each grown box is measured against the later ones
+    // as they stood: what the earlier ones asked for moved both alike.
+    std::vector<double> shift(n, 0.0);
+    double total = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        shift[i] = total;
+        if (grown.count(order[i]) == 0 || i + 1 == n)
+            continue;
+        const double missing = canvas.LoadUple(order[i]).Right + canvas.canvasMinDist() - leftFrom[i + 1];
+        if (missing > 0.5)
+            total += missing;
+    }
+    std::vector<BoxMove> moves;
     // Stored positions are at full size, whatever the zoom shown.
-    const double dx = missing / (g.Zoom > 0 ? g.Zoom : 1.0);
-    for (const qint32 other : later) {
-        const QPointF before = canvas.storedPositionOf(other);
-        moves.push_back({other, before, QPointF(storedTwips(before.x() + dx), before.y())});
+    const double zoom = g.Zoom > 0 ? g.Zoom : 1.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (shift[i] == 0.0)
+            continue;
+        const QPointF before = canvas.storedPositionOf(order[i]);
+        moves.push_back({order[i], before, QPointF(storedTwips(before.x() + shift[i] / zoom), before.y())});
     }
     return moves;
 }
 
-bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, qint32 id)
+} // namespace
+
+std::vector<BoxMove> roomFor(TimelineCanvas &canvas, const std::vector<qint32> &ids)
 {
-    std::vector<BoxMove> moves = roomFor(canvas, id);
+    const std::set<qint32> grown(ids.begin(), ids.end());
+    if (grown.empty() || canvas.state().CurTimeLineId <= 0)
+        return {};
+    if (!canvas.model().timeScale)
+        return roomInDateOrder(canvas, grown);
+    std::vector<BoxMove> moves;
+    try {
+        showInDateOrder(canvas);
+        moves = roomInDateOrder(canvas, grown);
+    } catch (...) {
+        layOutToScale(canvas);
+        throw;
+    }
+    layOutToScale(canvas);
+    return moves;
+}
+
+std::vector<BoxMove> roomFor(TimelineCanvas &canvas, qint32 id)
+{
+    return roomFor(canvas, std::vector<qint32>{id});
+}
+
+bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, const std::vector<qint32> &ids)
+{
+    std::vector<BoxMove> moves = roomFor(canvas, ids);
     if (moves.empty())
         return false;
-    for (const BoxMove &m : moves)
-        canvas.placeBoxAt(m.eventId, m.after);
+    // To scale what shows stays as the rows were fitted; only the file learns the places in date order.
+    if (!canvas.model().timeScale) {
+        for (const BoxMove &m : moves)
+            canvas.placeBoxAt(m.eventId, m.after);
+    }
     const qint32 timeline = canvas.state().CurTimeLineId;
     return group.add(std::make_unique<MoveBoxesCommand>(
-        canvas, timeline, QCoreApplication::translate("MakeRoom", "room for a longer name"), std::move(moves)));
+        canvas, timeline, QCoreApplication::translate("MakeRoom", "room for a larger box"), std::move(moves)));
+}
+
+bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, qint32 id)
+{
+    return makeRoomFor(group, canvas, std::vector<qint32>{id});
 }
 
 } // namespace qm

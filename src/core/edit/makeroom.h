@@ -11,12 +11,16 @@ namespace qm {
 class CommandGroup;
 class TimelineCanvas;
 
-// The moves that give a box grown wider (a longer name) its room, as an insertion makes it: when the
-// box now reaches closer than the minimum distance to a box of a later event, every box of a later
-// event moves right by what is missing. None when the box fits.
+// The moves that give boxes grown wider (a longer name, a larger picture or font) their room, as an
+// insertion makes it: walking the boxes in date order, where a grown box now reaches closer than the
+// minimum distance to a box of a later event, every box of a later event moves right by what is
+// missing. None when they fit. To scale the date decides x: the room is made where the boxes stand
+// in date order, for the day the timeline goes back to it, while the rows to scale are fitted again.
+std::vector<BoxMove> roomFor(TimelineCanvas &canvas, const std::vector<qint32> &ids);
 std::vector<BoxMove> roomFor(TimelineCanvas &canvas, qint32 id);
 
 // Makes that room as part of the group (the canvas shows it at once); false when none was needed.
+bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, const std::vector<qint32> &ids);
 bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, qint32 id);
 
 } // namespace qm

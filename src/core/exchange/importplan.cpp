@@ -8,6 +8,7 @@
 #include "store/clevent.h"
 #include "store/datequeries.h"
 #include "store/elements.h"
+#include "store/picturelibrary.h"
 #include "store/sqlquery.h"
 #include "store/textrule.h"
 
@@ -310,8 +311,8 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         }
         if (const auto source = read.cell(col::PictureSource)) {
             const QString s = source->trimmed().toUpper();
-            if (!s.isEmpty() && s != u"S" && s != u"C") {
-                refuse(QStringLiteral("unknown picture source \"%1\" (S or C)").arg(source->trimmed()));
+            if (!s.isEmpty() && s != u"S" && s != u"C" && !isNoPicture(s)) {
+                refuse(QStringLiteral("unknown picture source \"%1\" (S, C or N for none)").arg(source->trimmed()));
                 continue;
             }
             row.imageSource = s.isEmpty() ? QStringLiteral("S") : s;
@@ -321,7 +322,10 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                 refuse(QStringLiteral("the picture name is longer than %1 characters").arg(MaxNameLength));
                 continue;
             }
-            row.imageName = picture->trimmed().isEmpty() ? QStringLiteral("Im0.gif") : picture->trimmed();
+            const bool none = isNoPicture(row.imageSource);
+            row.imageName = none                           ? QString()
+                            : picture->trimmed().isEmpty() ? QStringLiteral("Im0.gif")
+                                                           : picture->trimmed();
         }
         if (const auto description = read.cell(col::Description)) {
             if (description->size() > MaxDescriptionLength) {

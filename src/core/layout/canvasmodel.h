@@ -61,8 +61,10 @@ struct CanvasLine
     QPointF p1;
     QPointF p2;
     qint32 color = 0;
-    bool dashed = false;
+    bool dashed = false; // the selection's mark, over any style
     bool visible = true;
+    // The format's style: 0 solid, 1 dashed, 2 dotted (clFormat::LineStyles).
+    int style = 0;
 };
 
 // A period drawn to scale: a bar along the axis from its start to its end, in its box's colour.
@@ -73,13 +75,19 @@ struct CanvasBar
     qint32 color = 0;
 };
 
-// An event's picture, stretched over its rectangle; a null image shows as an empty frame.
+// An event's picture, stretched over its rectangle; a null image shows as an empty frame. An event
+// without a picture has none shown: its rectangle shrinks to the point the name label hangs from.
 struct CanvasPicture
 {
     QRectF rect;
     QImage image;
-    bool border = false;
+    bool border = false; // the selection's mark
     bool visible = true;
+    // The format's border round the picture, twips at the zoom shown; none at 0.
+    double frameWidth = 0.0;
+    qint32 frameColor = 0;
+    // The size the box's format gives the picture, at the zoom shown, kept while no picture shows.
+    QSizeF formatSize;
 };
 
 // The four parts of one event on the canvas.
@@ -90,11 +98,18 @@ struct CanvasBox
     CanvasLabel name;
     CanvasLabel date;
     CanvasLine connector;
+    // The connector's colour as the format gives it; the selection's red stands in for it meanwhile.
+    qint32 lineColor = 0;
     // Stacking among boxes: larger is in front.
     quint64 z = 0;
 
     // Everything the box may paint on, for skipping boxes outside the area being drawn.
     QRectF bounds() const;
+    // What the connector and, to scale, the date hang from: the picture's bottom, or the name's
+    // where no picture shows.
+    double hangY() const { return picture.visible ? picture.rect.bottom() : name.rect.bottom(); }
+    // The part that holds the box for the mouse: its picture, or its name where no picture shows.
+    const QRectF &grabRect() const { return picture.visible ? picture.rect : name.rect; }
 };
 
 // The pointer under the selected box; above it, pointing down, where the subtitle leaves no room below.

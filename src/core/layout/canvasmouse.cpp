@@ -52,7 +52,8 @@ void CanvasMouse::press(double x, double y, Qt::MouseButton button, Qt::Keyboard
         mLegendStored = mCanvas.legendPosition();
         return;
     }
-    const bool onPicture = mCanvas.HitTest(x, y) >= 0;
+    const qint32 held = mCanvas.HitTest(x, y);
+    const bool onPicture = held >= 0;
     if (button == Qt::LeftButton && (modifiers & Qt::ControlModifier)) {
         // The box of whatever part was hit, so that a label selects its box too.
         const TimelineCanvas::PartHit hit = mCanvas.partAt(x, y);
@@ -75,6 +76,11 @@ void CanvasMouse::press(double x, double y, Qt::MouseButton button, Qt::Keyboard
         mLabelPressed = true;
         return;
     }
+    // A box without a picture is held by its name: once the box is selected, a click on the name that
+    // moves nothing opens the name for editing as other names open.
+    if (held == mCanvas.state().SelectedId && labelAt(x, y, mPressedLabel) && mPressedLabel.kind == LabelKind::Name &&
+        mPressedLabel.id == held)
+        mLabelPressed = true;
     mCanvas.pressAt(x, y, true);
 }
 
@@ -112,6 +118,13 @@ CanvasClick CanvasMouse::release(double x, double y, Qt::MouseButton button)
         click.action = CanvasClick::Dropped;
         click.id = mCanvas.state().SelectedId;
         click.moves = mCanvas.drop();
+        LabelHit hit;
+        if (mLabelPressed && click.moves.empty() && labelAt(x, y, hit) && hit.kind == LabelKind::Name &&
+            hit.id == click.id) {
+            click.action = CanvasClick::EditLabel;
+            click.kind = hit.kind;
+        }
+        mLabelPressed = false;
         return click;
     }
     if (button == Qt::RightButton) {

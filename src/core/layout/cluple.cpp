@@ -118,8 +118,16 @@ void clUple::ApplyFormat(const clFormat &f)
 {
     CanvasBox &b = box();
     const double zoom = mG->Zoom;
-    b.picture.rect.setSize(QSizeF(f.PictureWidth * zoom, f.PictureHeight * zoom));
+    b.picture.formatSize = QSizeF(f.PictureWidth * zoom, f.PictureHeight * zoom);
+    b.picture.rect.setSize(b.picture.visible ? b.picture.formatSize : QSizeF(0, 0));
+    b.picture.frameWidth = f.PictureBorderWidth * zoom;
+    b.picture.frameColor = f.PictureBorderColor;
     b.connector.visible = f.LineVisible;
+    b.connector.style = f.LineStyle;
+    // A selected box keeps the selection's red until it is unmarked.
+    if (!b.connector.dashed)
+        b.connector.color = f.LineColor;
+    b.lineColor = f.LineColor;
 
     setLabelLook(b.name, f.TextFont, f.TextFontSize, zoom, f.TextBold, f.TextItalic, f.TextForeColor, f.TextBackColor,
                  f.TextSolid, f.TextShowBorder);
@@ -139,9 +147,14 @@ clFormat clUple::ExtractFormat() const
     const CanvasBox &b = box();
     const double zoom = mG->Zoom;
     clFormat f;
-    f.PictureWidth = roundToInt16(b.picture.rect.width() / zoom);
-    f.PictureHeight = roundToInt16(b.picture.rect.height() / zoom);
+    const QSizeF picture = b.picture.visible ? b.picture.rect.size() : b.picture.formatSize;
+    f.PictureWidth = roundToInt16(picture.width() / zoom);
+    f.PictureHeight = roundToInt16(picture.height() / zoom);
     f.LineVisible = b.connector.visible;
+    f.PictureBorderWidth = std::max(0, static_cast<int>(roundToInt16(b.picture.frameWidth / zoom)));
+    f.PictureBorderColor = b.picture.frameColor;
+    f.LineColor = b.lineColor;
+    f.LineStyle = b.connector.style;
 
     f.TextBackColor = b.name.backColor;
     f.TextForeColor = b.name.foreColor;
@@ -174,25 +187,43 @@ void clUple::Arrange()
     const QRectF &pic = b.picture.rect;
     const double gap = PartGap * mG->Zoom;
     const double x = pic.left() + pic.width() * 0.5;
-    b.connector.p1 = QPointF(x, pic.top() + pic.height());
+    // Without a picture the name takes its place, and the connector meets the name's lower left corner.
+    if (b.picture.visible)
+        b.name.rect.moveTopLeft(QPointF(pic.left() + pic.width() + gap, pic.top()));
+    else
+        b.name.rect.moveTopLeft(pic.topLeft());
+    b.connector.p1 = QPointF(x, b.hangY());
     b.connector.p2 = QPointF(x, mModel->axis.p2.y());
     b.date.rect.moveTopLeft(QPointF(x - b.date.rect.width() * 0.5, mModel->axis.p1.y() + gap));
     if (mModel->timeScale) {
         // To scale the axis band carries the marks: the date hangs under the picture, in the box's row,
         // and the connector runs on from it down to the axis.
-        b.date.rect.moveTop(pic.top() + pic.height() + gap);
+        b.date.rect.moveTop(b.hangY() + gap);
         b.connector.p1.setY(b.date.rect.top() + b.date.rect.height());
     }
-    b.name.rect.moveTopLeft(QPointF(pic.left() + pic.width() + gap, pic.top()));
     MeasureLimits();
+}
+
+void clUple::ApplyPicture(const QString &source, const QString &name)
+{
+    CanvasBox &b = box();
+    const QString kind = QStringLiteral("I");
+    b.picture.visible = !isNoPicture(source);
+    if (!b.picture.visible)
+        b.picture.image = QImage();
+    else
+        b.picture.image =
+            mPictures ? mPictures->picture(*mG, source, kind, name) : LoadLibraryPicture(*mG, source, kind, name);
+    if (!b.picture.visible)
+        b.picture.rect.setSize(QSizeF(0, 0));
+    else if (!b.picture.formatSize.isEmpty())
+        b.picture.rect.setSize(b.picture.formatSize);
 }
 
 void clUple::ApplyEvent(const clEvent &event)
 {
     CanvasBox &b = box();
-    const QString kind = QStringLiteral("I");
-    b.picture.image = mPictures ? mPictures->picture(*mG, event.ImageSource, kind, event.ImageName)
-                                : LoadLibraryPicture(*mG, event.ImageSource, kind, event.ImageName);
+    ApplyPicture(event.ImageSource, event.ImageName);
     b.date.caption = event.EndDate && event.EventDate
                          ? periodCaption(event.EventDateStr, *event.EventDate, *event.EndDate, mG->dateOrder)
                          : event.EventDateStr;

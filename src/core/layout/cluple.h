@@ -48,6 +48,9 @@ public:
     void Arrange();
     // Picture, date text and name of the event; the date keeps its place until the next Arrange.
     void ApplyEvent(const clEvent &event);
+    // The event's picture from its library, or none for "No picture" (the picture's size then waits
+    // in the box for a picture to come back); the parts keep their places until the next Arrange.
+    void ApplyPicture(const QString &source, const QString &name);
 
 private:
     CanvasBox &box() const;

@@ -143,7 +143,9 @@ std::vector<ScaleBox> layOutToScale(TimelineCanvas &canvas)
         const double nameW = b.name.visible ? b.name.rect.width() / zoom + PartGap : 0.0;
         s.leftReach = std::max(w, dateW) / 2;
         s.rightReach = std::max(w / 2 + nameW, dateW / 2);
-        s.height = std::max(b.picture.rect.height() / zoom + dateH, b.name.visible ? b.name.rect.height() / zoom : 0.0);
+        const double nameH = b.name.visible ? b.name.rect.height() / zoom : 0.0;
+        // Without a picture the date hangs under the name.
+        s.height = b.picture.visible ? std::max(b.picture.rect.height() / zoom + dateH, nameH) : nameH + dateH;
         if (const auto k = keptTops.find(id); k != keptTops.end())
             s.keptTop = k->second;
         const auto w2 = when.find(id);
@@ -279,9 +281,8 @@ bool dragToScale(TimelineCanvas &canvas, double dx, double dy)
         return true;
     const double minDist = canvas.canvasMinDist();
     QRectF &pic = b->picture.rect;
-    const double bottom =
-        std::max(pic.top() + pic.height() + PartGap * g.Zoom + (b->date.visible ? b->date.rect.height() : 0.0),
-                 b->name.visible ? b->name.rect.top() + b->name.rect.height() : 0.0);
+    const double bottom = std::max(b->hangY() + PartGap * g.Zoom + (b->date.visible ? b->date.rect.height() : 0.0),
+                                   b->name.visible ? b->name.rect.top() + b->name.rect.height() : 0.0);
     // Up or down only, and never onto the axis or off the top.
     double move = dy;
     if (pic.top() + move < minDist)

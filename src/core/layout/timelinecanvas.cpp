@@ -217,7 +217,7 @@ TimelineCanvas::PartHit TimelineCanvas::partAt(double x, double y) const
         BoxPart part = BoxPart::None;
         if (box.date.visible && holds(box.date.rect, x, y))
             part = BoxPart::Date;
-        else if (holds(box.picture.rect, x, y))
+        else if (box.picture.visible && holds(box.picture.rect, x, y))
             part = BoxPart::Picture;
         else if (box.name.visible && holds(box.name.rect, x, y))
             part = BoxPart::Name;
@@ -232,7 +232,11 @@ TimelineCanvas::PartHit TimelineCanvas::partAt(double x, double y) const
 qint32 TimelineCanvas::HitTest(double x, double y) const
 {
     const PartHit hit = partAt(x, y);
-    return hit.part == BoxPart::Picture ? hit.id : -1;
+    if (hit.part == BoxPart::Picture)
+        return hit.id;
+    // A box without a picture is held by its name.
+    const CanvasBox *b = hit.part == BoxPart::Name ? mModel.box(hit.id) : nullptr;
+    return b && !b->picture.visible ? hit.id : -1;
 }
 
 qint32 TimelineCanvas::nameLabelAt(double x, double y) const
@@ -305,7 +309,7 @@ void TimelineCanvas::ClearSelection()
 void TimelineCanvas::unmark(CanvasModel &model, qint32 id)
 {
     if (CanvasBox *b = id < 0 ? nullptr : model.box(id)) {
-        b->connector.color = 0;
+        b->connector.color = b->lineColor;
         b->connector.dashed = false;
         b->picture.border = false;
     }

@@ -109,7 +109,8 @@ public:
         BoxPart part = BoxPart::None;
     };
     PartHit partAt(double x, double y) const;
-    // The box whose picture is on top at the point; -1 where none is, or where a label covers it.
+    // The box whose picture is on top at the point, or whose name where it has no picture; -1 where
+    // none is, or where another label covers it.
     qint32 HitTest(double x, double y) const;
     // The box whose name label is on top at the point; -1 for none.
     qint32 nameLabelAt(double x, double y) const;

@@ -96,7 +96,7 @@ void TimelineCanvas::selectWithin(const QRectF &area)
     // Left to right, so that the leftmost box caught becomes the selected one when there was none.
     for (const qint32 id : SortBoxes()) {
         const CanvasBox &b = *mModel.box(id);
-        if (!b.picture.rect.intersects(band) || selected.count(id) != 0)
+        if (!b.grabRect().intersects(band) || selected.count(id) != 0)
             continue;
         if (mG.SelectedId < 0 || !IsOnCanvas(mG.SelectedId)) {
             mAlsoSelected.clear();

@@ -212,15 +212,17 @@ void TimelineCanvas::ScaleCanvas(double f)
     for (const qint32 id : mModel.boxIds()) {
         CanvasBox &b = *mModel.box(id);
         b.picture.rect = scaled(b.picture.rect, f);
+        b.picture.formatSize *= f;
+        b.picture.frameWidth *= f;
         scaleLabel(b.name);
         scaleLabel(b.date);
         const QRectF &pic = b.picture.rect;
         const double x = pic.left() + pic.width() * 0.5;
-        b.connector.p1 = QPointF(x, pic.top() + pic.height());
-        b.connector.p2 = QPointF(x, mModel.axis.p1.y());
         // Text does not grow exactly with its font: the date stays centred under the connector.
         b.date.rect.moveLeft(x - b.date.rect.width() * 0.5);
         FitLabel(mG, mMeasurer, b.name, b.name.caption);
+        b.connector.p1 = QPointF(x, b.hangY());
+        b.connector.p2 = QPointF(x, mModel.axis.p1.y());
     }
     layOutLegend(mModel.legend, mMeasurer, mG.Zoom);
     for (CanvasBar &bar : mModel.periodBars)

@@ -64,7 +64,10 @@ void drawLine(QPainter &p, const Mapping &map, const CanvasLine &line, double tw
 {
     if (!line.visible)
         return;
-    QPen pen(colorFromLong(line.color), map.width(twipsWidth), line.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
+    const Qt::PenStyle style = line.dashed || line.style == 1 ? Qt::DashLine
+                               : line.style == 2              ? Qt::DotLine
+                                                              : Qt::SolidLine;
+    QPen pen(colorFromLong(line.color), map.width(twipsWidth), style, Qt::FlatCap);
     p.setPen(pen);
     p.drawLine(map.point(line.p1), map.point(line.p2));
 }
@@ -118,6 +121,8 @@ void drawPicture(QPainter &p, const Mapping &map, const CanvasPicture &picture)
         frame(p, r, EmptyPictureColor, w);
     else
         p.drawImage(QRectF(r), picture.image);
+    if (picture.frameWidth > 0.0)
+        frame(p, r, colorFromLong(picture.frameColor), static_cast<int>(map.width(picture.frameWidth)));
     if (picture.border)
         frame(p, r, Qt::black, w);
 }

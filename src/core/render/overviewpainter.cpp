@@ -53,11 +53,12 @@ QImage paintOverview(const CanvasModel &model, const QSize &size, qint32 selecte
             const QRect top = block(QRectF(box.connector.p1, QSizeF(0, 0)));
             fill(QRect(top.left(), top.top(), 1, std::max(1, static_cast<int>(axisY) - top.top())), lineColor);
         }
-        fill(block(box.picture.rect), boxColor);
+        if (box.picture.visible)
+            fill(block(box.picture.rect), boxColor);
     }
     p.begin(&image);
     if (const CanvasBox *selected = model.box(selectedId)) {
-        const QRect r = block(selected->picture.rect).adjusted(-2, -2, 2, 2);
+        const QRect r = block(selected->grabRect()).adjusted(-2, -2, 2, 2);
         p.fillRect(r, QColor(220, 0, 0));
     }
     return image;

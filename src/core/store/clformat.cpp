@@ -7,6 +7,8 @@
 #include "sqlquery.h"
 #include "storedvalues.h"
 
+#include <algorithm>
+
 namespace qm {
 
 namespace sv = storedvalues;
@@ -29,6 +31,14 @@ const QStringList &formatColumns()
     return columns;
 }
 
+// Added after the first files were made: nullable, absent from older files.
+const QStringList &laterColumns()
+{
+    static const QStringList columns = {QStringLiteral("PictureBorderColor"), QStringLiteral("PictureBorderWidth"),
+                                        QStringLiteral("LineColor"), QStringLiteral("LineStyle")};
+    return columns;
+}
+
 // The row of the format: a Format row for an event, the FormatTL row for a timeline's default.
 struct FormatKey
 {
@@ -46,6 +56,13 @@ FormatKey keyOf(qint32 eventId, qint32 timelineId)
 
 } // namespace
 
+QStringList clFormat::columnsOf(ProjectDatabase &db, const QString &table)
+{
+    if (!db.hasColumn(table, laterColumns().back()))
+        return formatColumns();
+    return formatColumns() + laterColumns();
+}
+
 void clFormat::GetDefault()
 {
     const QString pictureName = PictureName;
@@ -56,8 +73,9 @@ void clFormat::GetDefault()
 void clFormat::GetFormat(ProjectDatabase &db, qint32 eventId, qint32 timelineId)
 {
     const FormatKey key = keyOf(eventId, timelineId);
+    const QStringList columns = columnsOf(db, key.table);
     SqlQuery q(db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid LIMIT 1")
-                       .arg(formatColumns().join(QStringLiteral(", ")), key.table, key.where));
+                       .arg(columns.join(QStringLiteral(", ")), key.table, key.where));
     for (const QVariant &v : key.values)
         q.bind(v);
     q.exec();
@@ -66,16 +84,17 @@ void clFormat::GetFormat(ProjectDatabase &db, qint32 eventId, qint32 timelineId)
         return;
     }
     QVariantList values;
-    values.reserve(formatColumns().size());
-    for (qsizetype i = 0; i < formatColumns().size(); ++i)
+    values.reserve(columns.size());
+    for (qsizetype i = 0; i < columns.size(); ++i)
         values << q.value(static_cast<int>(i));
     setColumnValues(values);
 }
 
 std::unordered_map<qint32, clFormat> clFormat::GetEventFormats(ProjectDatabase &db, qint32 timelineId)
 {
+    const QStringList columns = columnsOf(db, QStringLiteral("Format"));
     SqlQuery q(db, QStringLiteral("SELECT EventId, %1 FROM Format WHERE TimelineId = ? ORDER BY rowid")
-                       .arg(formatColumns().join(QStringLiteral(", "))));
+                       .arg(columns.join(QStringLiteral(", "))));
     q.bind(timelineId).exec();
     std::unordered_map<qint32, clFormat> formats;
     QVariantList values;
@@ -85,7 +104,7 @@ std::unordered_map<qint32, clFormat> clFormat::GetEventFormats(ProjectDatabase &
         if (formats.count(eventId) != 0)
             continue;
         values.clear();
-        for (qsizetype i = 0; i < formatColumns().size(); ++i)
+        for (qsizetype i = 0; i < columns.size(); ++i)
             values << q.value(static_cast<int>(i + 1));
         formats[eventId].setColumnValues(values);
     }
@@ -104,15 +123,16 @@ void clFormat::Save(ProjectDatabase &db, qint32 eventId, qint32 timelineId) cons
     const qint64 row = exists ? find.value(0).toLongLong() : 0;
     find.finish();
 
-    const QStringList &columns = formatColumns();
+    const QStringList columns = columnsOf(db, key.table);
+    const QVariantList stored = columnValues().mid(0, columns.size());
     if (exists) {
         execSql(db,
                 QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
                     .arg(key.table, columns.join(QStringLiteral(" = ?, "))),
-                columnValues() + QVariantList{row});
+                stored + QVariantList{row});
     } else {
         QStringList names = columns;
-        QVariantList values = columnValues();
+        QVariantList values = stored;
         names << QStringLiteral("TimelineId");
         values << timelineId;
         if (eventId > 0) {
@@ -135,7 +155,7 @@ void clFormat::SaveEventFormats(ProjectDatabase &db, qint32 timelineId,
         return;
     // Save for many boxes at once: three statements prepared once instead of two per box.
     TransactionGuard guard(db);
-    const QStringList &columns = formatColumns();
+    const QStringList columns = columnsOf(db, QStringLiteral("Format"));
     PreparedStatement find(
         db, QStringLiteral("SELECT rowid FROM Format WHERE TimelineId = ? AND EventId = ? ORDER BY rowid LIMIT 1"));
     PreparedStatement update(
@@ -149,10 +169,11 @@ void clFormat::SaveEventFormats(ProjectDatabase &db, qint32 timelineId,
         const bool exists = q.next();
         const qint64 row = exists ? q.value(0).toLongLong() : 0;
         q.finish();
+        const QVariantList values = format.columnValues().mid(0, columns.size());
         if (exists)
-            update.run(format.columnValues() + QVariantList{row});
+            update.run(values + QVariantList{row});
         else
-            insert.run(format.columnValues() + QVariantList{timelineId, eventId});
+            insert.run(values + QVariantList{timelineId, eventId});
     }
     guard.commit();
 }
@@ -182,7 +203,11 @@ QVariantList clFormat::columnValues() const
             PictureWidth,
             PictureHeight,
             sv::fromBool(LineVisible),
-            Scheme};
+            Scheme,
+            PictureBorderColor,
+            PictureBorderWidth,
+            LineColor,
+            LineStyle};
 }
 
 void clFormat::setColumnValues(const QVariantList &v)
@@ -211,6 +236,15 @@ void clFormat::setColumnValues(const QVariantList &v)
     PictureHeight = v[21].toInt();
     LineVisible = sv::toBool(v[22]);
     Scheme = v[23].toInt();
+    // Null where an older build wrote the row, or where the file has no such columns.
+    const clFormat defaults;
+    auto later = [&v](qsizetype i, int fallback) { return i < v.size() && !v[i].isNull() ? v[i].toInt() : fallback; };
+    PictureBorderColor = later(24, defaults.PictureBorderColor);
+    PictureBorderWidth = std::max(0, later(25, defaults.PictureBorderWidth));
+    LineColor = later(26, defaults.LineColor);
+    LineStyle = later(27, defaults.LineStyle);
+    if (LineStyle < LineSolid || LineStyle > LineDotted)
+        LineStyle = LineSolid;
 }
 
 } // namespace qm

@@ -42,6 +42,13 @@ public:
     int PictureHeight = 200;
     bool LineVisible = true;
     int Scheme = 1;
+    // Kept in columns that older files lack (read there as these defaults): the picture's border,
+    // width in twips at full size (0: none), and the connector's colour and style.
+    qint32 PictureBorderColor = 0;
+    int PictureBorderWidth = 0;
+    qint32 LineColor = 0;
+    enum LineStyles { LineSolid = 0, LineDashed = 1, LineDotted = 2 };
+    int LineStyle = LineSolid;
 
     void Eq(const clFormat &other) { *this = other; }
     // Every member but PictureName back to its default.
@@ -62,6 +69,8 @@ public:
 private:
     QVariantList columnValues() const;
     void setColumnValues(const QVariantList &values);
+    // The stored columns the file's table has, in the order of columnValues().
+    static QStringList columnsOf(ProjectDatabase &db, const QString &table);
 };
 
 } // namespace qm

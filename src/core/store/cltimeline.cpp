@@ -161,6 +161,14 @@ qint32 clTimeLine::Save()
     return Id;
 }
 
+void clTimeLine::giveNewEventPicture(QString &source, QString &name) const
+{
+    if (!isNoPicture(ImageSource) && ImageName.isEmpty())
+        return;
+    source = ImageSource;
+    name = isNoPicture(ImageSource) ? QString() : ImageName;
+}
+
 QVariantList clTimeLine::columnValues() const
 {
     return {sv::fromText(Name),

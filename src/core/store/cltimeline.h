@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clformat.h"
+#include "picturelibrary.h"
 
 #include <QString>
 
@@ -41,8 +42,9 @@ public:
     bool SubShowBorder = false;
     bool SubBold = false;
     bool SubItalic = false;
-    QString ImageSource = QStringLiteral("S");
-    QString ImageName = QStringLiteral("Im0.gif");
+    // The picture new events get; a new timeline gives them "No picture".
+    QString ImageSource = NoPictureSource.toString();
+    QString ImageName;
     QString WallSource = QStringLiteral("S");
     QString WallName = QStringLiteral("WallPaper0.jpg");
     bool UseWallpaper = false;
@@ -60,6 +62,9 @@ public:
     // Stores the timeline with its default format, creating the rows when needed, and returns the Id.
     qint32 Save();
     void Eq(const clTimeLine &other) { *this = other; }
+    // Gives a new event the picture this timeline gives new events; a timeline of an older file that
+    // names none leaves the event's own.
+    void giveNewEventPicture(QString &source, QString &name) const;
 
 private:
     QVariantList columnValues() const;

@@ -19,6 +19,14 @@ inline constexpr qint64 MaxPicturePixels = 16'000'000;
 // more than some 64 million pixels, which cannot be decoded reduced) is refused.
 inline constexpr int PictureDecodeLimitMB = 256;
 
+// The source letter an event or a timeline's default keeps for "No picture" (the name is then
+// empty): the box shows its name and date only. Older builds read it as a picture that is missing.
+inline constexpr QStringView NoPictureSource = u"N";
+inline bool isNoPicture(QStringView source)
+{
+    return source == NoPictureSource;
+}
+
 // The folder of a picture library, ending with a separator: "Walls" for kind "W", else "Images";
 // in the project folder for source "C", else in the application folder. Existence is not checked.
 QString PictureFolder(const CanvasState &g, const QString &source, const QString &kind);

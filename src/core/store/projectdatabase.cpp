@@ -35,7 +35,8 @@ const QString FormatColumns = QStringLiteral(
     "TextBold INTEGER, TextItalic INTEGER, DateBackColor INTEGER, DateForeColor INTEGER, DateFont TEXT, "
     "DateFontSize INTEGER, DateShowBorder INTEGER, DateSolid INTEGER, DateBold INTEGER, DateItalic INTEGER, "
     "PictureIsCustom INTEGER, PictureName TEXT, PictureWidth INTEGER, PictureHeight INTEGER, "
-    "LineVisible INTEGER, Scheme INTEGER");
+    "LineVisible INTEGER, Scheme INTEGER, PictureBorderColor INTEGER, PictureBorderWidth INTEGER, LineColor INTEGER, "
+    "LineStyle INTEGER");
 
 QStringList schemaStatements()
 {
@@ -99,9 +100,19 @@ struct LaterColumn
     const char16_t *type;
 };
 constexpr LaterColumn LaterColumns[] = {
-    {u"TimeLine", u"TimeScale", u"INTEGER"},  {u"TimeLine", u"YearsPerWidth", u"REAL"},
-    {u"TimeLineEvent", u"ScaleTop", u"REAL"}, {u"Event", u"EndDate", u"REAL"},
+    {u"TimeLine", u"TimeScale", u"INTEGER"},
+    {u"TimeLine", u"YearsPerWidth", u"REAL"},
+    {u"TimeLineEvent", u"ScaleTop", u"REAL"},
+    {u"Event", u"EndDate", u"REAL"},
     {u"Event", u"EndEra", u"INTEGER"},
+    {u"Format", u"PictureBorderColor", u"INTEGER"},
+    {u"Format", u"PictureBorderWidth", u"INTEGER"},
+    {u"Format", u"LineColor", u"INTEGER"},
+    {u"Format", u"LineStyle", u"INTEGER"},
+    {u"FormatTL", u"PictureBorderColor", u"INTEGER"},
+    {u"FormatTL", u"PictureBorderWidth", u"INTEGER"},
+    {u"FormatTL", u"LineColor", u"INTEGER"},
+    {u"FormatTL", u"LineStyle", u"INTEGER"},
 };
 
 bool isOptionalColumn(const QString &table, const QString &column)

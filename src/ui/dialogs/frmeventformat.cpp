@@ -19,6 +19,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -50,8 +52,7 @@ frmEventFormat::frmEventFormat(const clFormat &format, UserDialogs &dialogs, QWi
                                 f.TextItalic, f.TextSolid, f.TextShowBorder, f.TextForeColor, f.TextBackColor);
     QWidget *dates = labelGroup(tr("Date label"), QStringLiteral("Date"), date, f.DateFont, f.DateFontSize, f.DateBold,
                                 f.DateItalic, f.DateSolid, f.DateShowBorder, f.DateForeColor, f.DateBackColor);
-    chkLineVisible =
-        check(this, QStringLiteral("chkLineVisible"), tr("&Connector line to the time axis"), f.LineVisible);
+    QWidget *pictures = pictureGroup(f);
     chkApplyAll = check(this, QStringLiteral("chkApplyAll"), tr("Apply to all boxes of this timeline"), false);
     chkMakeDefault =
         check(this, QStringLiteral("chkMakeDefault"), tr("Make it this timeline's default for new events"), false);
@@ -63,7 +64,7 @@ frmEventFormat::frmEventFormat(const clFormat &format, UserDialogs &dialogs, QWi
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(names);
     layout->addWidget(dates);
-    layout->addWidget(chkLineVisible);
+    layout->addWidget(pictures);
     layout->addSpacing(8);
     layout->addWidget(chkApplyAll);
     layout->addWidget(chkMakeDefault);
@@ -114,6 +115,49 @@ QWidget *frmEventFormat::labelGroup(const QString &title, const QString &prefix,
     return group;
 }
 
+QWidget *frmEventFormat::pictureGroup(const clFormat &f)
+{
+    auto *group = new QGroupBox(tr("Picture and connector"), this);
+    spnPictureBorder = new QSpinBox(group);
+    spnPictureBorder->setObjectName(QStringLiteral("spnPictureBorder"));
+    // Whole points at full size, as the fonts are given; the file keeps twips.
+    spnPictureBorder->setRange(0, 20);
+    spnPictureBorder->setSuffix(tr(" pt"));
+    spnPictureBorder->setSpecialValueText(tr("None"));
+    spnPictureBorder->setValue((f.PictureBorderWidth + 10) / 20);
+    cmdPictureBorderColor = new QPushButton(tr("Border colour…"), group);
+    cmdPictureBorderColor->setObjectName(QStringLiteral("cmdPictureBorderColor"));
+    showColor(cmdPictureBorderColor, f.PictureBorderColor);
+    chkLineVisible =
+        check(group, QStringLiteral("chkLineVisible"), tr("&Connector line to the time axis"), f.LineVisible);
+    cmdLineColor = new QPushButton(tr("Line colour…"), group);
+    cmdLineColor->setObjectName(QStringLiteral("cmdLineColor"));
+    showColor(cmdLineColor, f.LineColor);
+    cmbLineStyle = new QComboBox(group);
+    cmbLineStyle->setObjectName(QStringLiteral("cmbLineStyle"));
+    cmbLineStyle->addItem(tr("Solid"), int(clFormat::LineSolid));
+    cmbLineStyle->addItem(tr("Dashed"), int(clFormat::LineDashed));
+    cmbLineStyle->addItem(tr("Dotted"), int(clFormat::LineDotted));
+    cmbLineStyle->setCurrentIndex(std::max(0, cmbLineStyle->findData(f.LineStyle)));
+    connect(cmdPictureBorderColor, &QPushButton::clicked, this, [this] {
+        chooseColor(cmdPictureBorderColor, false, nullptr);
+        // A colour chosen for a border that is not there is meant to be seen.
+        if (spnPictureBorder->value() == 0)
+            spnPictureBorder->setValue(1);
+    });
+    connect(cmdLineColor, &QPushButton::clicked, this, [this] { chooseColor(cmdLineColor, false, nullptr); });
+
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(tr("Picture border:"), group), 0, 0);
+    grid->addWidget(spnPictureBorder, 0, 1);
+    grid->addWidget(cmdPictureBorderColor, 0, 2);
+    grid->addWidget(chkLineVisible, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Connector:"), group), 2, 0);
+    grid->addWidget(cmbLineStyle, 2, 1);
+    grid->addWidget(cmdLineColor, 2, 2);
+    return group;
+}
+
 void frmEventFormat::showColor(QPushButton *button, qint32 color)
 {
     button->setProperty(ColorProperty, color);
@@ -153,6 +197,10 @@ clFormat frmEventFormat::format() const
     f.DateForeColor = colorOf(date.cmdFore);
     f.DateBackColor = colorOf(date.cmdBack);
     f.LineVisible = chkLineVisible->isChecked();
+    f.PictureBorderWidth = spnPictureBorder->value() * 20;
+    f.PictureBorderColor = colorOf(cmdPictureBorderColor);
+    f.LineColor = colorOf(cmdLineColor);
+    f.LineStyle = cmbLineStyle->currentData().toInt();
     return f;
 }
 

@@ -38,6 +38,11 @@ public:
     LabelControls name;
     LabelControls date;
     QCheckBox *chkLineVisible = nullptr;
+    // The picture's border (width 0: none) and the connector's colour and style.
+    QSpinBox *spnPictureBorder = nullptr;
+    QPushButton *cmdPictureBorderColor = nullptr;
+    QPushButton *cmdLineColor = nullptr;
+    QComboBox *cmbLineStyle = nullptr;
     QCheckBox *chkApplyAll = nullptr;
     QCheckBox *chkMakeDefault = nullptr;
     QPushButton *cmdOK = nullptr;
@@ -51,6 +56,7 @@ public:
 private:
     QWidget *labelGroup(const QString &title, const QString &prefix, LabelControls &c, const QString &font, int size,
                         bool bold, bool italic, bool solid, bool border, qint32 fore, qint32 back);
+    QWidget *pictureGroup(const clFormat &f);
     void chooseColor(QPushButton *button, bool back, QCheckBox *solid);
     static void showColor(QPushButton *button, qint32 color);
 

@@ -124,6 +124,8 @@ void frmMain::mnuEventNew_Click()
             return;
         mEditor->commit();
         g.CurEvent = std::make_unique<clEvent>(g);
+        if (g.CurTimeLine)
+            g.CurTimeLine->giveNewEventPicture(g.CurEvent->ImageSource, g.CurEvent->ImageName);
         CommandGroup group(g.History, QString());
         frmEvent dialog(g, mDialogs, this);
         dialog.store = [this, &group](clEvent &e) { return storeEvent(group, e); };

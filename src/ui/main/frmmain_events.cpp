@@ -12,6 +12,7 @@
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
 #include "edit/lookcommands.h"
+#include "edit/makeroom.h"
 #include "frmhelp.h"
 #include "inplaceeditor.h"
 #include "layout/timelinecanvas.h"
@@ -82,10 +83,16 @@ void frmMain::mnuEventSelectPicture_Click()
             mPicture->onSelect = [this](const PictureChoice &c) {
                 if (c.eventId <= 0 || mState.timelineState() != MenuState::TimelineShown)
                     return;
-                pushCommand(g.History, std::make_unique<EventPictureCommand>(
-                                           *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
-                                           PictureLook{c.width, c.height, c.lineVisible},
-                                           tr("picture of %1").arg(boxName(*mCanvas, c.eventId))));
+                // The picture, the room a larger one needs and the timeline's default: one step.
+                runGroup(g.History, tr("picture of %1").arg(boxName(*mCanvas, c.eventId)), [&](CommandGroup &group) {
+                    group.add(std::make_unique<EventPictureCommand>(
+                        *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
+                        PictureLook{c.width, c.height, c.lineVisible}, QString()));
+                    makeRoomFor(group, *mCanvas, c.eventId);
+                    if (c.makeDefault)
+                        group.add(std::make_unique<DefaultPictureCommand>(*mCanvas, g.CurTimeLineId, c.source, c.name,
+                                                                          QString()));
+                });
                 mView->refreshExtents();
             };
         }
@@ -229,7 +236,10 @@ void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
         if (!mSession.ClipFormat || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(g.History, std::make_unique<PasteFormatCommand>(*mCanvas, ids, *mSession.ClipFormat, text));
+        runGroup(g.History, text, [&](CommandGroup &group) {
+            group.add(std::make_unique<PasteFormatCommand>(*mCanvas, ids, *mSession.ClipFormat, QString()));
+            makeRoomFor(group, *mCanvas, ids);
+        });
         mView->refreshExtents();
     });
 }
@@ -240,8 +250,11 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
         if (mSession.ClipImageName.isEmpty() || ids.empty())
             return;
         mEditor->commit();
-        pushCommand(g.History, std::make_unique<EventPictureCommand>(*mCanvas, ids, mSession.ClipImageSource,
-                                                                     mSession.ClipImageName, std::nullopt, text));
+        runGroup(g.History, text, [&](CommandGroup &group) {
+            group.add(std::make_unique<EventPictureCommand>(*mCanvas, ids, mSession.ClipImageSource,
+                                                            mSession.ClipImageName, std::nullopt, QString()));
+            makeRoomFor(group, *mCanvas, ids);
+        });
         mView->refreshExtents();
     });
 }

@@ -67,10 +67,8 @@ void frmMain::mnuFileImportEvents_Click()
         }
         ImportDefaults defaults;
         // New events take the picture that new events of the timeline shown take.
-        if (g.CurTimeLineId >= 1 && g.CurTimeLine) {
-            defaults.imageName = g.CurTimeLine->ImageName;
-            defaults.imageSource = g.CurTimeLine->ImageSource;
-        }
+        if (g.CurTimeLineId >= 1 && g.CurTimeLine)
+            g.CurTimeLine->giveNewEventPicture(defaults.imageSource, defaults.imageName);
         auto import = std::make_unique<EventImport>(g, *mMeasurer, CsvDocument::parse(file.readAll()), defaults,
                                                     ColumnMapping::remembered());
         file.close();

@@ -5,7 +5,9 @@
 
 #include "canvasview.h"
 #include "dialogs/frmeventformat.h"
+#include "edit/commandgroup.h"
 #include "edit/eventformatcommand.h"
+#include "edit/makeroom.h"
 #include "inplaceeditor.h"
 #include "layout/timelinecanvas.h"
 #include "store/clformat.h"
@@ -33,7 +35,11 @@ void frmMain::mnuFormatEvent_Click()
             text = tr("format of all boxes");
         else if (ids.size() == 1)
             text = tr("format of %1").arg(mCanvas->model().box(ids.front())->name.caption);
-        pushCommand(g.History, std::make_unique<EventFormatCommand>(*mCanvas, ids, look, dialog.makeDefault(), text));
+        // Larger fonts or borders push the later boxes on, in the same step.
+        runGroup(g.History, text, [&](CommandGroup &group) {
+            group.add(std::make_unique<EventFormatCommand>(*mCanvas, ids, look, dialog.makeDefault(), QString()));
+            makeRoomFor(group, *mCanvas, ids);
+        });
         mView->refreshExtents();
     });
 }

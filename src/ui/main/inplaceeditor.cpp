@@ -306,11 +306,11 @@ bool InPlaceEditor::commit()
     // Hidden first: a failure message must not find the box still open and commit it again.
     return runGuarded(mDialogs, mWindow, [this] {
         if (auto command = makeLabelEdit(mCanvas, mKind, mId, mLook)) {
-            // A name grown longer pushes the later boxes on, in the same step.
+            // A name grown longer, or a label's font grown larger, pushes the later boxes on, in the same step.
             const QString text = command->text();
             runGroup(mStack, text, [&](CommandGroup &group) {
                 group.add(std::move(command));
-                if (mKind == LabelKind::Name)
+                if (mKind == LabelKind::Name || mKind == LabelKind::Date)
                     makeRoomFor(group, mCanvas, mId);
             });
         }

@@ -47,6 +47,11 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     imgPreview = new PicturePreview(this);
     chkLine = new QCheckBox(QStringLiteral("Show line connecting picture to time line"), this);
     chkLine->setObjectName(QStringLiteral("chkLine"));
+    chkNoPicture = new QCheckBox(tr("No picture"), this);
+    chkNoPicture->setObjectName(QStringLiteral("chkNoPicture"));
+    chkNoPicture->setToolTip(tr("The box shows the event's name and date only"));
+    chkDefault = new QCheckBox(tr("Make it this timeline's default for new events"), this);
+    chkDefault->setObjectName(QStringLiteral("chkDefault"));
 
     auto makeButton = [this](const char *name, const QString &caption, const QString &tip) {
         auto *b = new QPushButton(caption, this);
@@ -65,6 +70,7 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     auto *sources = new QHBoxLayout;
     sources->addWidget(optStandard);
     sources->addWidget(optCustom);
+    sources->addWidget(chkNoPicture);
     sources->addStretch();
     sources->addWidget(cmdImport);
     addPicturesButton(sources);
@@ -78,6 +84,7 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     right->addWidget(hint);
     right->addWidget(imgPreview, 1);
     right->addWidget(chkLine);
+    right->addWidget(chkDefault);
     auto *top = new QHBoxLayout;
     top->addLayout(left, 3);
     top->addLayout(right, 2);
@@ -97,6 +104,7 @@ frmSelectImage::frmSelectImage(Globals &globals, UserDialogs &dialogs, QWidget *
     connect(cmdSelect, &QPushButton::clicked, this, &frmSelectImage::cmdSelect_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSelectImage::cmdCancel_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmSelectImage::cmdImport_Click);
+    connect(chkNoPicture, &QCheckBox::clicked, this, &frmSelectImage::chkNoPicture_Click);
 
     runGuarded(mDialogs, this, [this] { LoadEvent(); });
 }
@@ -136,10 +144,13 @@ void frmSelectImage::LoadEvent()
     clFormat format;
     format.GetFormat(g.ProjectDb, mEventId, g.CurTimeLineId);
 
-    optSource_Click(imageSource == u"S" ? QStringLiteral("S") : QStringLiteral("C"));
+    optSource_Click(imageSource == u"C" ? QStringLiteral("C") : QStringLiteral("S"));
     imgPreview->setImage(LoadLibraryPicture(g, imageSource, QStringLiteral("I"), imageName));
     imgPreview->setPictureSize(format.PictureWidth, format.PictureHeight);
     chkLine->setChecked(format.LineVisible);
+    chkNoPicture->setChecked(isNoPicture(imageSource));
+    chkDefault->setChecked(false);
+    chkNoPicture_Click();
     // The event's own picture is chosen only where it is: the same name in the other library is
     // another picture.
     if (imageSource == mSource) {
@@ -160,6 +171,10 @@ void frmSelectImage::lstFiles_Click(const QString &name)
 {
     const QImage image = LoadLibraryPicture(g, mSource, QStringLiteral("I"), name);
     imgPreview->setImage(image);
+    if (!mLoading && chkNoPicture->isChecked()) {
+        chkNoPicture->setChecked(false);
+        chkNoPicture_Click();
+    }
     // A picture chosen now shows in its own proportions, large enough to be seen; the event's own
     // picture keeps the size the event has.
     if (!mLoading) {
@@ -168,11 +183,22 @@ void frmSelectImage::lstFiles_Click(const QString &name)
     }
 }
 
+void frmSelectImage::chkNoPicture_Click()
+{
+    // The size stays as it is, for the day the event gets a picture again.
+    const bool none = chkNoPicture->isChecked();
+    lstFiles->setEnabled(!none);
+    imgPreview->setEnabled(!none);
+    optStandard->setEnabled(!none);
+    optCustom->setEnabled(!none);
+}
+
 void frmSelectImage::cmdSelect_Click()
 {
     runGuarded(mDialogs, this, [this] {
-        const QString name = lstFiles->currentFileName();
-        if (name.isEmpty()) {
+        const bool none = chkNoPicture->isChecked();
+        const QString name = none ? QString() : lstFiles->currentFileName();
+        if (name.isEmpty() && !none) {
             mDialogs.message(this, QStringLiteral("No picture was selected"));
             return;
         }
@@ -183,13 +209,15 @@ void frmSelectImage::cmdSelect_Click()
         }
         PictureChoice choice;
         choice.eventId = mEventId;
-        choice.source = mSource;
+        choice.source = none ? NoPictureSource.toString() : mSource;
         choice.name = name;
+        choice.makeDefault = chkDefault->isChecked();
         const QSizeF size = imgPreview->pictureSize();
         choice.width = static_cast<int>(std::lround(size.width()));
         choice.height = static_cast<int>(std::lround(size.height()));
         choice.lineVisible = chkLine->isChecked();
-        choice.image = LoadLibraryPicture(g, mSource, QStringLiteral("I"), name);
+        if (!none)
+            choice.image = LoadLibraryPicture(g, mSource, QStringLiteral("I"), name);
         if (onSelect)
             onSelect(choice);
         close();

@@ -30,6 +30,8 @@ struct PictureChoice
     int height = 0;
     bool lineVisible = true;
     QImage image;
+    // The choice (a picture or none) is also what new events of the shown timeline get.
+    bool makeDefault = false;
 };
 
 // Chooses the picture of the selected box's event from the standard or the project's library, with
@@ -49,6 +51,9 @@ public:
     PictureGrid *lstFiles = nullptr;
     PicturePreview *imgPreview = nullptr;
     QCheckBox *chkLine = nullptr;
+    // "No picture": the box shows its name and date only.
+    QCheckBox *chkNoPicture = nullptr;
+    QCheckBox *chkDefault = nullptr;
     QPushButton *cmdSelect = nullptr;
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdImport = nullptr;
@@ -66,6 +71,7 @@ public slots:
     void optSource_Click(const QString &source);
     void lstFiles_Click(const QString &name);
     void cmdSelect_Click();
+    void chkNoPicture_Click();
     void cmdCancel_Click();
     void cmdImport_Click();
     // Imports the files chosen straight into the project's own library and selects the first.

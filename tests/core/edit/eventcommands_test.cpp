@@ -6,9 +6,11 @@
 #include "edit/eventcommands.h"
 #include "edit/insertboxcommand.h"
 #include "edit/lookcommands.h"
+#include "edit/makeroom.h"
 #include "edit/saveeventcommand.h"
 #include "edit/timelinecommands.h"
 #include "store/clformat.h"
+#include "store/picturelibrary.h"
 #include "store/projectlifecycle.h"
 #include "store/storeerror.h"
 
@@ -294,4 +296,44 @@ TEST_F(EventCommands, AGroupThatFailsHalfWayLeavesNothingOnTheStackOrInTheFile)
     // Closing the project is what empties its history.
     qm::closeProjectStore(t.g);
     EXPECT_EQ(stack.count(), 0);
+}
+
+TEST_F(EventCommands, NoPictureShowsTheNameOnTheConnectorAndAGrownPictureMakesRoomInOneStep)
+{
+    // A large picture first, then none: where it stood is empty canvas, and the name holds the box.
+    qm::pushCommand(stack, std::make_unique<qm::EventPictureCommand>(canvas, std::vector<qint32>{b}, "S", "Im0.gif",
+                                                                     qm::PictureLook{900, 900, true}, "picture"));
+    const QRectF was = canvas.model().box(b)->picture.rect;
+    qm::pushCommand(stack, std::make_unique<qm::EventPictureCommand>(canvas, std::vector<qint32>{b},
+                                                                     qm::NoPictureSource.toString(), QString(),
+                                                                     qm::PictureLook{900, 900, true}, "no picture"));
+    const auto noPicture = [&] {
+        const qm::CanvasBox &box = *canvas.model().box(b);
+        EXPECT_FALSE(box.picture.visible);
+        EXPECT_EQ(box.name.rect.topLeft(), was.topLeft());
+        EXPECT_EQ(box.connector.p1, box.name.rect.bottomLeft());
+        EXPECT_EQ(canvas.partAt(was.right() - 10, was.bottom() - 10).id, -1);
+        EXPECT_EQ(canvas.HitTest(box.name.rect.center().x(), box.name.rect.center().y()), b);
+    };
+    noPicture();
+    EXPECT_EQ(
+        committedValue(t.projectPath, "SELECT ImageSource || '|' || ImageName FROM Event WHERE Id = ?", {b}).toString(),
+        "N|");
+    canvas.LoadTimeLine(timelineId); // as the project reopens
+    noPicture();
+
+    // The picture comes back four times as wide: the later box moves on, keeping date order and MinDist.
+    const QPointF cBefore = pictureAt(c);
+    qm::runGroup(stack, "wide picture", [&](qm::CommandGroup &group) {
+        group.add(std::make_unique<qm::EventPictureCommand>(canvas, std::vector<qint32>{b}, "S", "Im0.gif",
+                                                            qm::PictureLook{3600, 900, true}, ""));
+        EXPECT_TRUE(qm::makeRoomFor(group, canvas, b));
+    });
+    for (const auto &[left, right] : {std::pair{a, b}, {b, c}})
+        EXPECT_LE(canvas.LoadUple(left).Right + 100, canvas.LoadUple(right).Left) << left;
+    EXPECT_GT(pictureAt(c).x(), cBefore.x());
+    EXPECT_EQ(storedPositions()[c], pictureAt(c));
+    stack.undo();
+    EXPECT_EQ(pictureAt(c), cBefore);
+    EXPECT_FALSE(canvas.model().box(b)->picture.visible);
 }

@@ -147,14 +147,14 @@ TEST_F(Exchange, RefusedRowsSayWhyAndTheOthersGoIn)
                                       .arg(QString(256, u'n'))
                                       .arg(id);
     const auto import = importing(text);
-    EXPECT_EQ(
-        actions(import->plan()),
-        (QStringList{"2\tnew\t-", "3\trefused\tunreadable date \"31/2/1900\"", "4\trefused\tthe name is empty",
-                     "5\trefused\tthe name is longer than 255 characters", "6\trefused\tthere is no event 999",
-                     "7\trefused\tthe id \"x1\" is not an event number",
-                     "8\trefused\t13 cells, but the first row names 12 columns",
-                     "9\trefused\tunknown picture source \"X\" (S or C)", QStringLiteral("10\tunchanged\t%1").arg(id),
-                     QStringLiteral("11\trefused\tevent %1 is already in row 10").arg(id), "12\tnew\t-"}));
+    EXPECT_EQ(actions(import->plan()),
+              (QStringList{"2\tnew\t-", "3\trefused\tunreadable date \"31/2/1900\"", "4\trefused\tthe name is empty",
+                           "5\trefused\tthe name is longer than 255 characters", "6\trefused\tthere is no event 999",
+                           "7\trefused\tthe id \"x1\" is not an event number",
+                           "8\trefused\t13 cells, but the first row names 12 columns",
+                           "9\trefused\tunknown picture source \"X\" (S, C or N for none)",
+                           QStringLiteral("10\tunchanged\t%1").arg(id),
+                           QStringLiteral("11\trefused\tevent %1 is already in row 10").arg(id), "12\tnew\t-"}));
     ASSERT_TRUE(import->apply());
     EXPECT_EQ(committed("Event"), 3);
 }

@@ -63,6 +63,16 @@ TEST(CanvasRenderer, PaintsBackgroundAxisConnectorAndAnEmptyFrameForAMissingPict
     EXPECT_EQ(image.pixelColor(93, 10), QColor(128, 128, 128));
     EXPECT_EQ(image.pixelColor(97, 10), QColor(Qt::blue));
     EXPECT_EQ(image.pixelColor(100, 10), QColor(Qt::blue)); // the connector starts below the picture
+
+    // The format's border, three pixels wide in its colour; no picture at all draws neither frame.
+    qm::CanvasModel framed = sampleModel();
+    framed.box(1)->picture.frameWidth = 45;
+    framed.box(1)->picture.frameColor = 0x0000FF;
+    const QImage withBorder = render(framed, QRectF(0, 0, 3000, 1500), QSize(200, 100));
+    EXPECT_EQ(withBorder.pixelColor(95, 10), QColor(Qt::red));
+    EXPECT_EQ(withBorder.pixelColor(97, 10), QColor(Qt::blue));
+    framed.box(1)->picture.visible = false;
+    EXPECT_EQ(render(framed, QRectF(0, 0, 3000, 1500), QSize(200, 100)).pixelColor(93, 10), QColor(Qt::blue));
 }
 
 TEST(CanvasRenderer, DrawsOnlyTheAreaAskedForAndNothingOutsideTheCanvas)

@@ -61,6 +61,12 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
                "ALTER TABLE TimeLine DROP COLUMN TimeScale", "ALTER TABLE TimeLine DROP COLUMN YearsPerWidth",
                "ALTER TABLE TimeLineEvent DROP COLUMN ScaleTop", "INSERT INTO TimeLine (Name) VALUES ('Old timeline')",
                "INSERT INTO Event (EventDate, Name) VALUES (-45000, 'Old event')"});
+    for (const char *table : {"Format", "FormatTL"}) {
+        for (const char *column : {"PictureBorderColor", "PictureBorderWidth", "LineColor", "LineStyle"})
+            qmtest::rawExec(path, {QStringLiteral("ALTER TABLE %1 DROP COLUMN %2")
+                                       .arg(QString::fromLatin1(table), QString::fromLatin1(column))});
+    }
+    qmtest::rawExec(path, {"INSERT INTO Format (EventId, TimelineId, TextFontSize, LineVisible) VALUES (1, 1, 14, 0)"});
 
     // Read-only opening changes nothing, and still reads every date as of the plain era.
     const QByteArray before = qmtest::fileBytes(path);
@@ -78,6 +84,11 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
         EXPECT_EQ(t.Name, "Old timeline");
         EXPECT_FALSE(t.ToScale);
         EXPECT_TRUE(qm::scaleTops(ro, 1).empty());
+        // Nor borders or connector styles: the format reads as it always did.
+        qm::clFormat f;
+        f.GetFormat(ro, 1, 1);
+        EXPECT_TRUE(f.TextFontSize == 14 && !f.LineVisible && f.PictureBorderWidth == 0 &&
+                    f.LineStyle == qm::clFormat::LineSolid);
     }
     EXPECT_EQ(qmtest::fileBytes(path), before);
     const qmtest::ToolRun listed = qmtest::qmtool({"events", path});
@@ -88,6 +99,7 @@ TEST(ProjectDatabase, ProjectWithoutErasGainsTheColumnAndReadsAsEraZero)
     db.open(path);
     EXPECT_TRUE(db.hasColumn("Event", "EventEra"));
     EXPECT_TRUE(db.hasColumn("TimeLine", "TimeScale") && db.hasColumn("TimeLineEvent", "ScaleTop"));
+    EXPECT_TRUE(db.hasColumn("Format", "LineStyle") && db.hasColumn("FormatTL", "PictureBorderWidth"));
     EXPECT_EQ(qmtest::committedValue(path, "SELECT Name FROM Event WHERE EventEra = 0").toString(), "Old event");
 }
 

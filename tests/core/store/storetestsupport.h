@@ -85,6 +85,10 @@ inline qm::clFormat unusualFormat()
     f.PictureHeight = 240;
     f.LineVisible = false;
     f.Scheme = 3;
+    f.PictureBorderColor = 0x0080FF;
+    f.PictureBorderWidth = 40;
+    f.LineColor = 0x00FFFF;
+    f.LineStyle = qm::clFormat::LineDotted;
     return f;
 }
 

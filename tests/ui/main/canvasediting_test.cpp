@@ -138,8 +138,13 @@ TEST_F(CanvasEditing, TheTitleOpensWithTheEditBandAndEscapeKeepsWhatWasTyped)
 
 TEST_F(CanvasEditing, TheEditBandFormatsAnEventsNameAndDateAndAClickOnTheCanvasCommits)
 {
+    // A new timeline's events have no picture: the first click on the name selects the box, the next
+    // one opens the name.
     click(box(second).name.rect.center());
     qm::InPlaceEditor &editor = w->editor();
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_EQ(g.SelectedId, second);
+    click(box(second).name.rect.center());
     ASSERT_TRUE(editor.isOpen());
     EXPECT_TRUE(editButton("Bold")->isEnabled());
     EXPECT_TRUE(editor.cmbFonts->isEnabled());
@@ -260,7 +265,10 @@ TEST_F(CanvasEditing, TheEventFormatDialogAppliesToAllInOneStepAndBecomesTheDefa
             auto *d = qobject_cast<qm::frmEventFormat *>(modal);
             ASSERT_NE(d, nullptr);
             d->name.chkItalic->setChecked(true);
+            d->name.spnSize->setValue(30);
             d->date.spnSize->setValue(12);
+            d->spnPictureBorder->setValue(2);
+            d->cmbLineStyle->setCurrentIndex(2);
             d->chkApplyAll->setChecked(all);
             d->chkMakeDefault->setChecked(makeDefault);
             QTest::mouseClick(d->cmdOK, Qt::LeftButton);
@@ -279,11 +287,17 @@ TEST_F(CanvasEditing, TheEventFormatDialogAppliesToAllInOneStepAndBecomesTheDefa
     for (const qint32 id : {first, second, third}) {
         qm::clFormat f;
         f.GetFormat(g.ProjectDb, id, g.CurTimeLineId);
-        EXPECT_TRUE(f.TextItalic && f.DateFontSize == 12) << id;
+        EXPECT_TRUE(f.TextItalic && f.DateFontSize == 12 && f.PictureBorderWidth == 40 &&
+                    f.LineStyle == qm::clFormat::LineDotted)
+            << id;
     }
+    // The names grown larger pushed the later boxes on in the same step, in date order and MinDist apart.
+    for (const auto &[left, right] : {std::pair{first, second}, {second, third}})
+        EXPECT_LE(w->canvas().LoadUple(left).Right + g.MinDist, w->canvas().LoadUple(right).Left) << left;
     EXPECT_TRUE(box(first).name.font.italic);
     const qint32 fourth = newEvent("Ilipa", "6/1/206 BC");
     EXPECT_TRUE(box(fourth).name.font.italic);
+    EXPECT_EQ(box(fourth).connector.style, qm::clFormat::LineDotted);
 
     w->mnuEditUndo->trigger();
     w->mnuEditUndo->trigger();
