@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QSaveFile>
@@ -102,6 +103,8 @@ bool frmText::loadFile(const QString &path)
     mSession.scan(QString());
     mMarks->clear();
     clearEventFields();
+    // Another text was written on another day, which its own top may give.
+    txtWritten->clear();
     btnAcceptAll->setEnabled(false);
     UpdateDateNavigation();
     rtb->document()->setModified(false);
