@@ -16,9 +16,9 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTextDocumentWriter>
