@@ -100,6 +100,8 @@ public:
     QCheckBox *chkInclude = nullptr;
     QPushButton *cmdCapture = nullptr;
     QLineEdit *txtCapture = nullptr;
+    QLabel *lblWritten = nullptr;
+    QLineEdit *txtWritten = nullptr;
     QLabel *lblAs = nullptr;
     QComboBox *cmbElementType = nullptr;
     QSplitter *pSplit = nullptr;
