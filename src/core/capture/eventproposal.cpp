@@ -22,9 +22,9 @@ bool endsClause(QChar c)
 // Words that only lead into the date: "on 5 May 1789", "in 1795", "by Easter 1916".
 bool leadsIntoDate(QStringView word)
 {
-    for (const char16_t *w :
-         {u"on",    u"in",     u"at",    u"by",    u"of",    u"during", u"from", u"since", u"until", u"till", u"before",
-          u"after", u"around", u"about", u"circa", u"early", u"late",   u"mid",  u"the",   u"that",  u"then"}) {
+    for (const char16_t *w : {u"on",    u"in",   u"at",     u"by",    u"of",     u"during", u"from",  u"since",
+                              u"until", u"till", u"before", u"after", u"around", u"about",  u"circa", u"early",
+                              u"late",  u"mid",  u"the",    u"that",  u"then",   u"between"}) {
         if (word.compare(QStringView(w), Qt::CaseInsensitive) == 0)
             return true;
     }
