@@ -81,6 +81,8 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
         QString last = QString::number(end.ExYear());
         if (end.Era == EraBC)
             last += QStringLiteral(" BC");
+        else if (start.Era == EraBC)
+            last.prepend(QStringLiteral("AD ")); // "27 BC-AD 14": the era changes within the period
         const QString first =
             start.Era == EraBC && end.Era == EraBC ? QString::number(start.ExYear()) : yearAlone(startText, start);
         return first + u'-' + last;

@@ -170,6 +170,7 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_EQ(caption("5 September 1793", "9/5/1793", "7/28/1794"), "5 September 1793 - 28 July 1794");
     EXPECT_EQ(caption("September 1793", "9/1/1793", "7/1/1794"), "September 1793 - July 1794");
     EXPECT_EQ(caption("March 44 BC", "3/1/44 BC", "4/1/43 BC"), "March 44 BC - April 43 BC");
+    EXPECT_EQ(caption("27 BC", "1/1/27 BC", "12/31/14 AD"), "27 BC-AD 14");
 
     // Twenty years a page width: a year is 720 twips.
     qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,
