@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventproposal.h"
 
+#include <QRegularExpression>
+
 #include "store/projectdatabase.h"
 #include "store/sqlquery.h"
 
@@ -33,6 +35,9 @@ bool leadsIntoDate(QStringView word)
 
 QString tidy(QString s)
 {
+    // Brackets that held only the date ("The Terror (1793-94) ended") go with it.
+    static const QRegularExpression emptyBrackets(QStringLiteral(R"(\(\s*[,;]?\s*\)|\[\s*\])"));
+    s.remove(emptyBrackets);
     s = s.simplified();
     while (!s.isEmpty() && (endsClause(s.front()) || s.front() == u'.' || s.front() == u'-'))
         s = s.mid(1).trimmed();

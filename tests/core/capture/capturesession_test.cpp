@@ -206,6 +206,7 @@ TEST(CaptureNames, TheProposedNameIsTheDatesClauseWithoutTheDate)
          "The colonies declared that they were free"},
         {"In 1789, the Estates-General met at Versailles.", "1789", "The Estates-General met at Versailles"},
         {"The Directory ruled between 1795 and 1799.", "1795 and 1799", "The Directory ruled"},
+        {"The Terror (1793-94) ended in Thermidor.", "1793-94", "The Terror ended in Thermidor"},
         {"Louis XVI was king, and on 5 May 1789 the Estates-General opened; the Third Estate protested.", "5 May 1789",
          "The Estates-General opened"},
         {"Columbus sailed on August 3, 1492 and, on 8/24/79 AD, nothing.", "August 3, 1492", "Columbus sailed"},
