@@ -47,12 +47,16 @@ struct CaptureFields
     QString txtKeyword;
     // What the event shows ("Display as"); empty: the date field's text.
     QString txtDateLabel;
+    // The end of a period; empty for a point in time.
+    QString txtEnds;
 };
 
 enum class AcceptResult {
     Saved,
     InvalidDate, // the date text does not read as a date
     DateTaken,   // another event has the date and the date is not to be advanced
+    InvalidEnd,  // the end does not read as a date
+    EndBeforeStart,
     NoProject,
 };
 
@@ -93,8 +97,11 @@ public:
 
     // Finds the dates of a document's text (a line break being one character) and returns how many.
     // The list of an earlier scan goes, with what was accepted from it; CurrentDateIndex is 1 when
-    // anything was found, else 0.
-    qsizetype scan(const QString &documentText, const ScanProgress &progress = {});
+    // anything was found, else 0. A text written on a known day reads its dates without a year, and
+    // "yesterday" or "on Tuesday", from that day: `written` when given, else the day its top names.
+    qsizetype scan(const QString &documentText, const ScanProgress &progress = {}, QDate written = {});
+    // The day the last scan read the text as written on; invalid when neither the user nor the text gave one.
+    QDate writtenOn() const { return mWritten; }
     const FoundDates &foundDates() const { return mFound; }
     int count() const { return static_cast<int>(mFound.size()); }
     // The scanned text, line breaks as CR LF, which the found dates' offsets refer to.
@@ -138,6 +145,7 @@ private:
     Globals &g;
     FoundDates mFound;
     PaneText mScanned;
+    QDate mWritten;
     QSet<int> mAccepted;
     std::array<QStringList, 4> mCaptured;
 };

@@ -110,6 +110,21 @@ void frmText::buildToolBars()
     btnNext = button(tbEvent, QStringLiteral("Next"), tr("Next"), QStyle::SP_ArrowForward);
     btnAccept = button(tbEvent, QStringLiteral("Accept"), tr("Accept"), QStyle::SP_DialogApplyButton);
     btnAcceptAll = button(tbEvent, QStringLiteral("AcceptAll"), tr("Accept all"), QStyle::SP_DialogYesButton);
+    // A report's "yesterday" or "March 3" depends on the day it was written, which its top may not say.
+    lblWritten = new QLabel(tr("Written on"), cbar);
+    txtWritten = new QLineEdit(cbar);
+    txtWritten->setObjectName(QStringLiteral("txtWritten"));
+    txtWritten->setPlaceholderText(tr("as the text says"));
+    txtWritten->setClearButtonEnabled(true);
+    txtWritten->setMaximumWidth(fontMetrics().horizontalAdvance(u'0') * 22);
+    const QString writtenTip = tr("The day the text was written. Its dates without a year, and words such as "
+                                  "\"yesterday\" or \"on Tuesday\", are read from that day. Left empty, the day "
+                                  "the text gives at its top is used, if it gives one.");
+    txtWritten->setToolTip(writtenTip);
+    lblWritten->setToolTip(writtenTip);
+    lblWritten->setBuddy(txtWritten);
+    row->addWidget(lblWritten);
+    row->addWidget(txtWritten);
     row->addStretch(1);
 
     connect(tbFile, &QToolBar::actionTriggered, this, &frmText::tbFile_ButtonClick);
@@ -142,6 +157,7 @@ QWidget *frmText::buildFields()
     // What the event shows: the date as the text said it; the event's date for ordering is "Date".
     txtDateLabel = line("txtDateLabel");
     txtDate = line("txtDate");
+    txtEnds = line("txtEnds");
     txtShort = text("txtShort");
     txtShort->setFixedHeight(txtShort->fontMetrics().lineSpacing() * 3 + 12);
     txtLong = text("txtLong");
@@ -165,6 +181,7 @@ QWidget *frmText::buildFields()
     } rows[] = {
         {tr("Display as"), txtDateLabel, nullptr},
         {tr("Date"), txtDate, nullptr},
+        {tr("Ends"), txtEnds, nullptr},
         {tr("Short description"), txtShort, cmdCaptureShort},
         {tr("Detailed description"), txtLong, cmdCaptureLong},
         {tr("Who"), txtActors, cmdCaptureActors},
@@ -181,10 +198,11 @@ QWidget *frmText::buildFields()
         grid->addWidget(row.field, r, 1);
         if (row.capture)
             grid->addWidget(row.capture, r, 2, tall ? Qt::AlignTop : Qt::Alignment());
+        if (row.field == txtLong)
+            grid->setRowStretch(r, 1);
         ++r;
     }
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(3, 1);
 
     lblInProject = new QLabel(left);
     lblInProject->setObjectName(QStringLiteral("lblInProject"));

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturefixture.h"
+#include "edit/canvascommand.h"
 #include "store/datequeries.h"
 #include "store/elements.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,6 +76,32 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     EXPECT_FALSE(w->btnNext->isEnabled());
     EXPECT_FALSE(w->btnAcceptAll->isEnabled());
     EXPECT_EQ(w->session().count(), 0);
+}
+
+TEST_F(CaptureWindow, AReportIsReadFromTheDayItWasWritten)
+{
+    // The top gives no day: the day typed by the user places "December 28" in the year before.
+    setText("The talks failed on December 28. Yesterday the minister resigned.");
+    w->txtWritten->setText("1/5/2004");
+    w->btnScan->trigger();
+    ASSERT_EQ(w->session().count(), 2);
+    EXPECT_EQ(w->txtDate->text(), "12/28/2003");
+    w->btnNext->trigger();
+    EXPECT_EQ(w->txtDate->text(), "1/4/2004");
+
+    // What is not a day is said, and the last scan stays as it was.
+    w->txtWritten->setText("soon");
+    w->btnScan->trigger();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith("\"soon\" is not a day."));
+    EXPECT_EQ(w->session().count(), 2);
+
+    // Left empty, the day at the text's top is used, and the status says which day that was.
+    w->txtWritten->clear();
+    setText("LONDON, January 5, 2004 (Reuters) -- The talks failed on December 28.");
+    w->btnScan->trigger();
+    EXPECT_EQ(w->session().writtenOn(), QDate(2004, 1, 5));
+    EXPECT_TRUE(w->lblStatus->text().contains("written on January 5, 2004"));
 }
 
 TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
@@ -150,6 +178,29 @@ TEST_F(CaptureWindow, TypedDatesOfferAcceptOnlyWhenFree)
     w->btnAccept->trigger();
     w->btnAcceptAll->trigger();
     EXPECT_EQ(dialogs.messages, QStringList(2, "Open a project to keep the events in first."));
+}
+
+TEST_F(CaptureWindow, PeriodsFillTheEndWhichAcceptChecksAndStores)
+{
+    setText("The Terror lasted from 1793 to 1794. Louis XVI died on 21 January 1793.");
+    w->btnScan->trigger();
+    EXPECT_EQ(w->rtb->textCursor().selectedText(), "1793 to 1794");
+    EXPECT_EQ(w->txtDateLabel->text(), "1793");
+    EXPECT_EQ(w->txtEnds->text(), "12/31/1794");
+
+    w->txtEnds->setText("1792");
+    w->btnAccept->trigger();
+    EXPECT_EQ(dialogs.messages, QStringList{"The end must not lie before the start"});
+    EXPECT_EQ(committedEvents(), 0);
+    w->txtEnds->setText("7/27/1794");
+    w->btnAccept->trigger();
+    ASSERT_EQ(committedEvents(), 1);
+    // On to a point in time, which has no end.
+    EXPECT_EQ(w->txtDate->text(), "1/21/1793");
+    EXPECT_TRUE(w->txtEnds->text().isEmpty());
+    const auto e = qm::loadEventAside(g, qm::eventIdsByDate(g.ProjectDb).front());
+    ASSERT_TRUE(e->EndDate);
+    EXPECT_EQ(e->EndDate->Render(), "7/27/1794");
 }
 
 TEST_F(CaptureWindow, SelectionsBecomeDescriptionsNamesAndElements)
