@@ -20,6 +20,7 @@
 #include "store/placements.h"
 #include "store/projectlifecycle.h"
 #include "store/sqlquery.h"
+#include "store/storedvalues.h"
 #include "store/textrule.h"
 
 #include <QFileInfo>
@@ -216,29 +217,30 @@ int cmdSetPicture(const QStringList &args)
     const Arguments a =
         Arguments::parse(args, {QStringLiteral("source"), QStringLiteral("name"), QStringLiteral("timeline"),
                                 QStringLiteral("width"), QStringLiteral("height")});
-    if (a.positional.size() != 2 || !a.has(QStringLiteral("source")) || !a.has(QStringLiteral("name")))
-        throw UsageError(QStringLiteral("set-picture needs FILE, one ID, --source and --name"));
+    const QString source = a.option(QStringLiteral("source"));
+    const bool none = qm::isNoPicture(source);
+    if (a.positional.size() != 2 || !a.has(QStringLiteral("source")) || (!none && !a.has(QStringLiteral("name"))))
+        throw UsageError(QStringLiteral("set-picture needs FILE, one ID, --source and --name (none with --source N)"));
     const bool sized = a.has(QStringLiteral("width")) || a.has(QStringLiteral("height"));
     if (a.has(QStringLiteral("timeline")) != sized ||
         (sized && !(a.has(QStringLiteral("width")) && a.has(QStringLiteral("height")))))
         throw UsageError(QStringLiteral("--timeline, --width and --height go together"));
-    const QString source = a.option(QStringLiteral("source"));
-    if (source != u"S" && source != u"C")
-        throw UsageError(QStringLiteral("--source is S (standard library) or C (the project's own)"));
-    const QString name = a.option(QStringLiteral("name"));
+    if (source != u"S" && source != u"C" && !none)
+        throw UsageError(QStringLiteral("--source is S (standard library), C (the project's own) or N (no picture)"));
+    const QString name = none ? QString() : a.option(QStringLiteral("name"));
 
     qm::Globals g;
     qm::setProjectPath(g, QFileInfo(a.positional.front()).absoluteFilePath());
     g.ProjectDb.open(a.positional.front());
     const QString path = qm::libraryPicturePath(g, source, QStringLiteral("I"), name);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (!none && (path.isEmpty() || !QFileInfo(path).isFile()))
         throw ToolFailure(QStringLiteral("There is no picture \"%1\" in the %2 library")
                               .arg(name, source == u"S" ? QStringLiteral("standard") : QStringLiteral("project's")));
 
     qm::TransactionGuard guard(g.ProjectDb);
     const qint32 id = eventsInListOrder(g.ProjectDb, a.positional.mid(1)).front();
     qm::execSql(g.ProjectDb, QStringLiteral("UPDATE Event SET ImageSource = ?, ImageName = ? WHERE Id = ?"),
-                {source, name, id});
+                {source, qm::storedvalues::fromText(name), id});
     if (sized) {
         const qint32 timeline = timelineNamed(g.ProjectDb, a.option(QStringLiteral("timeline")));
         qm::clFormat f;

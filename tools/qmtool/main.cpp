@@ -158,10 +158,10 @@ Commands:
         Takes the events off the timeline; they stay in the project.
   delete-event FILE ID
         Deletes the event from the project, with its boxes on every timeline.
-  set-picture FILE ID --source S|C --name FILE
+  set-picture FILE ID --source S|C|N --name FILE
               [--timeline NAME --width W --height H]
         Gives the event a picture of the standard (S) or the project's own (C)
-        library. With --timeline, the picture's size on that timeline in twips
+        library, or none (N, without --name). With --timeline, the picture's size on that timeline in twips
         (more than 30).
   import-pictures FILE --kind I|W PICTURE...
         Copies picture files into the project's own library of event pictures

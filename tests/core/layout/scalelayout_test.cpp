@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvasfixture.h"
+#include "edit/commandgroup.h"
 #include "edit/eventcommands.h"
+#include "edit/lookcommands.h"
+#include "edit/makeroom.h"
 #include "edit/scalecommands.h"
 #include "layout/scalelayout.h"
 #include "store/placements.h"
@@ -71,14 +74,28 @@ TEST(ToScale, ConnectorsStandAtTheirDatesAndSwitchingBackRestoresTheLayout)
     f.setScale(true);
     const qm::CanvasModel &m = f.canvas.model();
     ASSERT_TRUE(m.timeScale);
-    for (const qm::DatedPlacement &p : qm::datedPlacements(f.t.g.ProjectDb, f.timelineId)) {
-        const qint32 id = p.eventId;
-        const qm::CanvasBox &b = *m.box(id);
-        // Within half a pixel of the place in proportion to time.
-        EXPECT_NEAR(b.connector.p1.x(), m.timeScale->xOf(*qm::yearPosition(p.date)), 7.5) << id;
-        for (const auto &[other, o] : m.boxes())
-            EXPECT_TRUE(id == other || !extentOf(b).intersects(extentOf(o))) << id << " and " << other;
-    }
+    const auto atDatesApart = [&] {
+        for (const qm::DatedPlacement &p : qm::datedPlacements(f.t.g.ProjectDb, f.timelineId)) {
+            const qint32 id = p.eventId;
+            const qm::CanvasBox &b = *m.box(id);
+            // Within half a pixel of the place in proportion to time.
+            EXPECT_NEAR(b.connector.p1.x(), m.timeScale->xOf(*qm::yearPosition(p.date)), 7.5) << id;
+            for (const auto &[other, o] : m.boxes())
+                EXPECT_TRUE(id == other || !extentOf(b).intersects(extentOf(o))) << id << " and " << other;
+        }
+    };
+    atDatesApart();
+    // A picture grown to scale: the boxes stay at their dates in rows fitted again, while their places
+    // in date order make room for the way back, in the same step.
+    qm::runGroup(f.history, "wide picture", [&](qm::CommandGroup &group) {
+        group.add(std::make_unique<qm::EventPictureCommand>(f.canvas, std::vector<qint32>{f.ids[0]}, "S", "Im0.gif",
+                                                            qm::PictureLook{6000, 300, true}, ""));
+        EXPECT_TRUE(qm::makeRoomFor(group, f.canvas, f.ids[0]));
+    });
+    atDatesApart();
+    EXPECT_GT(f.storedPositions()[f.ids[1]].x(), f.inDateOrder[f.ids[1]].x());
+    f.history.undo();
+    EXPECT_EQ(f.storedPositions(), f.inDateOrder);
     ASSERT_FALSE(m.axisLabels.empty());
     for (std::size_t i = 1; i < m.axisLabels.size(); ++i)
         EXPECT_LE(m.axisLabels[i - 1].rect.right(), m.axisLabels[i].rect.left());
