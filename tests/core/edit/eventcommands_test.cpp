@@ -336,4 +336,15 @@ TEST_F(EventCommands, NoPictureShowsTheNameOnTheConnectorAndAGrownPictureMakesRo
     stack.undo();
     EXPECT_EQ(pictureAt(c), cBefore);
     EXPECT_FALSE(canvas.model().box(b)->picture.visible);
+
+    // A new timeline gives new events no picture; the chooser can make a picture its default instead.
+    const QString defaultPicture = "SELECT ImageSource || '|' || ImageName FROM TimeLine WHERE Id = ?";
+    EXPECT_EQ(committedValue(t.projectPath, defaultPicture, {timelineId}).toString(), "N|");
+    qm::pushCommand(stack, std::make_unique<qm::DefaultPictureCommand>(canvas, timelineId, "S", "anvil.png", "d"));
+    EXPECT_EQ(committedValue(t.projectPath, defaultPicture, {timelineId}).toString(), "S|anvil.png");
+    QString source, name;
+    t.g.CurTimeLine->giveNewEventPicture(source, name);
+    EXPECT_EQ(source + name, "Sanvil.png");
+    stack.undo();
+    EXPECT_EQ(committedValue(t.projectPath, defaultPicture, {timelineId}).toString(), "N|");
 }

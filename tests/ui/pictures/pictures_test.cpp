@@ -82,6 +82,17 @@ TEST_F(Pictures, PictureChooserShowsTheEventAndHandsBackTheChoice)
     // A picture chosen starts in its own proportions, as wide as the event's was when that is more than 1.5 cm.
     EXPECT_EQ(QSizeF(chosen.width, chosen.height), QSizeF(900, 600));
     EXPECT_TRUE(chosen.lineVisible);
+
+    // No picture needs no file, keeps the size for a picture to come, and may be the timeline's default.
+    d = new qm::frmSelectImage(g, dialogs);
+    d->onSelect = [&chosen](const qm::PictureChoice &c) { chosen = c; };
+    d->chkNoPicture->click();
+    EXPECT_FALSE(d->lstFiles->isEnabled());
+    d->chkDefault->setChecked(true);
+    d->cmdSelect_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(chosen.source == "N" && chosen.name.isEmpty() && chosen.makeDefault);
+    EXPECT_EQ(QSizeF(chosen.width, chosen.height), QSizeF(900, 450));
 }
 
 TEST(PictureHandles, ANewPictureStartsInItsProportionsAndTheCornerKeepsThemUnlessFree)
