@@ -22,6 +22,7 @@
 #include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
+#include "store/picturelibrary.h"
 
 #include <QDir>
 #include <QToolBar>
@@ -52,7 +53,7 @@ QString stepText(TimelineCanvas &canvas, const QString &pattern, const std::vect
 void frmMain::refreshClipboards()
 {
     mState.setClipboards(mSession.ClipFormat && !mSession.ClipFormat->TextFont.isEmpty(),
-                         !mSession.ClipImageName.isEmpty());
+                         !mSession.ClipImageName.isEmpty() || isNoPicture(mSession.ClipImageSource));
     applyState();
 }
 
@@ -247,7 +248,8 @@ void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
 void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
 {
     guarded([this, &ids, &text] {
-        if (mSession.ClipImageName.isEmpty() || ids.empty())
+        // "No picture" copied is pasted as such.
+        if ((mSession.ClipImageName.isEmpty() && !isNoPicture(mSession.ClipImageSource)) || ids.empty())
             return;
         mEditor->commit();
         runGroup(g.History, text, [&](CommandGroup &group) {

@@ -230,8 +230,10 @@ def main():
         project = os.path.join(folder, 'Rome.qmp')
         qmtool(tool, 'new', project)
         for name, date, text, actors in EVENTS:
-            qmtool(tool, 'add-event', project, '--date', date, '--name', name, '--description', text,
-                   '--actors', actors, '--timeline', 'Timeline0')
+            added = qmtool(tool, 'add-event', project, '--date', date, '--name', name, '--description', text,
+                           '--actors', actors, '--timeline', 'Timeline0')
+            # A new timeline gives its events no picture: these show the stock one.
+            qmtool(tool, 'set-picture', project, added.strip(), '--source', 'S', '--name', 'Im0.gif')
         page = os.path.join(folder, 'rome.html')
         qmtool(tool, 'export', project, page)
         with_category(page, os.path.join(folder, 'war.html'))
