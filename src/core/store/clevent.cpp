@@ -39,6 +39,18 @@ QString yearAlone(const QString &text, const ExtDate &date)
 
 } // namespace
 
+QString endColumns(ProjectDatabase &db)
+{
+    return hasPeriods(db) ? QStringLiteral(", e.EndDate, e.EndEra") : QStringLiteral(", NULL, NULL");
+}
+
+std::optional<ExtDate> storedEnd(const QVariant &date, const QVariant &era)
+{
+    if (date.isNull())
+        return std::nullopt;
+    return storedDate(date, era);
+}
+
 std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId)
 {
     std::map<qint32, ExtDate> ends;

@@ -65,6 +65,10 @@ private:
     Globals *mG;
 };
 
+// ", e.EndDate, e.EndEra" where the file has periods, else two nulls, so that one query reads every file.
+QString endColumns(ProjectDatabase &db);
+// The end that the two columns of endColumns() hold; none for an event of one moment.
+std::optional<ExtDate> storedEnd(const QVariant &date, const QVariant &era);
 // The ends of the periods among the events on the timeline (none in files older than periods).
 std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId);
 // The date label of a period: "1793-1794" for two years typed alone, else the start as typed, a dash
