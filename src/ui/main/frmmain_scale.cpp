@@ -27,11 +27,17 @@ void frmMain::buildScale()
     mnuFormatScale->setObjectName(QStringLiteral("mnuFormatScale"));
     mnuFormatArrangeRows = mnuFormat->addAction(tr("&Arrange rows"), this, &frmMain::mnuFormatArrangeRows_Click);
     mnuFormatArrangeRows->setObjectName(QStringLiteral("mnuFormatArrangeRows"));
-    // Arranging rows means something only to scale (and compressing only in date order: it does nothing there).
-    connect(mnuFormat, &QMenu::aboutToShow, this, [this] {
-        mnuFormatScale->setEnabled(g.CurTimeLineId > 0);
-        mnuFormatArrangeRows->setEnabled(static_cast<bool>(mCanvas->model().timeScale));
-    });
+    // The menus follow the scale of the timeline shown, however it changed: loading, the dialog, undo.
+    const auto painted = mCanvas->onChanged;
+    mCanvas->onChanged = [this, painted] {
+        if (painted)
+            painted();
+        const bool toScale = static_cast<bool>(mCanvas->model().timeScale);
+        if (toScale != mState.toScale()) {
+            mState.setToScale(toScale);
+            applyState();
+        }
+    };
     statusBar();
     mCanvas->onStatusMessage = [this](const QString &message) { statusBar()->showMessage(message, 4000); };
 }
