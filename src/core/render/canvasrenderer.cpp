@@ -205,7 +205,9 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
         TileWallpaper(p, model.wallpaper, model.width, model.height, twipsArea, pixelsPerTwip);
     drawLine(p, map, model.axis, AxisTwips);
     for (const CanvasBar &bar : model.periodBars) {
-        QColor color = colorFromLong(bar.color);
+        // A period takes its category's colour, as its name does.
+        const auto category = model.categoryColors.find(bar.id);
+        QColor color = colorFromLong(category != model.categoryColors.end() ? category->second : bar.color);
         color.setAlpha(170);
         p.fillRect(map.rect(bar.rect), color);
     }

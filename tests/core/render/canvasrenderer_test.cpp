@@ -171,12 +171,13 @@ TEST(CanvasRenderer, DrawsThePointerLabelsAndTitles)
 
 namespace {
 
-TEST(CanvasRenderer, ACategoryFillsTheNameAndColoursTheConnectorAndTheLegendShowsItsSwatch)
+TEST(CanvasRenderer, ACategoryColoursTheNameTheConnectorAndThePeriodBarAndTheLegendShowsItsSwatch)
 {
     constexpr qint32 Red = 0x0000FF;
     qm::CanvasModel m = sampleModel();
     qm::CanvasBox &b = *m.box(1);
     b.name.rect = QRectF(1650, 0, 600, 300);
+    m.periodBars.push_back({1, QRectF(1500, 780, 900, 150), Green});
     m.categoryColors[1] = Red;
     m.legend.visible = true;
     qm::LegendEntry entry;
@@ -190,6 +191,8 @@ TEST(CanvasRenderer, ACategoryFillsTheNameAndColoursTheConnectorAndTheLegendShow
     EXPECT_TRUE(eitherIs(image, QPoint(99, 40), QPoint(100, 40), QColor(Qt::red)));
     EXPECT_EQ(image.pixelColor(15, 15), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::white));
+    EXPECT_GT(image.pixelColor(130, 57).red(), 150);
+    EXPECT_EQ(image.pixelColor(130, 57).green(), 0);
 
     // The selection's mark is not hidden by the category.
     b.connector.dashed = true;
