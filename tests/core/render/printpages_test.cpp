@@ -69,6 +69,16 @@ TEST(PrintPages, FitsCutsBeforeBoxesAndLeavesNoPageEmpty)
     // Twice the zoom shown is still the true size on paper.
     EXPECT_DOUBLE_EQ(qm::PrintPages(boxesAt({}), 2.0, fit("100%"), QSizeF(4000, 3000)).scale(), 0.5);
 
+    // Drawn to scale, boxes in rows overlap all along: the cut splits the fewest (the axis's years
+    // count too) instead of sliding back to the first box and leaving a page all but empty.
+    qm::CanvasModel rows = boxesAt({{100, 2000}, {1500, 3500}, {3000, 5000}, {4500, 6500}, {6000, 8000}, {7500, 9500}});
+    rows.axisLabels.emplace_back().rect = QRectF(3950, 1100, 150, 200);
+    lefts.clear();
+    const qm::PrintPages inRows(rows, 1.0, fit("100%"), QSizeF(4000, 3000));
+    for (const qm::PrintedPage &p : inRows.pages())
+        lefts.push_back(p.source.left());
+    EXPECT_EQ(lefts, (std::vector<double>{0, 3950, 7500}));
+
     // A tall sheet grid: the pages below the axis with nothing on them are left out.
     qm::CanvasModel tall = boxesAt({{100, 900}});
     tall.height = 9000;
