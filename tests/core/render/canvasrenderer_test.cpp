@@ -204,3 +204,28 @@ TEST(CanvasRenderer, ACategoryColoursTheNameTheConnectorAndThePeriodBarAndTheLeg
 }
 
 } // namespace
+
+namespace {
+
+TEST(CanvasRenderer, ToScaleTheLinesOfUpperRowsRunUnderTheNamesOfLowerOnes)
+{
+    // Box 1 stands in a lower row; box 2, later in canvas order, above it with its line down through
+    // box 1's name (pixels 110..150 x 33..40).
+    qm::CanvasModel m = sampleModel();
+    m.box(1)->name.rect = QRectF(1650, 500, 600, 100);
+    m.box(1)->name.solid = true;
+    m.box(1)->name.backColor = 0xFFFFFF;
+    qm::CanvasBox &upper = m.addBox(2);
+    upper.connector.p1 = QPointF(1950, 0);
+    upper.connector.p2 = QPointF(1950, 750);
+    upper.connector.color = Green;
+    const auto lineOverName = [&m] {
+        const QImage image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
+        return eitherIs(image, QPoint(129, 36), QPoint(130, 36), QColor(Qt::green));
+    };
+    EXPECT_TRUE(lineOverName()) << "in date order the canvas order decides";
+    m.timeScale = qm::TimeScale{};
+    EXPECT_FALSE(lineOverName());
+}
+
+} // namespace
