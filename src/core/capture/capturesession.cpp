@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturesession.h"
 
+#include "writingdate.h"
+
 #include "store/clevent.h"
 #include "store/cltimeline.h"
 #include "store/datequeries.h"
@@ -37,10 +39,11 @@ CaptureFields captureFields(const FoundDateFields &f)
 
 CaptureSession::CaptureSession(Globals &globals) : g(globals) {}
 
-qsizetype CaptureSession::scan(const QString &documentText, const ScanProgress &progress)
+qsizetype CaptureSession::scan(const QString &documentText, const ScanProgress &progress, QDate written)
 {
     mScanned = PaneText(documentText);
-    mFound = ScanDates(mScanned.text(), g.dateEnv(), progress);
+    mWritten = written.isValid() ? written : WritingDateOf(mScanned.text(), g.dateOrder);
+    mFound = ScanDates(mScanned.text(), g.dateEnv(), progress, mWritten);
     mAccepted.clear();
     // Positions of an earlier scan would select and describe text that is no longer coloured as found.
     CurrentDateIndex = mFound.isEmpty() ? 0 : 1;

@@ -93,8 +93,11 @@ public:
 
     // Finds the dates of a document's text (a line break being one character) and returns how many.
     // The list of an earlier scan goes, with what was accepted from it; CurrentDateIndex is 1 when
-    // anything was found, else 0.
-    qsizetype scan(const QString &documentText, const ScanProgress &progress = {});
+    // anything was found, else 0. A text written on a known day reads its dates without a year, and
+    // "yesterday" or "on Tuesday", from that day: `written` when given, else the day its top names.
+    qsizetype scan(const QString &documentText, const ScanProgress &progress = {}, QDate written = {});
+    // The day the last scan read the text as written on; invalid when neither the user nor the text gave one.
+    QDate writtenOn() const { return mWritten; }
     const FoundDates &foundDates() const { return mFound; }
     int count() const { return static_cast<int>(mFound.size()); }
     // The scanned text, line breaks as CR LF, which the found dates' offsets refer to.
@@ -138,6 +141,7 @@ private:
     Globals &g;
     FoundDates mFound;
     PaneText mScanned;
+    QDate mWritten;
     QSet<int> mAccepted;
     std::array<QStringList, 4> mCaptured;
 };

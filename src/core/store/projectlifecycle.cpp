@@ -47,6 +47,12 @@ OpenOutcome openProjectStore(Globals &g, bool isNew)
     return outcome;
 }
 
+void rememberShownTimeline(Globals &g)
+{
+    if (g.ProjectDb.isOpen() && !g.ProjectDb.isReadOnly())
+        mdlParms::SetParm(g.ProjectDb, QStringLiteral("TimeLine0"), QString::number(g.CurTimeLineId));
+}
+
 void closeProjectStore(Globals &g)
 {
     // The steps belong to this project's file.

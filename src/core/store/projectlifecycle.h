@@ -25,6 +25,8 @@ OpenOutcome openProjectStore(Globals &g, bool isNew);
 // nothing when none is open. The project is closed even when the parameters cannot be written (the error is raised
 // afterwards).
 void closeProjectStore(Globals &g);
+// Stores which timeline is shown, so that the project reopens on it even after no tidy exit.
+void rememberShownTimeline(Globals &g);
 // g.ProjectPath and g.ProjectFolder for a project file.
 void setProjectPath(Globals &g, const QString &path);
 

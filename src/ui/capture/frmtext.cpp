@@ -110,6 +110,21 @@ void frmText::buildToolBars()
     btnNext = button(tbEvent, QStringLiteral("Next"), tr("Next"), QStyle::SP_ArrowForward);
     btnAccept = button(tbEvent, QStringLiteral("Accept"), tr("Accept"), QStyle::SP_DialogApplyButton);
     btnAcceptAll = button(tbEvent, QStringLiteral("AcceptAll"), tr("Accept all"), QStyle::SP_DialogYesButton);
+    // A report's "yesterday" or "March 3" depends on the day it was written, which its top may not say.
+    lblWritten = new QLabel(tr("Written on"), cbar);
+    txtWritten = new QLineEdit(cbar);
+    txtWritten->setObjectName(QStringLiteral("txtWritten"));
+    txtWritten->setPlaceholderText(tr("as the text says"));
+    txtWritten->setClearButtonEnabled(true);
+    txtWritten->setMaximumWidth(fontMetrics().horizontalAdvance(u'0') * 22);
+    const QString writtenTip = tr("The day the text was written. Its dates without a year, and words such as "
+                                  "\"yesterday\" or \"on Tuesday\", are read from that day. Left empty, the day "
+                                  "the text gives at its top is used, if it gives one.");
+    txtWritten->setToolTip(writtenTip);
+    lblWritten->setToolTip(writtenTip);
+    lblWritten->setBuddy(txtWritten);
+    row->addWidget(lblWritten);
+    row->addWidget(txtWritten);
     row->addStretch(1);
 
     connect(tbFile, &QToolBar::actionTriggered, this, &frmText::tbFile_ButtonClick);

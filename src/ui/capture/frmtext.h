@@ -98,6 +98,8 @@ public:
     QCheckBox *chkInclude = nullptr;
     QPushButton *cmdCapture = nullptr;
     QLineEdit *txtCapture = nullptr;
+    QLabel *lblWritten = nullptr;
+    QLineEdit *txtWritten = nullptr;
     QLabel *lblAs = nullptr;
     QComboBox *cmbElementType = nullptr;
     QSplitter *pSplit = nullptr;

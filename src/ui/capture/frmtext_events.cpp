@@ -72,6 +72,19 @@ void frmText::tbEvent_ButtonClick(QAction *button)
 void frmText::ScanDates()
 {
     guarded([this] {
+        QDate written;
+        if (const QString typed = txtWritten->text().trimmed(); !typed.isEmpty()) {
+            const auto day = platformdate::parseParts(typed, g.dateEnv().today(), false, g.dateOrder);
+            if (!day) {
+                txtWritten->setFocus();
+                txtWritten->selectAll();
+                mDialogs.error(this, tr("\"%1\" is not a day. Type the day the text was written, such as %2, or "
+                                        "leave \"Written on\" empty to use the day the text gives.")
+                                         .arg(typed, platformdate::namedText(2021, 3, 5, g.dateOrder)));
+                return;
+            }
+            written = QDate(day->year, day->month, day->day);
+        }
         QTextDocument *doc = rtb->document();
         mMarks->clear();
         // A long text shows how far the scan has come, and can be stopped; what was found so far stays.
@@ -80,10 +93,13 @@ void frmText::ScanDates()
         progress.setWindowTitle(windowTitle().remove(QStringLiteral("[*]")));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(mProgressDelay);
-        const qsizetype found = mSession.scan(documentText(*doc), [&progress](qsizetype done, qsizetype total) {
-            progress.setValue(static_cast<int>(done * 1000 / std::max<qsizetype>(total, 1)));
-            return !progress.wasCanceled();
-        });
+        const qsizetype found = mSession.scan(
+            documentText(*doc),
+            [&progress](qsizetype done, qsizetype total) {
+                progress.setValue(static_cast<int>(done * 1000 / std::max<qsizetype>(total, 1)));
+                return !progress.wasCanceled();
+            },
+            written);
         const bool stopped = progress.wasCanceled();
         progress.reset();
         const WaitCursor wait;
@@ -100,6 +116,9 @@ void frmText::ScanDates()
         QString report = found == 0   ? tr("No dates were found in the text.")
                          : found == 1 ? tr("One date found in the text.")
                                       : tr("%1 dates found in the text.").arg(found);
+        if (const QDate on = mSession.writtenOn(); on.isValid() && !written.isValid())
+            report += u' ' + tr("The text was read as written on %1, the day it gives at its top.")
+                                 .arg(platformdate::namedText(on.year(), on.month(), on.day(), g.dateOrder));
         if (stopped)
             report += u' ' + tr("The scan was stopped before the end of the text.");
         status(report);

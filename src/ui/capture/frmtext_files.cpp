@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTextDocumentWriter>
@@ -102,6 +103,8 @@ bool frmText::loadFile(const QString &path)
     mSession.scan(QString());
     mMarks->clear();
     clearEventFields();
+    // Another text was written on another day, which its own top may give.
+    txtWritten->clear();
     btnAcceptAll->setEnabled(false);
     UpdateDateNavigation();
     rtb->document()->setModified(false);

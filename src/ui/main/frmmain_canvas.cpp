@@ -20,6 +20,7 @@
 #include "store/clformat.h"
 #include "store/cltimeline.h"
 #include "store/globals.h"
+#include "store/projectlifecycle.h"
 #include "store/storeerror.h"
 
 #include <QComboBox>
@@ -91,6 +92,7 @@ void frmMain::tmrUnload_Timer()
             return;
         }
         setTimelineState(MenuState::TimelineShown);
+        rememberShownTimeline(g);
         updateBackdropButtons();
         const QSignalBlocker block(sld);
         sld->setValue(TimelineCanvas::sliderValueFor(g.MinDist));

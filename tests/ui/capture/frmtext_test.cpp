@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,6 +75,32 @@ TEST_F(CaptureWindow, ScanMarksTheDatesAndWalksThroughThem)
     EXPECT_FALSE(w->btnNext->isEnabled());
     EXPECT_FALSE(w->btnAcceptAll->isEnabled());
     EXPECT_EQ(w->session().count(), 0);
+}
+
+TEST_F(CaptureWindow, AReportIsReadFromTheDayItWasWritten)
+{
+    // The top gives no day: the day typed by the user places "December 28" in the year before.
+    setText("The talks failed on December 28. Yesterday the minister resigned.");
+    w->txtWritten->setText("1/5/2004");
+    w->btnScan->trigger();
+    ASSERT_EQ(w->session().count(), 2);
+    EXPECT_EQ(w->txtDate->text(), "12/28/2003");
+    w->btnNext->trigger();
+    EXPECT_EQ(w->txtDate->text(), "1/4/2004");
+
+    // What is not a day is said, and the last scan stays as it was.
+    w->txtWritten->setText("soon");
+    w->btnScan->trigger();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith("\"soon\" is not a day."));
+    EXPECT_EQ(w->session().count(), 2);
+
+    // Left empty, the day at the text's top is used, and the status says which day that was.
+    w->txtWritten->clear();
+    setText("LONDON, January 5, 2004 (Reuters) -- The talks failed on December 28.");
+    w->btnScan->trigger();
+    EXPECT_EQ(w->session().writtenOn(), QDate(2004, 1, 5));
+    EXPECT_TRUE(w->lblStatus->text().contains("written on January 5, 2004"));
 }
 
 TEST_F(CaptureWindow, AcceptRefusesATakenDateUnlessItIsAdvanced)
