@@ -79,7 +79,18 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
             start.Era == EraBC && end.Era == EraBC ? QString::number(start.ExYear()) : yearAlone(startText, start);
         return first + u'-' + last;
     }
-    return startText + QStringLiteral(" - ") + end.Render(order, false);
+    return startText + QStringLiteral(" - ") + end.Render(writtenOrder(startText, start, order), false);
+}
+
+DateOrder writtenOrder(const QString &text, const ExtDate &date, DateOrder reader)
+{
+    const QString typed = text.trimmed();
+    for (const DateOrder other : {DateOrder::DayFirst, DateOrder::MonthFirst}) {
+        if (other != reader && typed.startsWith(date.Render(other, false)) &&
+            !typed.startsWith(date.Render(reader, false)))
+            return other;
+    }
+    return reader;
 }
 
 clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(&g)

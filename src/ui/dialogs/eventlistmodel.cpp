@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventlistmodel.h"
 
+#include "store/clevent.h"
+
 #include <algorithm>
 #include <numeric>
 #include <tuple>
@@ -83,7 +85,10 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         case Ends:
             if (role == SortRole)
                 return mEndRank[r];
-            return row.end && row.end->isValid() ? row.end->Render(mOrder, row.end->hasTimeOfDay()) : QString();
+            if (!row.end || !row.end->isValid())
+                return QString();
+            // As the period's label shows it: in the order its date is written in.
+            return row.end->Render(writtenOrder(row.dateText, row.date, mOrder), row.end->hasTimeOfDay());
         default:
             return row.elements[static_cast<std::size_t>(index.column() - Actors)];
         }

@@ -160,6 +160,14 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     const qint32 directory = period("11/2/1795", "11/9/1799", "1795");
     EXPECT_EQ(f.canvas.model().box(terror)->date.caption, "1793-1794");
     EXPECT_EQ(f.canvas.model().box(convention)->date.caption, "9/21/1792 - 10/26/1795");
+    // The end is written the way the start was, whatever the reader's own order.
+    qm::ExtDate from, to;
+    from.Assign("9/21/1792");
+    to.Assign("10/26/1795");
+    EXPECT_EQ(qm::periodCaption("9/21/1792", from, to, qm::DateOrder::DayFirst), "9/21/1792 - 10/26/1795");
+    EXPECT_EQ(qm::periodCaption("21/9/1792", from, to, qm::DateOrder::MonthFirst), "21/9/1792 - 26/10/1795");
+    EXPECT_EQ(qm::periodCaption("21 September 1792", from, to, qm::DateOrder::DayFirst),
+              "21 September 1792 - 26/10/1795");
 
     // Twenty years a page width: a year is 720 twips.
     qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,
