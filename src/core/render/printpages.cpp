@@ -22,6 +22,7 @@ struct Block
 };
 
 constexpr double MarkTwips = 200.0;
+constexpr double BandMarginTwips = 30.0;
 constexpr double HeaderPoints = 9.0;
 // Fitting to sheets shrinks the timeline in these steps while moved cuts need more sheets than asked.
 constexpr double ShrinkStep = 0.97;
@@ -55,6 +56,19 @@ std::vector<Block> blocksOf(const CanvasModel &model, bool across)
     // A year of the axis cut in two reads as two wrong years.
     for (const CanvasLabel &l : model.axisLabels)
         add(l.rect);
+    // Down the page, the bars of the periods, the axis, its marks and years read as one band.
+    if (!across && (!model.periodBars.empty() || !model.axisMarks.empty())) {
+        QRectF band(model.axis.p1, model.axis.p2);
+        band = band.normalized().adjusted(0, -0.5, 0, 0.5);
+        for (const CanvasBar &bar : model.periodBars)
+            band = band.united(bar.rect);
+        for (const CanvasLine &mark : model.axisMarks)
+            band = band.united(QRectF(mark.p1, mark.p2).normalized().adjusted(0, 0, 0.5, 0));
+        for (const CanvasLabel &l : model.axisLabels)
+            band = band.united(l.rect);
+        // A cut right on the top bar would leave a sliver of it on the page above.
+        add(band.adjusted(0, -BandMarginTwips, 0, 0));
+    }
     return blocks;
 }
 

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -78,6 +79,13 @@ TEST(PrintPages, FitsCutsBeforeBoxesAndLeavesNoPageEmpty)
     for (const qm::PrintedPage &p : inRows.pages())
         lefts.push_back(p.source.left());
     EXPECT_EQ(lefts, (std::vector<double>{0, 3950, 7500}));
+    // Down the page, the bars of the periods, the axis and its years stay together.
+    rows.periodBars.push_back({1, QRectF(2000, 850, 3000, 100), 0});
+    std::set<double> tops;
+    const qm::PrintPages banded(rows, 1.0, fit("100%"), QSizeF(4000, 1300));
+    for (const qm::PrintedPage &p : banded.pages())
+        tops.insert(p.source.top());
+    EXPECT_EQ(tops, (std::set<double>{0, 820}));
 
     // A tall sheet grid: the pages below the axis with nothing on them are left out.
     qm::CanvasModel tall = boxesAt({{100, 900}});
