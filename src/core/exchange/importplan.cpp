@@ -289,7 +289,9 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         // An empty Ends cell makes the event one of a moment; a file without the column keeps the end.
         row.end = stored ? stored->end : std::nullopt;
         if (const auto endCell = read.cell(col::Ends)) {
-            row.end.reset();
+            // An end a file made elsewhere holds unreadably is written empty: that keeps it, as for the Date.
+            if (!row.end || row.end->isValid() || !endCell->trimmed().isEmpty())
+                row.end.reset();
             if (!endCell->trimmed().isEmpty()) {
                 ExtDate end;
                 if (const QString why =
