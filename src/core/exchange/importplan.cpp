@@ -4,6 +4,7 @@
 
 #include "csvdocument.h"
 #include "eventexport.h"
+#include "importcells.h"
 #include "importstate.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
@@ -25,93 +26,13 @@ namespace qm {
 namespace {
 
 namespace col = exchangecolumns;
+using importcells::normalisedList;
+using importcells::timelineNames;
+using importcells::unixLineBreaks;
 
 constexpr qsizetype MaxNameLength = 255;
 constexpr qsizetype MaxDescriptionLength = 1024 * 1024;
 constexpr qsizetype MaxNewTimelines = 100;
-
-// Element lists that link the same elements: the same names, letter case, order and stray commas aside.
-QStringList normalisedList(const QString &list)
-{
-    QStringList names;
-    for (const QString &name : SplitElements(list)) {
-        if (!name.isEmpty())
-            names << name.toCaseFolded();
-    }
-    names.sort();
-    return names;
-}
-
-QString unixLineBreaks(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
-// The timeline names of a cell. Known names are matched first, longest first, so that a name that
-// itself holds a comma comes back whole; anything else up to the next comma is a new name.
-QStringList timelineNames(const QString &cell, const QStringList &known)
-{
-    QStringList byLength = known;
-    std::sort(byLength.begin(), byLength.end(),
-              [](const QString &a, const QString &b) { return a.trimmed().size() > b.trimmed().size(); });
-    QStringList names;
-    QSet<QString> seen;
-    qsizetype p = 0;
-    const qsizetype n = cell.size();
-    while (p < n) {
-        while (p < n && (cell[p].isSpace() || cell[p] == u','))
-            ++p;
-        if (p >= n)
-            break;
-        QString found;
-        for (const QString &name : byLength) {
-            const QString t = name.trimmed();
-            if (t.isEmpty() || !textrule::sameName(QStringView(cell).mid(p, t.size()), t))
-                continue;
-            qsizetype q = p + t.size();
-            while (q < n && cell[q].isSpace())
-                ++q;
-            if (q == n || cell[q] == u',') {
-                found = name;
-                p = q;
-                break;
-            }
-        }
-        if (found.isNull()) {
-            qsizetype q = cell.indexOf(u',', p);
-            if (q < 0)
-                q = n;
-            found = cell.mid(p, q - p).trimmed();
-            p = q;
-        }
-        // Read in linear time however many names the cell holds.
-        if (!seen.contains(textrule::nameKey(found))) {
-            seen.insert(textrule::nameKey(found));
-            names << found;
-        }
-    }
-    return names;
-}
-
-class RowReader
-{
-public:
-    RowReader(const QHash<QString, int> &columns, const CsvRecord &record) : mColumns(columns), mRecord(record) {}
-
-    // The cell of a column; nothing when the file has no such column or the row stops short of it.
-    std::optional<QString> cell(const QString &column) const
-    {
-        const auto it = mColumns.constFind(column);
-        if (it == mColumns.cend() || *it >= mRecord.cells.size())
-            return std::nullopt;
-        return mRecord.cells[*it];
-    }
-
-private:
-    const QHash<QString, int> &mColumns;
-    const CsvRecord &mRecord;
-};
 
 } // namespace
 
