@@ -103,7 +103,8 @@ Commands:
         what boxes prints for the result. With 2 the new positions are
         stored; with 1 nothing is written. --zoom Z (add-event, compress,
         include) makes the change as the window makes it at that zoom: the
-        stored positions are the same at every zoom.
+        stored positions are the same at every zoom. A timeline drawn to
+        scale is refused: its dates place the boxes.
   scale FILE [--timeline NAME] [--years N] order|time
         Lays the timeline out in date order, or to scale (x from each date,
         rows fitted, an axis with marks), as Format > Scale does, in one
