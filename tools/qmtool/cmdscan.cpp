@@ -61,7 +61,8 @@ int cmdScan(const QStringList &args)
             field(f.txtActors),          field(f.txtWhere),
             field(f.txtSource),          field(f.txtKeyword),
             field(f.txtDateLabel),       f.inProject ? QStringLiteral("in the project") : QString()};
-        out(line.join(u'\t'));
+        // A period's end comes last, so that the lines of points in time read as they always did.
+        out(f.txtEnds.isEmpty() ? line.join(u'\t') : line.join(u'\t') + u'\t' + field(f.txtEnds));
     }
     return ExitDone;
 }

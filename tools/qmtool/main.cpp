@@ -85,7 +85,9 @@ Commands:
         detailed description, then the
         actors, places, sources and keywords of the project found in them,
         the text the event would show, and "in the project" when the
-        project holds the date's event already. Tabs, line breaks and
+        project holds the date's event already. A period ("from 1939 to
+        1945", "3-5 May 1789") is one date whose line has one more field:
+        the last day of its end, written as the date is. Tabs, line breaks and
         backslashes in fields are written \t, \r, \n and \\.
         A report's dates without a year ("March 3", "on Tuesday",
         "yesterday") are counted from the day it was written: --written,

@@ -31,8 +31,8 @@ QString eventName(const QString &text)
 
 CaptureFields captureFields(const FoundDateFields &f)
 {
-    return {f.txtDate,  f.txtShort,  f.context.txtLong, f.txtActors,
-            f.txtWhere, f.txtSource, f.txtKeyword,      f.txtDateLabel};
+    return {f.txtDate,   f.txtShort,   f.context.txtLong, f.txtActors, f.txtWhere,
+            f.txtSource, f.txtKeyword, f.txtDateLabel,    f.txtEnds};
 }
 
 } // namespace
@@ -80,6 +80,19 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
     // The field shows the date as typed, read and written back; a fitted time only goes to the event.
     const bool typedTime = textHasTimeOfDay(fields.txtDate);
     out.txtDate = CaptureDate.Render(g.dateOrder, typedTime);
+    std::optional<ExtDate> ends;
+    if (!fields.txtEnds.trimmed().isEmpty()) {
+        ends.emplace();
+        ends->Assign(fields.txtEnds, g.dateEnv());
+        if (!ends->isValid()) {
+            out.result = AcceptResult::InvalidEnd;
+            return out;
+        }
+        if (ends->Compare(CaptureDate) == u'<') {
+            out.result = AcceptResult::EndBeforeStart;
+            return out;
+        }
+    }
     if (SameDateExists(g.ProjectDb, CaptureDate, 0)) {
         if (!g.AdvanceDate) {
             out.result = AcceptResult::DateTaken;
@@ -100,6 +113,10 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
     // A date of its own: writing into the shared working date would move the next new event's date too.
     e->EventDate = std::make_shared<ExtDate>(CaptureDate);
     e->EventDateStr = fields.txtDateLabel.trimmed().isEmpty() ? fields.txtDate.trimmed() : fields.txtDateLabel;
+    // A start fitted to a later minute of a one-day period's only day takes its end along.
+    if (ends && ends->Compare(CaptureDate) == u'<')
+        ends = CaptureDate;
+    e->EndDate = ends;
     e->Sources = fields.txtSource;
     e->Places = fields.txtWhere;
     e->Actors = fields.txtActors;

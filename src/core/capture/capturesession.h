@@ -47,12 +47,16 @@ struct CaptureFields
     QString txtKeyword;
     // What the event shows ("Display as"); empty: the date field's text.
     QString txtDateLabel;
+    // The end of a period; empty for a point in time.
+    QString txtEnds;
 };
 
 enum class AcceptResult {
     Saved,
     InvalidDate, // the date text does not read as a date
     DateTaken,   // another event has the date and the date is not to be advanced
+    InvalidEnd,  // the end does not read as a date
+    EndBeforeStart,
     NoProject,
 };
 

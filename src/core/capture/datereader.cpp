@@ -190,21 +190,25 @@ bool DateReader::countFollows(qsizetype from, bool strict) const
     return dw::countsNumber(wordAt(blanksEnd(from, false)), strict);
 }
 
-qsizetype DateReader::rangeEnd(qsizetype from) const
+qsizetype DateReader::rangeEnd(qsizetype from, qsizetype start, int *endDay) const
 {
     // "March 5-9", "5 and 6 June": the first day is the date, the phrase runs to the last.
     qsizetype q = blanksEnd(from, false);
+    bool range = true;
     if (q < t.size() && isDash(t[q])) {
         ++q;
     } else {
         const QStringView w = wordAt(q);
         if (w != u"to" && w != u"and")
             return from;
+        range = w == u"to" || wordBefore(start).compare(u"between", Qt::CaseInsensitive) == 0;
         q += w.size();
     }
     const Number last = numberAt(blanksEnd(q, false));
     if (last.digits == 0 || last.digits > 2 || last.value < 1 || last.value > 31 || !standsAlone(last, true))
         return from;
+    if (range)
+        *endDay = last.value;
     return ordinalEnd(last);
 }
 

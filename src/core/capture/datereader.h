@@ -49,6 +49,11 @@ struct DatePhrase
     // A whole date that opens its sentence ("On 9 November 1989, ..."); one in mid-sentence is an aside
     // in a report, which tells of the time it was written.
     bool wholeDateOpens = false;
+    // The last year or day of a range the phrase runs to ("1914-18", "480-479 BC", "3-5 May", "the
+    // 1790s"), its other parts being the first date's; 0 for none. Whether it lies after the first date
+    // is for the reading of both to say.
+    int endYear = 0;
+    int endDay = 0;
 };
 
 // Reads the dates of a history text in text order: "22 June 1941", "June 22, 1941", "the 22nd of June",
@@ -103,7 +108,11 @@ private:
     bool standsAlone(const Number &n, bool ordinalAllowed) const;
     qsizetype ordinalEnd(const Number &n) const;
     qsizetype blanksEnd(qsizetype from, bool lineBreakAllowed = true) const;
-    qsizetype rangeEnd(qsizetype from) const;
+    // Where "5-9" or "5 to 9" ends after the first day's number; `endDay` the last day when the phrase
+    // is a range ("5 and 6 June" are two days, unless "between" them).
+    qsizetype rangeEnd(qsizetype from, qsizetype start, int *endDay) const;
+    // "the 1790s": the decade's first year, running to its last.
+    std::optional<DatePhrase> decade(const Number &year) const;
     QStringView wordAt(qsizetype from) const;
     QStringView wordBefore(qsizetype before, qsizetype *wordStart = nullptr) const;
     // The year stands alone on its line, or opens it before a colon: "1938", "1979: Soviet invasion".

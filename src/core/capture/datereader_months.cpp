@@ -88,7 +88,7 @@ std::optional<DatePhrase> DateReader::monthFirst(qsizetype start, qsizetype afte
     const bool afterOf = q != blanksEnd(afterMonth);
     if (!afterOf && n.digits <= 2 && n.value >= 1 && n.value <= 31) {
         d.day = n.value;
-        d.end = rangeEnd(ordinalEnd(n));
+        d.end = rangeEnd(ordinalEnd(n), start, &d.endDay);
         readYearAfter(d, d.end);
         borrowYear(d);
         return d;
@@ -162,7 +162,8 @@ void DateReader::readYearAfter(DatePhrase &d, qsizetype from) const
 std::optional<DatePhrase> DateReader::dayFirst(const Number &day)
 {
     // "22 June 1941", "22nd June", "the 22nd of June, 1941", "5-9 March", "4 Feb. 1945"
-    const qsizetype afterDay = rangeEnd(ordinalEnd(day));
+    int endDay = 0;
+    const qsizetype afterDay = rangeEnd(ordinalEnd(day), day.start, &endDay);
     qsizetype q = blanksEnd(afterDay);
     if (q == afterDay)
         return std::nullopt;
@@ -176,6 +177,7 @@ std::optional<DatePhrase> DateReader::dayFirst(const Number &day)
     DatePhrase d;
     d.start = day.start;
     d.day = day.value;
+    d.endDay = endDay;
     d.month = month;
     d.end = q + word.size();
     if (isAbbreviation(word) && d.end < t.size() && t[d.end] == u'.')

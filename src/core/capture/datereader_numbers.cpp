@@ -82,6 +82,8 @@ std::optional<DatePhrase> DateReader::fromNumber(qsizetype start)
         return d;
     }
 
+    if (auto d = decade(n))
+        return d;
     if (!standsAlone(n, true))
         return std::nullopt;
     if (n.digits <= 2 && n.value >= 1 && n.value <= 31) {
@@ -106,6 +108,7 @@ std::optional<DatePhrase> DateReader::withEra(const Number &year)
     const qsizetype q = blanksEnd(year.end, false);
     dw::EraWord era = dw::eraAt(t, q);
     qsizetype end = q + era.length;
+    int endYear = 0;
     if (era.era == dw::Era::None) {
         // "240-238 BC", "264 to 241 BC": the era at the end of the range is the first year's too.
         qsizetype r = q;
@@ -123,12 +126,14 @@ std::optional<DatePhrase> DateReader::withEra(const Number &year)
         if (era.era == dw::Era::None)
             return std::nullopt;
         end = eraStart + era.length;
+        endYear = last.value;
     }
     if (year.value < 1 || year.digits > 4)
         return std::nullopt;
     DatePhrase d;
     d.start = year.start;
     d.end = end;
+    d.endYear = endYear;
     d.year = year.value;
     d.yearDigits = year.digits;
     d.era = era.era;
@@ -143,17 +148,25 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
     DatePhrase d;
     d.start = year.start;
     d.end = year.end;
+    qsizetype wordStart = 0;
+    const QString word = wordBefore(year.start, &wordStart).toString().toLower();
+    // "pp. 1914-18": pages, however much they look like years.
+    if (word == u"p" || word == u"pp" || word == u"page" || word == u"pages")
+        return std::nullopt;
 
-    // A year range: "1914-18", "1939-1945", "(1789-1791)"; the phrase runs to its end.
+    // A year range: "1914-18", "1939-1945", "(1789-1791)"; the phrase runs to its end. Not "1914 - 18
+    // men", where a count follows the year.
     const qsizetype q = blanksEnd(year.end, false);
     if (q < t.size() && isDash(t[q])) {
         const Number last = numberAt(blanksEnd(q + 1, false));
         const bool longEnough = year.digits == 4 || mNarrativeEra == dw::Era::BC;
-        if (longEnough && (last.digits == 2 || last.digits == year.digits) && standsAlone(last, false)) {
+        if (longEnough && (last.digits == 2 || last.digits == year.digits) && standsAlone(last, false) &&
+            !countFollows(last.end, false)) {
             const int second = last.digits == 2 ? year.value / 100 * 100 + last.value : last.value;
             if (second > year.value || mNarrativeEra == dw::Era::BC) {
                 why = Why::Introduced;
                 d.end = last.end;
+                d.endYear = second;
             }
         }
     }
@@ -167,8 +180,6 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
         }
     }
     if (why == Why::None) {
-        qsizetype wordStart = 0;
-        const QString word = wordBefore(year.start, &wordStart).toString().toLower();
         if (word == u"of") {
             if (dw::namesPeriod(wordBefore(wordStart).toString().toLower())) {
                 why = Why::Introduced;
@@ -206,6 +217,28 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
     d.yearDigits = year.digits;
     d.era = narrativeEra();
     d.bareYear = true;
+    return d;
+}
+
+std::optional<DatePhrase> DateReader::decade(const Number &year) const
+{
+    // Only "the 1790s": "the 1900s" may be a century, "the late 1790s" is a part of the decade, and
+    // "1790s" alone may be a model's name.
+    const qsizetype e = year.end;
+    if (year.digits != 4 || year.value < 1000 || year.value % 10 != 0 || year.value % 100 == 0 || e >= t.size() ||
+        t[e] != u's' || isLetter(e + 1) || isDigit(e + 1) || year.start < 1 || !t[year.start - 1].isSpace() ||
+        wordBefore(year.start).compare(u"the", Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    DatePhrase d;
+    d.start = year.start;
+    d.end = e + 1;
+    d.year = year.value;
+    d.yearDigits = 4;
+    d.endYear = year.value + 9;
+    d.bareYear = true;
+    // A decade is a stretch of the story, never the point it has come to.
+    d.narrates = false;
+    d.opens = false;
     return d;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datescanner.h"
 
+#include "dateranges.h"
 #include "datereader.h"
 #include "store/storeerror.h"
 #include "writingdate.h"
@@ -189,6 +190,62 @@ std::optional<ExtDate> countFrom(const DatePhrase &d, const std::optional<ExtDat
     return date;
 }
 
+// The end of a range the phrase itself runs to ("1914-18", "3-5 May"): the last day it covers, when
+// it lies after the phrase's date.
+std::optional<ExtDate> endOfPhrase(DatePhrase e, const std::optional<Narrative> &yearOf, int narrativeMonth,
+                                   const FoundDate &start, const DateEnv &env)
+{
+    if (e.endYear != 0) {
+        e.year = e.endYear;
+        if (e.yearDigits == 2 && e.year >= 100)
+            e.yearDigits = 4;
+    }
+    if (e.endDay != 0)
+        e.day = e.endDay;
+    ExtDate end;
+    try {
+        const QString typed = dateText(e, yearOf, narrativeMonth);
+        if (typed.isEmpty())
+            return std::nullopt;
+        end.Assign(typed, env);
+    } catch (const StoreError &) {
+        return std::nullopt;
+    }
+    if (!end.isValid() || end.Compare(start.Date) != u'>')
+        return std::nullopt;
+    return lastDayOf(end, start.precision);
+}
+
+// Makes `first` run to `second` when the text between makes them one period and the second is later.
+// `firstDay` is the day of a first date that named no month ("from the 13th to the 19th of October"),
+// which takes the second's month; a first month without a year takes the year the second names
+// ("between March and April 1918") when it stays before it.
+bool joinRange(const QString &text, FoundDate &first, int firstDay, const FoundDate &second)
+{
+    if (second.End || !joinsRange(text, first.FirstIndex, first.FirstIndex + first.Length, second.FirstIndex))
+        return false;
+    ExtDate start = first.Date;
+    const pd::Parts end = pd::split(second.Date.Value);
+    if (firstDay != 0 && second.precision != FoundDate::Precision::Year) {
+        const std::optional<ExtDate> inMonth = dateInYearOf(second.Date, end.month, firstDay);
+        if (!inMonth)
+            return false;
+        start = *inMonth;
+    } else if (!first.ownYear && second.ownYear && first.precision != FoundDate::Precision::Year) {
+        const pd::Parts p = pd::split(first.Date.Value);
+        if (const std::optional<ExtDate> inYear = dateInYearOf(second.Date, p.month, p.day);
+            inYear && second.Date.Compare(*inYear) == u'>')
+            start = *inYear;
+    }
+    if (second.Date.Compare(start) != u'>')
+        return false;
+    first.Date = start;
+    first.End = lastDayOf(second.Date, second.precision);
+    first.Length = second.FirstIndex + second.Length - first.FirstIndex;
+    first.Value = text.mid(first.FirstIndex, first.Length);
+    return true;
+}
+
 } // namespace
 
 FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProgress &progress, QDate written)
@@ -206,6 +263,10 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
     int narrativeMonth = 0;
     // The latest date that named its day, from which "the next day" counts.
     std::optional<ExtDate> lastDay;
+    // The found date a range may start at: the last one, a plain date without an end of its own (-1
+    // when there is none), and its day when it named no month.
+    qsizetype rangeStart = -1;
+    int rangeStartDay = 0;
     qsizetype reported = 0;
     while (std::optional<DatePhrase> d = reader.next()) {
         // A first number over 12 is a day whatever the order.
@@ -228,8 +289,13 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
                 continue;
             }
             lastDay = date;
-            found.append({d->start, d->end - d->start, text.mid(d->start, d->end - d->start), date,
-                          FoundDate::Precision::Day, false});
+            found.append({d->start,
+                          d->end - d->start,
+                          text.mid(d->start, d->end - d->start),
+                          date,
+                          FoundDate::Precision::Day,
+                          false,
+                          {}});
             continue;
         }
         if (d->step != datewords::Step::None) {
@@ -244,7 +310,7 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
             const qsizetype length = d->end - d->start;
             const auto precision =
                 d->step == datewords::Step::Days ? FoundDate::Precision::Day : FoundDate::Precision::Year;
-            found.append({d->start, length, text.mid(d->start, length), date, precision, false});
+            found.append({d->start, length, text.mid(d->start, length), date, precision, false, {}});
             continue;
         }
         if ((d->needsNarrative && !narrative) || !placeFeast(*d, narrative))
@@ -276,20 +342,30 @@ FoundDates ScanDates(const QString &text, const DateEnv &userEnv, const ScanProg
             narrative = Narrative{date.ExYear(), date.Era};
         if (d->month != 0)
             narrativeMonth = d->month;
-        if (d->day != 0)
-            lastDay = date;
         const qsizetype length = d->end - d->start;
         const auto precision = d->day != 0 || (d->month == 0 && d->year == 0) ? FoundDate::Precision::Day
                                : d->month != 0                                ? FoundDate::Precision::Month
                                                                               : FoundDate::Precision::Year;
-        found.append({d->start, length, text.mid(d->start, length), date, precision, d->year != 0});
+        FoundDate f{d->start, length, text.mid(d->start, length), date, precision, d->year != 0, {}};
+        if (d->endYear != 0 || d->endDay != 0)
+            f.End = endOfPhrase(*d, yearOf, narrativeMonth, f, env);
+        // "The next day" after a period counts from its last day.
+        if (d->day != 0)
+            lastDay = f.End && precision == FoundDate::Precision::Day ? *f.End : date;
+        if (rangeStart >= 0 && rangeStart == found.size() - 1 && joinRange(text, found.back(), rangeStartDay, f)) {
+            rangeStart = -1;
+            continue;
+        }
+        found.append(f);
+        rangeStart = f.End ? -1 : found.size() - 1;
+        rangeStartDay = d->month == 0 && d->year == 0 ? d->day : 0;
     }
     return found;
 }
 
 QString FoundDate::shownText(DateOrder order) const
 {
-    if (ownYear)
+    if (ownYear && !End)
         return Value.simplified();
     const QString era = Date.Era == EraBC        ? QStringLiteral(" BC")
                         : Date.Era == EraEarlyAD ? QStringLiteral(" AD")

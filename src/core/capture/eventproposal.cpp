@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventproposal.h"
 
+#include <QRegularExpression>
+
 #include "store/projectdatabase.h"
 #include "store/sqlquery.h"
 
@@ -22,9 +24,9 @@ bool endsClause(QChar c)
 // Words that only lead into the date: "on 5 May 1789", "in 1795", "by Easter 1916".
 bool leadsIntoDate(QStringView word)
 {
-    for (const char16_t *w :
-         {u"on",    u"in",     u"at",    u"by",    u"of",    u"during", u"from", u"since", u"until", u"till", u"before",
-          u"after", u"around", u"about", u"circa", u"early", u"late",   u"mid",  u"the",   u"that",  u"then"}) {
+    for (const char16_t *w : {u"on",    u"in",   u"at",     u"by",    u"of",     u"during", u"from",  u"since",
+                              u"until", u"till", u"before", u"after", u"around", u"about",  u"circa", u"early",
+                              u"late",  u"mid",  u"the",    u"that",  u"then",   u"between"}) {
         if (word.compare(QStringView(w), Qt::CaseInsensitive) == 0)
             return true;
     }
@@ -33,6 +35,9 @@ bool leadsIntoDate(QStringView word)
 
 QString tidy(QString s)
 {
+    // Brackets that held only the date ("The Terror (1793-94) ended") go with it.
+    static const QRegularExpression emptyBrackets(QStringLiteral(R"(\(\s*[,;]?\s*\)|\[\s*\])"));
+    s.remove(emptyBrackets);
     s = s.simplified();
     while (!s.isEmpty() && (endsClause(s.front()) || s.front() == u'.' || s.front() == u'-'))
         s = s.mid(1).trimmed();

@@ -17,6 +17,8 @@ FoundDateFields foundDateFields(ProjectDatabase &db, const QString &text, const 
     // The date as the scan read it in its narrative; the phrase alone may lack the year.
     f.date = found.Date;
     f.txtDate = f.date.Render(order);
+    if (found.End)
+        f.txtEnds = found.End->Render(order);
     f.context = FindDateContext(text, found.FirstIndex, found.Length);
     const QString &sentence = f.context.txtShort;
     f.txtShort = proposedEventName(sentence, found.FirstIndex - f.context.sentenceStart, found.Length);

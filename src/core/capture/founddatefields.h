@@ -17,6 +17,7 @@ struct FoundDateFields
 {
     QString txtDateLabel; // what the event shows: the phrase, or the date to the phrase's precision
     QString txtDate;      // the phrase read and shown the program's way, which Accept reads again
+    QString txtEnds;      // the end of a period the phrase names, the same way; empty for a point in time
     ExtDate date;
     DateContext context; // the sentence (txtShort) and the paragraph (txtLong)
     QString txtShort;    // the proposed name: the date's clause without the date

@@ -36,6 +36,8 @@ public:
     // "<", "=", ">" comparing this date with the other; "X" when either is invalid.
     QChar Compare(const ExtDate &other) const;
     qint16 ExYear() const;
+    // " BC" or " AD" for the eras that are written with their word, else nothing.
+    QString eraSuffix() const;
     void NextDay();
 
     bool isValid() const { return Era != EraInvalid; }
@@ -44,7 +46,6 @@ public:
 private:
     // The text followed by " h:m:s" of the time of day when it is not midnight.
     static QString AppendTime(const QString &text, const platformdate::Parts &time);
-    QString eraSuffix() const;
 };
 
 // True when a date text carries a time of day ("10:30", "9:05 PM").

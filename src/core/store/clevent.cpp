@@ -37,6 +37,24 @@ QString yearAlone(const QString &text, const ExtDate &date)
     return {};
 }
 
+// The end of a period written as its start is: a start with its month named gets a named end ("5 May
+// 1789 - 28 July 1794"), a month without a day a month ("September 1793 - July 1794"), and a start in
+// numbers the numeric end.
+QString endLike(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order)
+{
+    bool named = false;
+    for (int m = 1; m <= 12 && !named; ++m)
+        named = startText.contains(platformdate::monthName(m).left(3), Qt::CaseInsensitive);
+    if (!named)
+        return end.Render(order, false);
+    QString rest = startText;
+    rest.remove(QString::number(start.ExYear()));
+    if (std::any_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isDigit(); }))
+        return end.RenderNamed(order);
+    const platformdate::Parts p = platformdate::split(end.Value);
+    return platformdate::monthName(p.month) + u' ' + QString::number(end.ExYear()) + end.eraSuffix();
+}
+
 } // namespace
 
 QString endColumns(ProjectDatabase &db)
@@ -75,11 +93,13 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
         QString last = QString::number(end.ExYear());
         if (end.Era == EraBC)
             last += QStringLiteral(" BC");
+        else if (start.Era == EraBC)
+            last.prepend(QStringLiteral("AD ")); // "27 BC-AD 14": the era changes within the period
         const QString first =
             start.Era == EraBC && end.Era == EraBC ? QString::number(start.ExYear()) : yearAlone(startText, start);
         return first + u'-' + last;
     }
-    return startText + QStringLiteral(" - ") + end.Render(writtenOrder(startText, start, order), false);
+    return startText + QStringLiteral(" - ") + endLike(startText, start, end, writtenOrder(startText, start, order));
 }
 
 DateOrder writtenOrder(const QString &text, const ExtDate &date, DateOrder reader)

@@ -157,6 +157,7 @@ QWidget *frmText::buildFields()
     // What the event shows: the date as the text said it; the event's date for ordering is "Date".
     txtDateLabel = line("txtDateLabel");
     txtDate = line("txtDate");
+    txtEnds = line("txtEnds");
     txtShort = text("txtShort");
     txtShort->setFixedHeight(txtShort->fontMetrics().lineSpacing() * 3 + 12);
     txtLong = text("txtLong");
@@ -180,6 +181,7 @@ QWidget *frmText::buildFields()
     } rows[] = {
         {tr("Display as"), txtDateLabel, nullptr},
         {tr("Date"), txtDate, nullptr},
+        {tr("Ends"), txtEnds, nullptr},
         {tr("Short description"), txtShort, cmdCaptureShort},
         {tr("Detailed description"), txtLong, cmdCaptureLong},
         {tr("Who"), txtActors, cmdCaptureActors},
@@ -196,10 +198,11 @@ QWidget *frmText::buildFields()
         grid->addWidget(row.field, r, 1);
         if (row.capture)
             grid->addWidget(row.capture, r, 2, tall ? Qt::AlignTop : Qt::Alignment());
+        if (row.field == txtLong)
+            grid->setRowStretch(r, 1);
         ++r;
     }
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(3, 1);
 
     lblInProject = new QLabel(left);
     lblInProject->setObjectName(QStringLiteral("lblInProject"));

@@ -82,6 +82,8 @@ public:
     // "in the project" when the project holds the shown date's event already.
     QLabel *lblInProject = nullptr;
     QLineEdit *txtDate = nullptr;
+    // The end of a period; empty for a point in time.
+    QLineEdit *txtEnds = nullptr;
     QPlainTextEdit *txtShort = nullptr;
     QPlainTextEdit *txtLong = nullptr;
     QLineEdit *txtActors = nullptr;

@@ -148,6 +148,7 @@ void frmText::ShowFoundDate(int index)
             txtDateLabel->setText(toField(f.txtDateLabel).replace(u'\n', u' '));
             txtDate->setText(f.txtDate);
         }
+        txtEnds->setText(f.txtEnds);
         txtShort->setPlainText(toField(f.txtShort));
         lblInProject->setText(f.inProject ? tr("in the project") : QString());
         txtLong->setPlainText(toField(f.context.txtLong));
@@ -167,7 +168,7 @@ void frmText::clearEventFields()
         const QSignalBlocker block(txtDate);
         txtDate->clear();
     }
-    for (QLineEdit *f : {txtDateLabel, txtActors, txtWhere, txtSource, txtKeyword})
+    for (QLineEdit *f : {txtDateLabel, txtEnds, txtActors, txtWhere, txtSource, txtKeyword})
         f->clear();
     txtShort->clear();
     txtLong->clear();
@@ -183,8 +184,8 @@ void frmText::UpdateDateNavigation()
 
 CaptureFields frmText::currentFields() const
 {
-    return {txtDate->text(),  txtShort->toPlainText(), txtLong->toPlainText(), txtActors->text(),
-            txtWhere->text(), txtSource->text(),       txtKeyword->text(),     txtDateLabel->text()};
+    return {txtDate->text(),   txtShort->toPlainText(), txtLong->toPlainText(), txtActors->text(), txtWhere->text(),
+            txtSource->text(), txtKeyword->text(),      txtDateLabel->text(),   txtEnds->text()};
 }
 
 void frmText::AcceptEvent()
@@ -199,6 +200,13 @@ void frmText::AcceptEvent()
         if (out.result == AcceptResult::InvalidDate) {
             txtDate->setFocus();
             mDialogs.message(this, QStringLiteral("The date is invalid"));
+            return;
+        }
+        if (out.result == AcceptResult::InvalidEnd || out.result == AcceptResult::EndBeforeStart) {
+            txtEnds->setFocus();
+            mDialogs.message(this, out.result == AcceptResult::InvalidEnd
+                                       ? QStringLiteral("Incorrect end date")
+                                       : QStringLiteral("The end must not lie before the start"));
             return;
         }
         txtDate->setText(out.txtDate);

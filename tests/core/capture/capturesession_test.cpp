@@ -172,6 +172,28 @@ TEST_F(Session, AcceptAllStoresEveryDateOnceAndEndsWhateverTheDates)
     EXPECT_EQ(storedEvents(t.g).size(), 3);
 }
 
+TEST_F(Session, PeriodsKeepTheirEndsAndRefuseOnesBeforeTheStart)
+{
+    qm::CaptureFields f = fieldsFor("5/1/1793", "The Terror");
+    f.txtEnds = "4/30/1793";
+    EXPECT_EQ(session.acceptEvent(f, false).result, qm::AcceptResult::EndBeforeStart);
+    f.txtEnds = "13/45/1794";
+    EXPECT_EQ(session.acceptEvent(f, false).result, qm::AcceptResult::InvalidEnd);
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, "SELECT COUNT(*) FROM Event"), 0);
+
+    // Accept all takes each period's end from the text; a point in time has none.
+    ASSERT_EQ(session.scan("The Directory ruled from 1795 to 1799. Bonaparte took power on 9 November 1799."), 2);
+    session.CurrentDateIndex = 0;
+    EXPECT_EQ(session.acceptAll({}, false, true, false).accepted, 2);
+    QStringList ends;
+    for (const qint32 id : qm::eventIdsByDate(t.g.ProjectDb)) {
+        const auto e = qm::loadEventAside(t.g, id);
+        ends << e->EventDateStr + u'>' + (e->EndDate ? e->EndDate->Render() : QString());
+    }
+    EXPECT_EQ(ends, (QStringList{"1795>12/31/1799", "9 November 1799>"}));
+    EXPECT_EQ(qmtest::committedCount(t.projectPath, "SELECT COUNT(*) FROM Event WHERE EndDate IS NOT NULL"), 1);
+}
+
 TEST(CaptureNames, TheProposedNameIsTheDatesClauseWithoutTheDate)
 {
     const struct
@@ -183,6 +205,8 @@ TEST(CaptureNames, TheProposedNameIsTheDatesClauseWithoutTheDate)
         {"The colonies declared on July 4, 1776 that they were free.", "July 4, 1776",
          "The colonies declared that they were free"},
         {"In 1789, the Estates-General met at Versailles.", "1789", "The Estates-General met at Versailles"},
+        {"The Directory ruled between 1795 and 1799.", "1795 and 1799", "The Directory ruled"},
+        {"The Terror (1793-94) ended in Thermidor.", "1793-94", "The Terror ended in Thermidor"},
         {"Louis XVI was king, and on 5 May 1789 the Estates-General opened; the Third Estate protested.", "5 May 1789",
          "The Estates-General opened"},
         {"Columbus sailed on August 3, 1492 and, on 8/24/79 AD, nothing.", "August 3, 1492", "Columbus sailed"},

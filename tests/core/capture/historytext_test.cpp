@@ -26,7 +26,7 @@ TEST(HistoryText, FindsTheDatesOfARealText)
     ASSERT_GT(text.size(), 280000);
 
     const qm::FoundDates found = qm::ScanDates(text, t.g.dateEnv());
-    ASSERT_EQ(found.size(), 109);
+    ASSERT_EQ(found.size(), 114);
     for (const qm::FoundDate &f : found)
         EXPECT_EQ(text.mid(f.FirstIndex, f.Length), f.Value);
     const auto at = [&](qsizetype firstIndex) {

@@ -37,6 +37,11 @@ TEST(QmtoolScan, PrintsOneLinePerFoundDate)
     const ToolRun bare = qmtool({"scan", "--today", "2026-06-15", textPath});
     EXPECT_EQ(bare.exitCode, 0);
     EXPECT_TRUE(bare.out.endsWith("\tAbout 50 BC, “peace”.\t\t\t\t\t50 BC\t\n"));
+
+    // A period's line has one field more: its end.
+    ASSERT_TRUE(qmtest::writeFile(textPath, "The war lasted from 1939 to 1945."));
+    EXPECT_EQ(qmtool({"scan", textPath}).out, "1\t20\t12\t1939 to 1945\t0\t1/1/1939\tThe war lasted\t"
+                                              "The war lasted from 1939 to 1945.\t\t\t\t\t1939\t\t12/31/1945\n");
 }
 
 TEST(QmtoolScan, RefusesBadUse)

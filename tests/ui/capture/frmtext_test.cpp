@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturefixture.h"
+#include "edit/canvascommand.h"
 #include "store/datequeries.h"
 #include "store/elements.h"
 
@@ -177,6 +178,29 @@ TEST_F(CaptureWindow, TypedDatesOfferAcceptOnlyWhenFree)
     w->btnAccept->trigger();
     w->btnAcceptAll->trigger();
     EXPECT_EQ(dialogs.messages, QStringList(2, "Open a project to keep the events in first."));
+}
+
+TEST_F(CaptureWindow, PeriodsFillTheEndWhichAcceptChecksAndStores)
+{
+    setText("The Terror lasted from 1793 to 1794. Louis XVI died on 21 January 1793.");
+    w->btnScan->trigger();
+    EXPECT_EQ(w->rtb->textCursor().selectedText(), "1793 to 1794");
+    EXPECT_EQ(w->txtDateLabel->text(), "1793");
+    EXPECT_EQ(w->txtEnds->text(), "12/31/1794");
+
+    w->txtEnds->setText("1792");
+    w->btnAccept->trigger();
+    EXPECT_EQ(dialogs.messages, QStringList{"The end must not lie before the start"});
+    EXPECT_EQ(committedEvents(), 0);
+    w->txtEnds->setText("7/27/1794");
+    w->btnAccept->trigger();
+    ASSERT_EQ(committedEvents(), 1);
+    // On to a point in time, which has no end.
+    EXPECT_EQ(w->txtDate->text(), "1/21/1793");
+    EXPECT_TRUE(w->txtEnds->text().isEmpty());
+    const auto e = qm::loadEventAside(g, qm::eventIdsByDate(g.ProjectDb).front());
+    ASSERT_TRUE(e->EndDate);
+    EXPECT_EQ(e->EndDate->Render(), "7/27/1794");
 }
 
 TEST_F(CaptureWindow, SelectionsBecomeDescriptionsNamesAndElements)
