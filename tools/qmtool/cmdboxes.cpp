@@ -91,6 +91,9 @@ int cmdCompress(const QStringList &args)
     // Compress 1 changes the screen only: the project is not even opened for writing.
     LoadedTimeline t(a.positional[0], a,
                      store ? qm::ProjectDatabase::Mode::ReadWrite : qm::ProjectDatabase::Mode::ReadOnly);
+    if (t.canvas.model().timeScale)
+        throw ToolFailure(QStringLiteral("The timeline is drawn to scale: its dates place the boxes, and there is "
+                                         "nothing to compress"));
     zoomAsAsked(t.canvas, a);
     if (store) {
         QUndoStack stack;

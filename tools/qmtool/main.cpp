@@ -105,7 +105,8 @@ Commands:
         what boxes prints for the result. With 2 the new positions are
         stored; with 1 nothing is written. --zoom Z (add-event, compress,
         include) makes the change as the window makes it at that zoom: the
-        stored positions are the same at every zoom.
+        stored positions are the same at every zoom. A timeline drawn to
+        scale is refused: its dates place the boxes.
   scale FILE [--timeline NAME] [--years N] order|time
         Lays the timeline out in date order, or to scale (x from each date,
         rows fitted, an axis with marks), as Format > Scale does, in one
@@ -122,11 +123,12 @@ Commands:
   export-events FILE [--timeline NAME] [--order dmy|mdy] OUT.csv
         Writes every event of the project, or only those on the timeline
         NAME, to a spreadsheet file (UTF-8 with byte-order mark, CRLF line
-        ends) with the columns Id, Date, Displayed as, Name, Description,
-        Actors, Places, Sources, Keywords, Picture, Picture source,
-        Timelines. The Date column is written month first unless --order
-        dmy, and its header names the order, as in Date (day/month/year).
-        The project is only read.
+        ends) with the columns Id, Date, Ends, Displayed as, Name,
+        Description, Actors, Places, Sources, Keywords, Picture, Picture
+        source, Timelines. The Date column is written month first unless
+        --order dmy, and its header names the order, as in Date
+        (day/month/year); Ends, the end of a period (empty for an event of
+        one moment), is written in the same order. The project is only read.
   import-events FILE IN.csv [--dry-run] [--order dmy|mdy]
         Reads such a file (any column order, missing columns, ";" or tab as
         separator, UTF-8 or Windows-1252) and prints one line per row, fields

@@ -30,6 +30,7 @@ const QHash<QString, QString> &otherNames()
         };
         add(col::Name, {"title", "event", "short description", "headline", "what", "caption"});
         add(col::Date, {"when", "day", "event date", "start date", "start"});
+        add(col::Ends, {"end", "end date", "ended", "until", "finish", "to"});
         add(col::DisplayedAs, {"date text", "date as shown", "shown date", "date shown", "display as", "display date"});
         add(col::Description, {"details", "detail", "text", "notes", "note", "summary", "long description"});
         add(col::Actors, {"who", "actor", "people", "person", "persons"});

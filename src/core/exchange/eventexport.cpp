@@ -23,8 +23,8 @@ namespace exchangecolumns {
 
 const QStringList &all()
 {
-    static const QStringList columns = {Id,     Date,    DisplayedAs, Name,    Description,   Actors,
-                                        Places, Sources, Keywords,    Picture, PictureSource, Timelines};
+    static const QStringList columns = {Id,     Date,    Ends,     DisplayedAs, Name,          Description, Actors,
+                                        Places, Sources, Keywords, Picture,     PictureSource, Timelines};
     return columns;
 }
 
@@ -93,8 +93,8 @@ bool writeEventsCsv(ProjectDatabase &db, qint32 timelineId, QIODevice &out, int 
         return false;
 
     const std::set<qint32> onTimeline = timelineId > 0 ? eventsOnTimeline(db, timelineId) : std::set<qint32>{};
-    SqlQuery q(db, QStringLiteral("SELECT e.Id, %1 FROM Event e ORDER BY e.EventEra, e.EventDate, e.Id")
-                       .arg(clEvent::storedColumns()));
+    SqlQuery q(db, QStringLiteral("SELECT e.Id, %1%2 FROM Event e ORDER BY e.EventEra, e.EventDate, e.Id")
+                       .arg(clEvent::storedColumns(), endColumns(db)));
     q.exec();
 
     int rows = 0;
@@ -107,12 +107,14 @@ bool writeEventsCsv(ProjectDatabase &db, qint32 timelineId, QIODevice &out, int 
         const auto lists = elements.value(id);
         auto imageName = q.value(6);
         auto imageSource = q.value(7);
+        const std::optional<ExtDate> end = storedEnd(q.value(8), q.value(9));
         cells.clear();
         cells << QString::number(id)
               // A date a file made elsewhere holds unreadably stays empty: importing keeps the stored one.
               // The minute that orders a shared day is nobody's business; reading back keeps it.
               << csvCell(date.isValid() ? date.Render(order, textHasTimeOfDay(q.value(3).toString())) : QString(), u',',
                          true)
+              << csvCell(end && end->isValid() ? end->Render(order, end->hasTimeOfDay()) : QString(), u',', true)
               << csvCell(spreadsheetText(q.value(3).toString()), u',', true)
               << csvCell(spreadsheetText(q.value(5).toString()), u',', true)
               << csvCell(spreadsheetText(q.value(4).toString()), u',', true);

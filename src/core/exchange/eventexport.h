@@ -18,6 +18,8 @@ class ProjectDatabase;
 namespace exchangecolumns {
 inline const QString Id = QStringLiteral("Id");
 inline const QString Date = QStringLiteral("Date");
+// The end of a period, in the order of the Date column; empty for an event of one moment.
+inline const QString Ends = QStringLiteral("Ends");
 inline const QString DisplayedAs = QStringLiteral("Displayed as");
 inline const QString Name = QStringLiteral("Name");
 inline const QString Description = QStringLiteral("Description");

@@ -195,6 +195,10 @@ void EventImport::writeEvents(const Progress &progress, int total)
     PreparedStatement update(db, QStringLiteral("UPDATE Event SET EventDate = ?, EventEra = ?, EventDateStr = ?, "
                                                 "Description = ?, ImageName = ?, ImageSource = ?, Name = ? "
                                                 "WHERE Id = ?"));
+    const bool periods = db.hasColumn(QStringLiteral("Event"), QStringLiteral("EndDate"));
+    std::optional<PreparedStatement> setEnd;
+    if (periods)
+        setEnd.emplace(db, QStringLiteral("UPDATE Event SET EndDate = ?, EndEra = ? WHERE Id = ?"));
     PreparedStatement unlink(db, QStringLiteral("DELETE FROM EventElement WHERE EventId = ?"));
     PreparedStatement link(
         db, QStringLiteral("INSERT INTO EventElement (EventId, ElementType, ElementId) VALUES (?, ?, ?)"));
@@ -215,6 +219,11 @@ void EventImport::writeEvents(const Progress &progress, int total)
             r.eventId = insert.run(values).lastInsertId().toInt();
         else
             update.run(values + QVariantList{r.eventId});
+        if (setEnd)
+            setEnd->run(
+                {r.end ? QVariant(r.end->Value) : QVariant(), r.end ? QVariant(r.end->Era) : QVariant(), r.eventId});
+        else if (r.end)
+            throw StoreError(QStringLiteral("The project was made before events had an end and is open read-only"));
         unlink.run({r.eventId});
         const std::pair<const char16_t *, const QString *> lists[] = {
             {u"A", &r.actors}, {u"P", &r.places}, {u"S", &r.sources}, {u"K", &r.keywords}};

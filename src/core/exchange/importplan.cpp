@@ -4,6 +4,7 @@
 
 #include "csvdocument.h"
 #include "eventexport.h"
+#include "importcells.h"
 #include "importstate.h"
 #include "store/clevent.h"
 #include "store/datequeries.h"
@@ -26,93 +27,13 @@ namespace qm {
 namespace {
 
 namespace col = exchangecolumns;
+using importcells::normalisedList;
+using importcells::timelineNames;
+using importcells::unixLineBreaks;
 
 constexpr qsizetype MaxNameLength = 255;
 constexpr qsizetype MaxDescriptionLength = 1024 * 1024;
 constexpr qsizetype MaxNewTimelines = 100;
-
-// Element lists that link the same elements: the same names, letter case, order and stray commas aside.
-QStringList normalisedList(const QString &list)
-{
-    QStringList names;
-    for (const QString &name : SplitElements(list)) {
-        if (!name.isEmpty())
-            names << name.toCaseFolded();
-    }
-    names.sort();
-    return names;
-}
-
-QString unixLineBreaks(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
-// The timeline names of a cell. Known names are matched first, longest first, so that a name that
-// itself holds a comma comes back whole; anything else up to the next comma is a new name.
-QStringList timelineNames(const QString &cell, const QStringList &known)
-{
-    QStringList byLength = known;
-    std::sort(byLength.begin(), byLength.end(),
-              [](const QString &a, const QString &b) { return a.trimmed().size() > b.trimmed().size(); });
-    QStringList names;
-    QSet<QString> seen;
-    qsizetype p = 0;
-    const qsizetype n = cell.size();
-    while (p < n) {
-        while (p < n && (cell[p].isSpace() || cell[p] == u','))
-            ++p;
-        if (p >= n)
-            break;
-        QString found;
-        for (const QString &name : byLength) {
-            const QString t = name.trimmed();
-            if (t.isEmpty() || !textrule::sameName(QStringView(cell).mid(p, t.size()), t))
-                continue;
-            qsizetype q = p + t.size();
-            while (q < n && cell[q].isSpace())
-                ++q;
-            if (q == n || cell[q] == u',') {
-                found = name;
-                p = q;
-                break;
-            }
-        }
-        if (found.isNull()) {
-            qsizetype q = cell.indexOf(u',', p);
-            if (q < 0)
-                q = n;
-            found = cell.mid(p, q - p).trimmed();
-            p = q;
-        }
-        // Read in linear time however many names the cell holds.
-        if (!seen.contains(textrule::nameKey(found))) {
-            seen.insert(textrule::nameKey(found));
-            names << found;
-        }
-    }
-    return names;
-}
-
-class RowReader
-{
-public:
-    RowReader(const QHash<QString, int> &columns, const CsvRecord &record) : mColumns(columns), mRecord(record) {}
-
-    // The cell of a column; nothing when the file has no such column or the row stops short of it.
-    std::optional<QString> cell(const QString &column) const
-    {
-        const auto it = mColumns.constFind(column);
-        if (it == mColumns.cend() || *it >= mRecord.cells.size())
-            return std::nullopt;
-        return mRecord.cells[*it];
-    }
-
-private:
-    const QHash<QString, int> &mColumns;
-    const CsvRecord &mRecord;
-};
 
 } // namespace
 
@@ -130,7 +51,7 @@ bool ImportPlan::sameOutcome(const ImportPlan &other) const
         const ImportRow &a = rows[i];
         const ImportRow &b = other.rows[i];
         if (a.row != b.row || a.action != b.action || a.eventId != b.eventId || !(a.date == b.date) ||
-            a.reason != b.reason || a.timelines != b.timelines)
+            !(a.end == b.end) || a.reason != b.reason || a.timelines != b.timelines)
             return false;
     }
     return true;
@@ -185,8 +106,9 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
     // what its own cells show.
     if (plan.dateOrderSource != SheetOrderSource::Header) {
         QList<QStringView> cells;
-        if (const auto it = columns.constFind(col::Date); it != columns.cend()) {
-            for (qsizetype r = 1; r < doc.records.size(); ++r) {
+        for (const QString &field : {col::Date, col::Ends}) {
+            const auto it = columns.constFind(field);
+            for (qsizetype r = 1; it != columns.cend() && r < doc.records.size(); ++r) {
                 if (*it < doc.records[r].cells.size())
                     cells << QStringView(doc.records[r].cells[*it]);
             }
@@ -277,22 +199,35 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         const QString dateText = read.cell(col::Date).value_or(QString()).trimmed();
         ExtDate typed = row.date;
         if (!dateText.isEmpty()) {
-            if (plan.dateOrderSource == SheetOrderSource::Unknown && readsTwoWays(dateText)) {
-                refuse(QStringLiteral("the date \"%1\" reads two ways: choose the order of the sheet's dates")
-                           .arg(dateText));
-                continue;
-            }
-            DateEnv cellEnv = env;
-            if (plan.dateOrderSource == SheetOrderSource::Unknown)
-                cellEnv.order = cellDateOrder(dateText).value_or(env.order);
-            typed = ExtDate();
-            typed.Assign(dateText, cellEnv);
-            if (!typed.isValid()) {
-                refuse(QStringLiteral("unreadable date \"%1\"").arg(dateText));
+            if (const QString why = readSheetDate(dateText, QStringLiteral("date"), env, plan.dateOrderSource, typed);
+                !why.isEmpty()) {
+                refuse(why);
                 continue;
             }
         } else if (!stored) {
             refuse(QStringLiteral("a new event needs a date"));
+            continue;
+        }
+        // An empty Ends cell makes the event one of a moment; a file without the column keeps the end.
+        row.end = stored ? stored->end : std::nullopt;
+        if (const auto endCell = read.cell(col::Ends)) {
+            // An end a file made elsewhere holds unreadably is written empty: that keeps it, as for the Date.
+            if (!row.end || row.end->isValid() || !endCell->trimmed().isEmpty())
+                row.end.reset();
+            if (!endCell->trimmed().isEmpty()) {
+                ExtDate end;
+                if (const QString why =
+                        readSheetDate(endCell->trimmed(), QStringLiteral("end"), env, plan.dateOrderSource, end);
+                    !why.isEmpty()) {
+                    refuse(why);
+                    continue;
+                }
+                row.end = end;
+            }
+        }
+        if (row.end && row.end->Compare(typed) == u'<') {
+            refuse(QStringLiteral("the end %1 lies before the start %2")
+                       .arg(row.end->Render(env.order, false), typed.Render(env.order, false)));
             continue;
         }
         if (const auto name = read.cell(col::Name)) {
@@ -361,6 +296,9 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                 refuse(QStringLiteral("every minute of %1 is taken").arg(typed.Render(env.order, false)));
                 continue;
             }
+            // A period ending on its first day ends no earlier than the minute its start was moved to.
+            if (row.end && row.end->Compare(row.date) == u'<')
+                row.end = row.date;
             if (move == DateMove::NextMinute)
                 row.notes << QStringLiteral("time moved to %1: %2 is taken")
                                  .arg(row.date.Render(env.order), typed.Render(env.order));
@@ -421,11 +359,11 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
         }
 
         if (stored) {
-            row.changesEvent = dateChanged || row.dateStr != stored->dateStr || row.name != stored->name ||
-                               row.description != stored->description || row.actors != stored->lists[0] ||
-                               row.places != stored->lists[1] || row.sources != stored->lists[2] ||
-                               row.keywords != stored->lists[3] || row.imageName != stored->imageName ||
-                               row.imageSource != stored->imageSource;
+            row.changesEvent = dateChanged || !(row.end == stored->end) || row.dateStr != stored->dateStr ||
+                               row.name != stored->name || row.description != stored->description ||
+                               row.actors != stored->lists[0] || row.places != stored->lists[1] ||
+                               row.sources != stored->lists[2] || row.keywords != stored->lists[3] ||
+                               row.imageName != stored->imageName || row.imageSource != stored->imageSource;
             // An event whose stored date nobody can read keeps it only as long as nothing is written.
             if (row.changesEvent && !row.date.isValid()) {
                 refuse(QStringLiteral("event %1 has no readable date: the Date cell must give one").arg(row.eventId));

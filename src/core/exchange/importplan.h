@@ -34,6 +34,8 @@ struct ImportRow
     QStringList notes;
 
     ExtDate date{0.0, EraInvalid};
+    // The end of a period; none for an event of one moment.
+    std::optional<ExtDate> end;
     QString dateStr;
     QString name;
     QString description;

@@ -13,7 +13,7 @@ namespace qm {
 ProjectState::ProjectState(ProjectDatabase &db)
 {
     TransactionGuard reading(db);
-    SqlQuery q(db, QStringLiteral("SELECT e.Id, %1 FROM Event e").arg(clEvent::storedColumns()));
+    SqlQuery q(db, QStringLiteral("SELECT e.Id, %1%2 FROM Event e").arg(clEvent::storedColumns(), endColumns(db)));
     q.exec();
     while (q.next()) {
         StoredEvent e;
@@ -23,6 +23,7 @@ ProjectState::ProjectState(ProjectDatabase &db)
         e.name = q.value(5).toString();
         e.imageName = q.value(6).isNull() ? QStringLiteral("Im0.gif") : q.value(6).toString();
         e.imageSource = q.value(7).isNull() ? QStringLiteral("S") : q.value(7).toString();
+        e.end = storedEnd(q.value(8), q.value(9));
         const qint32 id = q.value(0).toInt();
         if (e.date.isValid())
             occupy(e.date, id);

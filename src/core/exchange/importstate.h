@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -23,6 +24,7 @@ class ProjectDatabase;
 struct StoredEvent
 {
     ExtDate date;
+    std::optional<ExtDate> end;
     QString dateStr;
     QString name;
     QString description;

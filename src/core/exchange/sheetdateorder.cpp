@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetdateorder.h"
 
+#include "dates/extdate.h"
 #include "dates/platformdate.h"
+#include "dates/yearlookup.h"
 
 namespace qm {
 
@@ -69,6 +71,21 @@ bool readsTwoWays(QStringView cell)
 {
     const auto n = leadingNumbers(cell);
     return n && n->first != n->second && n->first >= 1 && n->first <= 12 && n->second >= 1 && n->second <= 12;
+}
+
+QString readSheetDate(const QString &cell, const QString &what, const DateEnv &env, SheetOrderSource source,
+                      ExtDate &date)
+{
+    DateEnv cellEnv = env;
+    if (source == SheetOrderSource::Unknown) {
+        if (readsTwoWays(cell))
+            return QStringLiteral("the %1 \"%2\" reads two ways: choose the order of the sheet's dates")
+                .arg(what, cell);
+        cellEnv.order = cellDateOrder(cell).value_or(env.order);
+    }
+    date = ExtDate();
+    date.Assign(cell, cellEnv);
+    return date.isValid() ? QString() : QStringLiteral("unreadable %1 \"%2\"").arg(what, cell);
 }
 
 std::optional<DateOrder> detectDateOrder(const QList<QStringView> &cells)

@@ -12,6 +12,9 @@
 
 namespace qm {
 
+class ExtDate;
+struct DateEnv;
+
 // Where the order of a sheet's numeric dates came from.
 enum class SheetOrderSource {
     Header,   // the Date column's header names it: the sheet means the same to every reader
@@ -36,5 +39,10 @@ std::optional<DateOrder> detectDateOrder(const QList<QStringView> &cells);
 std::optional<DateOrder> cellDateOrder(QStringView cell);
 // A numeric date whose two orders give two different days.
 bool readsTwoWays(QStringView cell);
+// Reads a date cell in the order of `env`; when nothing told the sheet's order, a cell whose own
+// numbers tell is read that way and one that reads two ways is refused. Gives why the cell is
+// refused, naming it as `what` ("date", "end"), or "" with `date` read.
+QString readSheetDate(const QString &cell, const QString &what, const DateEnv &env, SheetOrderSource source,
+                      ExtDate &date);
 
 } // namespace qm

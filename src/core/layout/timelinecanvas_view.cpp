@@ -58,6 +58,11 @@ bool TimelineCanvas::LoadTimeLine(qint32 id)
     // One timeline at a time: whatever is still shown goes first.
     if (mModel.boxCount() > 0)
         ClearCanvas();
+    // A timeline without boxes drawn to scale still leaves its scale and axis marks behind.
+    mModel.timeScale.reset();
+    mModel.axisMarks.clear();
+    mModel.axisLabels.clear();
+    mModel.periodBars.clear();
     auto timeline = std::make_unique<clTimeLine>(mG.ProjectDb);
     if (id > 0)
         timeline->Load(id);

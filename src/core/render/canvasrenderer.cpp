@@ -151,18 +151,28 @@ qint32 readableOn(qint32 back, qint32 fore)
     return luminance < 0.5 ? 0xFFFFFF : fore;
 }
 
-void drawBox(QPainter &p, const Mapping &map, const CanvasBox &b, const CanvasModel &model, const TextDrawing &text)
+// The category shows in the name's fill and the connector; the selection's mark still wins.
+void drawConnector(QPainter &p, const Mapping &map, const CanvasBox &b, const CanvasModel &model)
 {
     const auto category = model.categoryColors.find(b.id);
-    if (category == model.categoryColors.end()) {
+    if (category == model.categoryColors.end() || b.connector.dashed) {
         drawLine(p, map, b.connector, LineTwips);
+        return;
+    }
+    CanvasLine connector = b.connector;
+    connector.color = category->second;
+    drawLine(p, map, connector, LineTwips);
+}
+
+void drawBox(QPainter &p, const Mapping &map, const CanvasBox &b, const CanvasModel &model, const TextDrawing &text,
+             bool withConnector)
+{
+    if (withConnector)
+        drawConnector(p, map, b, model);
+    const auto category = model.categoryColors.find(b.id);
+    if (category == model.categoryColors.end()) {
         drawLabel(p, map, b.name, text);
     } else {
-        // The category shows in the name's fill and the connector; the selection's mark still wins.
-        CanvasLine connector = b.connector;
-        if (!connector.dashed)
-            connector.color = category->second;
-        drawLine(p, map, connector, LineTwips);
         CanvasLabel name = b.name;
         name.solid = true;
         name.backColor = category->second;
@@ -210,7 +220,9 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
         TileWallpaper(p, model.wallpaper, model.width, model.height, twipsArea, pixelsPerTwip);
     drawLine(p, map, model.axis, AxisTwips);
     for (const CanvasBar &bar : model.periodBars) {
-        QColor color = colorFromLong(bar.color);
+        // A period takes its category's colour, as its name does.
+        const auto category = model.categoryColors.find(bar.id);
+        QColor color = colorFromLong(category != model.categoryColors.end() ? category->second : bar.color);
         color.setAlpha(170);
         p.fillRect(map.rect(bar.rect), color);
     }
@@ -222,9 +234,16 @@ void CanvasRenderer::paint(QPainter &p, const CanvasModel &model, const QRectF &
     }
 
     // Box by box, so that a box brought to the front covers the others whole; within a box the
-    // picture and the date stay above the name and the connector.
-    for (const CanvasBox *b : model.boxesInZOrder(visible))
-        drawBox(p, map, *b, model, text);
+    // picture and the date stay above the name and the connector. Drawn to scale, the lines of the
+    // upper rows run down past the boxes of the lower ones: there every line goes under every box.
+    const auto boxes = model.boxesInZOrder(visible);
+    const bool linesFirst = model.timeScale.has_value();
+    for (const CanvasBox *b : boxes) {
+        if (linesFirst)
+            drawConnector(p, map, *b, model);
+    }
+    for (const CanvasBox *b : boxes)
+        drawBox(p, map, *b, model, text, !linesFirst);
     if (model.legend.rect.intersects(visible))
         drawLegend(p, map, model.legend, text);
 

@@ -22,6 +22,7 @@ struct Block
 };
 
 constexpr double MarkTwips = 200.0;
+constexpr double BandMarginTwips = 30.0;
 constexpr double HeaderPoints = 9.0;
 // Fitting to sheets shrinks the timeline in these steps while moved cuts need more sheets than asked.
 constexpr double ShrinkStep = 0.97;
@@ -52,8 +53,81 @@ std::vector<Block> blocksOf(const CanvasModel &model, bool across)
         if (l->visible && !l->caption.isEmpty())
             add(l->rect);
     }
+    // A year of the axis cut in two reads as two wrong years.
+    for (const CanvasLabel &l : model.axisLabels)
+        add(l.rect);
+    // Down the page, the bars of the periods, the axis, its marks and years read as one band.
+    if (!across && (!model.periodBars.empty() || !model.axisMarks.empty())) {
+        QRectF band(model.axis.p1, model.axis.p2);
+        band = band.normalized().adjusted(0, -0.5, 0, 0.5);
+        for (const CanvasBar &bar : model.periodBars)
+            band = band.united(bar.rect);
+        for (const CanvasLine &mark : model.axisMarks)
+            band = band.united(QRectF(mark.p1, mark.p2).normalized().adjusted(0, 0, 0.5, 0));
+        for (const CanvasLabel &l : model.axisLabels)
+            band = band.united(l.rect);
+        // A cut right on the top bar would leave a sliver of it on the page above.
+        add(band.adjusted(0, -BandMarginTwips, 0, 0));
+    }
     return blocks;
 }
+
+// The blocks that fit on a page, sorted by start and by end, so that counting the blocks a cut
+// would split takes two binary searches however many boxes there are.
+class BlockIndex
+{
+public:
+    BlockIndex(const std::vector<Block> &blocks, double capacity)
+    {
+        for (const Block &b : blocks) {
+            if (b.to - b.from <= capacity) {
+                mStarts.push_back(b.from);
+                mEnds.push_back(b.to);
+            }
+        }
+        std::sort(mStarts.begin(), mStarts.end());
+        std::sort(mEnds.begin(), mEnds.end());
+    }
+
+    int splits(double x) const
+    {
+        const auto started = std::lower_bound(mStarts.begin(), mStarts.end(), x - Eps) - mStarts.begin();
+        const auto ended = std::upper_bound(mEnds.begin(), mEnds.end(), x + Eps) - mEnds.begin();
+        return static_cast<int>(std::max<std::ptrdiff_t>(0, started - ended));
+    }
+
+    // Where a page from `pos` ends at the latest `limit`: at the limit when that splits nothing, else
+    // before the last block it would split, as long as that keeps the page at least half full. Boxes
+    // drawn to scale stand in rows that overlap all along the axis; there the cut goes where it
+    // splits fewest in the page's second half, rather than leaving a page all but empty.
+    double cut(double pos, double limit, double capacity) const
+    {
+        int fewest = splits(limit);
+        if (fewest == 0)
+            return limit;
+        const auto first = std::upper_bound(mStarts.begin(), mStarts.end(), pos + Eps);
+        const auto last = std::lower_bound(first, mStarts.end(), limit - Eps);
+        const double half = pos + capacity / 2;
+        double best = limit;
+        for (auto it = last; it != first;) {
+            const double x = *--it;
+            if (x < half)
+                break;
+            const int n = splits(x);
+            if (n == 0)
+                return x;
+            if (n < fewest) {
+                fewest = n;
+                best = x;
+            }
+        }
+        return best;
+    }
+
+private:
+    std::vector<double> mStarts;
+    std::vector<double> mEnds;
+};
 
 // The stretches of [start, end] that the pages along one direction show, each at most `capacity`
 // long, each after the first beginning `overlap` before the end of the one before.
@@ -61,6 +135,7 @@ std::vector<Block> stretches(double start, double end, double capacity, double o
                              const std::vector<Block> &blocks)
 {
     std::vector<Block> result;
+    const BlockIndex index(blocks, capacity);
     double pos = start;
     // One past the most pages, so that the caller sees that there are too many.
     while (result.size() <= static_cast<size_t>(PrintPages::MostPages)) {
@@ -69,16 +144,7 @@ std::vector<Block> stretches(double start, double end, double capacity, double o
             result.push_back({pos, end});
             break;
         }
-        double cut = limit;
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const Block &b : blocks) {
-                if (b.from < cut - Eps && cut < b.to - Eps && b.to - b.from <= capacity && b.from > pos + Eps) {
-                    cut = b.from;
-                    moved = true;
-                }
-            }
-        }
+        const double cut = index.cut(pos, limit, capacity);
         result.push_back({pos, cut});
         pos = cut - overlap > pos + Eps ? cut - overlap : cut;
     }

@@ -57,6 +57,18 @@ QString endLike(const QString &startText, const ExtDate &start, const ExtDate &e
 
 } // namespace
 
+QString endColumns(ProjectDatabase &db)
+{
+    return hasPeriods(db) ? QStringLiteral(", e.EndDate, e.EndEra") : QStringLiteral(", NULL, NULL");
+}
+
+std::optional<ExtDate> storedEnd(const QVariant &date, const QVariant &era)
+{
+    if (date.isNull())
+        return std::nullopt;
+    return storedDate(date, era);
+}
+
 std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId)
 {
     std::map<qint32, ExtDate> ends;
@@ -87,7 +99,18 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
             start.Era == EraBC && end.Era == EraBC ? QString::number(start.ExYear()) : yearAlone(startText, start);
         return first + u'-' + last;
     }
-    return startText + QStringLiteral(" - ") + endLike(startText, start, end, order);
+    return startText + QStringLiteral(" - ") + endLike(startText, start, end, writtenOrder(startText, start, order));
+}
+
+DateOrder writtenOrder(const QString &text, const ExtDate &date, DateOrder reader)
+{
+    const QString typed = text.trimmed();
+    for (const DateOrder other : {DateOrder::DayFirst, DateOrder::MonthFirst}) {
+        if (other != reader && typed.startsWith(date.Render(other, false)) &&
+            !typed.startsWith(date.Render(reader, false)))
+            return other;
+    }
+    return reader;
 }
 
 clEvent::clEvent(Globals &g) : EventDate(g.workingDate()), mG(&g)

@@ -65,11 +65,18 @@ private:
     Globals *mG;
 };
 
+// ", e.EndDate, e.EndEra" where the file has periods, else two nulls, so that one query reads every file.
+QString endColumns(ProjectDatabase &db);
+// The end that the two columns of endColumns() hold; none for an event of one moment.
+std::optional<ExtDate> storedEnd(const QVariant &date, const QVariant &era);
 // The ends of the periods among the events on the timeline (none in files older than periods).
 std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId);
 // The date label of a period: "1793-1794" for two years typed alone, else the start as typed, a dash
 // and the end.
 QString periodCaption(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order);
+// The order a date's shown text is written in, so that its end is written the same way ("4/20/1792 -
+// 10/17/1797" even for a reader who writes the day first); the reader's when the text tells nothing.
+DateOrder writtenOrder(const QString &text, const ExtDate &date, DateOrder reader);
 
 // Deletes the event and the rows that name it: its element links, placements and formats.
 void DeleteEventRow(ProjectDatabase &db, qint32 id);

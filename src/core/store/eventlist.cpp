@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventlist.h"
 
+#include "clevent.h"
 #include "datequeries.h"
 #include "placements.h"
 #include "sqlquery.h"
@@ -53,8 +54,9 @@ std::vector<EventListRow> loadEventList(ProjectDatabase &db, qint32 timelineId)
     // One read transaction: the three reads see the same file.
     TransactionGuard reading(db);
     {
-        SqlQuery q(db, QStringLiteral("SELECT Id, Name, Description, EventDateStr, EventDate, EventEra FROM Event "
-                                      "ORDER BY EventEra, EventDate, Id"));
+        SqlQuery q(db, QStringLiteral("SELECT e.Id, e.Name, e.Description, e.EventDateStr, e.EventDate, e.EventEra%1 "
+                                      "FROM Event e ORDER BY e.EventEra, e.EventDate, e.Id")
+                           .arg(endColumns(db)));
         q.exec();
         while (q.next()) {
             EventListRow row;
@@ -63,6 +65,7 @@ std::vector<EventListRow> loadEventList(ProjectDatabase &db, qint32 timelineId)
             row.description = q.value(2).toString();
             row.dateText = q.value(3).toString();
             row.date = storedDate(q.value(4), q.value(5));
+            row.end = storedEnd(q.value(6), q.value(7));
             index.emplace(row.id, rows.size());
             rows.push_back(std::move(row));
         }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -25,6 +26,8 @@ struct EventListRow
     QString description;
     QString dateText;
     ExtDate date;
+    // The end of a period; none for an event of one moment.
+    std::optional<ExtDate> end;
     // Actors, places, sources and keywords, each ordered by name and joined with ", ".
     std::array<QString, 4> elements;
     bool onTimeline = false;

@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "eventlistmodel.h"
 
+#include "store/clevent.h"
+
 #include <algorithm>
+#include <numeric>
+#include <tuple>
 
 namespace qm {
 
@@ -13,6 +17,19 @@ void EventListModel::setRows(std::vector<EventListRow> rows)
     mTicked.assign(mRows.size(), false);
     for (std::size_t i = 0; i < mRows.size(); ++i)
         mTicked[i] = mRows[i].onTimeline;
+    // Era code, then value, is the order of time; an unreadable date (era 9999) goes last. Rows
+    // ending together stay in date order.
+    std::vector<int> byEnd(mRows.size());
+    std::iota(byEnd.begin(), byEnd.end(), 0);
+    const auto endKey = [this](int r) {
+        const EventListRow &row = mRows[static_cast<std::size_t>(r)];
+        const ExtDate &end = row.end ? *row.end : row.date;
+        return std::tuple(end.Era, end.Value, r);
+    };
+    std::sort(byEnd.begin(), byEnd.end(), [&endKey](int a, int b) { return endKey(a) < endKey(b); });
+    mEndRank.assign(mRows.size(), 0);
+    for (std::size_t i = 0; i < byEnd.size(); ++i)
+        mEndRank[static_cast<std::size_t>(byEnd[i])] = static_cast<int>(i);
     endResetModel();
 }
 
@@ -65,6 +82,13 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         case Date:
             // The rows come in date order: their number is their place in time.
             return role == SortRole ? QVariant(index.row()) : QVariant(row.dateText);
+        case Ends:
+            if (role == SortRole)
+                return mEndRank[r];
+            if (!row.end || !row.end->isValid())
+                return QString();
+            // As the period's label shows it: in the order its date is written in.
+            return row.end->Render(writtenOrder(row.dateText, row.date, mOrder), row.end->hasTimeOfDay());
         default:
             return row.elements[static_cast<std::size_t>(index.column() - Actors)];
         }
@@ -100,7 +124,7 @@ QVariant EventListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const headers[] = {"Name", "Date", "Actors", "Places", "Sources", "Keywords"};
+    static const char *const headers[] = {"Name", "Date", "Ends", "Actors", "Places", "Sources", "Keywords"};
     return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(headers[section])) : QVariant();
 }
 

@@ -13,13 +13,14 @@
 
 namespace qm {
 
-// The rows of the event list with their ticks: name, date, actors, places, sources, keywords.
+// The rows of the event list with their ticks: name, date, end, actors, places, sources, keywords.
 class EventListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Name, Date, Actors, Places, Sources, Keywords, ColumnCount };
-    // What the columns sort by: the date column by the row's place in date order, not its text.
+    enum Column { Name, Date, Ends, Actors, Places, Sources, Keywords, ColumnCount };
+    // What the columns sort by: the date column by the row's place in date order, not its text; the
+    // end column by the end in time, an event of one moment by its date, as it is over when it happens.
     static constexpr int SortRole = Qt::UserRole;
     static constexpr int IdRole = Qt::UserRole + 1;
 
@@ -27,6 +28,8 @@ public:
 
     // New rows, ticked where the timeline shows the event.
     void setRows(std::vector<EventListRow> rows);
+    // The order the ends are shown in.
+    void setDateOrder(DateOrder order) { mOrder = order; }
     const std::vector<EventListRow> &rows() const { return mRows; }
     bool isTicked(int row) const { return mTicked[static_cast<std::size_t>(row)]; }
     void setTicks(const std::vector<bool> &ticked);
@@ -44,6 +47,9 @@ public:
 private:
     std::vector<EventListRow> mRows;
     std::vector<bool> mTicked;
+    // Each row's place when the rows are ordered by their end.
+    std::vector<int> mEndRank;
+    DateOrder mOrder = DateOrder::MonthFirst;
 };
 
 // The rows whose name, description, date as shown or elements hold the search text (letter case

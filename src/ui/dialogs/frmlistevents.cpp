@@ -49,6 +49,7 @@ frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *pa
     setSizeGripEnabled(true);
 
     mModel = new EventListModel(this);
+    mModel->setDateOrder(g.dateOrder);
     mFilter = new EventListFilter(this);
     mFilter->setSourceModel(mModel);
 
@@ -74,8 +75,8 @@ frmListEvents::frmListEvents(Globals &globals, UserDialogs &dialogs, QWidget *pa
     lv->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     lv->verticalHeader()->setDefaultSectionSize(lv->fontMetrics().height() + 6);
     lv->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {260, 110, 140, 120, 120};
-    for (int c = 0; c < 5; ++c)
+    const int widths[] = {260, 110, 110, 140, 120, 120};
+    for (int c = 0; c < 6; ++c)
         lv->setColumnWidth(c, widths[c]);
 
     auto *selection = new QGroupBox(QStringLiteral("Selection"), this);

@@ -298,6 +298,7 @@ void frmMain::setEventMenuState(int state)
 
 void frmMain::applyState()
 {
+    mState.setToScale(mCanvas && mCanvas->model().timeScale);
     auto set = [this](QAction *a, const QString &name) { a->setEnabled(mState.enabled(name) && !mNotYet.count(a)); };
     for (QMenu *m : {mnuEventS, mnuTimelineS, mnuFormat, mnuTools}) {
         m->setEnabled(mState.enabled(m->objectName()));

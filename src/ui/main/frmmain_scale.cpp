@@ -16,7 +16,11 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUndoStack>
+
+#include <utility>
+#include <vector>
 
 namespace qm {
 
@@ -27,11 +31,28 @@ void frmMain::buildScale()
     mnuFormatScale->setObjectName(QStringLiteral("mnuFormatScale"));
     mnuFormatArrangeRows = mnuFormat->addAction(tr("&Arrange rows"), this, &frmMain::mnuFormatArrangeRows_Click);
     mnuFormatArrangeRows->setObjectName(QStringLiteral("mnuFormatArrangeRows"));
-    // Arranging rows means something only to scale (and compressing only in date order: it does nothing there).
-    connect(mnuFormat, &QMenu::aboutToShow, this, [this] {
-        mnuFormatScale->setEnabled(g.CurTimeLineId > 0);
-        mnuFormatArrangeRows->setEnabled(static_cast<bool>(mCanvas->model().timeScale));
-    });
+    // The menus follow the scale of the timeline shown, however it changed: loading, the dialog, undo.
+    const auto painted = mCanvas->onChanged;
+    std::vector<std::pair<QAction *, QString>> compressTips;
+    for (QAction *a : tbArrange->actions()) {
+        if (a->objectName().startsWith(u"Compress"))
+            compressTips.emplace_back(a, a->toolTip());
+    }
+    mCanvas->onChanged = [this, painted, compressTips] {
+        if (painted)
+            painted();
+        const bool toScale = static_cast<bool>(mCanvas->model().timeScale);
+        if (toScale != mState.toScale()) {
+            mState.setToScale(toScale);
+            applyState();
+        }
+        // A button that is off says why.
+        for (const auto &[button, tip] : compressTips) {
+            const QString shown = toScale ? tr("Off: the dates place the boxes of a timeline drawn to scale") : tip;
+            if (button->toolTip() != shown)
+                button->setToolTip(shown);
+        }
+    };
     statusBar();
     mCanvas->onStatusMessage = [this](const QString &message) { statusBar()->showMessage(message, 4000); };
 }

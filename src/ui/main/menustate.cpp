@@ -53,6 +53,21 @@ void MenuState::setClipboards(bool hasFormat, bool hasPicture)
     applyEventState();
 }
 
+void MenuState::setToScale(bool toScale)
+{
+    mToScale = toScale;
+    applyScale();
+}
+
+void MenuState::applyScale()
+{
+    const bool shown = mTimeline >= TimelineShown;
+    for (const char *n : {"mnuFormatCompress1", "mnuFormatCompress2", "tbArrange/Compress1", "tbArrange/Compress2"})
+        mEnabled[QString::fromLatin1(n)] = shown && !mToScale;
+    mEnabled[QStringLiteral("mnuFormatScale")] = shown;
+    mEnabled[QStringLiteral("mnuFormatArrangeRows")] = shown && mToScale;
+}
+
 void MenuState::setToolsState(int state)
 {
     if (state == 2)
@@ -84,6 +99,7 @@ void MenuState::setTimelineState(int state)
     for (const char *n : ArrangeButtons)
         mEnabled[QString::fromLatin1(n)] = shown;
     mEnabled[QStringLiteral("mnuFormatZoomFit")] = shown;
+    applyScale();
     // Only a shown timeline has a canvas to save or print.
     for (const char *n : {"mnuFileSaveAs", "mnuFilePageSetup", "mnuFileShowPages", "mnuFilePrint",
                           "mnuFilePrintPreview", "tbFile/SaveAs", "tbFile/Print"})

@@ -21,6 +21,10 @@ public:
     // 0 disables the tools, 2 leaves them as they are, anything else enables them.
     void setToolsState(int state);
     void setClipboards(bool hasFormat, bool hasPicture);
+    // A timeline drawn to scale places its boxes by their dates: nothing moves them sideways there
+    // (compressing is off), and only there are rows to arrange.
+    void setToScale(bool toScale);
+    bool toScale() const { return mToScale; }
     // A read-only project is shown, exported and printed, never changed: every command that would
     // change it is off.
     void setReadOnly(bool readOnly) { mReadOnly = readOnly; }
@@ -34,6 +38,7 @@ public:
 
 private:
     void applyEventState();
+    void applyScale();
 
     int mTimeline = NoProject;
     int mEvent = NoTimeline;
@@ -41,6 +46,7 @@ private:
     bool mClipFormat = false;
     bool mClipPicture = false;
     bool mReadOnly = false;
+    bool mToScale = false;
     std::map<QString, bool> mEnabled;
 };
 

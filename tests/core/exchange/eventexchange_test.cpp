@@ -70,8 +70,8 @@ TEST_F(Exchange, ExportWritesEveryEventAsTheProgramReadsItBack)
     EXPECT_TRUE(qm::eventsCsv(p.g.ProjectDb).startsWith("\xEF\xBB\xBF"));
     const QStringList lines = csv.split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 4);
-    EXPECT_EQ(lines[0] + "\r\n", Header);
-    EXPECT_EQ(lines[1], QStringLiteral("%1,\"3/15/44 BC\",\"3/15/44 BC\",\"Caesar, \"\"the\"\" dictator\",\"\","
+    EXPECT_EQ(lines[0] + "\r\n", QString(Header).replace(",Displayed", ",Ends,Displayed"));
+    EXPECT_EQ(lines[1], QStringLiteral("%1,\"3/15/44 BC\",\"\",\"3/15/44 BC\",\"Caesar, \"\"the\"\" dictator\",\"\","
                                        "\"Brutus, Caesar\",\"\",\"\",\"\",\"Im0.gif\",\"S\",\"\"")
                             .arg(caesar));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("%1,\"6/1/33 AD\"").arg(early)));
@@ -94,7 +94,7 @@ TEST_F(Exchange, EditedSheetUpdatesByIdAndAddsNewRows)
     QString csv = exported();
     for (const int i : {1, 3, 5})
         csv.replace(QStringLiteral("\"Event %1\"").arg(i), QStringLiteral("\"Renamed %1\"").arg(i));
-    csv += QStringLiteral(",\"2/1/1900\",,\"Added A\",,\"Foch\",,,,,,\r\n,\"2/2/1900\",,\"Added B\",,,,,,,,\r\n");
+    csv += QStringLiteral(",\"2/1/1900\",,,\"Added A\",,\"Foch\",,,,,,\r\n,\"2/2/1900\",,,\"Added B\",,,,,,,,\r\n");
 
     const auto import = importing(csv);
     const qm::ImportPlan &plan = import->plan();
@@ -285,4 +285,37 @@ TEST_F(Exchange, StoppedOrStaleImportsKeepNothing)
     qmtest::storeEvent(p.g, "1/3/1900", "Meanwhile");
     EXPECT_THROW(stale->apply(), qm::StoreError);
     EXPECT_EQ(committed("Event"), 2);
+}
+
+TEST_F(Exchange, PeriodsKeepTheirEndsAndAnEndBeforeItsStartIsRefused)
+{
+    qm::clEvent terror(p.g);
+    terror.EventDate->Assign("9/5/1793");
+    terror.EventDateStr = "1793";
+    terror.EndDate.emplace();
+    terror.EndDate->Assign("7/27/1794");
+    terror.Name = "Terror";
+    const qint32 id = terror.Save();
+    const qint32 moment = qmtest::storeEvent(p.g, "7/14/1789", "Bastille");
+    // An end no calendar has, as a file made elsewhere may hold, is written empty and kept.
+    qm::execSql(p.g.ProjectDb, "UPDATE Event SET EndDate = 1e300, EndEra = 0 WHERE Id = ?", {moment});
+
+    // Day first as its header says, the end in the same order; a point event's end stays empty.
+    QString csv = QString::fromUtf8(qm::eventsCsv(p.g.ProjectDb, 0, nullptr, qm::DateOrder::DayFirst));
+    EXPECT_TRUE(csv.contains(QStringLiteral("Id,Date (day/month/year),Ends,Displayed as,")));
+    EXPECT_TRUE(csv.contains(QStringLiteral("%1,\"14/7/1789\",\"\",").arg(moment)));
+    EXPECT_TRUE(csv.contains(QStringLiteral("%1,\"5/9/1793\",\"27/7/1794\",\"1793\"").arg(id)));
+    EXPECT_FALSE(importing(csv, false)->plan().writesAnything());
+
+    csv.replace("\"27/7/1794\"", "\"1/1/1790\"");
+    EXPECT_EQ(actions(importing(csv, false)->plan())[1], "3\trefused\tthe end 1/1/1790 lies before the start 5/9/1793");
+    // A sheet without the column keeps the end; an empty cell makes the period a moment.
+    const QString withoutEnds = QStringLiteral("Id,Name\r\n%1,Reign of Terror\r\n").arg(id);
+    ASSERT_TRUE(importing(withoutEnds)->apply());
+    EXPECT_EQ(committed("Event", "Id = ? AND EndDate IS NOT NULL", {id}), 1);
+    const auto cleared = importing(QStringLiteral("Id,Ends\r\n%1,\r\n").arg(id));
+    ASSERT_TRUE(cleared->apply());
+    EXPECT_EQ(committed("Event", "Id = ? AND EndDate IS NULL AND Name = 'Reign of Terror'", {id}), 1);
+    cleared->revert();
+    EXPECT_EQ(stored(id).EndDate->Render(), "7/27/1794");
 }

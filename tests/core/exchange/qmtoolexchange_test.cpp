@@ -26,7 +26,7 @@ TEST(qmtool, EventsGoToASheetAndComeBack)
     ASSERT_EQ(qmtool({"export-events", project, sheet}).exitCode, 0);
     QByteArray bytes = qmtest::fileBytes(sheet);
     bytes.replace("\"Declaration\"", "\"Independence\"");
-    bytes += ",\"1/1/2000\",,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"soon\",,\"Later\",,,,,,,,\r\n";
+    bytes += ",\"1/1/2000\",,,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"soon\",,,\"Later\",,,,,,,,\r\n";
     ASSERT_TRUE(qmtest::writeFile(sheet, bytes));
     const QByteArray before = qmtest::fileBytes(project);
     r = qmtool({"import-events", project, sheet, "--dry-run"});

@@ -177,7 +177,8 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     const qint32 directory = period("11/2/1795", "11/9/1799", "1795");
     EXPECT_EQ(f.canvas.model().box(terror)->date.caption, "1793-1794");
     EXPECT_EQ(f.canvas.model().box(convention)->date.caption, "9/21/1792 - 10/26/1795");
-    // The end is written as the start was: named, a month alone, in numbers.
+    // The end is written as the start was: named, a month alone, in numbers in the start's order
+    // whatever the reader's own.
     const auto caption = [](const char *shown, const char *from, const char *to) {
         qm::ExtDate start, end;
         start.Assign(QString::fromLatin1(from));
@@ -188,6 +189,7 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_EQ(caption("September 1793", "9/1/1793", "7/1/1794"), "September 1793 - July 1794");
     EXPECT_EQ(caption("March 44 BC", "3/1/44 BC", "4/1/43 BC"), "March 44 BC - April 43 BC");
     EXPECT_EQ(caption("27 BC", "1/1/27 BC", "12/31/14 AD"), "27 BC-AD 14");
+    EXPECT_EQ(caption("9/21/1792", "9/21/1792", "10/26/1795"), "9/21/1792 - 10/26/1795");
 
     // Twenty years a page width: a year is 720 twips.
     qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,

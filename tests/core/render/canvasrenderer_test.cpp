@@ -181,12 +181,13 @@ TEST(CanvasRenderer, DrawsThePointerLabelsAndTitles)
 
 namespace {
 
-TEST(CanvasRenderer, ACategoryFillsTheNameAndColoursTheConnectorAndTheLegendShowsItsSwatch)
+TEST(CanvasRenderer, ACategoryColoursTheNameTheConnectorAndThePeriodBarAndTheLegendShowsItsSwatch)
 {
     constexpr qint32 Red = 0x0000FF;
     qm::CanvasModel m = sampleModel();
     qm::CanvasBox &b = *m.box(1);
     b.name.rect = QRectF(1650, 0, 600, 300);
+    m.periodBars.push_back({1, QRectF(1500, 780, 900, 150), Green});
     m.categoryColors[1] = Red;
     m.legend.visible = true;
     qm::LegendEntry entry;
@@ -200,6 +201,8 @@ TEST(CanvasRenderer, ACategoryFillsTheNameAndColoursTheConnectorAndTheLegendShow
     EXPECT_TRUE(eitherIs(image, QPoint(99, 40), QPoint(100, 40), QColor(Qt::red)));
     EXPECT_EQ(image.pixelColor(15, 15), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::white));
+    EXPECT_GT(image.pixelColor(130, 57).red(), 150);
+    EXPECT_EQ(image.pixelColor(130, 57).green(), 0);
 
     // The selection's mark is not hidden by the category.
     b.connector.dashed = true;
@@ -208,6 +211,31 @@ TEST(CanvasRenderer, ACategoryFillsTheNameAndColoursTheConnectorAndTheLegendShow
     image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
     EXPECT_FALSE(eitherIs(image, QPoint(99, 22), QPoint(100, 22), QColor(Qt::red)));
     EXPECT_EQ(image.pixelColor(15, 15), QColor(Qt::blue));
+}
+
+} // namespace
+
+namespace {
+
+TEST(CanvasRenderer, ToScaleTheLinesOfUpperRowsRunUnderTheNamesOfLowerOnes)
+{
+    // Box 1 stands in a lower row; box 2, later in canvas order, above it with its line down through
+    // box 1's name (pixels 110..150 x 33..40).
+    qm::CanvasModel m = sampleModel();
+    m.box(1)->name.rect = QRectF(1650, 500, 600, 100);
+    m.box(1)->name.solid = true;
+    m.box(1)->name.backColor = 0xFFFFFF;
+    qm::CanvasBox &upper = m.addBox(2);
+    upper.connector.p1 = QPointF(1950, 0);
+    upper.connector.p2 = QPointF(1950, 750);
+    upper.connector.color = Green;
+    const auto lineOverName = [&m] {
+        const QImage image = render(m, QRectF(0, 0, 3000, 1500), QSize(200, 100));
+        return eitherIs(image, QPoint(129, 36), QPoint(130, 36), QColor(Qt::green));
+    };
+    EXPECT_TRUE(lineOverName()) << "in date order the canvas order decides";
+    m.timeScale = qm::TimeScale{};
+    EXPECT_FALSE(lineOverName());
 }
 
 } // namespace

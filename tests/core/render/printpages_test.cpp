@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -68,6 +69,23 @@ TEST(PrintPages, FitsCutsBeforeBoxesAndLeavesNoPageEmpty)
     EXPECT_EQ(percent.pages()[1].target, QPointF(0, qm::PrintPages::HeaderTwips));
     // Twice the zoom shown is still the true size on paper.
     EXPECT_DOUBLE_EQ(qm::PrintPages(boxesAt({}), 2.0, fit("100%"), QSizeF(4000, 3000)).scale(), 0.5);
+
+    // Drawn to scale, boxes in rows overlap all along: the cut splits the fewest (the axis's years
+    // count too) instead of sliding back to the first box and leaving a page all but empty.
+    qm::CanvasModel rows = boxesAt({{100, 2000}, {1500, 3500}, {3000, 5000}, {4500, 6500}, {6000, 8000}, {7500, 9500}});
+    rows.axisLabels.emplace_back().rect = QRectF(3950, 1100, 150, 200);
+    lefts.clear();
+    const qm::PrintPages inRows(rows, 1.0, fit("100%"), QSizeF(4000, 3000));
+    for (const qm::PrintedPage &p : inRows.pages())
+        lefts.push_back(p.source.left());
+    EXPECT_EQ(lefts, (std::vector<double>{0, 3950, 7500}));
+    // Down the page, the bars of the periods, the axis and its years stay together.
+    rows.periodBars.push_back({1, QRectF(2000, 850, 3000, 100), 0});
+    std::set<double> tops;
+    const qm::PrintPages banded(rows, 1.0, fit("100%"), QSizeF(4000, 1300));
+    for (const qm::PrintedPage &p : banded.pages())
+        tops.insert(p.source.top());
+    EXPECT_EQ(tops, (std::set<double>{0, 820}));
 
     // A tall sheet grid: the pages below the axis with nothing on them are left out.
     qm::CanvasModel tall = boxesAt({{100, 900}});

@@ -103,4 +103,12 @@ TEST(qmtool, BoxesAndCompressShowTheLayoutAndOnlyCompress2Writes)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(stored[i].section(u'\t', 0, 2), compressed[i].section(u'\t', 0, 2));
     EXPECT_EQ(qmtool({"compress", file, "3"}).exitCode, 2);
+
+    // Drawn to scale, the dates place the boxes: compressing is refused with the reason, nothing written.
+    ASSERT_EQ(qmtool({"scale", file, "time"}).exitCode, 0);
+    const QByteArray toScale = qmtest::fileBytes(file);
+    const ToolRun refused = qmtool({"compress", file, "2"});
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_TRUE(refused.err.contains("drawn to scale")) << refused.err.toStdString();
+    EXPECT_EQ(qmtest::fileBytes(file), toScale);
 }

@@ -45,6 +45,9 @@ struct ListFixture : public ::testing::Test
 
 TEST_F(ListFixture, OpensTickedAsTheTimelineAndSortsSearchesBounds)
 {
+    qm::ExtDate end;
+    end.Assign("3/20/44 BC");
+    qm::execSql(g.ProjectDb, "UPDATE Event SET EndDate = ?, EndEra = ? WHERE Id = ?", {end.Value, end.Era, cannae});
     qm::frmListEvents d(g, dialogs);
     EXPECT_EQ(d.windowTitle(), "Event list");
     EXPECT_EQ(shown(d), (std::vector<qint32>{cannae, ides, waterloo}));
@@ -57,6 +60,11 @@ TEST_F(ListFixture, OpensTickedAsTheTimelineAndSortsSearchesBounds)
     EXPECT_EQ(shown(d), (std::vector<qint32>{cannae, ides, waterloo}));
     d.lv->sortByColumn(qm::EventListModel::Date, Qt::DescendingOrder);
     EXPECT_EQ(shown(d), (std::vector<qint32>{waterloo, ides, cannae}));
+    // Ends in time, an event of one moment by its date: this Cannae lasts past the Ides.
+    d.lv->sortByColumn(qm::EventListModel::Ends, Qt::AscendingOrder);
+    EXPECT_EQ(shown(d), (std::vector<qint32>{ides, cannae, waterloo}));
+    EXPECT_EQ(d.lv->model()->index(0, qm::EventListModel::Ends).data().toString(), "");
+    EXPECT_EQ(d.lv->model()->index(1, qm::EventListModel::Ends).data().toString(), "3/20/44 BC");
 
     d.txtSearch->setText("MARCH");
     EXPECT_EQ(shown(d), std::vector<qint32>{ides});

@@ -44,7 +44,7 @@ TEST_F(ExchangeCommands, ExportThenImportAnEditedSheetThroughThePreview)
     EXPECT_EQ(dialogs.saveDialogs.back().value(3), path("Rome.csv"));
     QByteArray bytes = qmtest::fileBytes(sheet);
     bytes.replace("\"Declaration\"", "\"Independence\"");
-    bytes += ",\"1/1/2000\",,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"31/2/2000\",,\"Bad\",,,,,,,,\r\n";
+    bytes += ",\"1/1/2000\",,,\"Millennium\",,,,,,,,\"Timeline0\"\r\n,\"31/2/2000\",,,\"Bad\",,,,,,,,\r\n";
     ASSERT_TRUE(qmtest::writeFile(sheet, bytes));
 
     dialogs.fileNames.push_back(sheet);

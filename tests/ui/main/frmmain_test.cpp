@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/frmtimeline.h"
+#include "edit/scalecommands.h"
 #include "layout/timelinecanvas.h"
 #include "store/cltimeline.h"
 #include "store/projectfiles.h"
@@ -15,6 +16,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 
@@ -63,6 +65,17 @@ TEST_F(MainFixture, FirstStartOffersANewProjectAndShowsItsFirstTimeline)
     EXPECT_EQ(w->menuState().timelineState(), qm::MenuState::TimelineShown);
     EXPECT_TRUE(w->mnuHelpTopics->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
+
+    // Drawn to scale the dates place the boxes: compressing is off there, and back on after an undo
+    // (the timeline has no boxes: its scale and marks must go all the same).
+    qm::pushCommand(g.History, std::make_unique<qm::TimeScaleCommand>(w->canvas(), g.CurTimeLineId,
+                                                                      qm::TimeScaleCommand::Scale{true, 20.0}));
+    EXPECT_FALSE(w->mnuFormatCompress2->isEnabled());
+    EXPECT_TRUE(w->mnuFormatArrangeRows->isEnabled());
+    EXPECT_TRUE(w->tbArrange->findChild<QAction *>("Compress2")->toolTip().contains("drawn to scale"));
+    g.History.undo();
+    EXPECT_TRUE(w->mnuFormatCompress2->isEnabled());
+    EXPECT_FALSE(w->mnuFormatArrangeRows->isEnabled());
 }
 
 TEST_F(MainFixture, CancelledFirstProjectLeavesNothingOpen)

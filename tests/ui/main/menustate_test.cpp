@@ -46,6 +46,20 @@ TEST(MenuState, EventEntriesNeedASelectionAndPasteEntriesAClipboard)
     EXPECT_EQ(offered(s, selected + clipboards + QStringList{"mnuEventS", "tbEvents/New"}), QStringList());
 }
 
+TEST(MenuState, ToScaleNothingMovesBoxesSidewaysAndOnlyThereRowsAreArranged)
+{
+    const QStringList scaleEntries = {"mnuFormatCompress1",  "mnuFormatCompress2", "tbArrange/Compress1",
+                                      "tbArrange/Compress2", "mnuFormatScale",     "mnuFormatArrangeRows"};
+    MenuState s;
+    s.setToScale(true);
+    s.setTimelineState(MenuState::TimelineShown);
+    EXPECT_EQ(offered(s, scaleEntries), (QStringList{"mnuFormatScale", "mnuFormatArrangeRows"}));
+    s.setToScale(false);
+    EXPECT_EQ(offered(s, scaleEntries), scaleEntries.mid(0, 5));
+    s.setTimelineState(MenuState::ProjectOpen);
+    EXPECT_EQ(offered(s, scaleEntries), QStringList());
+}
+
 TEST(MenuState, AReadOnlyProjectIsShownExportedAndPrintedOnly)
 {
     MenuState s;
