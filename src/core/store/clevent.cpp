@@ -86,6 +86,13 @@ std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId)
     return ends;
 }
 
+QString periodEndText(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order)
+{
+    if (!yearAlone(startText, start).isEmpty())
+        return QString::number(end.ExYear()) + end.eraSuffix();
+    return endLike(startText, start, end, writtenOrder(startText, start, order));
+}
+
 QString periodCaption(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order)
 {
     if (!yearAlone(startText, start).isEmpty()) {

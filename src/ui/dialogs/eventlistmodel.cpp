@@ -88,7 +88,7 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
             if (!row.end || !row.end->isValid())
                 return QString();
             // As the period's label shows it: in the order its date is written in.
-            return row.end->Render(writtenOrder(row.dateText, row.date, mOrder), row.end->hasTimeOfDay());
+            return periodEndText(row.dateText, row.date, *row.end, mOrder);
         default:
             return row.elements[static_cast<std::size_t>(index.column() - Actors)];
         }
