@@ -47,8 +47,11 @@ QString endLike(const QString &startText, const ExtDate &start, const ExtDate &e
         named = startText.contains(platformdate::monthName(m).left(3), Qt::CaseInsensitive);
     if (!named)
         return end.Render(order, false);
+    // The year stands last: "5 May 5" keeps its day when the year is taken out.
     QString rest = startText;
-    rest.remove(QString::number(start.ExYear()));
+    const QString year = QString::number(start.ExYear());
+    if (const qsizetype at = rest.lastIndexOf(year); at >= 0)
+        rest.remove(at, year.size());
     if (std::any_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isDigit(); }))
         return end.RenderNamed(order);
     const platformdate::Parts p = platformdate::split(end.Value);
@@ -112,9 +115,12 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
 DateOrder writtenOrder(const QString &text, const ExtDate &date, DateOrder reader)
 {
     const QString typed = text.trimmed();
+    // Numbers ("4/20/1792") or a named month ("5 May 1789" against "May 5, 1789").
+    const auto writtenIn = [&](DateOrder order) {
+        return typed.startsWith(date.Render(order, false)) || typed.startsWith(date.RenderNamed(order));
+    };
     for (const DateOrder other : {DateOrder::DayFirst, DateOrder::MonthFirst}) {
-        if (other != reader && typed.startsWith(date.Render(other, false)) &&
-            !typed.startsWith(date.Render(reader, false)))
+        if (other != reader && writtenIn(other) && !writtenIn(reader))
             return other;
     }
     return reader;

@@ -179,17 +179,22 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_EQ(f.canvas.model().box(convention)->date.caption, "9/21/1792 - 10/26/1795");
     // The end is written as the start was: named, a month alone, in numbers in the start's order
     // whatever the reader's own.
-    const auto caption = [](const char *shown, const char *from, const char *to) {
+    const auto caption = [](const char *shown, const char *from, const char *to,
+                            qm::DateOrder reader = qm::DateOrder::DayFirst) {
         qm::ExtDate start, end;
         start.Assign(QString::fromLatin1(from));
         end.Assign(QString::fromLatin1(to));
-        return qm::periodCaption(QString::fromLatin1(shown), start, end, qm::DateOrder::DayFirst);
+        return qm::periodCaption(QString::fromLatin1(shown), start, end, reader);
     };
     EXPECT_EQ(caption("5 September 1793", "9/5/1793", "7/28/1794"), "5 September 1793 - 28 July 1794");
     EXPECT_EQ(caption("September 1793", "9/1/1793", "7/1/1794"), "September 1793 - July 1794");
     EXPECT_EQ(caption("March 44 BC", "3/1/44 BC", "4/1/43 BC"), "March 44 BC - April 43 BC");
     EXPECT_EQ(caption("27 BC", "1/1/27 BC", "12/31/14 AD"), "27 BC-AD 14");
+    EXPECT_EQ(caption("5 May 5 BC", "5/5/5 BC", "6/10/4 BC"), "5 May 5 BC - 10 June 4 BC");
     EXPECT_EQ(caption("9/21/1792", "9/21/1792", "10/26/1795"), "9/21/1792 - 10/26/1795");
+    EXPECT_EQ(caption("May 5, 1789", "5/5/1789", "11/9/1799"), "May 5, 1789 - November 9, 1799");
+    EXPECT_EQ(caption("5 May 1789", "5/5/1789", "11/9/1799", qm::DateOrder::MonthFirst),
+              "5 May 1789 - 9 November 1799");
 
     // Twenty years a page width: a year is 720 twips.
     qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,
