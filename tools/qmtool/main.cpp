@@ -163,8 +163,8 @@ Commands:
   set-picture FILE ID --source S|C|N --name FILE
               [--timeline NAME --width W --height H]
         Gives the event a picture of the standard (S) or the project's own (C)
-        library, or none (N, without --name). With --timeline, the picture's size on that timeline in twips
-        (more than 30).
+        library, or none (N, without --name). With --timeline, the picture's
+        size on that timeline in twips (more than 30).
   import-pictures FILE --kind I|W PICTURE...
         Copies picture files into the project's own library of event pictures
         (I) or wallpapers (W), replacing files of the same name, and prints the
