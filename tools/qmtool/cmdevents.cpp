@@ -93,6 +93,7 @@ int cmdAddEvent(const QStringList &args)
         ends->Assign(a.option(QStringLiteral("ends")), g.dateEnv());
         if (!ends->isValid())
             throw ToolFailure(QStringLiteral("Incorrect end date"));
+        *ends = qm::typedEnd(a.option(QStringLiteral("ends")), *ends);
         if (ends->Compare(date) == u'<')
             throw ToolFailure(QStringLiteral("The end must not lie before the start"));
     }

@@ -47,7 +47,8 @@ Commands:
         names separated by commas. With --timeline, the event is also placed
         on that timeline in date order, as the window places a new event.
         --ends DATE makes the event a period ending then (not before its
-        start), drawn as a bar along the axis of a timeline drawn to scale.
+        start; a year or a month alone ends on its last day), drawn as a
+        bar along the axis of a timeline drawn to scale.
   export FILE [--timeline NAME] [--dpi N] OUT
         Saves a timeline as a picture or a drawing, without the selection,
         at full size whatever the zoom: pictures at N dots per inch (default

@@ -88,6 +88,7 @@ AcceptOutcome CaptureSession::acceptEvent(const CaptureFields &fields, bool incl
             out.result = AcceptResult::InvalidEnd;
             return out;
         }
+        *ends = typedEnd(fields.txtEnds, *ends);
         if (ends->Compare(CaptureDate) == u'<') {
             out.result = AcceptResult::EndBeforeStart;
             return out;

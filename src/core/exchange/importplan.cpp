@@ -222,7 +222,7 @@ ImportPlan ImportPlan::make(ProjectDatabase &db, const CsvDocument &doc, const D
                     refuse(why);
                     continue;
                 }
-                row.end = end;
+                row.end = typedEnd(endCell->trimmed(), end);
             }
         }
         if (row.end && row.end->Compare(typed) == u'<') {

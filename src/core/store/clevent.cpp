@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clevent.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -37,22 +38,34 @@ QString yearAlone(const QString &text, const ExtDate &date)
     return {};
 }
 
+bool namesMonth(const QString &text)
+{
+    for (int m = 1; m <= 12; ++m) {
+        if (text.contains(platformdate::monthName(m).left(3), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// Whether a date text gives its day: a number besides its year. The year stands last: "5 May 5" keeps
+// its day when the year is taken out.
+bool givesDay(const QString &text, const ExtDate &date)
+{
+    QString rest = text;
+    const QString year = QString::number(date.ExYear());
+    if (const qsizetype at = rest.lastIndexOf(year); at >= 0)
+        rest.remove(at, year.size());
+    return std::any_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isDigit(); });
+}
+
 // The end of a period written as its start is: a start with its month named gets a named end ("5 May
 // 1789 - 28 July 1794"), a month without a day a month ("September 1793 - July 1794"), and a start in
 // numbers the numeric end.
 QString endLike(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order)
 {
-    bool named = false;
-    for (int m = 1; m <= 12 && !named; ++m)
-        named = startText.contains(platformdate::monthName(m).left(3), Qt::CaseInsensitive);
-    if (!named)
+    if (!namesMonth(startText))
         return end.Render(order, false);
-    // The year stands last: "5 May 5" keeps its day when the year is taken out.
-    QString rest = startText;
-    const QString year = QString::number(start.ExYear());
-    if (const qsizetype at = rest.lastIndexOf(year); at >= 0)
-        rest.remove(at, year.size());
-    if (std::any_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isDigit(); }))
+    if (givesDay(startText, start))
         return end.RenderNamed(order);
     const platformdate::Parts p = platformdate::split(end.Value);
     return platformdate::monthName(p.month) + u' ' + QString::number(end.ExYear()) + end.eraSuffix();
@@ -87,6 +100,17 @@ std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId)
             ends.emplace(q.value(0).toInt(), end);
     }
     return ends;
+}
+
+ExtDate typedEnd(const QString &text, const ExtDate &read)
+{
+    if (!read.isValid() || givesDay(text, read))
+        return read;
+    // Years before the common era are kept shifted, but their months run forwards within the stored year.
+    const platformdate::Parts p = platformdate::split(read.Value);
+    const int month = namesMonth(text) ? p.month : 12;
+    const std::optional<double> last = platformdate::makeValue(p.year, month, platformdate::daysInMonth(p.year, month));
+    return last ? ExtDate(*last, read.Era) : read;
 }
 
 QString periodEndText(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order)

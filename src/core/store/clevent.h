@@ -74,6 +74,9 @@ std::map<qint32, ExtDate> periodEnds(ProjectDatabase &db, qint32 timelineId);
 // The date label of a period: "1793-1794" for two years typed alone, else the start as typed, a dash
 // and the end.
 QString periodCaption(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order);
+// The end a typed text means: a year alone ("1794", "43 BC") runs to its last day, a month without its
+// day ("July 1794") to the month's; a text that gives its day is that day.
+ExtDate typedEnd(const QString &text, const ExtDate &read);
 // The end alone, written as the start is: "1794" after "1793", "28 July 1794" after "5 September 1793".
 QString periodEndText(const QString &startText, const ExtDate &start, const ExtDate &end, DateOrder order);
 // The order a date's shown text is written in, so that its end is written the same way ("4/20/1792 -

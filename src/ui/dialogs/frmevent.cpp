@@ -225,6 +225,7 @@ void frmEvent::cmdOK_Click()
             ends->Assign(txtEnds->text(), g.dateEnv());
             if (!ends->isValid())
                 return refuse(txtEnds, QStringLiteral("Incorrect end date"));
+            *ends = typedEnd(txtEnds->text(), *ends);
             if (ends->Compare(*date) == u'<')
                 return refuse(txtEnds, QStringLiteral("The end must not lie before the start"));
         }

@@ -196,6 +196,18 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_EQ(caption("5 May 1789", "5/5/1789", "11/9/1799", qm::DateOrder::MonthFirst),
               "5 May 1789 - 9 November 1799");
 
+    // An end typed as a year or a month alone runs to its last day, as a period found in a text does.
+    const auto end = [](const char *typed) {
+        qm::ExtDate read;
+        read.Assign(QString::fromLatin1(typed));
+        return qm::typedEnd(QString::fromLatin1(typed), read).Render(qm::DateOrder::MonthFirst, false);
+    };
+    EXPECT_EQ(end("1794"), "12/31/1794");
+    EXPECT_EQ(end("July 1794"), "7/31/1794");
+    EXPECT_EQ(end("43 BC"), "12/31/43 BC");
+    EXPECT_EQ(end("February 1796"), "2/29/1796");
+    EXPECT_EQ(end("5 July 1794"), "7/5/1794");
+
     // Twenty years a page width: a year is 720 twips.
     qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,
                                                                       qm::TimeScaleCommand::Scale{true, 20.0}));
