@@ -237,10 +237,18 @@ bool joinRange(const QString &text, FoundDate &first, int firstDay, const FoundD
             inYear && second.Date.Compare(*inYear) == u'>')
             start = *inYear;
     }
-    if (second.Date.Compare(start) != u'>')
+    // "from 28 December 1999 to 2 January": an end without a year of its own that falls before its
+    // start is in the year after.
+    ExtDate last = second.Date;
+    if (first.ownYear && !second.ownYear && last.Era == EraPlain && last.Compare(start) != u'>') {
+        const pd::Parts e = pd::split(last.Value);
+        if (const std::optional<double> next = pd::makeValue(e.year + 1, e.month, e.day))
+            last = ExtDate(*next, last.Era);
+    }
+    if (last.Compare(start) != u'>')
         return false;
     first.Date = start;
-    first.End = lastDayOf(second.Date, second.precision);
+    first.End = lastDayOf(last, second.precision);
     first.Length = second.FirstIndex + second.Length - first.FirstIndex;
     first.Value = text.mid(first.FirstIndex, first.Length);
     return true;
