@@ -49,8 +49,9 @@ QString endLike(const QString &startText, const ExtDate &start, const ExtDate &e
         return end.Render(order, false);
     QString rest = startText;
     rest.remove(QString::number(start.ExYear()));
+    // A day before its month ("5 May 1789") is written day first, whoever reads it.
     if (std::any_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isDigit(); }))
-        return end.RenderNamed(order);
+        return end.RenderNamed(startText.trimmed().front().isDigit() ? DateOrder::DayFirst : DateOrder::MonthFirst);
     const platformdate::Parts p = platformdate::split(end.Value);
     return platformdate::monthName(p.month) + u' ' + QString::number(end.ExYear()) + end.eraSuffix();
 }

@@ -190,6 +190,7 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_EQ(caption("March 44 BC", "3/1/44 BC", "4/1/43 BC"), "March 44 BC - April 43 BC");
     EXPECT_EQ(caption("27 BC", "1/1/27 BC", "12/31/14 AD"), "27 BC-AD 14");
     EXPECT_EQ(caption("9/21/1792", "9/21/1792", "10/26/1795"), "9/21/1792 - 10/26/1795");
+    EXPECT_EQ(caption("September 5, 1793", "9/5/1793", "7/28/1794"), "September 5, 1793 - July 28, 1794");
 
     // Twenty years a page width: a year is 720 twips.
     qm::pushCommand(f.history, std::make_unique<qm::TimeScaleCommand>(f.canvas, f.timelineId,
@@ -211,6 +212,19 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_NE(bars[terror].top(), bars[convention].top());
     EXPECT_EQ(bars[directory].top(), bars[convention].top());
     EXPECT_LT(bars[terror].bottom(), m.axis.p1.y());
+    // Printed or exported, the axis ends soon after the last thing drawn, whatever the spacing and the
+    // width of the window.
+    f.t.g.MinDist = 2000;
+    f.canvas.UpdateScrollExtents(m.width + 100000, 10000, 0, 0);
+    const qm::CanvasModel out = f.canvas.outputModel();
+    double last = 0;
+    for (const auto &entry : m.boxes())
+        last = std::max(last, entry.second.bounds().right());
+    for (const auto &bar : bars)
+        last = std::max(last, bar.second.right());
+    EXPECT_LE(out.width, last + 2 * 2000 + 1);
+    for (const qm::CanvasLabel &year : out.axisLabels)
+        EXPECT_LE(year.rect.right(), out.width);
 
     qm::clEvent backwards(f.t.g);
     backwards.Id = terror;
