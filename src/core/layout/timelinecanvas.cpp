@@ -328,6 +328,21 @@ CanvasModel TimelineCanvas::outputModel() const
     if (out.legend.visible)
         rightmost = std::max(rightmost, out.legend.rect.right());
     const double minDist = canvasMinDist();
+    if (out.timeScale) {
+        // To scale the spacing between boxes plays no part: the axis ends a little after the last thing
+        // drawn, so that a printout gets no page holding only the axis's tail.
+        for (const auto &entry : out.boxes())
+            rightmost = std::max({rightmost, entry.second.bounds().right()});
+        for (const CanvasBar &bar : out.periodBars)
+            rightmost = std::max(rightmost, bar.rect.right());
+        const double end = std::max({out.lblLabel.rect.right(), out.lblSub.rect.right(), rightmost}) + minDist;
+        out.width = std::min(out.width, end + minDist);
+        out.axis.p2.setX(std::min(out.axis.p2.x(), end));
+        const double axisEnd = out.axis.p2.x();
+        std::erase_if(out.axisMarks, [axisEnd](const CanvasLine &mark) { return mark.p1.x() > axisEnd; });
+        std::erase_if(out.axisLabels, [&out](const CanvasLabel &label) { return label.rect.right() > out.width; });
+        return out;
+    }
     out.width =
         std::min(out.width, std::max({out.lblLabel.rect.right(), out.lblSub.rect.right(), rightmost}) + 4.0 * minDist);
     out.axis.p2.setX(out.width - minDist);

@@ -65,8 +65,9 @@ QString endLike(const QString &startText, const ExtDate &start, const ExtDate &e
 {
     if (!namesMonth(startText))
         return end.Render(order, false);
+    // A day before its month ("5 May 1789") is written day first, whoever reads it.
     if (givesDay(startText, start))
-        return end.RenderNamed(order);
+        return end.RenderNamed(startText.trimmed().front().isDigit() ? DateOrder::DayFirst : DateOrder::MonthFirst);
     const platformdate::Parts p = platformdate::split(end.Value);
     return platformdate::monthName(p.month) + u' ' + QString::number(end.ExYear()) + end.eraSuffix();
 }
@@ -139,12 +140,9 @@ QString periodCaption(const QString &startText, const ExtDate &start, const ExtD
 DateOrder writtenOrder(const QString &text, const ExtDate &date, DateOrder reader)
 {
     const QString typed = text.trimmed();
-    // Numbers ("4/20/1792") or a named month ("5 May 1789" against "May 5, 1789").
-    const auto writtenIn = [&](DateOrder order) {
-        return typed.startsWith(date.Render(order, false)) || typed.startsWith(date.RenderNamed(order));
-    };
     for (const DateOrder other : {DateOrder::DayFirst, DateOrder::MonthFirst}) {
-        if (other != reader && writtenIn(other) && !writtenIn(reader))
+        if (other != reader && typed.startsWith(date.Render(other, false)) &&
+            !typed.startsWith(date.Render(reader, false)))
             return other;
     }
     return reader;
