@@ -53,6 +53,9 @@ std::vector<Block> blocksOf(const CanvasModel &model, bool across)
         if (l->visible && !l->caption.isEmpty())
             add(l->rect);
     }
+    // A legend cut in two loses the colours of half the categories.
+    if (model.legend.visible && !model.legend.entries.empty())
+        add(model.legend.rect);
     // A year of the axis cut in two reads as two wrong years.
     for (const CanvasLabel &l : model.axisLabels)
         add(l.rect);

@@ -67,6 +67,12 @@ TEST(PrintPages, FitsCutsBeforeBoxesAndLeavesNoPageEmpty)
     EXPECT_EQ(lefts, (std::vector<double>{0, 3800, 7800}));
     EXPECT_TRUE(percent.hasHeader());
     EXPECT_EQ(percent.pages()[1].target, QPointF(0, qm::PrintPages::HeaderTwips));
+    // The legend stays whole too.
+    qm::CanvasModel legend = boxesAt({{100, 900}});
+    legend.legend.rect = QRectF(3500, 1200, 1000, 400);
+    legend.legend.visible = true;
+    legend.legend.entries.emplace_back();
+    EXPECT_EQ(qm::PrintPages(legend, 1.0, fit("100%"), QSizeF(4000, 3000)).pages()[1].source.left(), 3500);
     // Twice the zoom shown is still the true size on paper.
     EXPECT_DOUBLE_EQ(qm::PrintPages(boxesAt({}), 2.0, fit("100%"), QSizeF(4000, 3000)).scale(), 0.5);
 
