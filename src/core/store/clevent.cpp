@@ -25,7 +25,7 @@ bool hasPeriods(ProjectDatabase &db)
     return db.hasColumn(QStringLiteral("Event"), QStringLiteral("EndDate"));
 }
 
-// "44 BC" for a year typed alone, else nothing.
+// "44 BC" or "AD 14" for a year typed alone, else nothing.
 QString yearAlone(const QString &text, const ExtDate &date)
 {
     const QString t = text.trimmed();
@@ -35,6 +35,11 @@ QString yearAlone(const QString &text, const ExtDate &date)
     if (date.Era == EraBC && t.startsWith(year) &&
         t.mid(year.size()).trimmed().compare(u"BC", Qt::CaseInsensitive) == 0)
         return year + QStringLiteral(" BC");
+    // "AD 14" or "14 AD": written "AD 14", so that the period reads "AD 14-37".
+    const auto ad = [](QStringView s) { return s.trimmed().compare(u"AD", Qt::CaseInsensitive) == 0; };
+    if (date.Era == EraEarlyAD && ((t.startsWith(year) && ad(QStringView(t).mid(year.size()))) ||
+                                   (t.endsWith(year) && ad(QStringView(t).chopped(year.size())))))
+        return QStringLiteral("AD ") + year;
     return {};
 }
 

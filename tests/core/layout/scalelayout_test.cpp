@@ -189,6 +189,8 @@ TEST(ToScale, PeriodsAreBarsFromStartToEndInLanesAndEndsNeverPrecedeStarts)
     EXPECT_EQ(caption("September 1793", "9/1/1793", "7/1/1794"), "September 1793 - July 1794");
     EXPECT_EQ(caption("March 44 BC", "3/1/44 BC", "4/1/43 BC"), "March 44 BC - April 43 BC");
     EXPECT_EQ(caption("27 BC", "1/1/27 BC", "12/31/14 AD"), "27 BC-AD 14");
+    EXPECT_EQ(caption("AD 14", "1/1/14 AD", "12/31/37 AD"), "AD 14-37");
+    EXPECT_EQ(caption("79 AD", "1/1/79 AD", "12/31/81 AD"), "AD 79-81");
     EXPECT_EQ(caption("5 May 5 BC", "5/5/5 BC", "6/10/4 BC"), "5 May 5 BC - 10 June 4 BC");
     EXPECT_EQ(caption("9/21/1792", "9/21/1792", "10/26/1795"), "9/21/1792 - 10/26/1795");
     EXPECT_EQ(caption("September 5, 1793", "9/5/1793", "7/28/1794"), "September 5, 1793 - July 28, 1794");
