@@ -172,7 +172,15 @@ void TimelineCanvas::ClearCanvas()
 ScrollExtents TimelineCanvas::UpdateScrollExtents(double viewportWidthTwips, double viewportHeightTwips,
                                                   double hBarHeightTwips, double vBarWidthTwips)
 {
+    // A timeline drawn to fit the window is fitted again when the window's width changes, so that the
+    // scale shown never depends on the size the window had when the timeline was loaded.
+    const bool fitted = mModel.timeScale && !(mG.CurTimeLine && mG.CurTimeLine->YearsPerWidth > 0.0);
+    const bool refit = fitted && std::abs(viewportWidthTwips - mViewport.width) >= 1.0;
     mViewport = CanvasViewport{viewportWidthTwips, viewportHeightTwips, hBarHeightTwips, vBarWidthTwips};
+    if (refit) {
+        layOutToScale(*this);
+        return mExtents;
+    }
     return UpdateScrollExtents();
 }
 

@@ -85,6 +85,12 @@ TEST(ToScale, ConnectorsStandAtTheirDatesAndSwitchingBackRestoresTheLayout)
         }
     };
     atDatesApart();
+    // Fitted to the window: a window twice as wide shows the years twice as wide, the boxes at their dates.
+    f.canvas.UpdateScrollExtents(20000, 8000, 0, 0);
+    const double narrow = m.timeScale->twipsPerYear;
+    f.canvas.UpdateScrollExtents(40000, 8000, 0, 0);
+    EXPECT_NEAR(m.timeScale->twipsPerYear / narrow, 2.0, 0.2);
+    atDatesApart();
     // A picture grown to scale: the boxes stay at their dates in rows fitted again, while their places
     // in date order make room for the way back, in the same step.
     qm::runGroup(f.history, "wide picture", [&](qm::CommandGroup &group) {
