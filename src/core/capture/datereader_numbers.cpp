@@ -10,6 +10,11 @@ namespace qm {
 
 namespace dw = datewords;
 
+namespace {
+// From this year on a bare year is of the common era, whatever era the text last named.
+constexpr int ModernYear = 1500;
+} // namespace
+
 std::optional<DatePhrase> DateReader::fromNumber(qsizetype start)
 {
     const Number n = numberAt(start);
@@ -215,7 +220,9 @@ std::optional<DatePhrase> DateReader::bareYear(const Number &year)
 
     d.year = year.value;
     d.yearDigits = year.digits;
-    d.era = narrativeEra();
+    // Texts on antiquity name the years of their own finding and study ("excavated in 1952") without an
+    // era word; a year before the common era that long ago would carry one.
+    d.era = year.value >= ModernYear ? dw::Era::None : narrativeEra();
     d.bareYear = true;
     return d;
 }

@@ -191,9 +191,11 @@ TEST(ScanDates, CompletesYearsFromTheProjectsEvents)
     qmtest::TempProject t;
     addEvent(t.g.ProjectDb, 899, 8, 24, qm::EraBC); // 24 August 9000 BC
     addEvent(t.g.ProjectDb, 1865, 4, 9, qm::EraPlain);
-    // Before the text names a year, a month and day with an era take the latest stored year.
-    EXPECT_EQ(describe(qm::ScanDates("On 7/4 BC; Ur in 9000 BC; in 1865 alone.", t.g.dateEnv())),
-              "3:7/4 BC=7/4/1865 BC|17:9000 BC=8/24/9000 BC|29:1865=1/1/1865 BC");
+    // Before the text names a year, a month and day with an era take the latest stored year. A bare
+    // year of modern times is of the common era after one before it (and meets its stored day); an
+    // older one is of that era too.
+    EXPECT_EQ(describe(qm::ScanDates("On 7/4 BC; Ur in 9000 BC; in 1865 alone; in 1200 too.", t.g.dateEnv())),
+              "3:7/4 BC=7/4/1865 BC|17:9000 BC=8/24/9000 BC|29:1865=4/9/1865|44:1200=1/1/1200 BC");
 }
 
 TEST(ScanDates, SkipsPhrasesWhoseReadingFails)
