@@ -4,6 +4,7 @@
 
 #include "store/placements.h"
 
+#include <map>
 #include <vector>
 
 namespace qm {
@@ -16,11 +17,19 @@ class TimelineCanvas;
 // minimum distance to a box of a later event, every box of a later event moves right by what is
 // missing. None when they fit. To scale the date decides x: the room is made where the boxes stand
 // in date order, for the day the timeline goes back to it, while the rows to scale are fitted again.
-std::vector<BoxMove> roomFor(TimelineCanvas &canvas, const std::vector<qint32> &ids);
+// `before` holds the right edges the boxes had before they grew (see reachOf): a box that already
+// reached over a later one above or below it, as a cascade lets it, asks room only for what it grew
+// by; a later box beside it still gets the whole minimum distance.
+using BoxReach = std::map<qint32, double>;
+std::vector<BoxMove> roomFor(TimelineCanvas &canvas, const std::vector<qint32> &ids, const BoxReach &before = {});
 std::vector<BoxMove> roomFor(TimelineCanvas &canvas, qint32 id);
 
+// The right edges of the boxes as they stand, taken before a change that may make them grow.
+BoxReach reachOf(TimelineCanvas &canvas, const std::vector<qint32> &ids);
+
 // Makes that room as part of the group (the canvas shows it at once); false when none was needed.
-bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, const std::vector<qint32> &ids);
-bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, qint32 id);
+bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, const std::vector<qint32> &ids,
+                 const BoxReach &before = {});
+bool makeRoomFor(CommandGroup &group, TimelineCanvas &canvas, qint32 id, const BoxReach &before = {});
 
 } // namespace qm

@@ -157,6 +157,7 @@ void frmMain::editEvent(qint32 id)
         g.CurEvent->Load();
         CommandGroup group(g.History, QString());
         bool dateChanged = false;
+        const BoxReach before = reachOf(*mCanvas, {id});
         frmEvent dialog(g, mDialogs, this);
         dialog.store = [this, &group, &dateChanged](clEvent &e) { return storeEvent(group, e, &dateChanged); };
         dialog.exec();
@@ -167,7 +168,7 @@ void frmMain::editEvent(qint32 id)
             placeInGroup(group, id, g.CurEvent->Name, true);
         } else {
             // A longer name makes room as an insertion does, in the same step.
-            makeRoomFor(group, *mCanvas, id);
+            makeRoomFor(group, *mCanvas, id, before);
             group.commit();
         }
         mView->refreshExtents();

@@ -85,11 +85,12 @@ void frmMain::mnuEventSelectPicture_Click()
                 if (c.eventId <= 0 || mState.timelineState() != MenuState::TimelineShown)
                     return;
                 // The picture, the room a larger one needs and the timeline's default: one step.
+                const BoxReach before = reachOf(*mCanvas, {c.eventId});
                 runGroup(g.History, tr("picture of %1").arg(boxName(*mCanvas, c.eventId)), [&](CommandGroup &group) {
                     group.add(std::make_unique<EventPictureCommand>(
                         *mCanvas, std::vector<qint32>{c.eventId}, c.source, c.name,
                         PictureLook{c.width, c.height, c.lineVisible}, QString()));
-                    makeRoomFor(group, *mCanvas, c.eventId);
+                    makeRoomFor(group, *mCanvas, c.eventId, before);
                     if (c.makeDefault)
                         group.add(std::make_unique<DefaultPictureCommand>(*mCanvas, g.CurTimeLineId, c.source, c.name,
                                                                           QString()));
@@ -237,9 +238,10 @@ void frmMain::pasteFormat(const std::vector<qint32> &ids, const QString &text)
         if (!mSession.ClipFormat || ids.empty())
             return;
         mEditor->commit();
+        const BoxReach before = reachOf(*mCanvas, ids);
         runGroup(g.History, text, [&](CommandGroup &group) {
             group.add(std::make_unique<PasteFormatCommand>(*mCanvas, ids, *mSession.ClipFormat, QString()));
-            makeRoomFor(group, *mCanvas, ids);
+            makeRoomFor(group, *mCanvas, ids, before);
         });
         mView->refreshExtents();
     });
@@ -252,10 +254,11 @@ void frmMain::pastePicture(const std::vector<qint32> &ids, const QString &text)
         if ((mSession.ClipImageName.isEmpty() && !isNoPicture(mSession.ClipImageSource)) || ids.empty())
             return;
         mEditor->commit();
+        const BoxReach before = reachOf(*mCanvas, ids);
         runGroup(g.History, text, [&](CommandGroup &group) {
             group.add(std::make_unique<EventPictureCommand>(*mCanvas, ids, mSession.ClipImageSource,
                                                             mSession.ClipImageName, std::nullopt, QString()));
-            makeRoomFor(group, *mCanvas, ids);
+            makeRoomFor(group, *mCanvas, ids, before);
         });
         mView->refreshExtents();
     });

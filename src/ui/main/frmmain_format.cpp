@@ -36,9 +36,10 @@ void frmMain::mnuFormatEvent_Click()
         else if (ids.size() == 1)
             text = tr("format of %1").arg(mCanvas->model().box(ids.front())->name.caption);
         // Larger fonts or borders push the later boxes on, in the same step.
+        const BoxReach before = reachOf(*mCanvas, ids);
         runGroup(g.History, text, [&](CommandGroup &group) {
             group.add(std::make_unique<EventFormatCommand>(*mCanvas, ids, look, dialog.makeDefault(), QString()));
-            makeRoomFor(group, *mCanvas, ids);
+            makeRoomFor(group, *mCanvas, ids, before);
         });
         mView->refreshExtents();
     });

@@ -7,6 +7,7 @@
 #include "edit/insertboxcommand.h"
 #include "edit/lookcommands.h"
 #include "edit/makeroom.h"
+#include "edit/moveboxescommand.h"
 #include "edit/saveeventcommand.h"
 #include "edit/timelinecommands.h"
 #include "store/clformat.h"
@@ -336,6 +337,27 @@ TEST_F(EventCommands, NoPictureShowsTheNameOnTheConnectorAndAGrownPictureMakesRo
     stack.undo();
     EXPECT_EQ(pictureAt(c), cBefore);
     EXPECT_FALSE(canvas.model().box(b)->picture.visible);
+
+    // A box already reaching over a later one lower down, as a cascade leaves it: the later box moves
+    // on by what the box grew, not by all its reach.
+    const auto widen = [&](int width, const qm::BoxReach &before) {
+        qm::runGroup(stack, "picture", [&](qm::CommandGroup &group) {
+            group.add(std::make_unique<qm::EventPictureCommand>(canvas, std::vector<qint32>{b}, "S", "Im0.gif",
+                                                                qm::PictureLook{width, 900, true}, ""));
+            qm::makeRoomFor(group, canvas, b, before);
+        });
+    };
+    widen(1800, {});
+    const QPointF cascaded = storedPositions()[b] + QPointF(600, 2000);
+    const QPointF cWas = pictureAt(c);
+    canvas.placeBoxAt(c, cascaded);
+    qm::pushCommand(stack, std::make_unique<qm::MoveBoxesCommand>(canvas, timelineId, "cascade",
+                                                                  std::vector<qm::BoxMove>{{c, cWas, cascaded}}));
+    const double reached = canvas.LoadUple(b).Right;
+    widen(3600, qm::reachOf(canvas, {b}));
+    EXPECT_NEAR(storedPositions()[c].x() - cascaded.x(), canvas.LoadUple(b).Right - reached, 1.0);
+    for (int i = 0; i < 3; ++i)
+        stack.undo();
 
     // A new timeline gives new events no picture; the chooser can make a picture its default instead.
     const QString defaultPicture = "SELECT ImageSource || '|' || ImageName FROM TimeLine WHERE Id = ?";
