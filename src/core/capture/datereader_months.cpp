@@ -39,6 +39,15 @@ std::optional<DatePhrase> DateReader::fromWord(qsizetype start, qsizetype wordEn
         d.year = year.value;
         d.yearDigits = year.digits;
         d.era = dw::Era::AD;
+        // "AD 79-81", "AD 14 – 37": a range whose end is of its start's era.
+        if (const qsizetype q = blanksEnd(year.end, false); q < t.size() && isDash(t[q])) {
+            const Number last = numberAt(blanksEnd(q + 1, false));
+            if (last.digits > 0 && last.digits <= year.digits && last.value > year.value && standsAlone(last, false) &&
+                !countFollows(last.end, false)) {
+                d.end = last.end;
+                d.endYear = last.value;
+            }
+        }
         return d;
     }
     const int month = dw::monthNumber(word);

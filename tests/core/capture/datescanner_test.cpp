@@ -124,6 +124,7 @@ TEST(ScanDates, ReadsPeriodsWithTheirEnds)
          "3-5 May 1789=5/3/1789-5/5/1789|May 3-5, 1789=5/3/1789-5/5/1789|May to June 1790=5/1/1790-6/30/1790"},
         {"from 28 December 1999 to 2 January", "28 December 1999 to 2 January=12/28/1999-1/2/2000"},
         {"480-479 BC, 27 BC - AD 14", "480-479 BC=1/1/480 BC-12/31/479 BC|27 BC - AD 14=1/1/27 BC-12/31/14 AD"},
+        {"AD 79 - 81, AD 1914-18", "AD 79 - 81=1/1/79 AD-12/31/81 AD|AD 1914=1/1/1914"},
         // The first end takes what only the last one names.
         {"In September 1950 it went on from the 13th to the 19th of October 1950. In 1917 they waited; "
          "losses between March and April 1918 were high.",
