@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the canvas loads, places and paints timelines of many boxes.
+#include "boxgrid.h"
 #include "kit/benchmain.h"
 #include "kit/boxedproject.h"
 #include "layout/cluple.h"
@@ -55,47 +56,16 @@ void BM_InsertEarliest(benchmark::State &state)
 }
 BENCHMARK(BM_InsertEarliest)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// 100 boxes in ten rows over a 1600 x 1000 pixel area, drawn as the canvas widget draws them.
+// 100 boxes in ten rows over a 1600 x 1000 pixel area, with solid names over a wallpaper or not.
 void BM_Repaint100BoxesOn1600x1000(benchmark::State &state)
 {
-    qmtest::TempProject project;
-    qm::Globals &g = project.g;
-    g.ProjectFolder = project.dir.filePath(QStringLiteral("Bench")) + QDir::separator();
-    qmtest::writePictures(g);
-    const qm::FontTextMeasurer measurer;
-    qm::PictureCache pictures;
-    qm::CanvasModel model;
-    model.width = 24000;
-    model.height = 15000;
-    model.axis.p1 = QPointF(240, 14000);
-    model.axis.p2 = QPointF(23000, 14000);
+    BoxGrid grid(state.range(0) != 0);
     if (state.range(0) != 0) {
-        model.wallpaper = pictures.file(g.ProjectFolder + QStringLiteral("Images/pic0.png"));
-        model.useWallpaper = true;
+        grid.model.wallpaper = grid.pictures.file(grid.g.ProjectFolder + QStringLiteral("Images/pic0.png"));
+        grid.model.useWallpaper = true;
     }
-    qm::clFormat format;
-    format.PictureWidth = 600;
-    format.PictureHeight = 450;
-    format.TextMaxWidth = 1200;
-    format.TextSolid = state.range(0) != 0;
-    for (int i = 0; i < 100; ++i) {
-        qm::CanvasBox &b = model.addBox(i + 1);
-        b.picture.rect = QRectF(300 + (i % 10) * 2350, 300 + (i / 10) * 1350, 0, 0);
-        qm::clUple unit(g, measurer, &pictures);
-        unit.Init(model, i + 1);
-        qm::clEvent e(g);
-        e.Name = QStringLiteral("Event number %1 of the grid").arg(i);
-        e.ImageSource = QStringLiteral("C");
-        e.ImageName = QStringLiteral("pic%1.png").arg(i % qmtest::PictureCount);
-        unit.ApplyFormat(format);
-        unit.ApplyEvent(e);
-        unit.Arrange();
-    }
-    QImage target(1600, 1000, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter p(&target);
-        qm::CanvasRenderer::paint(p, model, QRectF(0, 0, 24000, 15000), 1.0 / 15);
-    }
+    for (auto _ : state)
+        grid.paint();
 }
 BENCHMARK(BM_Repaint100BoxesOn1600x1000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

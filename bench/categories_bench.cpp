@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: Quillmarsh developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast categories colour a long timeline, and a screenful of coloured boxes with a legend repaints.
+#include "boxgrid.h"
 #include "kit/benchmain.h"
 #include "kit/boxedproject.h"
 #include "layout/cluple.h"
@@ -66,47 +67,19 @@ BENCHMARK(BM_CategoriesOn10000Boxes)->Unit(benchmark::kMillisecond);
 // 100 coloured boxes in ten rows and a legend of eight categories over 1600 x 1000 pixels.
 void BM_Repaint100ColouredBoxesWithLegend(benchmark::State &state)
 {
-    qmtest::TempProject project;
-    qm::Globals &g = project.g;
-    g.ProjectFolder = project.dir.filePath(QStringLiteral("Bench")) + QDir::separator();
-    qmtest::writePictures(g);
-    const qm::FontTextMeasurer measurer;
-    qm::PictureCache pictures;
-    qm::CanvasModel model;
-    model.width = 24000;
-    model.height = 15000;
-    model.axis.p1 = QPointF(240, 14000);
-    model.axis.p2 = QPointF(23000, 14000);
-    qm::clFormat format;
-    format.PictureWidth = 600;
-    format.PictureHeight = 450;
-    format.TextMaxWidth = 1200;
-    for (int i = 0; i < 100; ++i) {
-        qm::CanvasBox &b = model.addBox(i + 1);
-        b.picture.rect = QRectF(300 + (i % 10) * 2350, 300 + (i / 10) * 1350, 0, 0);
-        qm::clUple unit(g, measurer, &pictures);
-        unit.Init(model, i + 1);
-        qm::clEvent e(g);
-        e.Name = QStringLiteral("Event number %1 of the grid").arg(i);
-        e.ImageSource = QStringLiteral("C");
-        e.ImageName = QStringLiteral("pic%1.png").arg(i % qmtest::PictureCount);
-        unit.ApplyFormat(format);
-        unit.ApplyEvent(e);
-        unit.Arrange();
+    BoxGrid grid(false);
+    qm::CanvasModel &model = grid.model;
+    for (int i = 0; i < 100; ++i)
         model.categoryColors[i + 1] = qm::suggestedCategoryColor(static_cast<std::size_t>(i));
-    }
     qm::Categories c;
     for (int k = 0; k < Keywords; ++k)
         c.rules.push_back({QStringLiteral("K"), k + 1, QStringLiteral("Theme number %1").arg(k),
                            qm::suggestedCategoryColor(static_cast<std::size_t>(k))});
     c.legendAt = QPointF(18000, 9000);
     model.legend = qm::makeLegend(c);
-    qm::layOutLegend(model.legend, measurer, 1.0);
-    QImage target(1600, 1000, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter p(&target);
-        qm::CanvasRenderer::paint(p, model, QRectF(0, 0, 24000, 15000), 1.0 / 15);
-    }
+    qm::layOutLegend(model.legend, grid.measurer, 1.0);
+    for (auto _ : state)
+        grid.paint();
 }
 BENCHMARK(BM_Repaint100ColouredBoxesWithLegend)->Unit(benchmark::kMillisecond);
 
